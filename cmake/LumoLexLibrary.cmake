@@ -1,0 +1,35 @@
+# lumolex_library(<target> LINK <libs...>)
+#
+# Builds one static library from every .cpp/.h file of the calling folder.
+# Headers are included as "<folder>/<file>.h" from src/.
+function(lumolex_library target)
+  cmake_parse_arguments(ARG "" "" "LINK" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h
+                                      ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
+  add_library(${target} STATIC ${sources})
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${target} PUBLIC ${ARG_LINK})
+  set_target_properties(${target} PROPERTIES LINKER_LANGUAGE CXX)
+endfunction()
+
+# lumolex_gtest(<target> LINK <libs...>)
+#
+# One GoogleTest executable from every .cpp of the calling folder, registered
+# with CTest test by test. GUI tests run on the offscreen platform.
+function(lumolex_gtest target)
+  cmake_parse_arguments(ARG "" "" "LINK" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${target} ${sources})
+  target_link_libraries(${target} PRIVATE ${ARG_LINK} GTest::gtest GTest::gmock)
+  target_compile_definitions(${target} PRIVATE
+    LUMOLEX_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/testdata"
+    LUMOLEX_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
+  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  include(GoogleTest)
+  gtest_discover_tests(${target}
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8"
+    DISCOVERY_TIMEOUT 60)
+endfunction()

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QTextDocument;
+
+namespace lumolex {
+
+enum class BodyKind { Null, Empty, RichText, PlainText, Damaged };
+
+// Largest inflated body accepted; larger streams count as damaged.
+inline constexpr qsizetype kMaxInflatedBody = 16 * 1024 * 1024;
+
+// zlib (RFC 1950) helpers for stored bodies.
+QByteArray deflateBody(QByteArrayView plain);
+bool inflateBody(QByteArrayView stored, QByteArray *out, qsizetype limit = kMaxInflatedBody);
+
+// Replaces the content of doc by the decoded stored body. A null or empty
+// body leaves doc empty; a damaged one leaves a short visible notice.
+BodyKind decodeBody(const QByteArray &stored, bool isNull, QTextDocument *doc);
+
+// The plain text of a stored body without building a document (fast path
+// of the fragment search). Empty for null, empty and damaged bodies.
+QString bodyPlainText(const QByteArray &stored, bool isNull, BodyKind *kind = nullptr);
+
+} // namespace lumolex

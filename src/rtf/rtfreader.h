@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QTextDocument;
+
+namespace lumolex::rtf {
+
+struct ReadResult {
+    bool isRtf = false;      // input starts with an RTF header
+    bool damaged = false;    // input was repaired (unbalanced groups, truncation...)
+    QString warning;         // short description when damaged
+};
+
+// True when the bytes begin (after optional whitespace) with "{\rtf".
+bool looksLikeRtf(QByteArrayView bytes);
+
+// Replaces the content of doc by the RTF document in bytes.
+ReadResult readDocument(QByteArrayView bytes, QTextDocument *doc);
+
+// The exact plain text doc would hold after readDocument (each paragraph
+// break one '\n'-counted character as QTextDocument::toPlainText gives it),
+// without building the document.
+QString plainText(QByteArrayView bytes, ReadResult *result = nullptr);
+
+} // namespace lumolex::rtf
