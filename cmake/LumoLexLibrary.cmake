@@ -22,8 +22,9 @@ function(lumolex_gtest target)
   if(NOT sources)
     return()
   endif()
-  add_executable(${target} ${sources})
-  target_link_libraries(${target} PRIVATE ${ARG_LINK} GTest::gtest GTest::gmock)
+  add_executable(${target} ${sources} ${PROJECT_SOURCE_DIR}/tests/common/gtest_main.cpp)
+  target_link_libraries(${target} PRIVATE ${ARG_LINK} Qt6::Widgets Qt6::Test GTest::gtest GTest::gmock)
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests/common)
   target_compile_definitions(${target} PRIVATE
     LUMOLEX_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/testdata"
     LUMOLEX_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
