@@ -3,13 +3,29 @@
 // In-memory table with dataset-cursor semantics.
 //
 // One Table holds the rows of one data file. It keeps any number of named
-// sort indexes, one of them active; the *view* is the active index order,
-// restricted by the dictionary filter (when switched on) and by a key range.
-// A cursor walks the view with the at-beginning / at-end flags of a classic
-// dataset: reaching the last record by steps does not raise the at-end flag,
-// only a further step does. Every move that is taken announces itself through
-// recordChanged(), unless notifications are suspended; the outermost resume
-// announces once.
+// sort indexes, one of them active; the *view* is the active index order
+// (the table order while no index is active), restricted by the dictionary
+// filter (when switched on) and by a key range. A cursor walks the view with
+// the at-beginning / at-end flags of a classic dataset: reaching the last
+// record by steps does not raise the at-end flag, only a further step does.
+// Every move that is taken announces itself through recordChanged(), unless
+// notifications are suspended; the outermost resume announces once.
+//
+// Flags after each kind of move (on an empty view both are always up):
+//   first             at-beginning up, at-end down
+//   last              at-end up, at-beginning down
+//   next / prior      taken only when the flag of its direction is down; both
+//                     flags cleared, then the direction's flag raised when
+//                     there was no record to move to (the record stays)
+//   key search, record number, mark, view rebuild keeping the record
+//                     both down
+// When the view is rebuilt (index, filter or range change) the current record
+// stays current if the new view shows it; otherwise the first record becomes
+// current, as by first().
+//
+// Keys compare with KeyCollation (data/collation.h), the only collation of
+// the engine. Bad input (unknown names, malformed filters, out-of-range
+// numbers) is refused with a qWarning and a false answer; nothing crashes.
 
 #include <QByteArray>
 #include <QObject>
@@ -27,13 +43,15 @@ enum class FieldType { Integer, Text, Blob };
 struct FieldDef {
     QString name;
     FieldType type = FieldType::Text;
-    int maxLength = 0;   // characters for Text; 0 means unbounded
+    int maxLength = 0;   // characters for Text; 0 means unbounded (informative: values are never cut)
 };
 
 // A remembered record (a row of the table, not a view position), valid across
-// filter, index and range changes.
+// filter, index and range changes; a mark taken before clear() never matches.
+// Marks need no release: drop the value.
 struct TableMark {
     int row = -1;
+    quint64 generation = 0;
     bool isValid() const { return row >= 0; }
 };
 
@@ -48,72 +66,103 @@ public:
 
     const QString &name() const;
     const QVector<FieldDef> &fields() const;
-    int fieldIndex(QStringView fieldName) const;   // -1 when unknown
+    int fieldIndex(QStringView fieldName) const;   // case-insensitive; -1 when unknown
 
-    // Loading. Values are given in field order; a null QVariant is a null field.
+    // Loading. Values are given in field order; a null or invalid QVariant is a
+    // null field (so is a value that cannot be read as an Integer field's
+    // number); missing trailing values are null. Loading fires no notification.
     // appendRow does not check the article invariant: that is the write guard's job.
     void reserve(int rows);
     void appendRow(const QVariantList &values);
-    void clear();
+    void clear();                                  // drops all rows (indexes stay defined); notifies
     int rowCount() const;                          // all rows, ignoring the view
 
-    // Indexes. `fields` is a ';'-separated list ("TRANSC;DICT"). Text fields
-    // compare with the key collation (case-insensitive); integers numerically.
-    void addIndex(const QString &indexName, const QString &fields);
-    void setActiveIndex(const QString &indexName);  // rebuilds the view, keeps the current row when visible
-    QString activeIndex() const;
+    // Indexes. `fields` is a ';'-separated list ("TRANSC;DICT") of Text or
+    // Integer fields. Text fields compare with the key collation
+    // (case-insensitive); integers numerically; nulls first; equal keys keep
+    // table order. addIndex sorts at once (replacing an index of that name);
+    // false for unknown fields. Names are case-insensitive.
+    bool addIndex(const QString &indexName, const QString &fields);
+    bool hasIndex(const QString &indexName) const;
+    // Rebuilds the view in the index's order (an empty name: table order),
+    // keeping the current row when visible; cancels a key range. No-op when
+    // already active; false (nothing changes) for an unknown name.
+    bool setActiveIndex(const QString &indexName);
+    QString activeIndex() const;                   // empty while the table order is in use
 
     // Cursor over the view.
-    void first();
-    void last();
-    void next();
-    void prior();
+    void first();                                  // always notifies
+    void last();                                   // always notifies
+    void next();                                   // notifies when taken (not at end)
+    void prior();                                  // notifies when taken (not at beginning)
     bool atBeginning() const;
     bool atEnd() const;
     bool isEmpty() const;                          // the view holds no record
 
-    // Field reads of the current record (null QVariant when empty or null).
+    // Field reads of the current record (invalid QVariant when the view is
+    // empty, the field null or unknown). Integers come as qlonglong.
     QVariant value(int field) const;
     QVariant value(QStringView fieldName) const;
-    bool isNull(int field) const;
+    bool isNull(int field) const;                  // true also when empty or unknown
     QByteArray blob(int field) const;              // raw bytes of a Blob field
-    // Field read of any row, for drawing rows that are not current.
+    QByteArray blob(QStringView fieldName) const;
+    // Field read of any view position, for drawing rows that are not current;
+    // invalid QVariant for a position outside the view.
     QVariant valueAt(int viewPosition, int field) const;
+    QVariant valueAt(int viewPosition, QStringView fieldName) const;
 
-    // Key searches on the active index. findKey compares the given leading
-    // fields exactly (text case-insensitively); findNearest takes the first
-    // key >= text in index order, or the last record when all are smaller.
+    // Key searches on the active index (false without one). findKey compares
+    // the given leading fields exactly (text with the key collation, so
+    // case-insensitively) and makes the first match in view order current;
+    // false and no move when none matches. findNearest takes the first record
+    // whose first index field is >= text in index order, or the last record
+    // when all are smaller; false only when the view is empty or the text
+    // cannot be compared (not a number for an integer field).
     bool findKey(const QVariantList &leadingValues);
-    void findNearest(const QString &text);
+    bool findNearest(const QString &text);
 
-    // Dictionary filter: an expression "(DICT=0) OR (DICT=1) ..." over the
-    // integer field DICT. setFiltered(false) shows every row.
-    void setFilterText(const QString &expression);
+    // Dictionary filter: an expression "(DICT=0) OR (DICT=1) ..." over
+    // integer fields; an empty text admits every row. A malformed text is
+    // refused (false, the previous filter stays). setFiltered(false) shows
+    // every row. Both rebuild the view (and notify) only when the view changes.
+    bool setFilterText(const QString &expression);
     QString filterText() const;
     void setFiltered(bool on);
     bool isFiltered() const;
 
-    // Key range on the first field of the active index, both ends inclusive.
+    // Key range on the first field of the active index: low..high both
+    // inclusive, or the exact range of keys that begin with prefix (in the
+    // key collation). Rebuilds the view and notifies. Without an active index,
+    // or with an integer first field and non-numeric bounds, the range is
+    // empty and a warning says why.
     void setRange(const QString &low, const QString &high);
-    void setPrefixRange(const QString &prefix);    // keys that begin with prefix
-    void cancelRange();
+    void setPrefixRange(const QString &prefix);
+    void cancelRange();                            // no-op without a range
+    bool hasRange() const;
 
     int recordCount() const;                       // records in the view
     int recordNumber() const;                      // 1-based view position of the current record, 0 when empty
-    void setRecordNumber(int number);              // 1..recordCount()
+    bool setRecordNumber(int number);              // 1..recordCount(); false and no move otherwise
     int currentRow() const;                        // table row of the current record, -1 when empty
 
-    TableMark mark() const;
+    TableMark mark() const;                        // invalid on an empty view
     bool gotoMark(const TableMark &mark);          // false (and no move) when the row is not in the view
 
+    // While suspended, moves fire nothing; the outermost resume emits
+    // viewRebuilt() if the view was rebuilt meanwhile, then recordChanged()
+    // once for the record then current. An unmatched resume is ignored.
     void suspendNotifications();
     void resumeNotifications();
     bool notificationsSuspended() const;
 
 signals:
+    // The current record moved, or the view was rebuilt, or notifications resumed.
     void recordChanged();
+    // The view's rows changed (index, filter, range, clear); comes before recordChanged().
+    void viewRebuilt();
 
 private:
+    friend class TablePrivate;
     std::unique_ptr<TablePrivate> d;
 };
 

@@ -1,0 +1,635 @@
+#include "data/table.h"
+
+#include "data/collation.h"
+#include "data/tablecolumn.h"
+#include "data/tablefilter.h"
+#include "data/tableindex.h"
+#include "data/tableview.h"
+
+#include <QDebug>
+
+#include <map>
+#include <utility>
+
+namespace lumolex {
+
+class TablePrivate
+{
+public:
+    enum class RangeKind { None, Between, Prefix };
+
+    TablePrivate(Table *table, const QString &tableName, const QVector<FieldDef> &fieldDefs)
+        : q(table), name(tableName), fields(fieldDefs)
+    {
+        columns.reserve(size_t(fields.size()));
+        for (const FieldDef &field : fields)
+            columns.emplace_back(field.type);
+    }
+
+    void warn(const QString &message) const
+    {
+        qWarning().noquote() << QStringLiteral("Table %1: %2").arg(name, message);
+    }
+
+    TableIndex *findIndex(const QString &indexName) const
+    {
+        for (const auto &index : indexes) {
+            if (index->name().compare(indexName, Qt::CaseInsensitive) == 0)
+                return index.get();
+        }
+        return nullptr;
+    }
+
+    // Makes the index match the rows: keys of its text fields, then the order.
+    void ensureBuilt(TableIndex &index)
+    {
+        if (index.isBuilt() && index.size() == rows)
+            return;
+        for (const IndexPart &part : index.parts()) {
+            if (part.keys)
+                sortKeys[part.field].extend(columns[size_t(part.field)]);
+        }
+        index.build(rows);
+    }
+
+    // Brings indexes and view up to date after rows were loaded.
+    void ensureFresh()
+    {
+        if (!rowsChanged)
+            return;
+        rowsChanged = false;
+        rebuildView(false);
+    }
+
+    // The key range in positions of the active index.
+    std::pair<int, int> rangeBounds() const
+    {
+        if (rangeKind == RangeKind::None || !active)
+            return {0, rows};
+        QString error;
+        const int size = active->size();
+        if (rangeKind == RangeKind::Prefix) {
+            if (!active->firstFieldIsText()) {
+                warn(QStringLiteral("a prefix range needs a text field first in index %1").arg(active->name()));
+                return {0, 0};
+            }
+            const std::optional<KeyProbe> probe = active->probeFirst(rangeLow, &error);
+            const int low = partitionPoint(0, size, [&](int p) { return active->compare(active->rowAt(p), *probe) < 0; });
+            const std::string_view prefix = probe->front().key;
+            const int high = partitionPoint(low, size, [&](int p) { return active->firstFieldHasPrefix(active->rowAt(p), prefix); });
+            return {low, high};
+        }
+        const std::optional<KeyProbe> lowProbe = active->probeFirst(rangeLow, &error);
+        const std::optional<KeyProbe> highProbe = active->probeFirst(rangeHigh, &error);
+        if (!lowProbe || !highProbe) {
+            warn(QStringLiteral("key range: %1").arg(error));
+            return {0, 0};
+        }
+        const int low = partitionPoint(0, size, [&](int p) { return active->compare(active->rowAt(p), *lowProbe) < 0; });
+        const int high = partitionPoint(low, size, [&](int p) { return active->compare(active->rowAt(p), *highProbe) <= 0; });
+        return {low, high};
+    }
+
+    // Recomputes the view; the current row stays current when still visible,
+    // otherwise the view starts at its first record.
+    void rebuildView(bool announce)
+    {
+        rebuildViewKeeping(currentRow(), announce);
+    }
+
+    void rebuildViewKeeping(int keptRow, bool announce)
+    {
+        if (active)
+            ensureBuilt(*active);
+        const auto [low, high] = rangeBounds();
+        view.reset(active, rows, low, high, filtered ? &filter : nullptr, columns);
+
+        const int kept = view.positionOfRow(keptRow);
+        if (kept >= 0)
+            placeAt(kept);
+        else
+            placeFirst();
+        if (announce)
+            announceRebuild();
+    }
+
+    int currentRow() const { return position >= 0 ? view.rowAt(position) : -1; }
+
+    void placeFirst()
+    {
+        if (view.count() == 0)
+            return placeNowhere();
+        position = 0;
+        atBeginning = true;
+        atEnd = false;
+    }
+
+    void placeLast()
+    {
+        if (view.count() == 0)
+            return placeNowhere();
+        position = view.count() - 1;
+        atBeginning = false;
+        atEnd = true;
+    }
+
+    void placeAt(int viewPosition)
+    {
+        position = viewPosition;
+        atBeginning = false;
+        atEnd = false;
+    }
+
+    void placeNowhere()
+    {
+        position = -1;
+        atBeginning = true;
+        atEnd = true;
+    }
+
+    void announceMove()
+    {
+        if (suspendDepth > 0)
+            return;
+        emit q->recordChanged();
+    }
+
+    void announceRebuild()
+    {
+        if (suspendDepth > 0) {
+            rebuildPending = true;
+            return;
+        }
+        emit q->viewRebuilt();
+        emit q->recordChanged();
+    }
+
+    // The position of the first view record for which before() is false.
+    template <typename Before>
+    int viewPartitionPoint(Before before) const
+    {
+        return partitionPoint(0, view.count(), [&](int p) { return before(view.rowAt(p)); });
+    }
+
+    int fieldOf(QStringView fieldName) const
+    {
+        for (int i = 0; i < fields.size(); ++i) {
+            if (fieldName.compare(fields[i].name, Qt::CaseInsensitive) == 0)
+                return i;
+        }
+        return -1;
+    }
+
+    QVariant valueOfRow(int row, int field) const
+    {
+        if (row < 0 || field < 0 || field >= fields.size())
+            return {};
+        return columns[size_t(field)].value(row);
+    }
+
+    Table *q;
+    QString name;
+    QVector<FieldDef> fields;
+    std::vector<TableColumn> columns;
+    int rows = 0;
+    bool rowsChanged = false;
+    quint64 generation = 1;
+
+    std::map<int, SortKeyColumn> sortKeys;
+    std::vector<std::unique_ptr<TableIndex>> indexes;
+    TableIndex *active = nullptr;
+
+    QString filterText;
+    FilterExpression filter;
+    bool filtered = false;
+
+    RangeKind rangeKind = RangeKind::None;
+    QString rangeLow;
+    QString rangeHigh;
+
+    TableView view;
+    int position = -1;
+    bool atBeginning = true;
+    bool atEnd = true;
+
+    int suspendDepth = 0;
+    bool rebuildPending = false;
+};
+
+Table::Table(const QString &name, const QVector<FieldDef> &fields, QObject *parent)
+    : QObject(parent)
+    , d(std::make_unique<TablePrivate>(this, name, fields))
+{
+}
+
+Table::~Table() = default;
+
+const QString &Table::name() const { return d->name; }
+const QVector<FieldDef> &Table::fields() const { return d->fields; }
+int Table::fieldIndex(QStringView fieldName) const { return d->fieldOf(fieldName); }
+
+void Table::reserve(int rows)
+{
+    for (TableColumn &column : d->columns)
+        column.reserve(rows);
+}
+
+void Table::appendRow(const QVariantList &values)
+{
+    if (values.size() > d->fields.size())
+        d->warn(QStringLiteral("row %1 has %2 values for %3 fields; the rest is ignored")
+                    .arg(d->rows + 1).arg(values.size()).arg(d->fields.size()));
+    for (int i = 0; i < d->fields.size(); ++i) {
+        const QVariant value = i < values.size() ? values[i] : QVariant();
+        if (!d->columns[size_t(i)].append(value))
+            d->warn(QStringLiteral("row %1: \"%2\" is not a number for field %3; stored as null")
+                        .arg(d->rows + 1).arg(value.toString(), d->fields[i].name));
+    }
+    ++d->rows;
+    d->rowsChanged = true;
+}
+
+void Table::clear()
+{
+    for (TableColumn &column : d->columns)
+        column.clear();
+    for (auto &[field, keys] : d->sortKeys)
+        keys.clear();
+    for (auto &index : d->indexes)
+        index->invalidate();
+    d->rows = 0;
+    d->rowsChanged = false;
+    ++d->generation;
+    d->placeNowhere();
+    d->rebuildView(true);
+}
+
+int Table::rowCount() const { return d->rows; }
+
+bool Table::addIndex(const QString &indexName, const QString &fieldList)
+{
+    std::vector<IndexPart> parts;
+    for (const QString &fieldName : fieldList.split(u';', Qt::SkipEmptyParts)) {
+        const int field = d->fieldOf(fieldName.trimmed());
+        if (field < 0 || d->fields[field].type == FieldType::Blob) {
+            d->warn(QStringLiteral("index %1: no text or integer field \"%2\"").arg(indexName, fieldName.trimmed()));
+            return false;
+        }
+        IndexPart part;
+        part.field = field;
+        part.column = &d->columns[size_t(field)];
+        if (d->fields[field].type == FieldType::Text)
+            part.keys = &d->sortKeys[field];
+        parts.push_back(part);
+    }
+    if (parts.empty() || indexName.isEmpty()) {
+        d->warn(QStringLiteral("index \"%1\" needs a name and at least one field").arg(indexName));
+        return false;
+    }
+
+    d->ensureFresh();
+    auto index = std::make_unique<TableIndex>(indexName, std::move(parts));
+    d->ensureBuilt(*index);
+    if (TableIndex *old = d->findIndex(indexName)) {
+        const bool wasActive = d->active == old;
+        const int keptRow = d->currentRow();
+        d->indexes.push_back(std::move(index));
+        if (wasActive)
+            d->active = d->indexes.back().get();
+        std::erase_if(d->indexes, [old](const auto &i) { return i.get() == old; });
+        if (wasActive) {
+            // the old order is gone: the view must not be read before it is rebuilt
+            d->view.reset(nullptr, 0, 0, 0, nullptr, d->columns);
+            d->position = -1;
+            d->rebuildViewKeeping(keptRow, true);
+        }
+        return true;
+    }
+    d->indexes.push_back(std::move(index));
+    return true;
+}
+
+bool Table::hasIndex(const QString &indexName) const
+{
+    return d->findIndex(indexName) != nullptr;
+}
+
+bool Table::setActiveIndex(const QString &indexName)
+{
+    d->ensureFresh();
+    TableIndex *index = nullptr;
+    if (!indexName.isEmpty()) {
+        index = d->findIndex(indexName);
+        if (!index) {
+            d->warn(QStringLiteral("no index \"%1\"").arg(indexName));
+            return false;
+        }
+    }
+    if (index == d->active)
+        return true;
+    d->active = index;
+    d->rangeKind = TablePrivate::RangeKind::None;
+    d->rebuildView(true);
+    return true;
+}
+
+QString Table::activeIndex() const
+{
+    return d->active ? d->active->name() : QString();
+}
+
+void Table::first()
+{
+    d->ensureFresh();
+    d->placeFirst();
+    d->announceMove();
+}
+
+void Table::last()
+{
+    d->ensureFresh();
+    d->placeLast();
+    d->announceMove();
+}
+
+void Table::next()
+{
+    d->ensureFresh();
+    if (d->atEnd)
+        return;
+    d->atBeginning = false;
+    if (d->position + 1 < d->view.count())
+        ++d->position;
+    else
+        d->atEnd = true;
+    d->announceMove();
+}
+
+void Table::prior()
+{
+    d->ensureFresh();
+    if (d->atBeginning)
+        return;
+    d->atEnd = false;
+    if (d->position > 0)
+        --d->position;
+    else
+        d->atBeginning = true;
+    d->announceMove();
+}
+
+bool Table::atBeginning() const
+{
+    d->ensureFresh();
+    return d->atBeginning;
+}
+
+bool Table::atEnd() const
+{
+    d->ensureFresh();
+    return d->atEnd;
+}
+
+bool Table::isEmpty() const
+{
+    d->ensureFresh();
+    return d->view.count() == 0;
+}
+
+QVariant Table::value(int field) const
+{
+    d->ensureFresh();
+    return d->valueOfRow(d->currentRow(), field);
+}
+
+QVariant Table::value(QStringView fieldName) const
+{
+    return value(d->fieldOf(fieldName));
+}
+
+bool Table::isNull(int field) const
+{
+    d->ensureFresh();
+    const int row = d->currentRow();
+    if (row < 0 || field < 0 || field >= d->fields.size())
+        return true;
+    return d->columns[size_t(field)].isNull(row);
+}
+
+QByteArray Table::blob(int field) const
+{
+    d->ensureFresh();
+    const int row = d->currentRow();
+    if (row < 0 || field < 0 || field >= d->fields.size())
+        return {};
+    return d->columns[size_t(field)].blob(row);
+}
+
+QByteArray Table::blob(QStringView fieldName) const
+{
+    return blob(d->fieldOf(fieldName));
+}
+
+QVariant Table::valueAt(int viewPosition, int field) const
+{
+    d->ensureFresh();
+    if (viewPosition < 0 || viewPosition >= d->view.count())
+        return {};
+    return d->valueOfRow(d->view.rowAt(viewPosition), field);
+}
+
+QVariant Table::valueAt(int viewPosition, QStringView fieldName) const
+{
+    return valueAt(viewPosition, d->fieldOf(fieldName));
+}
+
+bool Table::findKey(const QVariantList &leadingValues)
+{
+    d->ensureFresh();
+    if (!d->active) {
+        d->warn(QStringLiteral("key search without an active index"));
+        return false;
+    }
+    QString error;
+    const std::optional<KeyProbe> probe = d->active->probe(leadingValues, &error);
+    if (!probe) {
+        d->warn(QStringLiteral("key search: %1").arg(error));
+        return false;
+    }
+    const TableIndex &index = *d->active;
+    const int found = d->viewPartitionPoint([&](int row) { return index.compare(row, *probe) < 0; });
+    if (found >= d->view.count() || index.compare(d->view.rowAt(found), *probe) != 0)
+        return false;
+    d->placeAt(found);
+    d->announceMove();
+    return true;
+}
+
+bool Table::findNearest(const QString &text)
+{
+    d->ensureFresh();
+    if (!d->active) {
+        d->warn(QStringLiteral("key search without an active index"));
+        return false;
+    }
+    if (d->view.count() == 0)
+        return false;
+    QString error;
+    const std::optional<KeyProbe> probe = d->active->probeFirst(text, &error);
+    if (!probe) {
+        d->warn(QStringLiteral("key search: %1").arg(error));
+        return false;
+    }
+    const TableIndex &index = *d->active;
+    const int found = d->viewPartitionPoint([&](int row) { return index.compare(row, *probe) < 0; });
+    d->placeAt(std::min(found, d->view.count() - 1));
+    d->announceMove();
+    return true;
+}
+
+bool Table::setFilterText(const QString &expression)
+{
+    QString error;
+    std::optional<FilterExpression> parsed = FilterExpression::parse(expression, d->fields, &error);
+    if (!parsed) {
+        d->warn(QStringLiteral("filter refused: %1").arg(error));
+        return false;
+    }
+    if (expression == d->filterText)
+        return true;
+    d->ensureFresh();
+    d->filterText = expression;
+    d->filter = std::move(*parsed);
+    if (d->filtered)
+        d->rebuildView(true);
+    return true;
+}
+
+QString Table::filterText() const { return d->filterText; }
+
+void Table::setFiltered(bool on)
+{
+    if (on == d->filtered)
+        return;
+    d->ensureFresh();
+    d->filtered = on;
+    d->rebuildView(true);
+}
+
+bool Table::isFiltered() const { return d->filtered; }
+
+void Table::setRange(const QString &low, const QString &high)
+{
+    d->ensureFresh();
+    if (!d->active)
+        d->warn(QStringLiteral("key range without an active index: the view shows every row"));
+    d->rangeKind = TablePrivate::RangeKind::Between;
+    d->rangeLow = low;
+    d->rangeHigh = high;
+    d->rebuildView(true);
+}
+
+void Table::setPrefixRange(const QString &prefix)
+{
+    d->ensureFresh();
+    if (!d->active)
+        d->warn(QStringLiteral("key range without an active index: the view shows every row"));
+    d->rangeKind = TablePrivate::RangeKind::Prefix;
+    d->rangeLow = prefix;
+    d->rangeHigh.clear();
+    d->rebuildView(true);
+}
+
+void Table::cancelRange()
+{
+    if (d->rangeKind == TablePrivate::RangeKind::None)
+        return;
+    d->ensureFresh();
+    d->rangeKind = TablePrivate::RangeKind::None;
+    d->rebuildView(true);
+}
+
+bool Table::hasRange() const
+{
+    return d->rangeKind != TablePrivate::RangeKind::None;
+}
+
+int Table::recordCount() const
+{
+    d->ensureFresh();
+    return d->view.count();
+}
+
+int Table::recordNumber() const
+{
+    d->ensureFresh();
+    return d->position + 1;
+}
+
+bool Table::setRecordNumber(int number)
+{
+    d->ensureFresh();
+    if (number < 1 || number > d->view.count()) {
+        d->warn(QStringLiteral("record number %1 outside 1..%2").arg(number).arg(d->view.count()));
+        return false;
+    }
+    d->placeAt(number - 1);
+    d->announceMove();
+    return true;
+}
+
+int Table::currentRow() const
+{
+    d->ensureFresh();
+    return d->currentRow();
+}
+
+TableMark Table::mark() const
+{
+    d->ensureFresh();
+    return TableMark{d->currentRow(), d->generation};
+}
+
+bool Table::gotoMark(const TableMark &mark)
+{
+    d->ensureFresh();
+    if (!mark.isValid() || mark.generation != d->generation)
+        return false;
+    const int found = d->view.positionOfRow(mark.row);
+    if (found < 0)
+        return false;
+    d->placeAt(found);
+    d->announceMove();
+    return true;
+}
+
+void Table::suspendNotifications()
+{
+    ++d->suspendDepth;
+}
+
+void Table::resumeNotifications()
+{
+    if (d->suspendDepth == 0) {
+        d->warn(QStringLiteral("notifications resumed without a suspension"));
+        return;
+    }
+    if (--d->suspendDepth > 0)
+        return;
+    d->ensureFresh();
+    if (std::exchange(d->rebuildPending, false))
+        emit viewRebuilt();
+    emit recordChanged();
+}
+
+bool Table::notificationsSuspended() const
+{
+    return d->suspendDepth > 0;
+}
+
+bool EmptyTable(const Table &table)
+{
+    return table.atBeginning() && table.atEnd();
+}
+
+} // namespace lumolex

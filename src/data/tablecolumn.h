@@ -1,0 +1,47 @@
+#pragma once
+
+// Storage of one field of a table, column-wise: integers in a plain array,
+// texts in one shared character pool, blobs as shared byte arrays, and a null
+// flag per row. A column of two million short texts thus costs a few bytes
+// per row beyond the characters themselves.
+
+#include "data/table.h"
+
+#include <QByteArray>
+#include <QStringView>
+#include <QVariant>
+
+#include <vector>
+
+namespace lumolex {
+
+class TableColumn
+{
+public:
+    explicit TableColumn(FieldType type);
+
+    FieldType type() const { return m_type; }
+    int size() const { return int(m_null.size()); }
+
+    void reserve(int rows);
+    void clear();
+    // Appends one value; an invalid or null QVariant (or one that cannot be
+    // read as the column's type) stores null. Answers false for the latter.
+    bool append(const QVariant &value);
+
+    bool isNull(int row) const { return m_null[size_t(row)]; }
+    QVariant value(int row) const;                  // invalid QVariant for null
+    qint64 integer(int row) const;                  // 0 unless an Integer column
+    QStringView text(int row) const;                // empty unless a Text column
+    QByteArray blob(int row) const;                 // raw bytes of a Blob or Text column
+
+private:
+    FieldType m_type;
+    std::vector<bool> m_null;
+    std::vector<qint64> m_integers;
+    std::vector<char16_t> m_chars;                  // all texts, one after the other
+    std::vector<qsizetype> m_textEnds;              // end of row i's text in m_chars
+    std::vector<QByteArray> m_blobs;
+};
+
+} // namespace lumolex

@@ -1,0 +1,104 @@
+#pragma once
+
+// A sort index of a table: the rows in key order, and the position of each
+// row in that order. Text fields compare through their precomputed collation
+// keys, integers numerically, nulls before every value; rows with equal keys
+// keep their table order.
+
+#include "data/table.h"
+
+#include <QString>
+#include <QVariant>
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lumolex {
+
+class TableColumn;
+
+// The collation keys of one text column, one per row, in one byte pool.
+class SortKeyColumn
+{
+public:
+    void extend(const TableColumn &column);         // computes keys for rows not yet keyed
+    void clear();
+    int size() const { return int(m_ends.size()); }
+    std::string_view key(int row) const;
+
+private:
+    std::string m_bytes;
+    std::vector<size_t> m_ends;
+};
+
+// One field of an index, with what comparing it needs.
+struct IndexPart {
+    int field = -1;
+    const TableColumn *column = nullptr;
+    const SortKeyColumn *keys = nullptr;            // text fields only
+};
+
+// A value to compare with one index field.
+struct ProbeValue {
+    bool null = false;
+    std::string key;                                // text fields: collation key
+    qint64 number = 0;                              // integer fields
+};
+using KeyProbe = std::vector<ProbeValue>;
+
+class TableIndex
+{
+public:
+    TableIndex(const QString &name, std::vector<IndexPart> parts);
+
+    const QString &name() const { return m_name; }
+    const std::vector<IndexPart> &parts() const { return m_parts; }
+    bool isBuilt() const { return m_built; }
+    void invalidate() { m_built = false; }
+    void build(int rowCount);                       // sorts the rows; columns and keys must be complete
+
+    int size() const { return int(m_order.size()); }
+    int rowAt(int position) const { return m_order[size_t(position)]; }
+    int positionOf(int row) const { return m_positionOfRow[size_t(row)]; }
+
+    // Probe for the leading fields from caller values; nullopt (with a
+    // message in *error) when a value cannot be read as its field's type.
+    std::optional<KeyProbe> probe(const QVariantList &values, QString *error) const;
+    // Probe for the first field from a text (numbers parsed for an integer field).
+    std::optional<KeyProbe> probeFirst(const QString &text, QString *error) const;
+
+    // Compares the row's leading probe.size() fields with the probe.
+    int compare(int row, const KeyProbe &probe) const;
+    // true when the first field of the row is a text beginning with prefix (a collation key).
+    bool firstFieldHasPrefix(int row, std::string_view prefix) const;
+    bool firstFieldIsText() const;
+
+private:
+    int comparePart(const IndexPart &part, int row, const ProbeValue &value) const;
+    int compareRows(int a, int b) const;
+
+    QString m_name;
+    std::vector<IndexPart> m_parts;
+    std::vector<int> m_order;
+    std::vector<int> m_positionOfRow;
+    bool m_built = false;
+};
+
+// First position p in [begin, end) for which before(p) is false, when
+// before is true for a leading run of positions and false after it.
+template <typename Before>
+int partitionPoint(int begin, int end, Before before)
+{
+    while (begin < end) {
+        const int mid = begin + (end - begin) / 2;
+        if (before(mid))
+            begin = mid + 1;
+        else
+            end = mid;
+    }
+    return begin;
+}
+
+} // namespace lumolex

@@ -1,0 +1,63 @@
+#include "data/tableview.h"
+
+#include "data/tablefilter.h"
+#include "data/tableindex.h"
+
+#include <algorithm>
+
+namespace lumolex {
+
+void TableView::reset(const TableIndex *index, int rowCount, int low, int high,
+                      const FilterExpression *filter, const std::vector<TableColumn> &columns)
+{
+    m_index = index;
+    m_rowCount = rowCount;
+    m_low = std::clamp(low, 0, rowCount);
+    m_high = std::clamp(high, m_low, rowCount);
+    m_filtered = filter && !filter->admitsEverything();
+    m_positions.clear();
+    if (!m_filtered)
+        return;
+    for (int position = m_low; position < m_high; ++position) {
+        if (filter->admits(columns, baseRowAt(position)))
+            m_positions.push_back(position);
+    }
+    m_positions.shrink_to_fit();
+}
+
+int TableView::count() const
+{
+    return m_filtered ? int(m_positions.size()) : m_high - m_low;
+}
+
+int TableView::rowAt(int viewPosition) const
+{
+    return baseRowAt(m_filtered ? m_positions[size_t(viewPosition)] : m_low + viewPosition);
+}
+
+int TableView::positionOfRow(int row) const
+{
+    if (row < 0 || row >= m_rowCount)
+        return -1;
+    const int base = basePositionOf(row);
+    if (base < m_low || base >= m_high)
+        return -1;
+    if (!m_filtered)
+        return base - m_low;
+    const auto it = std::lower_bound(m_positions.begin(), m_positions.end(), base);
+    if (it == m_positions.end() || *it != base)
+        return -1;
+    return int(it - m_positions.begin());
+}
+
+int TableView::baseRowAt(int basePosition) const
+{
+    return m_index ? m_index->rowAt(basePosition) : basePosition;
+}
+
+int TableView::basePositionOf(int row) const
+{
+    return m_index ? m_index->positionOf(row) : row;
+}
+
+} // namespace lumolex
