@@ -1,0 +1,202 @@
+#include "app/settingsstore.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+namespace lumolex {
+
+namespace {
+
+const QString kGroup = QStringLiteral("Setup");
+
+std::unique_ptr<QSettings> openProgramStore()
+{
+#ifdef Q_OS_WIN
+    // HKEY_CURRENT_USER\Software\LumoLex with the group "Setup" below it.
+    return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software\\LumoLex"),
+                                       QSettings::NativeFormat);
+#else
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                       QStringLiteral("LumoLex"), QStringLiteral("LumoLex"));
+#endif
+}
+
+} // namespace
+
+SettingsStore::SettingsStore()
+    : m_settings(openProgramStore())
+{
+}
+
+SettingsStore::SettingsStore(const QString &iniFilePath)
+    : m_settings(std::make_unique<QSettings>(iniFilePath, QSettings::IniFormat))
+{
+}
+
+SettingsStore::SettingsStore(std::unique_ptr<QSettings> settings)
+    : m_settings(std::move(settings))
+{
+}
+
+SettingsStore::~SettingsStore() = default;
+
+QString SettingsStore::location() const
+{
+    return m_settings->fileName();
+}
+
+bool SettingsStore::parseInt(const QString &text, int *value)
+{
+    // An optional sign and decimal digits only: no blanks, no hex, no
+    // thousands separators.
+    if (text.isEmpty())
+        return false;
+    int start = (text.at(0) == QLatin1Char('-') || text.at(0) == QLatin1Char('+')) ? 1 : 0;
+    if (start == text.size())
+        return false;
+    for (int i = start; i < text.size(); ++i) {
+        if (text.at(i) < QLatin1Char('0') || text.at(i) > QLatin1Char('9'))
+            return false;
+    }
+    bool ok = false;
+    const int parsed = text.toInt(&ok, 10);
+    if (ok && value)
+        *value = parsed;
+    return ok;
+}
+
+QString SettingsStore::rawValue(const QString &name, bool *present) const
+{
+    const QVariant value = m_settings->value(kGroup + QLatin1Char('/') + name);
+    *present = value.isValid();
+    return value.toString();
+}
+
+bool SettingsStore::readBool(const QString &name, bool defaultValue) const
+{
+    return readInt(name, defaultValue ? 1 : 0) != 0;
+}
+
+int SettingsStore::readInt(const QString &name, int defaultValue) const
+{
+    bool present = false;
+    const QString text = rawValue(name, &present);
+    int value = 0;
+    if (present && parseInt(text, &value))
+        return value;
+    return defaultValue;
+}
+
+QString SettingsStore::readText(const QString &name, const QString &defaultValue) const
+{
+    bool present = false;
+    const QString text = rawValue(name, &present);
+    return present ? text : defaultValue;
+}
+
+bool SettingsStore::readNoDoubleProgramm() const
+{
+    return readBool(QStringLiteral("noDoubleProgramm"), Settings().noDoubleProgramm);
+}
+
+Settings SettingsStore::readAll() const
+{
+    const Settings d;
+    Settings s;
+#define LUMOLEX_READ_BOOL(name) s.name = readBool(QStringLiteral(#name), d.name)
+#define LUMOLEX_READ_INT(name) s.name = readInt(QStringLiteral(#name), d.name)
+    LUMOLEX_READ_BOOL(noDoubleProgramm);
+    LUMOLEX_READ_INT(FormMainWidth);
+    LUMOLEX_READ_INT(FormMainHeight);
+    LUMOLEX_READ_INT(FormMainLeft);
+    LUMOLEX_READ_INT(FormMainTop);
+    LUMOLEX_READ_INT(PanelWordWidth);
+    LUMOLEX_READ_INT(PanelFindWidth);
+    s.FontNameLumo = readText(QStringLiteral("FontNameLumo"), d.FontNameLumo);
+    LUMOLEX_READ_INT(FontSizeList);
+    LUMOLEX_READ_INT(FontSizeCard);
+    LUMOLEX_READ_INT(FontSizeText);
+    LUMOLEX_READ_INT(CardHeight);
+    LUMOLEX_READ_INT(CardWidth);
+    LUMOLEX_READ_BOOL(OpenCardWin);
+    LUMOLEX_READ_BOOL(CloseCardsAtSwith);
+    LUMOLEX_READ_INT(Transparency);
+    LUMOLEX_READ_BOOL(TranspCard);
+    LUMOLEX_READ_BOOL(DockWindow);
+    LUMOLEX_READ_BOOL(HintWord);
+    LUMOLEX_READ_BOOL(PanelToolBar);
+    LUMOLEX_READ_BOOL(PanelStatus);
+    LUMOLEX_READ_BOOL(PanelPhrase);
+    LUMOLEX_READ_BOOL(PanelCaption);
+    LUMOLEX_READ_INT(BookMark);
+    LUMOLEX_READ_BOOL(SaveParam);
+    LUMOLEX_READ_BOOL(IconTray);
+    LUMOLEX_READ_BOOL(EvenLines);
+    LUMOLEX_READ_INT(ColorEvenLines);
+#undef LUMOLEX_READ_BOOL
+#undef LUMOLEX_READ_INT
+    return s;
+}
+
+QList<QPair<QString, QString>> SettingsStore::shutdownValues(const Settings &s)
+{
+    QList<QPair<QString, QString>> values;
+#define LUMOLEX_BOOL(name) values.append({QStringLiteral(#name), boolText(s.name)})
+#define LUMOLEX_INT(name) values.append({QStringLiteral(#name), intText(s.name)})
+    if (s.SaveParam) {
+        LUMOLEX_INT(FormMainWidth);
+        LUMOLEX_INT(FormMainHeight);
+        LUMOLEX_INT(FormMainLeft);
+        LUMOLEX_INT(FormMainTop);
+        LUMOLEX_INT(PanelWordWidth);
+        LUMOLEX_INT(PanelFindWidth);
+        values.append({QStringLiteral("FontNameLumo"), s.FontNameLumo});
+        LUMOLEX_INT(FontSizeList);
+        LUMOLEX_INT(FontSizeCard);
+        LUMOLEX_INT(FontSizeText);
+        LUMOLEX_INT(CardHeight);
+        LUMOLEX_INT(CardWidth);
+        LUMOLEX_BOOL(OpenCardWin);
+        LUMOLEX_BOOL(CloseCardsAtSwith);
+        LUMOLEX_INT(Transparency);
+        LUMOLEX_BOOL(TranspCard);
+        LUMOLEX_BOOL(DockWindow);
+        LUMOLEX_BOOL(HintWord);
+        LUMOLEX_BOOL(PanelToolBar);
+        LUMOLEX_BOOL(PanelStatus);
+        LUMOLEX_BOOL(PanelPhrase);
+        LUMOLEX_BOOL(PanelCaption);
+        LUMOLEX_BOOL(IconTray);
+        LUMOLEX_BOOL(noDoubleProgramm);
+        LUMOLEX_BOOL(EvenLines);
+        LUMOLEX_INT(ColorEvenLines);
+    }
+    LUMOLEX_INT(BookMark);
+    LUMOLEX_BOOL(SaveParam);
+#undef LUMOLEX_BOOL
+#undef LUMOLEX_INT
+    return values;
+}
+
+QString SettingsStore::checkWritable() const
+{
+    if (!m_settings->isWritable() || m_settings->status() == QSettings::AccessError)
+        return QStringLiteral("Не удалось сохранить настройки: нет доступа к «%1».").arg(location());
+    if (m_settings->status() == QSettings::FormatError)
+        return QStringLiteral("Не удалось сохранить настройки: файл «%1» повреждён.").arg(location());
+    return QString();
+}
+
+QString SettingsStore::writeAtShutdown(const Settings &settings)
+{
+    if (const QString error = checkWritable(); !error.isEmpty())
+        return error;
+    m_settings->beginGroup(kGroup);
+    for (const auto &[name, text] : shutdownValues(settings))
+        m_settings->setValue(name, text);
+    m_settings->endGroup();
+    m_settings->sync();
+    return checkWritable();
+}
+
+} // namespace lumolex

@@ -1,0 +1,72 @@
+#pragma once
+
+// Single instance of the program per user.
+//
+// The first copy listens on a local socket (a named pipe on Windows) whose
+// name is derived from "Лумолекс Тарвен" and the user name. A later copy that
+// finds it sends "activate" and ends; the first copy then emits
+// activationRequested(), and the main window restores or raises itself
+// (bringToFront()).
+//
+// A socket file left behind by a crashed copy is recognised - nobody answers
+// on it - and replaced.
+
+#include <QObject>
+#include <QString>
+
+class QLocalServer;
+class QLocalSocket;
+class QWidget;
+
+namespace lumolex {
+
+class SingleInstance : public QObject
+{
+    Q_OBJECT
+public:
+    // key names the program; tests use their own key so they do not meet a
+    // running program.
+    explicit SingleInstance(const QString &key = defaultKey(), QObject *parent = nullptr);
+    ~SingleInstance() override;
+
+    static QString defaultKey();
+    // An ASCII-only server name for a key and a user name.
+    static QString serverNameFor(const QString &key, const QString &userName);
+    // The name of the user running the program.
+    static QString currentUserName();
+
+    QString serverName() const { return m_serverName; }
+
+    // True when this is the first copy: it now listens for later copies.
+    // False when another copy answered; that copy has been asked to come
+    // to the front, and this one should end without writing anything.
+    // If the server cannot be started for another reason, the result is
+    // true (the program runs as if alone) and errorString() says why.
+    bool tryBecomePrimary();
+
+    bool isPrimary() const;
+    QString errorString() const { return m_errorString; }
+
+    // How long a later copy waits for the first one, in milliseconds.
+    static constexpr int ConnectTimeoutMs = 1000;
+
+signals:
+    // A later copy asked this one to come to the front.
+    void activationRequested();
+
+private:
+    bool notifyRunningInstance();
+    bool listen();
+    void acceptConnections();
+    void readMessages(QLocalSocket *socket);
+
+    QString m_serverName;
+    QString m_errorString;
+    QLocalServer *m_server = nullptr;
+};
+
+// Restores a minimised window, raises it and activates it. A hidden window
+// (the program in the tray) is left hidden: leaving the tray is the caller's.
+void bringToFront(QWidget *window);
+
+} // namespace lumolex

@@ -1,0 +1,30 @@
+#pragma once
+
+// Screen areas and free memory, with neutral answers where the platform has
+// none.
+
+#include <QByteArray>
+#include <QPoint>
+#include <QRect>
+
+#include <optional>
+
+namespace lumolex {
+
+// The work area (the screen minus task bars and docks) of the screen under
+// the point, in global coordinates; the primary screen's when no screen holds
+// the point; an empty rectangle when there is no screen at all.
+QRect workAreaAt(const QPoint &globalPos);
+// The full geometry of that same screen.
+QRect screenGeometryAt(const QPoint &globalPos);
+
+// The physical memory available to programs, in bytes, or nothing when the
+// platform does not tell (Linux: MemAvailable of /proc/meminfo; Windows:
+// GlobalMemoryStatusEx).
+std::optional<quint64> availablePhysicalMemory();
+
+// The reading of /proc/meminfo: MemAvailable, or on old kernels without it
+// MemFree + Buffers + Cached; nothing when the text holds neither.
+std::optional<quint64> availableMemoryFromMeminfo(const QByteArray &meminfo);
+
+} // namespace lumolex

@@ -1,0 +1,190 @@
+#include "ui/imagelist16.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QSvgRenderer>
+
+// The resources live in a static library; registering them here makes sure
+// the linker keeps them.
+static void initIconResources()
+{
+    Q_INIT_RESOURCE(icons);
+}
+
+namespace lumolex {
+
+namespace {
+
+// File names below :/icons/, "NN-<name>.svg", in index order.
+const char *const kNames[] = {
+    "letter",
+    "first",
+    "prior",
+    "next",
+    "last",
+    "go-letter",
+    "find-in-article",
+    "fragment-search",
+    "link",
+    "lists",
+    "close-panel",
+    "search",
+    "open-card",
+    "cut",
+    "copy",
+    "paste",
+    "print",
+    "dictionary-off",
+    "always-on-top",
+    "transparency",
+    "panels",
+    "cascade",
+    "close-all-cards",
+    "exit",
+    "help",
+    "step-back",
+    "step-forward",
+    "bookmark",
+    "clear-history",
+    "settings",
+    "dictionary-1",
+    "dictionary-2",
+    "dictionary-3",
+    "dictionary-4",
+    "sync-list",
+    "close-card",
+    "refresh",
+    "about",
+    "program",
+    "layout-en",
+    "layout-ru",
+    "show-all-panels",
+    "fonts",
+    "card",
+    "stop",
+    "find-next",
+    "cancel",
+    "hide-all-panels",
+    "keyboard",
+    "phrasebook",
+    "phrasebook-off",
+    "phrasebook-list",
+};
+
+constexpr int kCount = int(sizeof(kNames) / sizeof(kNames[0]));
+
+QPixmap render(QSvgRenderer &renderer, int size, qreal devicePixelRatio)
+{
+    const int pixels = qRound(size * devicePixelRatio);
+    QPixmap pixmap(pixels, pixels);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, QRectF(0, 0, pixels, pixels));
+    painter.end();
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
+} // namespace
+
+ImageList16::ImageList16()
+{
+    initIconResources();
+    m_icons.reserve(kCount);
+    for (int index = 0; index < kCount; ++index) {
+        QSvgRenderer renderer(sourcePath(index));
+        QIcon icon;
+        if (renderer.isValid()) {
+            icon.addPixmap(render(renderer, ImageSize, 1.0));
+            icon.addPixmap(render(renderer, ImageSize, 2.0));
+        }
+        m_icons.append(icon);
+    }
+}
+
+const ImageList16 &ImageList16::shared()
+{
+    static const ImageList16 list;
+    return list;
+}
+
+const QIcon &ImageList16::icon(int index) const
+{
+    if (index < 0 || index >= m_icons.size())
+        return m_empty;
+    return m_icons.at(index);
+}
+
+QPixmap ImageList16::pixmap(int index, int size) const
+{
+    if (index < 0 || index >= m_icons.size() || size <= 0)
+        return QPixmap();
+    // Sizes other than the prepared ones are drawn afresh from the source,
+    // so large buttons stay sharp.
+    if (size == ImageSize)
+        return m_icons.at(index).pixmap(QSize(size, size));
+    QSvgRenderer renderer(sourcePath(index));
+    if (!renderer.isValid())
+        return QPixmap();
+    return render(renderer, size, 1.0);
+}
+
+QString ImageList16::sourcePath(int index)
+{
+    if (index < 0 || index >= kCount)
+        return QString();
+    return QStringLiteral(":/icons/%1-%2.svg")
+            .arg(index, 2, 10, QLatin1Char('0'))
+            .arg(QLatin1String(kNames[index]));
+}
+
+int ImageList16::listIconForDict(int dict)
+{
+    switch (dict) {
+    case 1: return Dictionary1;
+    case 2: return Dictionary2;
+    case 3: return Dictionary3;
+    case 4: return Dictionary4;
+    case 9: return PhrasebookList;
+    default: return Letter;
+    }
+}
+
+int ImageList16::cardIconForDict(int dict)
+{
+    switch (dict) {
+    case 1: return Dictionary1;
+    case 2: return Dictionary2;
+    case 3: return Dictionary3;
+    case 4: return Dictionary4;
+    case 9: return Phrasebook;
+    default: return -1;
+    }
+}
+
+int ImageList16::menuIconForDict(int dict, bool checked)
+{
+    switch (dict) {
+    case 1: return checked ? Dictionary1 : DictionaryOff;
+    case 2: return checked ? Dictionary2 : DictionaryOff;
+    case 3: return checked ? Dictionary3 : DictionaryOff;
+    case 4: return checked ? Dictionary4 : DictionaryOff;
+    case 9: return checked ? Phrasebook : PhrasebookOff;
+    default: return -1;
+    }
+}
+
+QIcon ImageList16::applicationIcon()
+{
+    initIconResources();
+    QIcon icon;
+    QSvgRenderer renderer(QStringLiteral(":/icons/lumolex.svg"));
+    if (!renderer.isValid())
+        return icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(render(renderer, size, 1.0));
+    return icon;
+}
+
+} // namespace lumolex
