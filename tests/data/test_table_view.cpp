@@ -1,0 +1,300 @@
+// The view: filter text and switching, index switching, key ranges, record
+// numbers, position marks across view changes, and suspended notifications.
+#include "tablefixture.h"
+
+#include <gtest/gtest.h>
+
+using namespace lumolex;
+using namespace lumolex::test;
+
+namespace {
+
+std::vector<Article> dictionaries()
+{
+    return {{1, 1, QStringLiteral("аа")}, {2, 2, QStringLiteral("бб")}, {3, 0, QStringLiteral("вв")},
+            {4, 1, QStringLiteral("гг")}, {5, 4, QStringLiteral("дд")}, {6, 3, QStringLiteral("ее")},
+            {7, 9, QStringLiteral("жж")}, {8, 1, QStringLiteral("зз")}};
+}
+
+std::unique_ptr<Table> wordForms(const QStringList &keys)
+{
+    auto table = std::make_unique<Table>(QStringLiteral("forms"),
+        QVector<FieldDef>{{QStringLiteral("TRANSC"), FieldType::Text, 50}, {QStringLiteral("ARRID"), FieldType::Text, 0}});
+    for (const QString &key : keys)
+        table->appendRow({key, QStringLiteral("1|2")});
+    table->addIndex(QStringLiteral("cds2i1"), QStringLiteral("TRANSC"));
+    table->setActiveIndex(QStringLiteral("cds2i1"));
+    return table;
+}
+
+} // namespace
+
+TEST(TableFilter, AdmitsTheNamedDictionaries)
+{
+    auto table = articleTable(dictionaries());
+    EXPECT_TRUE(table->setFilterText(QStringLiteral("(DICT=0) OR (DICT=1) OR (DICT=4)")));
+    EXPECT_EQ(viewIds(*table).size(), 8);             // not applied until switched on
+    table->setFiltered(true);
+    EXPECT_EQ(viewIds(*table), (QList<int>{1, 3, 4, 5, 8}));
+    // spacing, case and nesting are free
+    EXPECT_TRUE(table->setFilterText(QStringLiteral("  dict = 9 or ((DICT=3))")));
+    EXPECT_EQ(viewIds(*table), (QList<int>{6, 7}));
+    EXPECT_TRUE(table->setFilterText(QString()));     // an empty filter admits all
+    EXPECT_EQ(table->recordCount(), 8);
+}
+
+TEST(TableFilter, MalformedTextIsRefusedAndTheViewStays)
+{
+    auto table = articleTable(dictionaries());
+    ASSERT_TRUE(table->setFilterText(QStringLiteral("(DICT=0) OR (DICT=2)")));
+    table->setFiltered(true);
+    NotificationCounter counter(*table);
+    const QString bad[] = {
+        QStringLiteral("(DICT=0"), QStringLiteral("DICT=0)"), QStringLiteral("(DICT=x)"),
+        QStringLiteral("(DICT=0) AND (DICT=1)"), QStringLiteral("(DICT=0) OR"), QStringLiteral("(WORD=1)"),
+        QStringLiteral("(NOPE=1)"), QStringLiteral("DICT=99999999999999999999"), QStringLiteral("DICT"),
+        QStringLiteral("=1"), QStringLiteral("(DICT=1) ORDER"), QString(200, u'(') + QStringLiteral("DICT=1") + QString(200, u')'),
+    };
+    for (const QString &text : bad) {
+        SCOPED_TRACE(text.left(40).toStdString());
+        EXPECT_FALSE(table->setFilterText(text));
+        EXPECT_EQ(table->filterText(), QStringLiteral("(DICT=0) OR (DICT=2)"));
+        EXPECT_EQ(viewIds(*table), (QList<int>{2, 3}));
+    }
+    EXPECT_EQ(counter.records, 0);
+}
+
+TEST(TableFilter, SwitchingKeepsTheCurrentRecordWhenVisible)
+{
+    auto table = articleTable(dictionaries());
+    table->setFilterText(QStringLiteral("(DICT=0) OR (DICT=1)"));
+    NotificationCounter counter(*table);
+    ASSERT_TRUE(table->findKey({QStringLiteral("гг")}));
+    counter.reset();
+    table->setFiltered(true);
+    EXPECT_EQ(currentId(*table), 4);
+    EXPECT_EQ(table->recordNumber(), 3);
+    EXPECT_FALSE(table->atBeginning());
+    EXPECT_EQ(counter.records, 1);
+    EXPECT_EQ(counter.rebuilds, 1);
+    table->setFiltered(true);                         // no change: nothing happens
+    table->setFilterText(QStringLiteral("(DICT=0) OR (DICT=1)"));
+    EXPECT_EQ(counter.records, 1);
+    // the current record hidden: the view starts at its top
+    table->setFilterText(QStringLiteral("(DICT=9)"));
+    EXPECT_EQ(currentId(*table), 7);
+    EXPECT_TRUE(table->atBeginning());
+    EXPECT_EQ(counter.records, 2);
+    // a filter that admits nothing
+    table->setFilterText(QStringLiteral("(DICT=5)"));
+    EXPECT_TRUE(EmptyTable(*table));
+    EXPECT_EQ(table->recordNumber(), 0);
+    table->setFiltered(false);
+    EXPECT_EQ(table->recordNumber(), 1);
+    EXPECT_EQ(counter.records, 4);
+}
+
+TEST(TableIndexSwitch, KeepsTheRecordAndRefusesUnknownNames)
+{
+    auto table = articleTable({{3, 1, QStringLiteral("я")}, {1, 1, QStringLiteral("б")}, {2, 1, QStringLiteral("а")}});
+    NotificationCounter counter(*table);
+    ASSERT_TRUE(table->findKey({QStringLiteral("я")}));
+    counter.reset();
+    EXPECT_TRUE(table->setActiveIndex(QStringLiteral("CDS1I2")));   // names are case-insensitive
+    EXPECT_EQ(table->activeIndex(), QStringLiteral("cds1i2"));
+    EXPECT_EQ(currentId(*table), 3);
+    EXPECT_EQ(table->recordNumber(), 3);
+    EXPECT_EQ(counter.records, 1);
+    EXPECT_TRUE(table->setActiveIndex(QStringLiteral("cds1i2")));  // already active: no rebuild
+    EXPECT_FALSE(table->setActiveIndex(QStringLiteral("nope")));
+    EXPECT_EQ(table->activeIndex(), QStringLiteral("cds1i2"));
+    EXPECT_EQ(counter.records, 1);
+    EXPECT_FALSE(table->addIndex(QStringLiteral("bad"), QStringLiteral("TRANSC;NOPE")));
+    EXPECT_FALSE(table->addIndex(QStringLiteral("blob"), QStringLiteral("TRANSL")));
+    EXPECT_FALSE(table->hasIndex(QStringLiteral("bad")));
+    EXPECT_EQ(table->fieldIndex(u"nope"), -1);
+    EXPECT_FALSE(table->value(u"nope").isValid());
+    EXPECT_FALSE(table->valueAt(-1, 0).isValid());
+    EXPECT_FALSE(table->valueAt(3, 0).isValid());
+}
+
+TEST(TableIndexSwitch, RowsAppendedLaterTakeTheirPlace)
+{
+    auto table = articleTable({{1, 1, QStringLiteral("в")}});
+    table->appendRow({2, 1, QStringLiteral("а"), QVariant(), QStringLiteral("а"), QVariant()});
+    EXPECT_EQ(viewIds(*table), (QList<int>{2, 1}));
+    table->setActiveIndex(QStringLiteral("cds1i2"));
+    EXPECT_EQ(viewIds(*table), (QList<int>{1, 2}));
+}
+
+TEST(TableRange, PrefixRangeIsExactAndCaseInsensitive)
+{
+    auto forms = wordForms({QStringLiteral("кот"), QStringLiteral("ко"), QStringLiteral("котёл"), QStringLiteral("кп"),
+                            QStringLiteral("кото"), QStringLiteral("ж"), QStringLiteral("котяяяяяяяя")});
+    forms->setPrefixRange(QStringLiteral("КОТ"));
+    EXPECT_EQ(viewKeys(*forms), (QStringList{QStringLiteral("кот"), QStringLiteral("котёл"), QStringLiteral("кото"),
+                                             QStringLiteral("котяяяяяяяя")}));
+    EXPECT_TRUE(forms->hasRange());
+    forms->setPrefixRange(QStringLiteral("котя"));
+    EXPECT_EQ(viewKeys(*forms), QStringList{QStringLiteral("котяяяяяяяя")});
+    forms->setPrefixRange(QStringLiteral("котб"));
+    EXPECT_TRUE(EmptyTable(*forms));
+    forms->setPrefixRange(QString());
+    EXPECT_EQ(forms->recordCount(), 7);
+    forms->cancelRange();
+    EXPECT_FALSE(forms->hasRange());
+    EXPECT_EQ(forms->recordCount(), 7);
+}
+
+TEST(TableRange, LowToHighIsInclusive)
+{
+    auto forms = wordForms({QStringLiteral("а"), QStringLiteral("б"), QStringLiteral("бв"), QStringLiteral("в"),
+                            QStringLiteral("г")});
+    NotificationCounter counter(*forms);
+    forms->setRange(QStringLiteral("б"), QStringLiteral("В"));
+    EXPECT_EQ(viewKeys(*forms), (QStringList{QStringLiteral("б"), QStringLiteral("бв"), QStringLiteral("в")}));
+    EXPECT_EQ(counter.rebuilds, 1);
+    forms->first();
+    forms->next();
+    forms->next();
+    forms->next();
+    EXPECT_TRUE(forms->atEnd());
+    EXPECT_EQ(forms->value(u"TRANSC").toString(), QStringLiteral("в"));
+    forms->setRange(QStringLiteral("в"), QStringLiteral("б"));   // low above high
+    EXPECT_TRUE(EmptyTable(*forms));
+    forms->setRange(QStringLiteral("б"), QStringLiteral("в"));
+    forms->setActiveIndex(QString());                               // a range belongs to its index
+    EXPECT_FALSE(forms->hasRange());
+    EXPECT_EQ(forms->recordCount(), 5);
+}
+
+TEST(TableRecordNumber, SetsWithinTheViewOnly)
+{
+    Table examples(QStringLiteral("examples"), {{QStringLiteral("ID"), FieldType::Integer, 0},
+                                                {QStringLiteral("PHRASE"), FieldType::Blob, 0}});
+    for (int id = 10; id < 15; ++id)
+        examples.appendRow({id, QByteArray::number(id)});
+    NotificationCounter counter(examples);
+    ASSERT_TRUE(examples.setRecordNumber(5));
+    EXPECT_EQ(examples.value(u"ID").toInt(), 14);
+    EXPECT_EQ(examples.blob(u"PHRASE"), QByteArray("14"));
+    EXPECT_FALSE(examples.atEnd());
+    for (int bad : {0, -1, 6, 1 << 30}) {
+        EXPECT_FALSE(examples.setRecordNumber(bad));
+        EXPECT_EQ(examples.recordNumber(), 5);
+    }
+    EXPECT_EQ(counter.records, 1);
+}
+
+TEST(TableMarks, SurviveIndexChangesButNotHiding)
+{
+    auto table = articleTable(dictionaries());
+    NotificationCounter counter(*table);
+    ASSERT_TRUE(table->findKey({QStringLiteral("дд")}));
+    const TableMark mark = table->mark();
+    table->setActiveIndex(QStringLiteral("cds1i2"));
+    table->last();
+    counter.reset();
+    ASSERT_TRUE(table->gotoMark(mark));
+    EXPECT_EQ(currentId(*table), 5);
+    EXPECT_EQ(counter.records, 1);
+
+    // hidden by the filter: false, no move, no notification
+    table->setFilterText(QStringLiteral("(DICT=0) OR (DICT=1)"));
+    table->setFiltered(true);
+    table->last();
+    counter.reset();
+    EXPECT_FALSE(table->gotoMark(mark));
+    EXPECT_EQ(currentId(*table), 8);
+    EXPECT_EQ(counter.records, 0);
+    // visible again
+    table->setFilterText(QStringLiteral("(DICT=4)"));
+    EXPECT_TRUE(table->gotoMark(mark));
+    EXPECT_EQ(currentId(*table), 5);
+
+    EXPECT_FALSE(table->gotoMark(TableMark{}));
+    EXPECT_FALSE(table->gotoMark(TableMark{1000, mark.generation}));
+    table->clear();                                   // a mark of the old rows never matches new ones
+    for (const Article &a : dictionaries())
+        table->appendRow({a.id, a.dict, a.word, QVariant(), RetTransc(a.word), QVariant()});
+    table->setFiltered(false);
+    EXPECT_FALSE(table->gotoMark(mark));
+}
+
+TEST(TableNotifications, NestedSuspensionsFireOnceOnTheOutermostResume)
+{
+    auto table = articleTable(dictionaries());
+    NotificationCounter counter(*table);
+    table->suspendNotifications();
+    table->suspendNotifications();
+    EXPECT_TRUE(table->notificationsSuspended());
+    table->first();
+    table->next();
+    table->setFilterText(QStringLiteral("(DICT=1)"));
+    table->setFiltered(true);
+    table->last();
+    table->resumeNotifications();
+    EXPECT_EQ(counter.records, 0);
+    EXPECT_TRUE(table->notificationsSuspended());
+    table->resumeNotifications();
+    EXPECT_FALSE(table->notificationsSuspended());
+    EXPECT_EQ(counter.records, 1);
+    EXPECT_EQ(counter.rebuilds, 1);
+    EXPECT_EQ(currentId(*table), 8);
+
+    // resuming always reports the current record, even after no move at all
+    counter.reset();
+    table->suspendNotifications();
+    table->resumeNotifications();
+    EXPECT_EQ(counter.records, 1);
+    EXPECT_EQ(counter.rebuilds, 0);
+    // an unmatched resume is ignored
+    table->resumeNotifications();
+    EXPECT_EQ(counter.records, 1);
+    EXPECT_FALSE(table->notificationsSuspended());
+}
+
+TEST(TableNotifications, LocatingByIdWithTheFilterOffNotifiesOnce)
+{
+    // The sequence that makes an article current by ID: mark, suspend, filter
+    // off, ID index, exact search, key index and filter back, mark, resume.
+    auto table = articleTable(dictionaries());
+    table->setFilterText(QStringLiteral("(DICT=0) OR (DICT=1)"));
+    table->setFiltered(true);
+    table->first();
+    NotificationCounter counter(*table);
+
+    TableMark place = table->mark();
+    table->suspendNotifications();
+    table->setFiltered(false);
+    table->first();
+    table->setActiveIndex(QStringLiteral("cds1i2"));
+    ASSERT_TRUE(table->findKey({5}));
+    place = table->mark();
+    table->setActiveIndex(QStringLiteral("cds1i1"));
+    table->setFilterText(QStringLiteral("(DICT=0) OR (DICT=4)"));
+    table->setFiltered(true);
+    EXPECT_TRUE(table->gotoMark(place));
+    table->resumeNotifications();
+
+    EXPECT_EQ(currentId(*table), 5);
+    EXPECT_EQ(counter.records, 1);
+    EXPECT_EQ(counter.rebuilds, 1);
+}
+
+TEST(TableValues, TypesAndNulls)
+{
+    auto table = articleTable({{7, 2, QStringLiteral("Ӯкс")}});
+    EXPECT_EQ(table->value(u"ID").typeId(), QMetaType::LongLong);
+    EXPECT_EQ(table->value(u"id").toInt(), 7);                      // field names are case-insensitive
+    EXPECT_EQ(table->value(u"TRANSC").toString(), QStringLiteral("укс"));
+    EXPECT_FALSE(table->value(u"GOTO").isValid());
+    EXPECT_TRUE(table->isNull(table->fieldIndex(u"GOTO")));
+    EXPECT_EQ(table->blob(u"TRANSL"), QByteArray("body"));
+    table->appendRow({QStringLiteral("eight"), 1, QString(), QVariant(), QString(), QVariant()});
+    table->setActiveIndex(QStringLiteral("cds1i2"));
+    table->first();                                                  // null IDs sort first
+    EXPECT_TRUE(table->isNull(0));
+    EXPECT_FALSE(table->isNull(table->fieldIndex(u"WORD")));       // an empty text is not null
+    EXPECT_EQ(table->value(u"WORD").toString(), QString());
+}
