@@ -1,0 +1,141 @@
+// Single instance: a second copy finds the first, which is asked to come to
+// the front; a socket file left by a crashed copy does not block the next.
+#include "platform/singleinstance.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUuid>
+#include <QWidget>
+
+#ifdef Q_OS_UNIX
+#  include <sys/socket.h>
+#  include <sys/un.h>
+#  include <unistd.h>
+#endif
+
+using lumolex::SingleInstance;
+
+namespace {
+
+// Each test its own key, so tests never meet each other or the program.
+QString uniqueKey()
+{
+    return QStringLiteral("Лумолекс тест ") + QUuid::createUuid().toString();
+}
+
+} // namespace
+
+TEST(SingleInstance, ServerNameIsAsciiAndDependsOnKeyAndUser)
+{
+    const QString name = SingleInstance::serverNameFor(SingleInstance::defaultKey(), QStringLiteral("анна"));
+    for (QChar c : name)
+        EXPECT_LT(c.unicode(), 128) << "non-ASCII character in " << name.toStdString();
+    EXPECT_LE(name.size(), 40);
+    EXPECT_EQ(name, SingleInstance::serverNameFor(SingleInstance::defaultKey(), QStringLiteral("анна")));
+    EXPECT_NE(name, SingleInstance::serverNameFor(SingleInstance::defaultKey(), QStringLiteral("борис")));
+    EXPECT_NE(name, SingleInstance::serverNameFor(QStringLiteral("other"), QStringLiteral("анна")));
+    EXPECT_FALSE(SingleInstance::currentUserName().isEmpty());
+}
+
+TEST(SingleInstance, SecondCopyActivatesTheFirst)
+{
+    const QString key = uniqueKey();
+    SingleInstance first(key);
+    QSignalSpy activated(&first, &SingleInstance::activationRequested);
+    ASSERT_TRUE(first.tryBecomePrimary());
+    EXPECT_TRUE(first.isPrimary());
+    EXPECT_TRUE(first.errorString().isEmpty());
+
+    {
+        SingleInstance second(key);
+        EXPECT_FALSE(second.tryBecomePrimary());
+        EXPECT_FALSE(second.isPrimary());
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(activated.count(), 1, 3000);
+
+    // A third copy is refused as well, and asks again.
+    SingleInstance third(key);
+    EXPECT_FALSE(third.tryBecomePrimary());
+    QTRY_COMPARE_WITH_TIMEOUT(activated.count(), 2, 3000);
+    // Asking twice of the first copy itself changes nothing.
+    EXPECT_TRUE(first.tryBecomePrimary());
+}
+
+TEST(SingleInstance, NextCopyIsPrimaryAfterTheFirstEnds)
+{
+    const QString key = uniqueKey();
+    {
+        SingleInstance first(key);
+        ASSERT_TRUE(first.tryBecomePrimary());
+    }
+    SingleInstance next(key);
+    EXPECT_TRUE(next.tryBecomePrimary());
+    EXPECT_TRUE(next.isPrimary());
+}
+
+TEST(SingleInstance, UnrelatedMessagesDoNotActivate)
+{
+    const QString key = uniqueKey();
+    SingleInstance first(key);
+    QSignalSpy activated(&first, &SingleInstance::activationRequested);
+    ASSERT_TRUE(first.tryBecomePrimary());
+    QLocalSocket socket;
+    socket.connectToServer(first.serverName());
+    ASSERT_TRUE(socket.waitForConnected(1000));
+    socket.write("hello\nactivate now\n");
+    socket.write(QByteArray(1000, 'x'));
+    socket.waitForBytesWritten(1000);
+    QTest::qWait(200);
+    EXPECT_EQ(activated.count(), 0);
+}
+
+#ifdef Q_OS_UNIX
+TEST(SingleInstance, StaleSocketFileOfACrashedCopyIsReplaced)
+{
+    const QString key = uniqueKey();
+    SingleInstance probe(key);
+    // Where the socket of this name lives.
+    QLocalServer server;
+    ASSERT_TRUE(server.listen(probe.serverName()));
+    const QByteArray path = QFile::encodeName(server.fullServerName());
+    server.close();
+    ASSERT_FALSE(QFile::exists(QString::fromLocal8Bit(path)));
+
+    // A socket file that nobody listens on, as a crash leaves it.
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(fd, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(size_t(path.size()), sizeof(address.sun_path));
+    memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)), 0);
+    ::close(fd);
+    ASSERT_TRUE(QFile::exists(QString::fromLocal8Bit(path)));
+
+    SingleInstance first(key);
+    QSignalSpy activated(&first, &SingleInstance::activationRequested);
+    EXPECT_TRUE(first.tryBecomePrimary());
+    EXPECT_TRUE(first.isPrimary()) << first.errorString().toStdString();
+
+    SingleInstance second(key);
+    EXPECT_FALSE(second.tryBecomePrimary());
+    QTRY_COMPARE_WITH_TIMEOUT(activated.count(), 1, 3000);
+}
+#endif
+
+TEST(BringToFront, RestoresAMinimisedWindow)
+{
+    QWidget window;
+    window.showMinimized();
+    ASSERT_TRUE(window.isMinimized());
+    lumolex::bringToFront(&window);
+    EXPECT_FALSE(window.isMinimized());
+    EXPECT_TRUE(window.isVisible());
+    lumolex::bringToFront(nullptr);   // no window: nothing to do
+}
