@@ -1,0 +1,280 @@
+// History files: line ends, byte-order marks and code pages, the switch to
+// UTF-8 for letters Windows-1251 lacks, and the user-folder fallback.
+#include "app/historyfile.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+using lumolex::HistoryEncoding;
+using lumolex::HistoryFile;
+
+namespace {
+
+const QString kRelative = QStringLiteral("DATA/LumoCard.hst");
+
+// "Привет" and "мир" in Windows-1251.
+const QByteArray kPrivet1251("\xCF\xF0\xE8\xE2\xE5\xF2", 6);
+const QByteArray kMir1251("\xEC\xE8\xF0", 3);
+
+// Kildin Saami letters Windows-1251 does not have: ӓ, ӈ, ҋ, ӣ.
+const QString kKildin = QStringLiteral("кӓлль ӈӣҋ");
+
+class HistoryFileTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_program = m_dir.filePath(QStringLiteral("program"));
+        m_user = m_dir.filePath(QStringLiteral("user"));
+        ASSERT_TRUE(QDir().mkpath(m_program + QStringLiteral("/DATA")));
+    }
+
+    HistoryFile history() const { return HistoryFile(m_program, kRelative, m_user); }
+
+    QString programFile() const { return m_program + QLatin1Char('/') + kRelative; }
+    QString userFile() const { return m_user + QStringLiteral("/LumoCard.hst"); }
+
+    static void writeBytes(const QString &path, const QByteArray &bytes)
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(bytes), bytes.size());
+    }
+
+    static QByteArray readBytes(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+    }
+
+    // The program folder's DATA becomes a plain file: nothing can be
+    // written below it, whoever runs the test.
+    void blockProgramFolder()
+    {
+        ASSERT_TRUE(QDir(m_program + QStringLiteral("/DATA")).removeRecursively());
+        writeBytes(m_program + QStringLiteral("/DATA"), "not a folder");
+    }
+
+    QTemporaryDir m_dir;
+    QString m_program;
+    QString m_user;
+};
+
+} // namespace
+
+TEST_F(HistoryFileTest, FileWithoutMarkIsWindows1251AndWrittenBackTheSame)
+{
+    const QByteArray bytes = kPrivet1251 + "\r\n" + kMir1251 + "\r\n";
+    writeBytes(programFile(), bytes);
+    HistoryFile file = history();
+    QStringList entries;
+    ASSERT_EQ(file.load(&entries), QString());
+    EXPECT_EQ(entries, QStringList({QStringLiteral("Привет"), QStringLiteral("мир")}));
+    EXPECT_EQ(file.encoding(), HistoryEncoding::Windows1251);
+
+    ASSERT_EQ(file.save(entries), QString());
+    EXPECT_EQ(readBytes(programFile()), bytes);
+}
+
+TEST_F(HistoryFileTest, LineEndsAreCrLfAndOnlyTheFinalEmptyPieceIsDropped)
+{
+    HistoryEncoding encoding;
+    EXPECT_EQ(HistoryFile::decode("a\r\nb\r\n", &encoding), QStringList({"a", "b"}));
+    EXPECT_EQ(HistoryFile::decode("a\nb\n", &encoding), QStringList({"a", "b"}));
+    EXPECT_EQ(HistoryFile::decode("a\r\nb", &encoding), QStringList({"a", "b"}));
+    EXPECT_EQ(HistoryFile::decode("a\r\n\r\nb\r\n", &encoding), QStringList({"a", "", "b"}));
+    EXPECT_EQ(HistoryFile::decode("\r\n", &encoding), QStringList({""}));
+    EXPECT_EQ(HistoryFile::decode("", &encoding), QStringList());
+    EXPECT_EQ(HistoryFile::decode("\xEF\xBB\xBF", &encoding), QStringList());
+    // Spaces belong to the entries.
+    EXPECT_EQ(HistoryFile::decode(" a \r\n", &encoding), QStringList({" a "}));
+
+    HistoryEncoding used;
+    EXPECT_EQ(HistoryFile::encode({"a", "", "b"}, HistoryEncoding::Windows1251, &used),
+              QByteArray("a\r\n\r\nb\r\n"));
+    EXPECT_EQ(HistoryFile::encode({}, HistoryEncoding::Windows1251, &used), QByteArray());
+}
+
+TEST_F(HistoryFileTest, LineBreaksInsideAnEntryDoNotSplitIt)
+{
+    HistoryEncoding used;
+    const QByteArray bytes = HistoryFile::encode({"one\r\ntwo", "three\nfour"},
+                                                 HistoryEncoding::Windows1251, &used);
+    EXPECT_EQ(bytes, QByteArray("one two\r\nthree four\r\n"));
+}
+
+TEST_F(HistoryFileTest, Utf8WithMarkIsKeptWithItsMark)
+{
+    const QByteArray bytes = QByteArray("\xEF\xBB\xBF") + kKildin.toUtf8() + "\r\n" +
+                             QStringLiteral("Привет").toUtf8() + "\r\n";
+    writeBytes(programFile(), bytes);
+    HistoryFile file = history();
+    QStringList entries;
+    ASSERT_EQ(file.load(&entries), QString());
+    EXPECT_EQ(entries, QStringList({kKildin, QStringLiteral("Привет")}));
+    EXPECT_EQ(file.encoding(), HistoryEncoding::Utf8Bom);
+    ASSERT_EQ(file.save(entries), QString());
+    EXPECT_EQ(readBytes(programFile()), bytes);
+}
+
+TEST_F(HistoryFileTest, Utf16InBothByteOrdersIsKeptWithItsMark)
+{
+    const QString text = kKildin + QStringLiteral("\r\nабв\r\n");
+    for (const bool little : {true, false}) {
+        SCOPED_TRACE(little ? "UTF-16LE" : "UTF-16BE");
+        QByteArray bytes = little ? QByteArray("\xFF\xFE", 2) : QByteArray("\xFE\xFF", 2);
+        for (QChar c : text) {
+            const char low = char(c.unicode() & 0xFF), high = char(c.unicode() >> 8);
+            bytes += little ? low : high;
+            bytes += little ? high : low;
+        }
+        writeBytes(programFile(), bytes);
+        HistoryFile file = history();
+        QStringList entries;
+        ASSERT_EQ(file.load(&entries), QString());
+        EXPECT_EQ(entries, QStringList({kKildin, QStringLiteral("абв")}));
+        EXPECT_EQ(file.encoding(), little ? HistoryEncoding::Utf16LeBom : HistoryEncoding::Utf16BeBom);
+        ASSERT_EQ(file.save(entries), QString());
+        EXPECT_EQ(readBytes(programFile()), bytes);
+    }
+}
+
+TEST_F(HistoryFileTest, KildinLettersTurnA1251FileIntoUtf8WithMark)
+{
+    writeBytes(programFile(), kPrivet1251 + "\r\n");
+    HistoryFile file = history();
+    QStringList entries;
+    ASSERT_EQ(file.load(&entries), QString());
+    entries.prepend(kKildin);
+    ASSERT_EQ(file.save(entries), QString());
+    EXPECT_EQ(file.encoding(), HistoryEncoding::Utf8Bom);
+    const QByteArray bytes = readBytes(programFile());
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
+    EXPECT_TRUE(bytes.endsWith("\r\n"));
+
+    HistoryFile again = history();
+    QStringList reread;
+    ASSERT_EQ(again.load(&reread), QString());
+    EXPECT_EQ(reread, QStringList({kKildin, QStringLiteral("Привет")}));
+}
+
+TEST_F(HistoryFileTest, NewFileIsWindows1251WhenEveryEntryFits)
+{
+    HistoryFile file = history();
+    QStringList entries;
+    ASSERT_EQ(file.load(&entries), QString());   // no file: empty, no error
+    EXPECT_TRUE(entries.isEmpty());
+    ASSERT_EQ(file.save({QStringLiteral("Привет"), QStringLiteral("мир")}), QString());
+    EXPECT_EQ(readBytes(programFile()), kPrivet1251 + "\r\n" + kMir1251 + "\r\n");
+    // A character outside Windows-1251 of any script forces UTF-8 too.
+    HistoryEncoding used;
+    HistoryFile::encode({QStringLiteral("日本")}, HistoryEncoding::Windows1251, &used);
+    EXPECT_EQ(used, HistoryEncoding::Utf8Bom);
+}
+
+TEST_F(HistoryFileTest, EveryByteOfWindows1251Decodes)
+{
+    QByteArray all;
+    for (int b = 1; b < 256; ++b) {
+        if (b != '\r' && b != '\n')
+            all += char(b);
+    }
+    HistoryEncoding encoding;
+    const QStringList entries = HistoryFile::decode(all + "\r\n", &encoding);
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_EQ(entries[0].size(), all.size());
+    EXPECT_EQ(entries[0].at(0xC0 - 1 - 2), QChar(u'А'));   // 0xC0, less the two skipped bytes
+}
+
+TEST_F(HistoryFileTest, SavingReplacesTheWholeFileAndLeavesNoTemporaryFiles)
+{
+    HistoryFile file = history();
+    ASSERT_EQ(file.save({"first", "second", "third"}), QString());
+    ASSERT_EQ(file.save({"x"}), QString());
+    EXPECT_EQ(readBytes(programFile()), QByteArray("x\r\n"));
+    EXPECT_EQ(QDir(m_program + QStringLiteral("/DATA")).entryList(QDir::Files),
+              QStringList({QStringLiteral("LumoCard.hst")}));
+    EXPECT_EQ(file.lastPath(), programFile());
+}
+
+TEST_F(HistoryFileTest, UnwritableProgramFolderSendsTheListToTheUserFolder)
+{
+    blockProgramFolder();
+    HistoryFile file = history();
+    ASSERT_EQ(file.save({QStringLiteral("Привет")}), QString());
+    EXPECT_EQ(file.lastPath(), userFile());
+    EXPECT_EQ(readBytes(userFile()), kPrivet1251 + "\r\n");
+
+    // The next run reads it from there.
+    HistoryFile next = history();
+    QStringList entries;
+    ASSERT_EQ(next.load(&entries), QString());
+    EXPECT_EQ(entries, QStringList({QStringLiteral("Привет")}));
+    EXPECT_EQ(next.lastPath(), userFile());
+}
+
+TEST_F(HistoryFileTest, CopyInTheUserFolderIsReadFirstAndKeptCurrent)
+{
+    writeBytes(programFile(), "old\r\n");
+    QDir().mkpath(m_user);
+    writeBytes(userFile(), "new\r\n");
+    HistoryFile file = history();
+    QStringList entries;
+    ASSERT_EQ(file.load(&entries), QString());
+    EXPECT_EQ(entries, QStringList({"new"}));
+    // Saving goes where the list was found, so the next load sees it.
+    ASSERT_EQ(file.save({"newer"}), QString());
+    EXPECT_EQ(readBytes(userFile()), QByteArray("newer\r\n"));
+    EXPECT_EQ(readBytes(programFile()), QByteArray("old\r\n"));
+}
+
+TEST_F(HistoryFileTest, ReadOnlyDataFolderKeepsTheOldFileAndUsesTheUserFolder)
+{
+    writeBytes(programFile(), "old\r\n");
+    const QString data = m_program + QStringLiteral("/DATA");
+    const QFile::Permissions before = QFile::permissions(data);
+    ASSERT_TRUE(QFile::setPermissions(data, QFile::ReadOwner | QFile::ExeOwner));
+    const bool stillWritable = QFile(data + QStringLiteral("/probe")).open(QIODevice::WriteOnly);
+    if (stillWritable) {
+        QFile::remove(data + QStringLiteral("/probe"));
+        QFile::setPermissions(data, before);
+        GTEST_SKIP() << "permissions are not enforced for this user";
+    }
+    HistoryFile file = history();
+    const QString error = file.save({"new"});
+    QFile::setPermissions(data, before);
+    ASSERT_EQ(error, QString());
+    EXPECT_EQ(readBytes(programFile()), QByteArray("old\r\n"));
+    EXPECT_EQ(readBytes(userFile()), QByteArray("new\r\n"));
+}
+
+TEST_F(HistoryFileTest, NoWritableFolderAtAllIsReported)
+{
+    blockProgramFolder();
+    writeBytes(m_user, "user folder is a file too");
+    HistoryFile file = history();
+    const QString error = file.save({"a"});
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_TRUE(error.contains(QDir::toNativeSeparators(programFile()))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QDir::toNativeSeparators(userFile()))) << error.toStdString();
+}
+
+TEST_F(HistoryFileTest, UnreadableFileIsReportedWithAnEmptyList)
+{
+    // A folder where the file should be cannot be read as a file.
+    ASSERT_TRUE(QDir().mkpath(programFile()));
+    HistoryFile file = history();
+    QStringList entries = {"stale"};
+    EXPECT_FALSE(file.load(&entries).isEmpty());
+    EXPECT_TRUE(entries.isEmpty());
+}
+
+TEST_F(HistoryFileTest, ProgramFolderWithOrWithoutTrailingSeparator)
+{
+    EXPECT_EQ(HistoryFile(m_program + QLatin1Char('/'), kRelative, m_user).programPath(), programFile());
+    EXPECT_EQ(HistoryFile(m_program, kRelative, m_user).programPath(), programFile());
+}

@@ -1,0 +1,267 @@
+// The settings store: defaults for missing and malformed values, values
+// stored as text, and the shutdown writes in their order.
+#include "app/settingsstore.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+
+using lumolex::Settings;
+using lumolex::SettingsStore;
+
+namespace {
+
+class SettingsStoreTest : public ::testing::Test
+{
+protected:
+    QString iniPath() const { return m_dir.filePath(QStringLiteral("LumoLex.ini")); }
+
+    // Puts raw texts into the store, as another program or an older
+    // version could have left them.
+    void writeRaw(const QList<QPair<QString, QString>> &values)
+    {
+        QSettings raw(iniPath(), QSettings::IniFormat);
+        for (const auto &[name, text] : values)
+            raw.setValue(QStringLiteral("Setup/") + name, text);
+        raw.sync();
+        ASSERT_EQ(raw.status(), QSettings::NoError);
+    }
+
+    QString rawValue(const QString &name) const
+    {
+        QSettings raw(iniPath(), QSettings::IniFormat);
+        const QVariant value = raw.value(QStringLiteral("Setup/") + name);
+        return value.isValid() ? value.toString() : QStringLiteral("<missing>");
+    }
+
+    static Settings changedSettings()
+    {
+        Settings s;
+        s.noDoubleProgramm = true;
+        s.FormMainWidth = 1024;
+        s.FormMainHeight = 768;
+        s.FormMainLeft = -5;
+        s.FormMainTop = 40;
+        s.PanelWordWidth = 260;
+        s.PanelFindWidth = 310;
+        s.FontNameLumo = QStringLiteral("DejaVu Sans; Кильдин = \"1\"");
+        s.FontSizeList = 14;
+        s.FontSizeCard = 9;
+        s.FontSizeText = 16;
+        s.CardHeight = 400;
+        s.CardWidth = 500;
+        s.OpenCardWin = false;
+        s.CloseCardsAtSwith = true;
+        s.Transparency = 30;
+        s.TranspCard = false;
+        s.DockWindow = false;
+        s.HintWord = false;
+        s.PanelToolBar = false;
+        s.PanelStatus = false;
+        s.PanelPhrase = false;
+        s.PanelCaption = false;
+        s.BookMark = 4711;
+        s.SaveParam = true;
+        s.IconTray = true;
+        s.EvenLines = false;
+        s.ColorEvenLines = 0x00FF8040;
+        return s;
+    }
+
+    QTemporaryDir m_dir;
+};
+
+} // namespace
+
+TEST_F(SettingsStoreTest, EmptyStoreGivesTheDefaultsOfTheTable)
+{
+    SettingsStore store(iniPath());
+    const Settings s = store.readAll();
+    EXPECT_EQ(s, Settings());
+    EXPECT_FALSE(store.readNoDoubleProgramm());
+    EXPECT_EQ(s.FormMainWidth, 700);
+    EXPECT_EQ(s.FormMainHeight, 550);
+    EXPECT_EQ(s.FormMainLeft, -1);
+    EXPECT_EQ(s.FormMainTop, -1);
+    EXPECT_EQ(s.FontNameLumo, QStringLiteral("Tahoma"));
+    EXPECT_EQ(s.ColorEvenLines, 16119285);
+    EXPECT_TRUE(s.SaveParam);
+    EXPECT_FALSE(s.IconTray);
+}
+
+TEST_F(SettingsStoreTest, EverySettingSurvivesARoundTrip)
+{
+    const Settings written = changedSettings();
+    {
+        SettingsStore store(iniPath());
+        ASSERT_EQ(store.writeAtShutdown(written), QString());
+    }
+    SettingsStore store(iniPath());
+    EXPECT_EQ(store.readAll(), written);
+    EXPECT_TRUE(store.readNoDoubleProgramm());
+}
+
+TEST_F(SettingsStoreTest, ValuesAreStoredAsDecimalAndBooleanText)
+{
+    Settings s = changedSettings();
+    {
+        SettingsStore store(iniPath());
+        ASSERT_EQ(store.writeAtShutdown(s), QString());
+    }
+    EXPECT_EQ(rawValue(QStringLiteral("FormMainLeft")), QStringLiteral("-5"));
+    EXPECT_EQ(rawValue(QStringLiteral("FormMainWidth")), QStringLiteral("1024"));
+    EXPECT_EQ(rawValue(QStringLiteral("ColorEvenLines")), QString::number(0x00FF8040));
+    EXPECT_EQ(rawValue(QStringLiteral("noDoubleProgramm")), QStringLiteral("1"));
+    EXPECT_EQ(rawValue(QStringLiteral("OpenCardWin")), QStringLiteral("0"));
+    EXPECT_EQ(rawValue(QStringLiteral("FontNameLumo")), s.FontNameLumo);
+    // In the file itself the numbers are plain text under [Setup].
+    QFile file(iniPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray content = file.readAll();
+    EXPECT_TRUE(content.contains("[Setup]"));
+    EXPECT_TRUE(content.contains("FormMainWidth=1024"));
+    EXPECT_TRUE(content.contains("SaveParam=1"));
+    EXPECT_FALSE(content.contains("@Variant"));
+}
+
+TEST_F(SettingsStoreTest, TextsThatAreNotDecimalIntegersGiveTheDefault)
+{
+    writeRaw({{QStringLiteral("FormMainWidth"), QStringLiteral("abc")},
+              {QStringLiteral("FormMainHeight"), QStringLiteral("")},
+              {QStringLiteral("FormMainLeft"), QStringLiteral(" 5")},
+              {QStringLiteral("FormMainTop"), QStringLiteral("0x10")},
+              {QStringLiteral("PanelWordWidth"), QStringLiteral("99999999999")},
+              {QStringLiteral("PanelFindWidth"), QStringLiteral("12.5")},
+              {QStringLiteral("FontSizeList"), QStringLiteral("-")},
+              {QStringLiteral("FontSizeCard"), QStringLiteral("+9")},
+              {QStringLiteral("FontSizeText"), QStringLiteral("-3")},
+              {QStringLiteral("CardHeight"), QStringLiteral("2147483647")},
+              {QStringLiteral("CardWidth"), QStringLiteral("-2147483648")},
+              {QStringLiteral("BookMark"), QStringLiteral("١٢")}});   // Arabic-Indic digits
+    SettingsStore store(iniPath());
+    const Settings s = store.readAll();
+    EXPECT_EQ(s.FormMainWidth, 700);
+    EXPECT_EQ(s.FormMainHeight, 550);
+    EXPECT_EQ(s.FormMainLeft, -1);
+    EXPECT_EQ(s.FormMainTop, -1);
+    EXPECT_EQ(s.PanelWordWidth, 200);
+    EXPECT_EQ(s.PanelFindWidth, 200);
+    EXPECT_EQ(s.FontSizeList, 12);
+    EXPECT_EQ(s.FontSizeCard, 9);
+    EXPECT_EQ(s.FontSizeText, -3);           // not range-checked on reading
+    EXPECT_EQ(s.CardHeight, 2147483647);
+    EXPECT_EQ(s.CardWidth, -2147483647 - 1);
+    EXPECT_EQ(s.BookMark, 0);
+}
+
+TEST_F(SettingsStoreTest, BooleansAreTrueForEveryNonZeroInteger)
+{
+    writeRaw({{QStringLiteral("noDoubleProgramm"), QStringLiteral("2")},
+              {QStringLiteral("OpenCardWin"), QStringLiteral("0")},
+              {QStringLiteral("CloseCardsAtSwith"), QStringLiteral("-1")},
+              {QStringLiteral("TranspCard"), QStringLiteral("abc")},   // default true
+              {QStringLiteral("IconTray"), QStringLiteral("abc")},     // default false
+              {QStringLiteral("DockWindow"), QStringLiteral("00")},
+              {QStringLiteral("HintWord"), QStringLiteral("true")},    // not an integer: default
+              {QStringLiteral("EvenLines"), QStringLiteral("")}});
+    SettingsStore store(iniPath());
+    const Settings s = store.readAll();
+    EXPECT_TRUE(s.noDoubleProgramm);
+    EXPECT_TRUE(store.readNoDoubleProgramm());
+    EXPECT_FALSE(s.OpenCardWin);
+    EXPECT_TRUE(s.CloseCardsAtSwith);
+    EXPECT_TRUE(s.TranspCard);
+    EXPECT_FALSE(s.IconTray);
+    EXPECT_FALSE(s.DockWindow);
+    EXPECT_TRUE(s.HintWord);
+    EXPECT_TRUE(s.EvenLines);
+}
+
+TEST_F(SettingsStoreTest, ShutdownWritesInTheFixedOrder)
+{
+    const QStringList expected = {
+        "FormMainWidth", "FormMainHeight", "FormMainLeft", "FormMainTop", "PanelWordWidth",
+        "PanelFindWidth", "FontNameLumo", "FontSizeList", "FontSizeCard", "FontSizeText",
+        "CardHeight", "CardWidth", "OpenCardWin", "CloseCardsAtSwith", "Transparency",
+        "TranspCard", "DockWindow", "HintWord", "PanelToolBar", "PanelStatus", "PanelPhrase",
+        "PanelCaption", "IconTray", "noDoubleProgramm", "EvenLines", "ColorEvenLines",
+        "BookMark", "SaveParam"};
+    QStringList names;
+    for (const auto &value : SettingsStore::shutdownValues(changedSettings()))
+        names.append(value.first);
+    EXPECT_EQ(names, expected);
+}
+
+TEST_F(SettingsStoreTest, WithoutSaveParamOnlyBookMarkAndSaveParamAreWritten)
+{
+    Settings s = changedSettings();
+    s.SaveParam = false;
+    s.BookMark = 77;
+    const auto values = SettingsStore::shutdownValues(s);
+    ASSERT_EQ(values.size(), 2);
+    EXPECT_EQ(values[0], qMakePair(QStringLiteral("BookMark"), QStringLiteral("77")));
+    EXPECT_EQ(values[1], qMakePair(QStringLiteral("SaveParam"), QStringLiteral("0")));
+
+    // The window's old place stays in the store.
+    writeRaw({{QStringLiteral("FormMainWidth"), QStringLiteral("800")}});
+    {
+        SettingsStore store(iniPath());
+        ASSERT_EQ(store.writeAtShutdown(s), QString());
+    }
+    EXPECT_EQ(rawValue(QStringLiteral("FormMainWidth")), QStringLiteral("800"));
+    EXPECT_EQ(rawValue(QStringLiteral("FormMainHeight")), QStringLiteral("<missing>"));
+    EXPECT_EQ(rawValue(QStringLiteral("BookMark")), QStringLiteral("77"));
+    EXPECT_EQ(rawValue(QStringLiteral("SaveParam")), QStringLiteral("0"));
+    SettingsStore store(iniPath());
+    const Settings read = store.readAll();
+    EXPECT_FALSE(read.SaveParam);
+    EXPECT_EQ(read.FormMainWidth, 800);
+    EXPECT_EQ(read.FormMainHeight, 550);
+}
+
+TEST_F(SettingsStoreTest, FirstShutdownCreatesEveryValue)
+{
+    {
+        SettingsStore store(iniPath());
+        ASSERT_EQ(store.writeAtShutdown(Settings()), QString());
+    }
+    QSettings raw(iniPath(), QSettings::IniFormat);
+    raw.beginGroup(QStringLiteral("Setup"));
+    EXPECT_EQ(raw.childKeys().size(), 28);
+}
+
+TEST_F(SettingsStoreTest, UnwritableStoreIsReported)
+{
+    // A store below a plain file can never be written, whoever runs the test.
+    QFile blocker(m_dir.filePath(QStringLiteral("not-a-folder")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString path = m_dir.filePath(QStringLiteral("not-a-folder/LumoLex.ini"));
+    SettingsStore store(path);
+    EXPECT_EQ(store.readAll(), Settings());
+    const QString error = store.writeAtShutdown(changedSettings());
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_TRUE(error.contains(QStringLiteral("not-a-folder"))) << error.toStdString();
+}
+
+TEST_F(SettingsStoreTest, ParseIntAcceptsOnlySignAndDigits)
+{
+    int value = 0;
+    EXPECT_TRUE(SettingsStore::parseInt(QStringLiteral("0"), &value));
+    EXPECT_EQ(value, 0);
+    EXPECT_TRUE(SettingsStore::parseInt(QStringLiteral("-700"), &value));
+    EXPECT_EQ(value, -700);
+    for (const char *bad : {"", "+", "-", "1 ", " 1", "1e3", "1,000", "0x1F", "$1F", "2147483648"})
+        EXPECT_FALSE(SettingsStore::parseInt(QString::fromLatin1(bad), &value)) << bad;
+}
+
+TEST(SettingsColours, BgrIntegersMapToColours)
+{
+    EXPECT_EQ(lumolex::colorFromBgr(16119285), QColor(0xF5, 0xF5, 0xF5));
+    EXPECT_EQ(lumolex::colorFromBgr(0x000000FF), QColor(Qt::red));
+    EXPECT_EQ(lumolex::colorFromBgr(0x00FF0000), QColor(Qt::blue));
+    EXPECT_EQ(lumolex::bgrFromColor(QColor(Qt::red)), 0x000000FF);
+    EXPECT_EQ(lumolex::bgrFromColor(lumolex::colorFromBgr(0x00123456)), 0x00123456);
+}
