@@ -1,0 +1,170 @@
+#include "data/datafiles.h"
+
+#include "data/sqlitedb.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+namespace lumolex {
+
+namespace {
+
+constexpr int kHeaderSize = 100;
+
+quint32 bigEndian(const QByteArray &bytes, int offset, int width)
+{
+    quint32 value = 0;
+    for (int i = 0; i < width; ++i)
+        value = (value << 8) | quint8(bytes.at(offset + i));
+    return value;
+}
+
+// The fixed 100-byte header of an SQLite file tells the page size and, when
+// it is current, the size of the database in pages: a file shorter than
+// that has been cut off.
+QString checkHeader(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return QStringLiteral("это папка, а не файл");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("файл не открывается для чтения (%1)").arg(file.errorString());
+    const qint64 size = file.size();
+    if (size == 0)
+        return QStringLiteral("файл пуст");
+    const QByteArray header = file.read(kHeaderSize);
+    static const QByteArray magic("SQLite format 3\0", 16);
+    if (header.size() < kHeaderSize || !header.startsWith(magic))
+        return QStringLiteral("это не база данных SQLite");
+
+    quint32 pageSize = bigEndian(header, 16, 2);
+    if (pageSize == 1)
+        pageSize = 65536;
+    if (pageSize < 512 || pageSize > 65536 || (pageSize & (pageSize - 1)) != 0)
+        return QStringLiteral("заголовок базы данных повреждён");
+    const quint32 changeCounter = bigEndian(header, 24, 4);
+    const quint32 pages = bigEndian(header, 28, 4);
+    const quint32 validFor = bigEndian(header, 92, 4);
+    const qint64 expected = qint64(pages) * pageSize;
+    if (pages != 0 && changeCounter == validFor && size < expected)
+        return QStringLiteral("файл обрезан: %1 байт вместо %2").arg(size).arg(expected);
+    if (size % pageSize != 0)
+        return QStringLiteral("файл обрезан или повреждён: его размер (%1 байт) не кратен странице базы (%2 байт)")
+            .arg(size)
+            .arg(pageSize);
+    return {};
+}
+
+QString checkLayout(const DataFileSpec &spec, sqlite::Database &db)
+{
+    {
+        sqlite::Statement find(db, "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?");
+        find.bindText(1, spec.tableName);
+        if (!find.next())
+            return sqliteFailureCause(db);
+        if (find.columnInt(0) == 0)
+            return QStringLiteral("в файле нет таблицы «%1»").arg(spec.tableName);
+    }
+
+    const QByteArray pragma = "PRAGMA table_info(" + sqlite::quoteIdentifier(spec.tableName).toUtf8() + ")";
+    sqlite::Statement info(db, pragma.constData());
+    int column = 0;
+    while (info.next() && column < spec.columns.size()) {
+        const ColumnSpec &expected = spec.columns.at(column);
+        const QString name = info.columnText(1);
+        const QString type = info.columnText(2);
+        if (name != expected.name)
+            return QStringLiteral("в таблице «%1» столбец %2 называется «%3», а должен называться «%4»")
+                .arg(spec.tableName)
+                .arg(column + 1)
+                .arg(name, expected.name);
+        if (type.compare(expected.sqlType, Qt::CaseInsensitive) != 0)
+            return QStringLiteral("в таблице «%1» столбец «%2» имеет тип «%3» вместо «%4»")
+                .arg(spec.tableName, name, type, expected.sqlType);
+        ++column;
+    }
+    if (info.failed())
+        return sqliteFailureCause(db);
+    // Further columns after the known ones are allowed and not read.
+    if (column < spec.columns.size())
+        return QStringLiteral("в таблице «%1» нет столбца «%2»").arg(spec.tableName, spec.columns.at(column).name);
+    return {};
+}
+
+} // namespace
+
+QString dataFolderOf(const QString &programFolder)
+{
+    QString folder = programFolder;
+    if (!folder.isEmpty() && !folder.endsWith(u'/') && !folder.endsWith(u'\\'))
+        folder += u'/';
+    return folder + QStringLiteral("DATA/");
+}
+
+QString dataFilePath(const QString &dataFolder, DataFile file)
+{
+    return QDir(dataFolder).filePath(dataFileSpec(file).fileName);
+}
+
+QStringList missingDataFileMessages(const QString &dataFolder)
+{
+    QStringList messages;
+    for (const DataFileSpec &spec : allDataFileSpecs()) {
+        if (!QFileInfo::exists(dataFilePath(dataFolder, spec.file)))
+            messages.append(QStringLiteral("Файл базы данных %1 не найден").arg(spec.number));
+    }
+    return messages;
+}
+
+QStringList checkDataFiles(const QString &dataFolder)
+{
+    QStringList messages = missingDataFileMessages(dataFolder);
+    if (!messages.isEmpty())
+        return messages;
+    for (const DataFileSpec &spec : allDataFileSpecs()) {
+        const QString path = dataFilePath(dataFolder, spec.file);
+        sqlite::Database db;
+        const QString cause = openDataFile(spec.file, path, db);
+        if (!cause.isEmpty())
+            messages.append(unreadableFileMessage(spec.file, path, cause));
+    }
+    return messages;
+}
+
+QString unreadableFileMessage(DataFile file, const QString &path, const QString &cause)
+{
+    return QStringLiteral("Файл базы данных %1 не удаётся прочитать: %2.\n%3")
+        .arg(dataFileSpec(file).number)
+        .arg(cause, QDir::toNativeSeparators(path));
+}
+
+QString openDataFile(DataFile file, const QString &path, sqlite::Database &db)
+{
+    const QString headerProblem = checkHeader(path);
+    if (!headerProblem.isEmpty())
+        return headerProblem;
+    if (!db.openReadOnly(path))
+        return QStringLiteral("файл не открывается (%1)").arg(db.errorMessage());
+    return checkLayout(dataFileSpec(file), db);
+}
+
+QString sqliteFailureCause(const sqlite::Database &db)
+{
+    switch (db.errorCode()) {
+    case SQLITE_NOTADB:
+        return QStringLiteral("это не база данных SQLite");
+    case SQLITE_CORRUPT:
+    case SQLITE_FORMAT:
+        return QStringLiteral("файл повреждён (%1)").arg(db.errorMessage());
+    case SQLITE_NOMEM:
+        return QStringLiteral("не хватает памяти");
+    default:
+        return QStringLiteral("ошибка чтения (%1)").arg(db.errorMessage());
+    }
+}
+
+} // namespace lumolex

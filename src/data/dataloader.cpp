@@ -1,0 +1,197 @@
+#include "data/dataloader.h"
+
+#include "data/datafiles.h"
+#include "data/sqlitedb.h"
+#include "data/table.h"
+
+#include <QVariant>
+
+#include <sqlite3.h>
+
+#include <limits>
+
+namespace lumolex {
+
+namespace {
+
+bool sameFields(const Table &table, DataFile file)
+{
+    const QVector<FieldDef> expected = fieldDefs(file);
+    const QVector<FieldDef> &actual = table.fields();
+    if (actual.size() != expected.size())
+        return false;
+    for (int i = 0; i < actual.size(); ++i) {
+        if (actual.at(i).name != expected.at(i).name || actual.at(i).type != expected.at(i).type)
+            return false;
+    }
+    return true;
+}
+
+QByteArray selectSql(const DataFileSpec &spec)
+{
+    QStringList names;
+    bool hasId = false;
+    for (const ColumnSpec &column : spec.columns) {
+        names.append(sqlite::quoteIdentifier(column.name));
+        hasId = hasId || column.name == QLatin1String(field::ID);
+    }
+    QString sql = QStringLiteral("SELECT %1 FROM %2").arg(names.join(u", "), sqlite::quoteIdentifier(spec.tableName));
+    if (hasId)
+        sql += QStringLiteral(" ORDER BY ID");
+    return sql.toUtf8();
+}
+
+// Converts one column of the current row, checking it against its column
+// definition. Returns an empty text on success, else what is wrong.
+QString readValue(const sqlite::Statement &row, int column, const ColumnSpec &spec, QVariant *value)
+{
+    const int type = row.columnType(column);
+    if (type == SQLITE_NULL) {
+        if (spec.required)
+            return QStringLiteral("поле %1 пустое").arg(spec.name);
+        *value = QVariant();
+        return {};
+    }
+    switch (spec.fieldType) {
+    case FieldType::Integer: {
+        if (type != SQLITE_INTEGER)
+            return QStringLiteral("поле %1 не целое число").arg(spec.name);
+        const qint64 number = row.columnInt(column);
+        const qint64 lowest = spec.name == QLatin1String(field::ID) ? 1 : std::numeric_limits<qint32>::min();
+        if (number < lowest || number > std::numeric_limits<qint32>::max())
+            return QStringLiteral("значение %1 поля %2 вне допустимых пределов").arg(number).arg(spec.name);
+        *value = int(number);
+        return {};
+    }
+    case FieldType::Text: {
+        if (type != SQLITE_TEXT)
+            return QStringLiteral("поле %1 не текст").arg(spec.name);
+        QString text = row.columnText(column);
+        if (text.isEmpty()) {
+            if (spec.required)
+                return QStringLiteral("поле %1 пустое").arg(spec.name);
+            // An empty cross-reference is no cross-reference.
+            *value = spec.name == QLatin1String(field::GOTO) ? QVariant() : QVariant(text);
+            return {};
+        }
+        if (spec.maxLength > 0 && text.size() > spec.maxLength)
+            return QStringLiteral("поле %1 длиннее %2 символов").arg(spec.name).arg(spec.maxLength);
+        *value = std::move(text);
+        return {};
+    }
+    case FieldType::Blob:
+        if (type != SQLITE_BLOB)
+            return QStringLiteral("поле %1 не двоичное").arg(spec.name);
+        *value = row.columnBlob(column);
+        return {};
+    }
+    return {};
+}
+
+} // namespace
+
+DataFileLoader::DataFileLoader(const QString &dataFolder)
+    : m_dataFolder(dataFolder)
+{
+}
+
+bool DataFileLoader::load(Table &articles, Table &wordForms, Table &examples)
+{
+    if (!readAll(articles, wordForms, examples))
+        return false;
+    buildIndexes(articles, wordForms);
+    return true;
+}
+
+bool DataFileLoader::readAll(Table &articles, Table &wordForms, Table &examples)
+{
+    m_error.clear();
+    if (readFile(DataFile::Articles, articles) && readFile(DataFile::WordForms, wordForms)
+        && readFile(DataFile::Examples, examples)) {
+        return true;
+    }
+    articles.clear();
+    wordForms.clear();
+    examples.clear();
+    m_credits.clear();
+    return false;
+}
+
+void DataFileLoader::buildIndexes(Table &articles, Table &wordForms)
+{
+    articles.addIndex(QString::fromLatin1(kIndexArticleKey), QStringLiteral("TRANSC;DICT"));
+    articles.addIndex(QString::fromLatin1(kIndexArticleId), QStringLiteral("ID"));
+    wordForms.addIndex(QString::fromLatin1(kIndexWordFormKey), QStringLiteral("TRANSC"));
+    articles.setActiveIndex(QString::fromLatin1(kIndexArticleKey));
+    wordForms.setActiveIndex(QString::fromLatin1(kIndexWordFormKey));
+}
+
+bool DataFileLoader::readFile(DataFile file, Table &table)
+{
+    const DataFileSpec &spec = dataFileSpec(file);
+    table.clear();
+    if (!sameFields(table, file))
+        return fail(file, QStringLiteral("таблица «%1» программы устроена иначе, чем файл").arg(table.name()));
+
+    const QString path = dataFilePath(m_dataFolder, file);
+    sqlite::Database db;
+    const QString problem = openDataFile(file, path, db);
+    if (!problem.isEmpty())
+        return fail(file, problem);
+
+    if (file == DataFile::Articles) {
+        QString cause;
+        if (!m_credits.read(db, &cause))
+            return fail(file, cause);
+    }
+
+    {
+        const QByteArray countSql = "SELECT count(*) FROM " + sqlite::quoteIdentifier(spec.tableName).toUtf8();
+        sqlite::Statement count(db, countSql.constData());
+        if (!count.next())
+            return fail(file, sqliteFailureCause(db));
+        table.reserve(int(qMin<qint64>(count.columnInt(0), std::numeric_limits<int>::max())));
+    }
+
+    const QByteArray sql = selectSql(spec);
+    sqlite::Statement rows(db, sql.constData());
+    const int columns = int(spec.columns.size());
+    const bool hasId = spec.columns.first().name == QLatin1String(field::ID);
+    qint64 previousId = 0;
+    qint64 rowNumber = 0;
+    QVariantList values;
+    while (rows.next()) {
+        ++rowNumber;
+        values.clear();
+        values.reserve(columns);
+        for (int column = 0; column < columns; ++column) {
+            QVariant value;
+            const QString wrong = readValue(rows, column, spec.columns.at(column), &value);
+            if (!wrong.isEmpty()) {
+                const QString where = hasId && rows.columnType(0) == SQLITE_INTEGER
+                    ? QStringLiteral("запись с ID %1").arg(rows.columnInt(0))
+                    : QStringLiteral("запись %1").arg(rowNumber);
+                return fail(file, where + QStringLiteral(": ") + wrong);
+            }
+            values.append(std::move(value));
+        }
+        if (hasId) {
+            const qint64 id = values.first().toLongLong();
+            if (id == previousId)
+                return fail(file, QStringLiteral("ID %1 встречается дважды").arg(id));
+            previousId = id;
+        }
+        table.appendRow(values);
+    }
+    if (rows.failed())
+        return fail(file, sqliteFailureCause(db));
+    return true;
+}
+
+bool DataFileLoader::fail(DataFile file, const QString &cause)
+{
+    m_error = unreadableFileMessage(file, dataFilePath(m_dataFolder, file), cause);
+    return false;
+}
+
+} // namespace lumolex

@@ -1,0 +1,50 @@
+#pragma once
+
+// Opening of the three data files: each is read once into its in-memory
+// table, then the sort indexes are added. The files are never written.
+
+#include "data/credits.h"
+#include "data/datafileschema.h"
+
+#include <QString>
+
+namespace lumolex {
+
+class Table;
+
+// Index names of the loaded tables.
+inline constexpr char kIndexArticleKey[] = "cds1i1";    // article table, TRANSC;DICT
+inline constexpr char kIndexArticleId[] = "cds1i2";     // article table, ID
+inline constexpr char kIndexWordFormKey[] = "cds2i1";   // word-form table, TRANSC
+
+class DataFileLoader
+{
+public:
+    explicit DataFileLoader(const QString &dataFolder);
+
+    // Reads the article, word-form and examples files into the tables (each
+    // created with fieldDefs() of its file), adds the indexes and makes
+    // "cds1i1" and "cds2i1" active. On failure every table is left empty
+    // and errorString() names the file and the cause.
+    bool load(Table &articles, Table &wordForms, Table &examples);
+
+    // The two halves of load().
+    bool readAll(Table &articles, Table &wordForms, Table &examples);
+    static void buildIndexes(Table &articles, Table &wordForms);
+
+    // Reads one file into its table.
+    bool readFile(DataFile file, Table &table);
+
+    QString errorString() const { return m_error; }
+    // The credited persons found in the article file.
+    const DictionaryCredits &credits() const { return m_credits; }
+
+private:
+    bool fail(DataFile file, const QString &cause);
+
+    QString m_dataFolder;
+    QString m_error;
+    DictionaryCredits m_credits;
+};
+
+} // namespace lumolex

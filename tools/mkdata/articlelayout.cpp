@@ -1,0 +1,81 @@
+#include "articlelayout.h"
+
+namespace lumolex::mkdata {
+
+namespace {
+
+const QString kGrammarStyle = QStringLiteral("color:#5a5a5a");
+const QString kExampleIndent = QStringLiteral("margin-left:14px");
+
+QString line(const QString &html, const QString &style = QString())
+{
+    return style.isEmpty() ? QStringLiteral("<div>%1</div>").arg(html)
+                           : QStringLiteral("<div style=\"%1\">%2</div>").arg(style, html);
+}
+
+} // namespace
+
+QString escapeHtml(QStringView text)
+{
+    return text.toString().toHtmlEscaped();
+}
+
+QString withItalicRemarks(QStringView text)
+{
+    QString html;
+    int depth = 0;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        const bool atEnd = i == text.size();
+        const QChar c = atEnd ? QChar() : text[i];
+        if (atEnd || (c == u'(' && depth == 0) || (c == u')' && depth == 1)) {
+            const qsizetype end = (c == u')' && depth == 1) ? i + 1 : i;
+            const QString piece = escapeHtml(text.mid(start, end - start));
+            html += depth > 0 ? QStringLiteral("<i>%1</i>").arg(piece) : piece;
+            start = end;
+        }
+        if (c == u'(')
+            ++depth;
+        else if (c == u')' && depth > 0)
+            --depth;
+    }
+    return html;
+}
+
+QString renderExample(const ExamplePair &example)
+{
+    if (example.translation.isEmpty())
+        return escapeHtml(example.phrase);
+    return QStringLiteral("<b>%1</b> \u2014 %2").arg(escapeHtml(example.phrase), escapeHtml(example.translation));
+}
+
+QString renderArticle(const ArticleLayout &article)
+{
+    QString head = QStringLiteral("<b>%1</b>").arg(escapeHtml(article.headword));
+    if (article.homonym > 0)
+        head += QStringLiteral("<sup>%1</sup>").arg(article.homonym);
+    if (!article.grammar.isEmpty())
+        head += QStringLiteral(" <i style=\"%1\">%2</i>").arg(kGrammarStyle, escapeHtml(article.grammar.join(QStringLiteral("; "))));
+    if (!article.translation.isEmpty())
+        head += u' ' + withItalicRemarks(article.translation);
+
+    QString html = line(head);
+    if (!article.variants.isEmpty()) {
+        QStringList variants;
+        for (const QString &variant : article.variants)
+            variants.append(QStringLiteral("<b>%1</b>").arg(escapeHtml(variant)));
+        html += line(QStringLiteral("<i style=\"%1\">вар.</i> %2").arg(kGrammarStyle, variants.join(QStringLiteral(", "))));
+    }
+    if (!article.explanation.isEmpty())
+        html += line(QStringLiteral("<i style=\"%1\">Пояснение:</i> %2").arg(kGrammarStyle, escapeHtml(article.explanation)));
+    for (const ExamplePair &example : article.examples)
+        html += line(renderExample(example), kExampleIndent);
+    for (const QString &reference : article.references) {
+        const qsizetype space = reference.indexOf(u' ');
+        html += line(QStringLiteral("<i style=\"%1\">%2</i> %3")
+                         .arg(kGrammarStyle, escapeHtml(reference.left(space)), escapeHtml(reference.mid(space + 1))));
+    }
+    return html;
+}
+
+} // namespace lumolex::mkdata

@@ -1,0 +1,135 @@
+#include "databuilder.h"
+
+#include "bodyconverter.h"
+#include "sourcerecords.h"
+
+#include "article/transcription.h"
+#include "data/writeguard.h"
+
+#include <QSet>
+
+namespace lumolex::mkdata {
+
+namespace {
+
+template<typename Record, typename Parse>
+QVector<Record> readRecords(const QStringList &files, Parse parse, ProblemList *problems)
+{
+    QVector<Record> records;
+    for (const QString &file : files) {
+        QVector<SourceLine> lines;
+        readSourceLines(file, &lines, problems);
+        parse(lines, &records, problems);
+    }
+    return records;
+}
+
+} // namespace
+
+bool DataBuilder::build(const BuildInput &input, BuiltData *data, ProblemList *problems)
+{
+    m_warnings.clear();
+    *data = BuiltData();
+    const int before = problems->size();
+    buildArticles(input, data, problems);
+    buildExamples(input, data, problems);
+    buildForms(input, data, problems);
+    buildCredits(input, data, problems);
+    data->wordForms.normalise();
+    checkCrossReferences(*data);
+    return problems->size() == before;
+}
+
+void DataBuilder::buildArticles(const BuildInput &input, BuiltData *data, ProblemList *problems)
+{
+    const QVector<ArticleSource> sources = readRecords<ArticleSource>(input.articleFiles, parseArticles, problems);
+    BodyConverter converter;
+    data->articles.reserve(sources.size());
+    for (const ArticleSource &source : sources) {
+        ArticleRow row;
+        row.id = int(data->articles.size()) + 1;
+        row.dict = source.dict;
+        row.word = source.word;
+        row.key = RetTransc(source.word);
+        row.gotoWord = source.gotoWord;
+        if (const auto refusal = articleStoreRefusal(QVariant(row.word), QVariant(row.key))) {
+            problems->add(source.where, *refusal);
+            continue;
+        }
+        ConvertedBody body;
+        const QString problem = converter.convert(source.body, &body);
+        if (!problem.isEmpty()) {
+            problems->add(source.where, problem);
+            continue;
+        }
+        row.bodyNull = body.isNull;
+        row.body = body.stored;
+        data->wordForms.addArticle(row.id, row.word, body.plainText);
+        data->articles.append(row);
+    }
+}
+
+void DataBuilder::buildExamples(const BuildInput &input, BuiltData *data, ProblemList *problems)
+{
+    const QVector<ExampleSource> sources = readRecords<ExampleSource>(input.exampleFiles, parseExamples, problems);
+    BodyConverter converter;
+    data->examples.reserve(sources.size());
+    for (const ExampleSource &source : sources) {
+        ConvertedBody body;
+        const QString problem = converter.convert(source.body, &body);
+        if (!problem.isEmpty()) {
+            problems->add(source.where, problem);
+            continue;
+        }
+        data->examples.append(ExampleRow{int(data->examples.size()) + 1, body.isNull, body.stored});
+    }
+}
+
+void DataBuilder::buildForms(const BuildInput &input, BuiltData *data, ProblemList *problems)
+{
+    const QVector<FormSource> forms = readRecords<FormSource>(input.formFiles, parseForms, problems);
+    int orphans = 0;
+    QString firstOrphan;
+    for (const FormSource &form : forms) {
+        if (!data->wordForms.addForm(form.lemma, form.form)) {
+            if (orphans++ == 0)
+                firstOrphan = form.where.toString() + QStringLiteral(" (") + form.lemma + u')';
+        }
+    }
+    if (orphans > 0)
+        m_warnings.append(QStringLiteral("%1 forms belong to headwords that no article holds; they are left out "
+                                         "(first: %2)").arg(orphans).arg(firstOrphan));
+}
+
+void DataBuilder::buildCredits(const BuildInput &input, BuiltData *data, ProblemList *problems)
+{
+    const QVector<CreditSource> credits = readRecords<CreditSource>(input.creditFiles, parseCredits, problems);
+    QSet<int> seen;
+    for (const CreditSource &credit : credits) {
+        if (seen.contains(credit.dict)) {
+            problems->add(credit.where, QStringLiteral("dictionary %1 is credited twice").arg(credit.dict));
+            continue;
+        }
+        seen.insert(credit.dict);
+        data->credits.append(DictionaryCredit{credit.dict, credit.person, credit.source});
+    }
+}
+
+void DataBuilder::checkCrossReferences(const BuiltData &data)
+{
+    QSet<QString> targets;
+    for (const ArticleRow &row : data.articles)
+        targets.insert(QString::number(row.dict) + u'\t' + row.key);
+    int broken = 0;
+    for (const ArticleRow &row : data.articles) {
+        if (row.gotoWord.isEmpty() || targets.contains(QString::number(row.dict) + u'\t' + RetTransc(row.gotoWord)))
+            continue;
+        if (++broken <= 10)
+            m_warnings.append(QStringLiteral("article %1 \"%2\": the cross-reference \"%3\" names no headword of dictionary %4")
+                                  .arg(QString::number(row.id), row.word, row.gotoWord, QString::number(row.dict)));
+    }
+    if (broken > 10)
+        m_warnings.append(QStringLiteral("%1 broken cross-references in all").arg(broken));
+}
+
+} // namespace lumolex::mkdata

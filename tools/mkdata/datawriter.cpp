@@ -1,0 +1,181 @@
+#include "datawriter.h"
+
+#include "data/datafiles.h"
+#include "data/datafileschema.h"
+#include "data/sqlitedb.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryFile>
+
+#include <filesystem>
+#include <system_error>
+
+namespace lumolex::mkdata {
+
+namespace {
+
+// Opens a fresh database for one bulk load: no journal, no syncing until
+// the end; the data is either complete or thrown away.
+QString begin(sqlite::Database &db, const QString &path, const QString &createSql)
+{
+    if (!db.create(path))
+        return db.errorMessage();
+    if (!db.exec("PRAGMA page_size = 4096") || !db.exec("PRAGMA journal_mode = OFF")
+        || !db.exec("PRAGMA synchronous = OFF") || !db.exec("BEGIN")) {
+        return db.errorMessage();
+    }
+    if (!db.exec(createSql.toUtf8().constData()))
+        return db.errorMessage();
+    return {};
+}
+
+QString finish(sqlite::Database &db)
+{
+    if (!db.exec("COMMIT"))
+        return db.errorMessage();
+    db.close();
+    return {};
+}
+
+void bindBody(sqlite::Statement &insert, int index, bool isNull, const QByteArray &body)
+{
+    if (isNull)
+        insert.bindNull(index);
+    else
+        insert.bindBlob(index, body);
+}
+
+// A unique, empty file next to the target, left for the caller to fill.
+QString reserveTemporaryPath(const QString &target, QString *error)
+{
+    QTemporaryFile file(target + QStringLiteral(".XXXXXX.tmp"));
+    file.setAutoRemove(false);
+    if (!file.open()) {
+        *error = file.errorString();
+        return {};
+    }
+    return file.fileName();
+}
+
+} // namespace
+
+QString DataWriter::write(const BuiltData &data, const QString &outputFolder)
+{
+    if (!QDir().mkpath(outputFolder))
+        return QStringLiteral("cannot create the folder %1").arg(outputFolder);
+
+    using Writer = QString (*)(const BuiltData &, const QString &);
+    const Writer writers[kDataFileCount] = {writeArticles, writeWordForms, writeExamples};
+    QString targets[kDataFileCount];
+    QString temporaries[kDataFileCount];
+    QString error;
+    for (int i = 0; i < kDataFileCount && error.isEmpty(); ++i) {
+        targets[i] = dataFilePath(outputFolder, DataFile(i));
+        temporaries[i] = reserveTemporaryPath(targets[i], &error);
+        if (error.isEmpty()) {
+            error = writers[i](data, temporaries[i]);
+            if (!error.isEmpty())
+                error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(targets[i]), error);
+        }
+    }
+    for (int i = 0; i < kDataFileCount && error.isEmpty(); ++i) {
+        // Temporary files are private to their owner; data files are for every user.
+        QFile::setPermissions(temporaries[i], QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                  | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        std::error_code code;
+        std::filesystem::rename(temporaries[i].toStdWString(), targets[i].toStdWString(), code);
+        if (code)
+            error = QStringLiteral("cannot replace %1: %2")
+                        .arg(QDir::toNativeSeparators(targets[i]), QString::fromLocal8Bit(code.message()));
+    }
+    if (!error.isEmpty()) {
+        for (const QString &temporary : temporaries) {
+            if (!temporary.isEmpty())
+                QFile::remove(temporary);
+        }
+    }
+    return error;
+}
+
+QString DataWriter::writeArticles(const BuiltData &data, const QString &path)
+{
+    sqlite::Database db;
+    QString error = begin(db, path, dataFileSpec(DataFile::Articles).createSql);
+    if (!error.isEmpty())
+        return error;
+    {
+        sqlite::Statement insert(db, "INSERT INTO articles (ID, DICT, WORD, TRANSL, TRANSC, GOTO) VALUES (?, ?, ?, ?, ?, ?)");
+        for (const ArticleRow &row : data.articles) {
+            insert.reset();
+            insert.bindInt(1, row.id);
+            insert.bindInt(2, row.dict);
+            insert.bindText(3, row.word);
+            bindBody(insert, 4, row.bodyNull, row.body);
+            insert.bindText(5, row.key);
+            if (row.gotoWord.isEmpty())
+                insert.bindNull(6);
+            else
+                insert.bindText(6, row.gotoWord);
+            if (!insert.run())
+                return db.errorMessage();
+        }
+    }
+    if (!db.exec(kCreditsCreateSql))
+        return db.errorMessage();
+    {
+        sqlite::Statement insert(db, "INSERT INTO credits (DICT, PERSON, SOURCE) VALUES (?, ?, ?)");
+        for (const DictionaryCredit &credit : data.credits) {
+            insert.reset();
+            insert.bindInt(1, credit.dict);
+            insert.bindText(2, credit.person);
+            if (credit.source.isEmpty())
+                insert.bindNull(3);
+            else
+                insert.bindText(3, credit.source);
+            if (!insert.run())
+                return db.errorMessage();
+        }
+    }
+    return finish(db);
+}
+
+QString DataWriter::writeWordForms(const BuiltData &data, const QString &path)
+{
+    sqlite::Database db;
+    QString error = begin(db, path, dataFileSpec(DataFile::WordForms).createSql);
+    if (!error.isEmpty())
+        return error;
+    {
+        sqlite::Statement insert(db, "INSERT INTO wordforms (TRANSC, ARRID) VALUES (?, ?)");
+        for (const WordFormRow &row : data.wordForms.rows()) {
+            insert.reset();
+            insert.bindText(1, row.key);
+            insert.bindText(2, row.ids);
+            if (!insert.run())
+                return db.errorMessage();
+        }
+    }
+    return finish(db);
+}
+
+QString DataWriter::writeExamples(const BuiltData &data, const QString &path)
+{
+    sqlite::Database db;
+    QString error = begin(db, path, dataFileSpec(DataFile::Examples).createSql);
+    if (!error.isEmpty())
+        return error;
+    {
+        sqlite::Statement insert(db, "INSERT INTO examples (ID, PHRASE) VALUES (?, ?)");
+        for (const ExampleRow &row : data.examples) {
+            insert.reset();
+            insert.bindInt(1, row.id);
+            bindBody(insert, 2, row.bodyNull, row.body);
+            if (!insert.run())
+                return db.errorMessage();
+        }
+    }
+    return finish(db);
+}
+
+} // namespace lumolex::mkdata

@@ -1,0 +1,61 @@
+#pragma once
+
+// The word-form index: for each transcription key of a word form, the IDs
+// of the articles in which it occurs. Articles contribute the words of their
+// headword and text; each inflected form of a headword then leads to every
+// article that holds that headword.
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <vector>
+
+namespace lumolex::mkdata {
+
+struct WordFormRow {
+    QString key;        // TRANSC
+    QString ids;        // ARRID: decimal IDs separated by "|", ascending
+};
+
+// The words of a text: runs of letters and combining marks. A hyphen or an
+// apostrophe between letters joins a compound, which counts as a word as
+// well as its parts.
+QStringList splitWords(QStringView text);
+
+class WordFormIndex
+{
+public:
+    // Articles must be added in ascending ID order.
+    void addArticle(int id, const QString &headword, const QString &plainText);
+    // Adds the form under every article that holds the headword (as its
+    // headword or in its text). False when no article holds it.
+    bool addForm(const QString &headword, const QString &form);
+    // Adds one key for one article directly (IDs ascending per key).
+    void addKey(const QString &key, int id);
+
+    const std::vector<int> *idsOf(const QString &key) const;
+    qsizetype keyCount() const { return m_ids.size(); }
+
+    // The rows of the word-form table, ordered by key.
+    QVector<WordFormRow> rows() const;
+
+    // Calls f(key, ids) for every key (ids sorted and unique), in no order.
+    template<typename F>
+    void forEach(F f) const
+    {
+        for (auto it = m_ids.cbegin(); it != m_ids.cend(); ++it)
+            f(it.key(), it.value());
+    }
+
+    // Merges the forms in, sorts and de-duplicates every ID list; call it
+    // once all articles and forms are added, before reading.
+    void normalise();
+
+private:
+    QHash<QString, std::vector<int>> m_ids;       // from the articles' words (and after normalise(), all)
+    QHash<QString, std::vector<int>> m_formIds;   // from the inflected forms
+};
+
+} // namespace lumolex::mkdata
