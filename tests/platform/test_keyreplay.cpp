@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
@@ -66,6 +67,21 @@ TEST(KeyReplay, TypedLetterReplacesTheSelectedTextOfAWordBox)
     const QKeyEvent original(QEvent::KeyPress, u'Ё', Qt::NoModifier, QStringLiteral("ё"));
     replayKey(&wordBox, original);
     QTRY_COMPARE_WITH_TIMEOUT(wordBox.text(), QStringLiteral("ё"), 2000);
+}
+
+TEST(KeyReplay, EditableComboBoxPassesTheKeyToItsField)
+{
+    // The word box is an editable drop-down box.
+    QComboBox wordBox;
+    wordBox.setEditable(true);
+    wordBox.addItems({QStringLiteral("одно"), QStringLiteral("другое")});
+    wordBox.setEditText(QStringLiteral("старое"));
+    wordBox.lineEdit()->selectAll();
+    wordBox.show();
+    wordBox.setFocus();
+    const QKeyEvent original(QEvent::KeyPress, u'Ж', Qt::ShiftModifier, QStringLiteral("Ж"));
+    replayKey(&wordBox, original);
+    QTRY_COMPARE_WITH_TIMEOUT(wordBox.currentText(), QStringLiteral("Ж"), 2000);
 }
 
 TEST(KeyReplay, NullOrDestroyedTargetIsHarmless)
