@@ -1,0 +1,75 @@
+#include "article/view/stepnavigator.h"
+
+namespace lumolex {
+
+StepNavigator::StepNavigator(std::function<void(qint32)> findWord, QObject *parent)
+    : QObject(parent)
+    , m_findWord(std::move(findWord))
+{
+}
+
+void StepNavigator::setStepControls(CommandGroup back, CommandGroup forward)
+{
+    m_back = std::move(back);
+    m_forward = std::move(forward);
+    BtnStepEnabled();
+}
+
+void StepNavigator::AddStep(qint32 id)
+{
+    m_steps.addStep(id);
+    BtnStepEnabled();
+}
+
+void StepNavigator::BtnStepEnabled()
+{
+    m_back.setEnabled(m_steps.canStepBack());
+    m_forward.setEnabled(m_steps.canStepForward());
+}
+
+void StepNavigator::SpeedButtonBackClick()
+{
+    const qint32 id = m_steps.stepBack();
+    if (id == 0)
+        return;
+    BtnStepEnabled();
+    jumpWithoutRecording(id);
+}
+
+void StepNavigator::SpeedButtonForwardClick()
+{
+    const qint32 id = m_steps.stepForward();
+    if (id == 0)
+        return;
+    BtnStepEnabled();
+    jumpWithoutRecording(id);
+}
+
+void StepNavigator::jumpWithoutRecording(qint32 id)
+{
+    // The record change caused by the jump must not record it again.
+    struct SwitchBackOn {
+        StepList &steps;
+        ~SwitchBackOn() { steps.setRecording(true); }
+    } switchBackOn{m_steps};
+    m_steps.setRecording(false);
+    if (m_findWord)
+        m_findWord(id);
+}
+
+bool StepNavigator::isRecording() const
+{
+    return m_steps.isRecording();
+}
+
+void StepNavigator::setRecording(bool on)
+{
+    m_steps.setRecording(on);
+}
+
+const StepList &StepNavigator::steps() const
+{
+    return m_steps;
+}
+
+} // namespace lumolex
