@@ -69,6 +69,9 @@ QString SettingsStore::rawValue(const QString &name, bool *present) const
 {
     const QVariant value = m_settings->value(kGroup + QLatin1Char('/') + name);
     *present = value.isValid();
+    // A hand-edited INI line with a comma reads as a list: take it whole.
+    if (value.metaType() == QMetaType::fromType<QStringList>())
+        return value.toStringList().join(QLatin1String(", "));
     return value.toString();
 }
 

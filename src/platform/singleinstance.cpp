@@ -62,30 +62,38 @@ bool SingleInstance::tryBecomePrimary()
     m_errorString.clear();
     if (isPrimary())
         return true;
-    if (notifyRunningInstance())
+    if (sendToPrimary(QByteArray()))
         return false;
     if (listen())
         return true;
     // Another copy may have started listening between the two steps.
-    if (notifyRunningInstance())
+    if (sendToPrimary(QByteArray()))
         return false;
     return true;   // run alone; errorString() tells why nobody will be told
 }
 
-bool SingleInstance::notifyRunningInstance()
+bool SingleInstance::activatePrimary()
+{
+    if (isPrimary())
+        return false;
+    return sendToPrimary(kActivateMessage);
+}
+
+bool SingleInstance::sendToPrimary(const QByteArray &message)
 {
     QLocalSocket socket;
     socket.connectToServer(m_serverName, QIODevice::WriteOnly);
     if (!socket.waitForConnected(ConnectTimeoutMs))
         return false;   // nobody listens, or only a stale socket file is left
-    socket.write(kActivateMessage);
-    const bool sent = socket.waitForBytesWritten(ConnectTimeoutMs) || socket.bytesToWrite() == 0;
+    bool sent = true;
+    if (!message.isEmpty()) {
+        socket.write(message);
+        sent = socket.waitForBytesWritten(ConnectTimeoutMs) || socket.bytesToWrite() == 0;
+    }
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState)
         socket.waitForDisconnected(ConnectTimeoutMs);
-    // Even when the message got lost, a copy is running: do not start twice.
-    Q_UNUSED(sent);
-    return true;
+    return sent;
 }
 
 bool SingleInstance::listen()

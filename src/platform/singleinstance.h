@@ -3,10 +3,19 @@
 // Single instance of the program per user.
 //
 // The first copy listens on a local socket (a named pipe on Windows) whose
-// name is derived from "Лумолекс Тарвен" and the user name. A later copy that
-// finds it sends "activate" and ends; the first copy then emits
-// activationRequested(), and the main window restores or raises itself
-// (bringToFront()).
+// name is derived from "Лумолекс Тарвен" and the user name. A later copy
+// finds it, tells its user, asks the first copy to come forward and ends:
+//
+//     if (!instance->tryBecomePrimary()) {
+//         // "Программа уже запущена !"
+//         instance->activatePrimary();
+//         // end without showing the window or writing anything
+//     }
+//
+// The first copy then emits activationRequested(), and the main window
+// restores or raises itself (bringToFront()). Only a copy that called
+// tryBecomePrimary() can be found, so a copy started with the rule off is
+// invisible to later ones.
 //
 // A socket file left behind by a crashed copy is recognised - nobody answers
 // on it - and replaced.
@@ -38,11 +47,15 @@ public:
     QString serverName() const { return m_serverName; }
 
     // True when this is the first copy: it now listens for later copies.
-    // False when another copy answered; that copy has been asked to come
-    // to the front, and this one should end without writing anything.
-    // If the server cannot be started for another reason, the result is
-    // true (the program runs as if alone) and errorString() says why.
+    // False when another copy answered; this one should end without
+    // writing anything. If the server cannot be started for another reason,
+    // the result is true (the program runs as if alone) and errorString()
+    // says why.
     bool tryBecomePrimary();
+
+    // Asks the running first copy to come to the front. False when no copy
+    // answered.
+    bool activatePrimary();
 
     bool isPrimary() const;
     QString errorString() const { return m_errorString; }
@@ -55,7 +68,7 @@ signals:
     void activationRequested();
 
 private:
-    bool notifyRunningInstance();
+    bool sendToPrimary(const QByteArray &message);
     bool listen();
     void acceptConnections();
     void readMessages(QLocalSocket *socket);

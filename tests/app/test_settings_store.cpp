@@ -179,6 +179,21 @@ TEST_F(SettingsStoreTest, BooleansAreTrueForEveryNonZeroInteger)
     EXPECT_TRUE(s.EvenLines);
 }
 
+TEST_F(SettingsStoreTest, HandEditedIniFileIsRead)
+{
+    QFile file(iniPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Setup]\r\nFontNameLumo=Times New Roman, Bold\r\nFormMainWidth=640\r\n"
+               "SaveParam=0\r\n[Other]\r\nFormMainHeight=1\r\n");
+    file.close();
+    SettingsStore store(iniPath());
+    const Settings s = store.readAll();
+    EXPECT_EQ(s.FontNameLumo, QStringLiteral("Times New Roman, Bold"));
+    EXPECT_EQ(s.FormMainWidth, 640);
+    EXPECT_FALSE(s.SaveParam);
+    EXPECT_EQ(s.FormMainHeight, 550);   // only the group "Setup" counts
+}
+
 TEST_F(SettingsStoreTest, ShutdownWritesInTheFixedOrder)
 {
     const QStringList expected = {

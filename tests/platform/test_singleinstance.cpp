@@ -56,15 +56,30 @@ TEST(SingleInstance, SecondCopyActivatesTheFirst)
         SingleInstance second(key);
         EXPECT_FALSE(second.tryBecomePrimary());
         EXPECT_FALSE(second.isPrimary());
+        // Finding the first copy does not yet call it forward: the second
+        // copy tells its user first.
+        QTest::qWait(100);
+        EXPECT_EQ(activated.count(), 0);
+        EXPECT_TRUE(second.activatePrimary());
     }
     QTRY_COMPARE_WITH_TIMEOUT(activated.count(), 1, 3000);
 
     // A third copy is refused as well, and asks again.
     SingleInstance third(key);
     EXPECT_FALSE(third.tryBecomePrimary());
+    EXPECT_TRUE(third.activatePrimary());
     QTRY_COMPARE_WITH_TIMEOUT(activated.count(), 2, 3000);
-    // Asking twice of the first copy itself changes nothing.
+    // Asking again of the first copy itself changes nothing.
     EXPECT_TRUE(first.tryBecomePrimary());
+    EXPECT_FALSE(first.activatePrimary());
+    QTest::qWait(50);
+    EXPECT_EQ(activated.count(), 2);
+}
+
+TEST(SingleInstance, ActivatingWithoutARunningCopyFails)
+{
+    SingleInstance alone(uniqueKey());
+    EXPECT_FALSE(alone.activatePrimary());
 }
 
 TEST(SingleInstance, NextCopyIsPrimaryAfterTheFirstEnds)
@@ -125,6 +140,7 @@ TEST(SingleInstance, StaleSocketFileOfACrashedCopyIsReplaced)
 
     SingleInstance second(key);
     EXPECT_FALSE(second.tryBecomePrimary());
+    EXPECT_TRUE(second.activatePrimary());
     QTRY_COMPARE_WITH_TIMEOUT(activated.count(), 1, 3000);
 }
 #endif
