@@ -4,6 +4,11 @@
 
 namespace lumolex {
 
+namespace {
+// Text offsets are 32 bits: a column holds at most 4G characters in all.
+constexpr size_t MaxPoolSize = 0xFFFFFFFFu;
+}
+
 TableColumn::TableColumn(FieldType type)
     : m_type(type)
 {
@@ -48,9 +53,14 @@ bool TableColumn::append(const QVariant &value)
     case FieldType::Text: {
         if (!null) {
             const QString text = value.toString();
-            m_chars.insert(m_chars.end(), text.utf16(), text.utf16() + text.size());
+            if (m_chars.size() + size_t(text.size()) > MaxPoolSize) {
+                null = true;            // no room left in the pool
+                readable = false;
+            } else {
+                m_chars.insert(m_chars.end(), text.utf16(), text.utf16() + text.size());
+            }
         }
-        m_textEnds.push_back(qsizetype(m_chars.size()));
+        m_textEnds.push_back(quint32(m_chars.size()));
         break;
     }
     case FieldType::Blob:
@@ -71,20 +81,6 @@ QVariant TableColumn::value(int row) const
     case FieldType::Blob: return QVariant(m_blobs[size_t(row)]);
     }
     return {};
-}
-
-qint64 TableColumn::integer(int row) const
-{
-    return m_type == FieldType::Integer ? m_integers[size_t(row)] : 0;
-}
-
-QStringView TableColumn::text(int row) const
-{
-    if (m_type != FieldType::Text)
-        return {};
-    const qsizetype begin = row > 0 ? m_textEnds[size_t(row) - 1] : 0;
-    const qsizetype end = m_textEnds[size_t(row)];
-    return QStringView(m_chars.data() + begin, end - begin);
 }
 
 QByteArray TableColumn::blob(int row) const

@@ -31,8 +31,17 @@ public:
 
     bool isNull(int row) const { return m_null[size_t(row)]; }
     QVariant value(int row) const;                  // invalid QVariant for null
-    qint64 integer(int row) const;                  // 0 unless an Integer column
-    QStringView text(int row) const;                // empty unless a Text column
+    qint64 integer(int row) const                   // 0 unless an Integer column
+    {
+        return m_type == FieldType::Integer ? m_integers[size_t(row)] : 0;
+    }
+    QStringView text(int row) const                 // empty unless a Text column
+    {
+        if (m_type != FieldType::Text)
+            return {};
+        const size_t begin = row > 0 ? m_textEnds[size_t(row) - 1] : 0;
+        return QStringView(m_chars.data() + begin, qsizetype(m_textEnds[size_t(row)] - begin));
+    }
     QByteArray blob(int row) const;                 // raw bytes of a Blob or Text column
 
 private:
@@ -40,7 +49,7 @@ private:
     std::vector<bool> m_null;
     std::vector<qint64> m_integers;
     std::vector<char16_t> m_chars;                  // all texts, one after the other
-    std::vector<qsizetype> m_textEnds;              // end of row i's text in m_chars
+    std::vector<quint32> m_textEnds;                // end of row i's text in m_chars
     std::vector<QByteArray> m_blobs;
 };
 

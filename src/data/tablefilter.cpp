@@ -164,4 +164,17 @@ bool FilterExpression::admits(const std::vector<TableColumn> &columns, int row) 
     return false;
 }
 
+std::vector<char> FilterExpression::admittedRows(const std::vector<TableColumn> &columns, int rowCount) const
+{
+    std::vector<char> admitted(size_t(rowCount), m_admitsEverything ? 1 : 0);
+    for (const Comparison &c : m_comparisons) {
+        const TableColumn &column = columns[size_t(c.field)];
+        for (int row = 0; row < rowCount; ++row) {
+            if (!admitted[size_t(row)] && column.integer(row) == c.value && !column.isNull(row))
+                admitted[size_t(row)] = 1;
+        }
+    }
+    return admitted;
+}
+
 } // namespace lumolex

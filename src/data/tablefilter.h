@@ -28,6 +28,8 @@ public:
     bool admitsEverything() const { return m_admitsEverything; }
     // true when the row satisfies the expression; columns are the table's.
     bool admits(const std::vector<TableColumn> &columns, int row) const;
+    // admits() of every row, in table order (one pass over each column).
+    std::vector<char> admittedRows(const std::vector<TableColumn> &columns, int rowCount) const;
 
 private:
     struct Comparison {

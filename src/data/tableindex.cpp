@@ -4,7 +4,6 @@
 #include "data/tablecolumn.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace lumolex {
 
@@ -13,8 +12,11 @@ void SortKeyColumn::extend(const TableColumn &column)
     const int rows = column.size();
     m_ends.reserve(size_t(rows));
     for (int row = size(); row < rows; ++row) {
+        const size_t before = m_bytes.size();
         KeyCollation::appendSortKey(column.text(row), m_bytes);
-        m_ends.push_back(m_bytes.size());
+        if (m_bytes.size() > 0xFFFFFFFFu)
+            m_bytes.resize(before);
+        m_ends.push_back(quint32(m_bytes.size()));
     }
 }
 
@@ -47,9 +49,41 @@ int TableIndex::comparePart(const IndexPart &part, int row, const ProbeValue &va
     return number < value.number ? -1 : (number > value.number ? 1 : 0);
 }
 
-int TableIndex::compareRows(int a, int b) const
+TableIndex::SortEntry TableIndex::sortEntry(int row) const
 {
-    for (const IndexPart &part : m_parts) {
+    // The first field packed into 128 bits whose order agrees with the full
+    // comparison wherever the bits differ: texts as their first 16 key bytes
+    // (big-endian, zero-padded: a key that ends sorts before any byte that
+    // could follow it), integers offset to unsigned. `settled` says equal
+    // bits mean equal first fields: a text key of 1 to 16 bytes, or an
+    // integer; nulls and longer keys need the full comparison.
+    SortEntry entry;
+    entry.row = row;
+    const IndexPart &part = m_parts.front();
+    if (part.column->isNull(row))
+        return entry;
+    if (part.keys) {
+        const std::string_view key = part.keys->key(row);
+        for (size_t i = 0; i < 16; ++i) {
+            const quint64 byte = i < key.size() ? static_cast<unsigned char>(key[i]) : 0;
+            if (i < 8)
+                entry.high = (entry.high << 8) | byte;
+            else
+                entry.low = (entry.low << 8) | byte;
+        }
+        entry.settled = !key.empty() && key.size() <= 16;
+        return entry;
+    }
+    entry.high = quint64(part.column->integer(row)) ^ (quint64(1) << 63);
+    entry.low = 1;                                  // above a null of the same high bits
+    entry.settled = true;
+    return entry;
+}
+
+int TableIndex::compareRowsFrom(size_t firstPart, int a, int b) const
+{
+    for (size_t i = firstPart; i < m_parts.size(); ++i) {
+        const IndexPart &part = m_parts[i];
         const bool nullA = part.column->isNull(a);
         const bool nullB = part.column->isNull(b);
         int c = 0;
@@ -70,12 +104,24 @@ int TableIndex::compareRows(int a, int b) const
 
 void TableIndex::build(int rowCount)
 {
+    // Most comparisons end on the packed bits; only ties go further.
+    std::vector<SortEntry> entries(static_cast<size_t>(rowCount));
+    for (int row = 0; row < rowCount; ++row)
+        entries[size_t(row)] = sortEntry(row);
+    std::sort(entries.begin(), entries.end(), [this](const SortEntry &a, const SortEntry &b) {
+        if (a.high != b.high)
+            return a.high < b.high;
+        if (a.low != b.low)
+            return a.low < b.low;
+        return compareRowsFrom(a.settled && b.settled ? 1 : 0, a.row, b.row) < 0;
+    });
     m_order.resize(size_t(rowCount));
-    std::iota(m_order.begin(), m_order.end(), 0);
-    std::sort(m_order.begin(), m_order.end(), [this](int a, int b) { return compareRows(a, b) < 0; });
     m_positionOfRow.resize(size_t(rowCount));
-    for (int position = 0; position < rowCount; ++position)
-        m_positionOfRow[size_t(m_order[size_t(position)])] = position;
+    for (int position = 0; position < rowCount; ++position) {
+        const int row = entries[size_t(position)].row;
+        m_order[size_t(position)] = row;
+        m_positionOfRow[size_t(row)] = position;
+    }
     m_built = true;
 }
 

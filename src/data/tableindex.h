@@ -30,7 +30,7 @@ public:
 
 private:
     std::string m_bytes;
-    std::vector<size_t> m_ends;
+    std::vector<quint32> m_ends;                    // 32-bit offsets: keys beyond 4 GB are cut empty
 };
 
 // One field of an index, with what comparing it needs.
@@ -77,7 +77,15 @@ public:
 
 private:
     int comparePart(const IndexPart &part, int row, const ProbeValue &value) const;
-    int compareRows(int a, int b) const;
+    struct SortEntry {
+        quint64 high = 0;
+        quint64 low = 0;
+        int row = 0;
+        bool settled = false;
+    };
+    SortEntry sortEntry(int row) const;
+    // Compares two rows on the index fields from firstPart on, then by row.
+    int compareRowsFrom(size_t firstPart, int a, int b) const;
 
     QString m_name;
     std::vector<IndexPart> m_parts;

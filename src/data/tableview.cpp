@@ -3,6 +3,8 @@
 #include "data/tablefilter.h"
 #include "data/tableindex.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 
 namespace lumolex {
@@ -18,9 +20,18 @@ void TableView::reset(const TableIndex *index, int rowCount, int low, int high,
     m_positions.clear();
     if (!m_filtered)
         return;
-    for (int position = m_low; position < m_high; ++position) {
-        if (filter->admits(columns, baseRowAt(position)))
-            m_positions.push_back(position);
+    if (qint64(m_high - m_low) * 8 < rowCount) {
+        // a narrow key range: test its rows alone
+        for (int position = m_low; position < m_high; ++position) {
+            if (filter->admits(columns, baseRowAt(position)))
+                m_positions.push_back(position);
+        }
+    } else {
+        const std::vector<char> admitted = filter->admittedRows(columns, rowCount);
+        for (int position = m_low; position < m_high; ++position) {
+            if (admitted[size_t(baseRowAt(position))])
+                m_positions.push_back(position);
+        }
     }
     m_positions.shrink_to_fit();
 }

@@ -2,7 +2,13 @@
 // with capitals, with ties between dictionaries, with long keys.
 #include "tablefixture.h"
 
+#include "data/collation.h"
+
 #include <gtest/gtest.h>
+
+#include <QRandomGenerator>
+
+#include <algorithm>
 
 using namespace lumolex;
 using namespace lumolex::test;
@@ -157,4 +163,38 @@ TEST_F(SearchTest, SearchesWithoutAnIndexAreRefused)
     EXPECT_FALSE(table->findNearest(QStringLiteral("кот")));  // an integer index wants a number
     EXPECT_TRUE(table->findNearest(QStringLiteral("7")));
     EXPECT_EQ(currentId(*table), 7);
+}
+
+TEST(IndexOrder, AgreesWithTheCollationOnLongSharedAndEqualKeys)
+{
+    // Keys up to 40 letters over a small alphabet: many share long beginnings
+    // or are equal, some are empty or null.
+    QRandomGenerator random(7);
+    const QString letters = QStringLiteral("аёеӱуяA");
+    Table table(QStringLiteral("articles"), articleFields());
+    struct Expected { QVariant key; int dict; int row; };
+    std::vector<Expected> rows;
+    for (int row = 0; row < 3000; ++row) {
+        QString key = QString(random.bounded(3) * 8, QChar(u'к'));
+        for (int n = random.bounded(20); n > 0; --n)
+            key += letters[random.bounded(int(letters.size()))];
+        const QVariant value = random.bounded(50) == 0 ? QVariant() : QVariant(key);
+        const int dict = random.bounded(3);
+        table.appendRow({row, dict, key, QVariant(), value, QVariant()});
+        rows.push_back({value, dict, row});
+    }
+    table.addIndex(QStringLiteral("cds1i1"), QStringLiteral("TRANSC;DICT"));
+    table.setActiveIndex(QStringLiteral("cds1i1"));
+
+    std::sort(rows.begin(), rows.end(), [](const Expected &a, const Expected &b) {
+        if (a.key.isValid() != b.key.isValid())
+            return !a.key.isValid();
+        const int c = KeyCollation::compare(a.key.toString(), b.key.toString());
+        if (c != 0)
+            return c < 0;
+        return a.dict != b.dict ? a.dict < b.dict : a.row < b.row;
+    });
+    ASSERT_EQ(table.recordCount(), int(rows.size()));
+    for (int p = 0; p < table.recordCount(); ++p)
+        ASSERT_EQ(table.valueAt(p, u"ID").toInt(), rows[size_t(p)].row) << "view position " << p;
 }
