@@ -127,21 +127,34 @@ HistoryFile::HistoryFile(const QString &programFolder, const QString &relativePa
         m_userPath = joinPath(folder, QFileInfo(relativePath).fileName());
 }
 
+HistoryEncoding HistoryFile::encodingOf(const QByteArray &start)
+{
+    if (start.startsWith(kUtf8Bom))
+        return HistoryEncoding::Utf8Bom;
+    if (start.startsWith(kUtf16LeBom))
+        return HistoryEncoding::Utf16LeBom;
+    if (start.startsWith(kUtf16BeBom))
+        return HistoryEncoding::Utf16BeBom;
+    return HistoryEncoding::Windows1251;
+}
+
 QStringList HistoryFile::decode(const QByteArray &bytes, HistoryEncoding *encoding)
 {
     QString text;
-    HistoryEncoding found = HistoryEncoding::Windows1251;
-    if (bytes.startsWith(kUtf8Bom)) {
-        found = HistoryEncoding::Utf8Bom;
+    const HistoryEncoding found = encodingOf(bytes);
+    switch (found) {
+    case HistoryEncoding::Utf8Bom:
         text = decodeUnicode(bytes.mid(kUtf8Bom.size()), QStringConverter::Utf8);
-    } else if (bytes.startsWith(kUtf16LeBom)) {
-        found = HistoryEncoding::Utf16LeBom;
+        break;
+    case HistoryEncoding::Utf16LeBom:
         text = decodeUnicode(bytes.mid(kUtf16LeBom.size()), QStringConverter::Utf16LE);
-    } else if (bytes.startsWith(kUtf16BeBom)) {
-        found = HistoryEncoding::Utf16BeBom;
+        break;
+    case HistoryEncoding::Utf16BeBom:
         text = decodeUnicode(bytes.mid(kUtf16BeBom.size()), QStringConverter::Utf16BE);
-    } else {
+        break;
+    case HistoryEncoding::Windows1251:
         text = Windows1251().decode(bytes);
+        break;
     }
     if (encoding)
         *encoding = found;
@@ -184,14 +197,19 @@ QByteArray HistoryFile::encode(const QStringList &entries, HistoryEncoding wishe
     return bytes;
 }
 
+QString HistoryFile::currentPath() const
+{
+    // A copy in the user's folder was written because the program folder
+    // could not be: it is the newer one.
+    return (!m_userPath.isEmpty() && QFileInfo::exists(m_userPath)) ? m_userPath : m_programPath;
+}
+
 QString HistoryFile::load(QStringList *entries)
 {
     entries->clear();
     m_encoding = HistoryEncoding::Windows1251;
-    // A copy in the user's folder was written because the program folder
-    // could not be: it is the newer one.
-    const QString path = (!m_userPath.isEmpty() && QFileInfo::exists(m_userPath)) ? m_userPath
-                                                                                  : m_programPath;
+    m_encodingKnown = true;
+    const QString path = currentPath();
     m_lastPath = path;
     QFile file(path);
     if (!file.exists())
@@ -227,6 +245,12 @@ QString HistoryFile::writeFile(const QString &path, const QByteArray &bytes) con
 
 QString HistoryFile::save(const QStringList &entries)
 {
+    if (!m_encodingKnown) {
+        QFile current(currentPath());
+        if (current.open(QIODevice::ReadOnly))
+            m_encoding = encodingOf(current.read(3));
+        m_encodingKnown = true;
+    }
     HistoryEncoding used = m_encoding;
     const QByteArray bytes = encode(entries, m_encoding, &used);
 

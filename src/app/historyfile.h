@@ -46,8 +46,10 @@ public:
     // then empty.
     QString load(QStringList *entries);
 
-    // Writes the list, replacing the file. Returns an empty string on
-    // success, otherwise the reason (the old file, if any, is unchanged).
+    // Writes the list, replacing the file, in the encoding load() found;
+    // without a load() on this object, in the encoding of the file about to
+    // be replaced. Returns an empty string on success, otherwise the reason
+    // (the old file, if any, is unchanged).
     QString save(const QStringList &entries);
 
     // The file in the program folder, and the one in the user's folder.
@@ -55,7 +57,7 @@ public:
     QString userPath() const { return m_userPath; }
     // The file the last load read or the last save wrote (empty before).
     QString lastPath() const { return m_lastPath; }
-    // The encoding the last load found; a new file is Windows-1251.
+    // The encoding of the last load or save; a new file is Windows-1251.
     HistoryEncoding encoding() const { return m_encoding; }
 
     // The pure conversions, for reuse and tests.
@@ -64,14 +66,18 @@ public:
     // when an entry cannot be represented (*used tells what was used).
     static QByteArray encode(const QStringList &entries, HistoryEncoding wished,
                              HistoryEncoding *used);
+    // The encoding a file's first bytes announce.
+    static HistoryEncoding encodingOf(const QByteArray &start);
 
 private:
+    QString currentPath() const;
     QString writeFile(const QString &path, const QByteArray &bytes) const;
 
     QString m_programPath;
     QString m_userPath;
     QString m_lastPath;
     HistoryEncoding m_encoding = HistoryEncoding::Windows1251;
+    bool m_encodingKnown = false;
 };
 
 } // namespace lumolex

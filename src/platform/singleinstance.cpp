@@ -57,17 +57,18 @@ bool SingleInstance::isPrimary() const
     return m_server && m_server->isListening();
 }
 
-bool SingleInstance::tryBecomePrimary()
+bool SingleInstance::tryBecomePrimary(OnSecondary onSecondary)
 {
     m_errorString.clear();
     if (isPrimary())
         return true;
-    if (sendToPrimary(QByteArray()))
+    const QByteArray message = onSecondary == OnSecondary::Activate ? kActivateMessage : QByteArray();
+    if (sendToPrimary(message))
         return false;
     if (listen())
         return true;
     // Another copy may have started listening between the two steps.
-    if (sendToPrimary(QByteArray()))
+    if (sendToPrimary(message))
         return false;
     return true;   // run alone; errorString() tells why nobody will be told
 }

@@ -4,9 +4,10 @@
 //
 // The first copy listens on a local socket (a named pipe on Windows) whose
 // name is derived from "Лумолекс Тарвен" and the user name. A later copy
-// finds it, tells its user, asks the first copy to come forward and ends:
+// finds it, asks it to come forward and ends. To tell the user before the
+// first copy comes forward, a later copy can ask separately:
 //
-//     if (!instance->tryBecomePrimary()) {
+//     if (!instance->tryBecomePrimary(SingleInstance::OnSecondary::Wait)) {
 //         // "Программа уже запущена !"
 //         instance->activatePrimary();
 //         // end without showing the window or writing anything
@@ -46,12 +47,18 @@ public:
 
     QString serverName() const { return m_serverName; }
 
+    // What a later copy does at once when it finds the first one.
+    enum class OnSecondary {
+        Activate,   // ask the first copy to come forward
+        Wait,       // nothing yet; activatePrimary() asks later
+    };
+
     // True when this is the first copy: it now listens for later copies.
     // False when another copy answered; this one should end without
     // writing anything. If the server cannot be started for another reason,
     // the result is true (the program runs as if alone) and errorString()
     // says why.
-    bool tryBecomePrimary();
+    bool tryBecomePrimary(OnSecondary onSecondary = OnSecondary::Activate);
 
     // Asks the running first copy to come to the front. False when no copy
     // answered.

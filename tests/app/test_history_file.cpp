@@ -143,6 +143,21 @@ TEST_F(HistoryFileTest, Utf16InBothByteOrdersIsKeptWithItsMark)
     }
 }
 
+TEST_F(HistoryFileTest, SavingWithoutLoadingKeepsTheMarkOfTheFileItReplaces)
+{
+    // At shutdown the list may be saved by an object that never loaded it.
+    writeBytes(programFile(), QByteArray("\xFE\xFF\x00\x61\x00\x0D\x00\x0A", 8));
+    HistoryFile file = history();
+    ASSERT_EQ(file.save({"b"}), QString());
+    EXPECT_EQ(file.encoding(), HistoryEncoding::Utf16BeBom);
+    EXPECT_EQ(readBytes(programFile()), QByteArray("\xFE\xFF\x00\x62\x00\x0D\x00\x0A", 8));
+
+    writeBytes(programFile(), kMir1251 + "\r\n");
+    HistoryFile plain = history();
+    ASSERT_EQ(plain.save({QStringLiteral("Привет")}), QString());
+    EXPECT_EQ(readBytes(programFile()), kPrivet1251 + "\r\n");
+}
+
 TEST_F(HistoryFileTest, KildinLettersTurnA1251FileIntoUtf8WithMark)
 {
     writeBytes(programFile(), kPrivet1251 + "\r\n");
