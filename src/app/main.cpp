@@ -1,16 +1,32 @@
-// Program entry. The main window is still being assembled; until then the
-// program shows a short notice so that the build-and-run command works.
+// Program entry: the application with its title and Qt's Russian texts, the
+// main window, the message loop.
+
+#include "app/formlumolex.h"
+
 #include <QApplication>
-#include <QLabel>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Лумолекс"));
-    QLabel notice(QStringLiteral("Лумолекс 3.1\n\nПрограмма собирается: главное окно появится в следующих версиях."));
-    notice.setAlignment(Qt::AlignCenter);
-    notice.setWindowTitle(QStringLiteral("Лумолекс 3.1"));
-    notice.resize(420, 160);
-    notice.show();
-    return app.exec();
+    QApplication::setApplicationDisplayName(QStringLiteral("Лумолекс"));
+    QApplication::setOrganizationName(QStringLiteral("LumoLex"));
+
+    // Qt's own dialogs and buttons speak Russian too.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
+
+    lumolex::TFormLumoLex window;
+    if (window.endRequested())
+        return window.exitCode();
+    window.show();
+    if (window.endRequested() && !window.started())
+        return window.exitCode();
+    const int code = app.exec();
+    return window.endRequested() ? window.exitCode() : code;
 }

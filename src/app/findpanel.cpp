@@ -1,0 +1,96 @@
+#include "app/findpanel.h"
+
+#include "ui/imagelist16.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace lumolex {
+
+namespace {
+
+QToolButton *newToolButton(QToolBar *bar, const char *name, const QString &hint, int image)
+{
+    auto *button = new QToolButton(bar);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(hint);
+    button->setIcon(ImageList16::shared().icon(image));
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setFixedSize(28, 26);
+    bar->addWidget(button);
+    return button;
+}
+
+QToolBar *newToolBar(QWidget *parent, const char *name)
+{
+    auto *bar = new QToolBar(parent);
+    bar->setObjectName(QString::fromLatin1(name));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setIconSize(QSize(16, 16));
+    return bar;
+}
+
+} // namespace
+
+FindPanel::FindPanel(QWidget *parent)
+    : QFrame(parent)
+{
+    setObjectName(QStringLiteral("PanelFind"));
+    setMinimumWidth(50);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    LabelCaptionFind = new QLabel(QStringLiteral("Поиск"), this);
+    LabelCaptionFind->setObjectName(QStringLiteral("LabelCaptionFind"));
+    LabelCaptionFind->setContentsMargins(4, 2, 4, 2);
+    layout->addWidget(LabelCaptionFind);
+
+    ToolBarFind = newToolBar(this, "ToolBarFind");
+    ToolButtonCloseFind = newToolButton(ToolBarFind, "ToolButtonCloseFind", QStringLiteral("Закрыть панель поиска"),
+                                        ImageList16::CloseFindPanel);
+    ToolBarFind->addSeparator();
+    CheckBoxFindInAllDict = new QCheckBox(QStringLiteral("Во всех словарях"), ToolBarFind);
+    CheckBoxFindInAllDict->setObjectName(QStringLiteral("CheckBoxFindInAllDict"));
+    CheckBoxFindInAllDict->setToolTip(QStringLiteral("Поиск во всех или выбранных словарях"));
+    ToolBarFind->addWidget(CheckBoxFindInAllDict);
+    layout->addWidget(ToolBarFind);
+
+    ListBoxFind = new QListWidget(this);
+    ListBoxFind->setObjectName(QStringLiteral("ListBoxFind"));
+    ListBoxFind->setFrameShape(QFrame::NoFrame);
+    layout->addWidget(ListBoxFind, 1);
+
+    PanelEditFind = new QFrame(this);
+    PanelEditFind->setObjectName(QStringLiteral("PanelEditFind"));
+    auto *strip = new QHBoxLayout(PanelEditFind);
+    strip->setContentsMargins(0, 0, 0, 3);
+    strip->setSpacing(0);
+    EditFind = new QComboBox(PanelEditFind);
+    EditFind->setObjectName(QStringLiteral("EditFind"));
+    EditFind->setEditable(true);
+    EditFind->setInsertPolicy(QComboBox::NoInsert);
+    EditFind->setCompleter(nullptr);
+    EditFind->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    EditFind->setMinimumContentsLength(4);
+    strip->addWidget(EditFind, 1);
+    ToolBarFindGo = newToolBar(PanelEditFind, "ToolBarFindGo");
+    ToolButtonGoFind1 = newToolButton(ToolBarFindGo, "ToolButtonGoFind1",
+                                      QStringLiteral("Быстрый поиск @(возможно сочетание слов через пробел)"),
+                                      ImageList16::Search);
+    ToolButtonGoFind2 = newToolButton(ToolBarFindGo, "ToolButtonGoFind2",
+                                      QStringLiteral("Поиск фрагмента текста @(медленный поиск)"),
+                                      ImageList16::FragmentSearch);
+    strip->addWidget(ToolBarFindGo);
+    layout->addWidget(PanelEditFind);
+}
+
+} // namespace lumolex

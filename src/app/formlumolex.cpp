@@ -1,0 +1,256 @@
+#include "app/formlumolex.h"
+
+#include "app/appmessages.h"
+#include "app/articlelink.h"
+#include "app/commandstate.h"
+#include "app/dictionarycontrols.h"
+#include "app/findpanel.h"
+#include "app/mainmenu.h"
+#include "app/settingsstore.h"
+#include "app/statuspanel.h"
+#include "app/toolbarpanel.h"
+#include "app/wordlistview.h"
+#include "app/wordpanel.h"
+#include "article/view/articlepanel.h"
+#include "article/view/examplespanel.h"
+#include "article/view/stepnavigator.h"
+#include "data/datafileschema.h"
+#include "data/table.h"
+#include "data/wordlistnavigator.h"
+#include "ui/imagelist16.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace lumolex {
+
+TFormLumoLex::TFormLumoLex(LaunchOptions options, QWidget *parent)
+    : QMainWindow(parent)
+    , m_options(std::move(options))
+{
+    m_clock.start();
+    setObjectName(QStringLiteral("FormLumoLex"));
+    setWindowTitle(caption());
+    setWindowIcon(ImageList16::applicationIcon());
+    QFont tahoma(QStringLiteral("Tahoma"));
+    tahoma.setPointSize(8);
+    setFont(tahoma);
+
+    m_messages = m_options.messages ? std::move(m_options.messages)
+                                    : std::make_unique<DialogAppMessageBoxes>(this);
+    m_articles = std::make_unique<Table>(QStringLiteral("ClientDataSet1"), fieldDefs(DataFile::Articles));
+    m_wordForms = std::make_unique<Table>(QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms));
+    m_examples = std::make_unique<Table>(QStringLiteral("ClientDataSet3"), fieldDefs(DataFile::Examples));
+    ClientDataSet1 = m_articles.get();
+    ClientDataSet2 = m_wordForms.get();
+    ClientDataSet3 = m_examples.get();
+
+    menu = new MainMenu(menuBar());
+    buildLayout();
+    buildPopupMenus();
+
+    dictionaries = new DictionaryControls(ClientDataSet1, PanelTop->dictionaryButtons(), menu->dictionaryItems(), this);
+    dictionaries->onCaptions = [this](PanelCaptions captions) {
+        setPanelCaptions(captions == PanelCaptions::Phrasebook);
+    };
+    article = new ArticleLink(this);
+    connectCommands();
+    markPendingCommands();
+
+    FormCreate();
+}
+
+TFormLumoLex::~TFormLumoLex() = default;
+
+void TFormLumoLex::buildLayout()
+{
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("PanelClient"));
+    auto *column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    PanelTop = new ToolBarPanel(central);
+    column->addWidget(PanelTop);
+
+    SplitterMain = new QSplitter(Qt::Horizontal, central);
+    SplitterMain->setObjectName(QStringLiteral("SplitterMain"));
+    SplitterMain->setHandleWidth(5);
+    SplitterMain->setChildrenCollapsible(false);
+    SplitterMain->setOpaqueResize(true);
+
+    PanelWord = new WordPanel(ClientDataSet1, &settings, &wordBoxGuard, std::move(m_options.navTimer), SplitterMain);
+    PanelWord->setMinimumWidth(50);
+    PanelTransl = new ArticlePanel(SplitterMain);
+    PanelTransl->setMinimumWidth(50);
+    PanelTransl->setWordBox(PanelWord->EditWord);
+    PanelFind = new FindPanel(SplitterMain);
+    SplitterMain->addWidget(PanelWord);
+    SplitterMain->addWidget(PanelTransl);
+    SplitterMain->addWidget(PanelFind);
+    SplitterMain->setStretchFactor(0, 0);
+    SplitterMain->setStretchFactor(1, 1);
+    SplitterMain->setStretchFactor(2, 0);
+    SplitterLeft = SplitterMain->handle(1);
+    SplitterLeft->setObjectName(QStringLiteral("SplitterLeft"));
+    SplitterRight = SplitterMain->handle(2);
+    SplitterRight->setObjectName(QStringLiteral("SplitterRight"));
+    PanelFind->hide(); // its splitter handle hides with it
+    column->addWidget(SplitterMain, 1);
+
+    PanelPhrase = new ExamplesPanel(central);
+    PanelPhrase->setFixedHeight(44);
+    column->addWidget(PanelPhrase);
+    PanelStatus = new StatusPanel(central);
+    column->addWidget(PanelStatus);
+
+    setCentralWidget(central);
+}
+
+void TFormLumoLex::buildPopupMenus()
+{
+    PMenuList = new QMenu(this);
+    PMenuList->setObjectName(QStringLiteral("PMenuList"));
+    PMenuListOpenCard = PMenuList->addAction(ImageList16::shared().icon(ImageList16::OpenCard),
+                                             QStringLiteral("Открыть карточку слова из списка"));
+    PMenuListOpenCard->setObjectName(QStringLiteral("PMenuListOpenCard"));
+    PanelWord->DBGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(PanelWord->DBGrid1, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
+        PMenuList->popup(PanelWord->DBGrid1->viewport()->mapToGlobal(pos));
+    });
+}
+
+void TFormLumoLex::connectCommands()
+{
+    connect(menu->MainMenuExit, &QAction::triggered, this, &TFormLumoLex::MainMenuExitClick);
+    connect(menu->MainMenuHelp, &QAction::triggered, this, &TFormLumoLex::MainMenuHelpClick);
+}
+
+void TFormLumoLex::markPendingCommands()
+{
+    // Commands that come with the card windows, the search, the settings
+    // dialog, the window commands and the About box: disabled until their
+    // part connects them.
+    const QList<QObject *> pending = {
+        menu->MainMenuCut, menu->MainMenuCopy, menu->MainMenuPaste,
+        menu->MainMenuCascade, menu->MainMenuCloseAll, menu->MainMenuAlwaysTop,
+        menu->MainMenuPanelToolBar, menu->MainMenuPanelStatus, menu->MainMenuPanelCaption,
+        menu->MainMenuPanelPhrase, menu->MainMenuVisiblePanel, menu->MainMenuNotVisiblePanel,
+        menu->N19, menu->MainMenuFind, menu->N27, menu->N28, menu->MainMenuSetup, menu->MainMenuAbout,
+        PanelTop->SpeedButtonOpenCard, PanelTop->SpeedButtonFind, PanelTop->SpeedButtonCloseAll,
+        PanelTop->SpeedButtonFormTop, PMenuListOpenCard,
+        PanelTransl->ToolButtonFind,
+        PanelFind->ToolButtonCloseFind, PanelFind->ToolButtonGoFind1, PanelFind->ToolButtonGoFind2,
+    };
+    for (QObject *control : pending)
+        markCommandPending(control);
+    for (QAction *item : menu->TransparencyItems)
+        markCommandPending(item);
+}
+
+void TFormLumoLex::setPanelCaptions(bool phrasebook)
+{
+    PanelWord->LabelCaptionWord->setText(phrasebook ? QStringLiteral("Тема") : QStringLiteral("Слово"));
+    PanelTransl->LabelCaptionTransl->setText(phrasebook ? QStringLiteral("Фразы") : QStringLiteral("Перевод"));
+}
+
+void TFormLumoLex::SetButtonDict(QObject *sender)
+{
+    dictionaries->SetButtonDict(sender);
+}
+
+void TFormLumoLex::SetFilterDict(bool on)
+{
+    dictionaries->SetFilterDict(on);
+}
+
+void TFormLumoLex::FindWord(int id)
+{
+    dictionaries->FindWord(id);
+}
+
+void TFormLumoLex::EnabledComp(bool on)
+{
+    setAllControlsEnabled(this, on);
+    if (!on)
+        return;
+    // Controls whose state depends on something else.
+    article->steps->BtnStepEnabled();
+    const bool cardsOpen = openCardCount > 0;
+    if (!isCommandPending(PanelTop->SpeedButtonCloseAll))
+        PanelTop->SpeedButtonCloseAll->setEnabled(cardsOpen);
+    if (!isCommandPending(menu->MainMenuCloseAll))
+        menu->MainMenuCloseAll->setEnabled(cardsOpen);
+    if (!isCommandPending(menu->MainMenuCascade))
+        menu->MainMenuCascade->setEnabled(cardsOpen);
+}
+
+void TFormLumoLex::SetFonts()
+{
+    QFont listFont(settings.FontNameLumo);
+    listFont.setPointSize(settings.FontSizeList);
+    PanelWord->applyListFont(listFont);
+    PanelFind->EditFind->setFont(listFont);
+}
+
+void TFormLumoLex::MainMenuExitClick()
+{
+    close();
+}
+
+void TFormLumoLex::MainMenuHelpClick()
+{
+    if (!QFileInfo::exists(helpFile)) {
+        m_messages->show(QMessageBox::Warning, QStringLiteral("Лумолекс"),
+                         QStringLiteral("Файл справки %1 не найден").arg(QDir::toNativeSeparators(helpFile)));
+        return;
+    }
+    auto *viewer = new QTextBrowser;
+    viewer->setObjectName(QStringLiteral("HelpViewer"));
+    viewer->setAttribute(Qt::WA_DeleteOnClose);
+    viewer->setWindowTitle(QStringLiteral("Лумолекс - справка"));
+    viewer->setOpenExternalLinks(true);
+    viewer->setSource(QUrl::fromLocalFile(helpFile));
+    viewer->resize(640, 480);
+    viewer->show();
+}
+
+void TFormLumoLex::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_started || m_endRequested)
+        return;
+    m_started = true;
+    if (!FormShow())
+        requestEnd(1);
+}
+
+void TFormLumoLex::closeEvent(QCloseEvent *event)
+{
+    // The shutdown sequence runs once, and only after a complete start-up.
+    if (m_started && !m_endRequested && !m_shutDown) {
+        m_shutDown = true;
+        FormCloseQuery();
+    }
+    event->accept();
+}
+
+void TFormLumoLex::requestEnd(int code)
+{
+    m_endRequested = true;
+    m_exitCode = code;
+    QMetaObject::invokeMethod(this, [this] { close(); }, Qt::QueuedConnection);
+}
+
+} // namespace lumolex

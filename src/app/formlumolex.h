@@ -1,0 +1,146 @@
+#pragma once
+
+// The main window FormLumoLex. It owns the shared state of the program (the
+// three tables, the settings held in memory, the flags and counters) and is
+// composed of parts that own their controls and handlers: the menu, the tool
+// bar panel, the word panel, the article panel, the search panel, the
+// examples panel and the status bar. Start-up and shutdown are in
+// windowlifecycle.cpp.
+
+#include "app/appmessages.h"
+#include "app/settings.h"
+#include "app/settingsstore.h"
+#include "data/wordlistnavigator.h"
+#include "data/credits.h"
+
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QPoint>
+#include <QPointer>
+
+#include <memory>
+
+class QAction;
+class QMenu;
+class QSplitter;
+class QSplitterHandle;
+
+namespace lumolex {
+
+class ArticleLink;
+class ArticlePanel;
+class DictionaryControls;
+class ExamplesPanel;
+class FindPanel;
+class SingleInstance;
+class StatusPanel;
+class Table;
+class ToolBarPanel;
+class WordPanel;
+struct MainMenu;
+
+// What the program entry (or a test) gives the window.
+struct LaunchOptions {
+    QString programFolder;                        // empty: the executable's folder
+    std::unique_ptr<SettingsStore> store;         // null: the program's own store
+    QString singleInstanceKey;                    // empty: the program's own key
+    std::unique_ptr<AppMessageBoxes> messages;    // null: real message boxes
+    std::unique_ptr<StepTimer> navTimer;          // null: a QTimer drives TimerNav
+};
+
+class TFormLumoLex : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit TFormLumoLex(LaunchOptions options = {}, QWidget *parent = nullptr);
+    ~TFormLumoLex() override;
+
+    static QString caption() { return QStringLiteral("Лумолекс 3.1"); }
+
+    // Creation, start-up and shutdown (windowlifecycle.cpp).
+    void FormCreate();                 // C1-C3
+    bool FormShow();                   // S1-S19; false when the program must end
+    void FormCloseQuery();             // D1-D6
+    void StartDoubleProgramm();
+    // True when creation or start-up decided that the program ends; the
+    // program entry then returns exitCode().
+    bool endRequested() const { return m_endRequested; }
+    int exitCode() const { return m_exitCode; }
+    bool started() const { return m_started; }
+
+    // Operations other parts call.
+    void SetButtonDict(QObject *sender);
+    void SetFilterDict(bool on);
+    void EnabledComp(bool on);
+    void FindWord(int id);
+    void SetFonts();
+    void MainMenuExitClick();
+    void MainMenuHelpClick();
+
+    // Shared state.
+    Table *ClientDataSet1 = nullptr;   // articles
+    Table *ClientDataSet2 = nullptr;   // word forms
+    Table *ClientDataSet3 = nullptr;   // speech examples
+    Settings settings;
+    DictionaryCredits credits;
+    QString programFolder;             // with a trailing separator
+    QString helpFile;
+    bool wordBoxGuard = false;
+    bool findDialogFlag = false;
+    int openCardCount = 0;
+    QPoint nextCardPosition;
+    int startupBookmark = 0;
+    QString sharedSearchText;          // the text last searched for
+
+    // Parts and controls.
+    MainMenu *menu = nullptr;
+    ToolBarPanel *PanelTop = nullptr;
+    QSplitter *SplitterMain = nullptr;
+    QSplitterHandle *SplitterLeft = nullptr;
+    QSplitterHandle *SplitterRight = nullptr;
+    WordPanel *PanelWord = nullptr;
+    ArticlePanel *PanelTransl = nullptr;
+    FindPanel *PanelFind = nullptr;
+    ExamplesPanel *PanelPhrase = nullptr;
+    StatusPanel *PanelStatus = nullptr;
+    QMenu *PMenuList = nullptr;
+    QAction *PMenuListOpenCard = nullptr;
+    DictionaryControls *dictionaries = nullptr;
+    ArticleLink *article = nullptr;    // record change, link, steps, bookmark, histories
+
+    SettingsStore *settingsStore() const { return m_store.get(); }
+    AppMessageBoxes *messages() const { return m_messages.get(); }
+    // Milliseconds from the window's creation to the end of start-up.
+    qint64 startupMilliseconds() const { return m_startupMs; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildLayout();
+    void buildPopupMenus();
+    void connectCommands();
+    void markPendingCommands();
+    void setPanelCaptions(bool phrasebook);
+    void readSettings();          // S7
+    void applyPlacement();        // S7.1
+    void loadHistories();         // S9
+    void requestEnd(int code);
+
+    LaunchOptions m_options;
+    std::unique_ptr<SettingsStore> m_store;
+    std::unique_ptr<AppMessageBoxes> m_messages;
+    std::unique_ptr<Table> m_articles;
+    std::unique_ptr<Table> m_wordForms;
+    std::unique_ptr<Table> m_examples;
+    SingleInstance *m_singleInstance = nullptr;
+    QElapsedTimer m_clock;
+    qint64 m_startupMs = -1;
+    bool m_started = false;
+    bool m_shutDown = false;
+    bool m_endRequested = false;
+    int m_exitCode = 0;
+};
+
+} // namespace lumolex

@@ -1,0 +1,193 @@
+#include "app/mainmenu.h"
+
+#include "app/commandstate.h"
+#include "ui/imagelist16.h"
+
+#include <QActionGroup>
+#include <QMenu>
+#include <QMenuBar>
+#include <QVariant>
+
+namespace lumolex {
+
+namespace {
+
+constexpr char kTagProperty[] = "tag";
+
+QMenu *addMenu(QWidget *parent, const char *name, const QString &title)
+{
+    QMenu *menu = nullptr;
+    if (auto *bar = qobject_cast<QMenuBar *>(parent))
+        menu = bar->addMenu(title);
+    else
+        menu = static_cast<QMenu *>(parent)->addMenu(title);
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(name) + QStringLiteral("Item"));
+    return menu;
+}
+
+QAction *addItem(QMenu *menu, const char *name, const QString &text, const QKeySequence &shortcut = {},
+                 int image = -1)
+{
+    auto *action = menu->addAction(text);
+    action->setObjectName(QString::fromLatin1(name));
+    if (!shortcut.isEmpty()) {
+        action->setShortcut(shortcut);
+        // Menu shortcuts act from anywhere in the main window.
+        action->setShortcutContext(Qt::WindowShortcut);
+    }
+    if (image >= 0)
+        action->setIcon(ImageList16::shared().icon(image));
+    action->setIconVisibleInMenu(true);
+    return action;
+}
+
+QAction *addCheckItem(QMenu *menu, const char *name, const QString &text, const QKeySequence &shortcut = {},
+                      int image = -1)
+{
+    auto *action = addItem(menu, name, text, shortcut, image);
+    action->setCheckable(true);
+    return action;
+}
+
+void setMenuImage(QMenu *menu, int image)
+{
+    menu->setIcon(ImageList16::shared().icon(image));
+}
+
+} // namespace
+
+void setTag(QObject *control, int tag)
+{
+    control->setProperty(kTagProperty, tag);
+}
+
+int tagOf(const QObject *control)
+{
+    return control ? control->property(kTagProperty).toInt() : 0;
+}
+
+MainMenu::MainMenu(QMenuBar *bar)
+{
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+
+    // "Словарь": the dictionaries, captions completed with their credits later.
+    MenuDictionary = addMenu(bar, "MenuDictionary", QStringLiteral("Словарь"));
+    MainMenuDict1 = addCheckItem(MenuDictionary, "MainMenuDict1",
+                                 QStringLiteral("Саамско-русский словарь. Под редакцией "),
+                                 QKeySequence(Qt::CTRL | Qt::Key_1), ImageList16::Dictionary1);
+    MainMenuDict2 = addCheckItem(MenuDictionary, "MainMenuDict2",
+                                 QStringLiteral("Саамско-русский словарь. Автор: "),
+                                 QKeySequence(Qt::CTRL | Qt::Key_2), ImageList16::DictionaryOff);
+    MainMenuDict4 = addCheckItem(MenuDictionary, "MainMenuDict4",
+                                 QStringLiteral("Саамско-русский словарь. Автор: "),
+                                 QKeySequence(Qt::CTRL | Qt::Key_3), ImageList16::DictionaryOff);
+    MenuDictionary->addSeparator();
+    MainMenuDict3 = addCheckItem(MenuDictionary, "MainMenuDict3",
+                                 QStringLiteral("Русско-саамский словарь. Автор: "),
+                                 QKeySequence(Qt::CTRL | Qt::Key_4), ImageList16::DictionaryOff);
+    MenuDictionary->addSeparator();
+    MainMenuRazg1 = addCheckItem(MenuDictionary, "MainMenuRazg1",
+                                 QStringLiteral("Саамско-русский разговорник. Автор: "),
+                                 QKeySequence(Qt::CTRL | Qt::Key_5), ImageList16::PhrasebookOff);
+    MenuDictionary->addSeparator();
+    MainMenuExit = addItem(MenuDictionary, "MainMenuExit", QStringLiteral("Выход"),
+                           QKeySequence(Qt::ALT | Qt::Key_F4), ImageList16::Exit);
+    setTag(MainMenuDict1, 81);
+    setTag(MainMenuDict2, 82);
+    setTag(MainMenuDict4, 83);
+    setTag(MainMenuDict3, 91);
+    setTag(MainMenuRazg1, 101);
+    MainMenuDict1->setChecked(true);
+
+    // "Правка"
+    N1 = addMenu(bar, "N1", QStringLiteral("Правка"));
+    MainMenuCut = addItem(N1, "MainMenuCut", QStringLiteral("Вырезать"), QKeySequence(Qt::CTRL | Qt::Key_X),
+                          ImageList16::Cut);
+    MainMenuCopy = addItem(N1, "MainMenuCopy", QStringLiteral("Копировать"),
+                           QKeySequence(Qt::CTRL | Qt::Key_C), ImageList16::Copy);
+    MainMenuPaste = addItem(N1, "MainMenuPaste", QStringLiteral("Вставить"),
+                            QKeySequence(Qt::CTRL | Qt::Key_V), ImageList16::Paste);
+
+    // "Вид"
+    N5 = addMenu(bar, "N5", QStringLiteral("Вид"));
+    MainMenuCascade = addItem(N5, "MainMenuCascade", QStringLiteral("Расположить карточки каскадом"),
+                              QKeySequence(Qt::CTRL | Qt::Key_N), ImageList16::CascadeCards);
+    MainMenuCloseAll = addItem(N5, "MainMenuCloseAll", QStringLiteral("Закрыть все карточки"),
+                               QKeySequence(Qt::SHIFT | Qt::Key_Delete), ImageList16::CloseAllCards);
+    N5->addSeparator();
+    N9 = addMenu(N5, "N9", QStringLiteral("Прозрачность главного окна (%)"));
+    setMenuImage(N9, ImageList16::Transparency);
+    TransparencyGroup = new QActionGroup(N9);
+    TransparencyGroup->setObjectName(QStringLiteral("TransparencyGroup"));
+    for (int percent = 0; percent <= 90; percent += 10) {
+        const QByteArray name = percent == 0 ? QByteArray("N01") : "N" + QByteArray::number(percent) + "1";
+        QAction *item = addCheckItem(N9, name.constData(), QString::number(percent));
+        setTag(item, percent);
+        TransparencyGroup->addAction(item);
+        TransparencyItems.append(item);
+    }
+    TransparencyItems.first()->setChecked(true);
+    MainMenuAlwaysTop = addCheckItem(N5, "MainMenuAlwaysTop", QStringLiteral("Разместить поверх других окон"),
+                                     QKeySequence(Qt::CTRL | Qt::Key_U), ImageList16::AlwaysOnTop);
+    N12 = addMenu(N5, "N12", QStringLiteral("Отображение панелей"));
+    setMenuImage(N12, ImageList16::Panels);
+    MainMenuPanelToolBar = addCheckItem(N12, "MainMenuPanelToolBar", QStringLiteral("Панель инструментов"));
+    MainMenuPanelStatus = addCheckItem(N12, "MainMenuPanelStatus", QStringLiteral("Панель статуса"));
+    MainMenuPanelCaption = addCheckItem(N12, "MainMenuPanelCaption", QStringLiteral("Заголовки"));
+    MainMenuPanelPhrase = addCheckItem(N12, "MainMenuPanelPhrase", QStringLiteral("Примеры речи"));
+    for (QAction *item : {MainMenuPanelToolBar, MainMenuPanelStatus, MainMenuPanelCaption, MainMenuPanelPhrase})
+        item->setChecked(true);
+    N12->addSeparator();
+    MainMenuVisiblePanel = addItem(N12, "MainMenuVisiblePanel", QStringLiteral("Включить все"), {},
+                                   ImageList16::ShowAllPanels);
+    MainMenuNotVisiblePanel = addItem(N12, "MainMenuNotVisiblePanel", QStringLiteral("Выключить все"), {},
+                                      ImageList16::HideAllPanels);
+
+    // "Сервис"
+    MenuService = addMenu(bar, "MenuService", QStringLiteral("Сервис"));
+    N19 = addItem(MenuService, "N19", QStringLiteral("Открыть карточку слова из списка"),
+                  QKeySequence(Qt::CTRL | Qt::Key_O), ImageList16::OpenCard);
+    MainMenuFind = addItem(MenuService, "MainMenuFind", QStringLiteral("Найти в тексте перевода"),
+                           QKeySequence(Qt::CTRL | Qt::Key_F), ImageList16::FindInArticle);
+    MainMenuLink = addItem(MenuService, "MainMenuLink", QStringLiteral("Идти на ссылку"),
+                           QKeySequence(Qt::CTRL | Qt::Key_L), ImageList16::Link);
+    N27 = addItem(MenuService, "N27", QStringLiteral("Печать карточки"), QKeySequence(Qt::CTRL | Qt::Key_P),
+                  ImageList16::Print);
+    MenuService->addSeparator();
+    MainMenuBack = addItem(MenuService, "MainMenuBack", QStringLiteral("Шаг назад"),
+                           QKeySequence(Qt::CTRL | Qt::Key_Z), ImageList16::StepBack);
+    MainMenuForward = addItem(MenuService, "MainMenuForward", QStringLiteral("Шаг вперед"),
+                              QKeySequence(Qt::CTRL | Qt::Key_Y), ImageList16::StepForward);
+    MainMenuBookmark = addCheckItem(MenuService, "MainMenuBookmark", QStringLiteral("Закладка"),
+                                    QKeySequence(Qt::CTRL | Qt::Key_M), ImageList16::Bookmark);
+    MenuService->addSeparator();
+    N28 = addItem(MenuService, "N28", QStringLiteral("Поиск в словарях"), QKeySequence(Qt::CTRL | Qt::Key_S),
+                  ImageList16::Search);
+    MenuService->addSeparator();
+    MainMenuClearHist = addItem(MenuService, "MainMenuClearHist", QStringLiteral("Очистить историю"), {},
+                                ImageList16::ClearHistory);
+    MenuService->addSeparator();
+    MainMenuSetup = addItem(MenuService, "MainMenuSetup", QStringLiteral("Настройки"), {},
+                            ImageList16::Settings);
+    MenuService->addSeparator();
+    MenuAdministration = addMenu(MenuService, "MenuAdministration", QStringLiteral("Администрирование"));
+    MainMenuIndexWord = addItem(MenuAdministration, "MainMenuIndexWord", QStringLiteral("Индексировать слова"));
+    MainMenuAddDict = addItem(MenuAdministration, "MainMenuAddDict", QStringLiteral("Добавить словарь"));
+    MainMenuEditor = addItem(MenuAdministration, "MainMenuEditor", QStringLiteral("Добавить/изменить"));
+    for (QAction *item : {MainMenuIndexWord, MainMenuAddDict, MainMenuEditor})
+        markAlwaysDisabled(item);
+
+    // "Помощь"
+    N6 = addMenu(bar, "N6", QStringLiteral("Помощь"));
+    MainMenuHelp = addItem(N6, "MainMenuHelp", QStringLiteral("Справка"), QKeySequence(Qt::Key_F1),
+                           ImageList16::Help);
+    MainMenuAbout = addItem(N6, "MainMenuAbout", QStringLiteral("О программе"), {}, ImageList16::About);
+}
+
+QList<QAction *> MainMenu::dictionaryItems() const
+{
+    return {MainMenuDict1, MainMenuDict2, MainMenuDict4, MainMenuDict3, MainMenuRazg1};
+}
+
+} // namespace lumolex

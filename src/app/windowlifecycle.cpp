@@ -1,0 +1,268 @@
+// Creation, start-up and shutdown of the main window, in the order the
+// program depends on: the settings store is open before anything is read,
+// the data files are checked before any is opened, the tables are open
+// before the settings and the first dictionary selection are applied, and
+// at shutdown the settings are written before the history files.
+
+#include "app/formlumolex.h"
+
+#include "app/appmessages.h"
+#include "app/articlelink.h"
+#include "article/view/bookmark.h"
+#include "app/dictionarycontrols.h"
+#include "app/findpanel.h"
+#include "app/historyfile.h"
+#include "app/mainmenu.h"
+#include "app/settingsstore.h"
+#include "app/statuspanel.h"
+#include "app/toolbarpanel.h"
+#include "app/windowplacement.h"
+#include "app/wordpanel.h"
+#include "app/wordlistview.h"
+#include "article/view/articlepanel.h"
+#include "article/view/examplespanel.h"
+#include "data/datafiles.h"
+#include "data/dataloader.h"
+#include "data/table.h"
+#include "platform/singleinstance.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QSplitter>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <cstdio>
+
+namespace lumolex {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Лумолекс");
+constexpr char kCardHistoryFile[] = "DATA/LumoCard.hst";
+constexpr char kFindHistoryFile[] = "DATA/LumoFind.hst";
+
+QString withTrailingSeparator(QString folder)
+{
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return folder;
+}
+
+QStringList comboEntries(const QComboBox *box)
+{
+    QStringList entries;
+    entries.reserve(box->count());
+    for (int i = 0; i < box->count(); ++i)
+        entries.append(box->itemText(i));
+    return entries;
+}
+
+// Fills a drop-down list without touching the box's text.
+void setComboEntries(QComboBox *box, const QStringList &entries)
+{
+    const QSignalBlocker quiet(box);
+    const QString text = box->currentText();
+    box->clear();
+    box->addItems(entries);
+    box->setCurrentIndex(-1);
+    box->setEditText(text);
+}
+
+} // namespace
+
+void TFormLumoLex::FormCreate()
+{
+    // C1: the splash box comes with the About box.
+    // C2: the settings store.
+    m_store = m_options.store ? std::move(m_options.store) : std::make_unique<SettingsStore>();
+    // C3: the single-instance rule.
+    settings.noDoubleProgramm = m_store->readNoDoubleProgramm();
+    if (settings.noDoubleProgramm)
+        StartDoubleProgramm();
+}
+
+void TFormLumoLex::StartDoubleProgramm()
+{
+    const QString key = m_options.singleInstanceKey.isEmpty() ? SingleInstance::defaultKey()
+                                                              : m_options.singleInstanceKey;
+    m_singleInstance = new SingleInstance(key, this);
+    if (m_singleInstance->tryBecomePrimary(SingleInstance::OnSecondary::Wait)) {
+        connect(m_singleInstance, &SingleInstance::activationRequested, this, [this] { bringToFront(this); });
+        return;
+    }
+    // Another copy runs: tell the user, call that copy forward, and end
+    // without showing this window and without writing anything.
+    m_messages->show(QMessageBox::Warning, kTitle, QStringLiteral("Программа уже запущена !"));
+    m_singleInstance->activatePrimary();
+    m_endRequested = true;
+    m_exitCode = 0;
+}
+
+bool TFormLumoLex::FormShow()
+{
+    // S1, S2, S3
+    setWindowTitle(caption());
+    programFolder = withTrailingSeparator(m_options.programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                                             : m_options.programFolder);
+    helpFile = programFolder + QStringLiteral("LumoLex.html");
+
+    // S4: every missing file is reported, then the program ends; so does a
+    // file that is present but cannot be read.
+    const QString dataFolder = dataFolderOf(programFolder);
+    const QStringList problems = checkDataFiles(dataFolder);
+    if (!problems.isEmpty()) {
+        const bool missing = !missingDataFileMessages(dataFolder).isEmpty();
+        for (const QString &problem : problems)
+            m_messages->show(missing ? QMessageBox::NoIcon : QMessageBox::Critical, kTitle, problem);
+        return false;
+    }
+
+    // S5
+    nextCardPosition = QPoint(0, 0);
+    findDialogFlag = false;
+    openCardCount = 0;
+    PanelWord->navigator().release();
+
+    // S6
+    DataFileLoader loader(dataFolder);
+    if (!loader.load(*ClientDataSet1, *ClientDataSet2, *ClientDataSet3)) {
+        m_messages->show(QMessageBox::Critical, kTitle, loader.errorString());
+        return false;
+    }
+    credits = loader.credits();
+    dictionaries->applyCredits(credits);
+
+    readSettings();                     // S7
+    PanelWord->AddPMenuLetter();        // S8
+    loadHistories();                    // S9
+    // S10: the list has a vertical scroll bar only (WordListView).
+    PanelWord->clearRowWords();         // S11
+    EnabledComp(true);                  // S12
+    SetFonts();                         // S13
+
+    // S14
+    if (startupBookmark != 0) {
+        FindWord(startupBookmark);
+    } else {
+        dictionaries->setStates(DictionaryControlStates::initial());
+        SetButtonDict(this);
+        ClientDataSet1->first();
+    }
+    // S15 to S19 (transparency, tray hint, panel commands, speech example,
+    // splash) come with their parts; the first example is drawn here.
+    PanelPhrase->setExamples(ClientDataSet3);
+    PanelPhrase->UpdateEditorPhrase();
+
+    m_startupMs = m_clock.elapsed();
+    if (qEnvironmentVariable("LUMOLEX_TIMING") == QLatin1String("1"))
+        std::fprintf(stderr, "lumolex: start-up to first article %lld ms\n", static_cast<long long>(m_startupMs));
+    return true;
+}
+
+void TFormLumoLex::readSettings()
+{
+    const Settings stored = m_store->readAll();
+    const bool noDouble = settings.noDoubleProgramm;
+    settings = stored;
+    settings.noDoubleProgramm = noDouble; // read once, at creation
+
+    applyPlacement();
+    QList<int> widths = SplitterMain->sizes();
+    widths[0] = qMax(50, settings.PanelWordWidth);
+    widths[2] = qMax(50, settings.PanelFindWidth);
+    widths[1] = qMax(50, SplitterMain->width() - widths[0] - (PanelFind->isVisible() ? widths[2] : 0));
+    SplitterMain->setSizes(widths);
+    PanelFind->resize(widths[2], PanelFind->height());
+
+    PanelTop->setVisible(settings.PanelToolBar);
+    PanelStatus->setVisible(settings.PanelStatus);
+    PanelPhrase->setVisible(settings.PanelPhrase);
+    menu->MainMenuPanelToolBar->setChecked(settings.PanelToolBar);
+    menu->MainMenuPanelStatus->setChecked(settings.PanelStatus);
+    menu->MainMenuPanelPhrase->setChecked(settings.PanelPhrase);
+
+    const bool captions = settings.PanelCaption;
+    for (QWidget *part : {static_cast<QWidget *>(PanelWord->ToolBarWord), static_cast<QWidget *>(PanelWord->LabelCaptionWord),
+                          static_cast<QWidget *>(PanelTransl->ToolBarTransl),
+                          static_cast<QWidget *>(PanelTransl->LabelCaptionTransl),
+                          static_cast<QWidget *>(PanelFind->ToolBarFind),
+                          static_cast<QWidget *>(PanelFind->LabelCaptionFind)})
+        part->setVisible(captions);
+    menu->MainMenuPanelCaption->setChecked(captions);
+
+    startupBookmark = settings.BookMark;
+}
+
+void TFormLumoLex::applyPlacement()
+{
+    resize(qMax(minimumWidth(), settings.FormMainWidth), qMax(minimumHeight(), settings.FormMainHeight));
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    if (!primary)
+        return;
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens.append(screen->geometry());
+    const QRect place = placeMainWindow(size(), settings.FormMainLeft, settings.FormMainTop,
+                                        primary->geometry(), screens);
+    move(place.topLeft());
+}
+
+void TFormLumoLex::loadHistories()
+{
+    const struct {
+        const char *file;
+        QComboBox *box;
+    } lists[] = {{kCardHistoryFile, PanelWord->EditWord}, {kFindHistoryFile, PanelFind->EditFind}};
+    for (const auto &list : lists) {
+        HistoryFile file(programFolder, QString::fromLatin1(list.file));
+        QStringList entries;
+        const QString error = file.load(&entries);
+        if (!error.isEmpty())
+            std::fprintf(stderr, "lumolex: %s\n", qPrintable(error));
+        setComboEntries(list.box, entries);
+    }
+}
+
+void TFormLumoLex::FormCloseQuery()
+{
+    PanelWord->navigator().release();
+
+    // D1 to D4: the window's state into the settings, then the store.
+    Settings toStore = settings;
+    toStore.FormMainWidth = width();
+    toStore.FormMainHeight = height();
+    toStore.FormMainLeft = pos().x();
+    toStore.FormMainTop = pos().y();
+    const QList<int> widths = SplitterMain->sizes();
+    toStore.PanelWordWidth = PanelWord->width();
+    toStore.PanelFindWidth = PanelFind->isVisible() ? widths.value(2, settings.PanelFindWidth) : PanelFind->width();
+    toStore.PanelToolBar = PanelTop->isVisibleTo(this);
+    toStore.PanelStatus = PanelStatus->isVisibleTo(this);
+    toStore.PanelPhrase = PanelPhrase->isVisibleTo(this);
+    toStore.PanelCaption = PanelWord->ToolBarWord->isVisibleTo(this);
+    toStore.BookMark = article->bookmark->bookMarkSetting();
+    const QString storeError = m_store->writeAtShutdown(toStore);
+    if (!storeError.isEmpty())
+        m_messages->show(QMessageBox::Warning, kTitle, storeError);
+
+    // D5: both history files, whatever SaveParam says.
+    const struct {
+        const char *file;
+        QComboBox *box;
+    } lists[] = {{kCardHistoryFile, PanelWord->EditWord}, {kFindHistoryFile, PanelFind->EditFind}};
+    for (const auto &list : lists) {
+        HistoryFile file(programFolder, QString::fromLatin1(list.file));
+        const QString error = file.save(comboEntries(list.box));
+        if (!error.isEmpty())
+            m_messages->show(QMessageBox::Warning, kTitle, error);
+    }
+    // D6: the close goes ahead.
+}
+
+} // namespace lumolex

@@ -1,0 +1,179 @@
+#include "appfixture.h"
+
+#include "app/settingsstore.h"
+#include "article/transcription.h"
+#include "data/datafileschema.h"
+#include "data/sqlitedb.h"
+#include "data/table.h"
+
+#include <QDir>
+#include <QSettings>
+
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+namespace lumolex::test {
+
+std::vector<ArticleRow> sampleArticles()
+{
+    // Keys in index order: абба, вода, дом(1), дом(2), дом(4), кот, кофе,
+    // лес(3), мир(9), ёж(1), ӱнн, ... see the tests for what each checks.
+    return {
+        {1, 1, QStringLiteral("дом")},
+        {2, 2, QStringLiteral("дом")},
+        {3, 4, QStringLiteral("дом")},
+        {4, 1, QStringLiteral("кот")},
+        {5, 1, QStringLiteral("Кофе")},
+        {6, 1, QStringLiteral("абба")},
+        {7, 2, QStringLiteral("вода")},
+        {8, 3, QStringLiteral("лес")},
+        {9, 3, QStringLiteral("берёза")},
+        {10, 9, QStringLiteral("Приветствие")},
+        {11, 9, QStringLiteral("Знакомство")},
+        {12, 0, QStringLiteral("общее")},
+        {13, 1, QStringLiteral("ёлка")},
+        {14, 1, QStringLiteral("ягель"), QStringLiteral("кот")},
+        {15, 4, QStringLiteral("вуэнн")},
+        {16, 1, QStringLiteral("очень-очень-длинное-слово-которое-не-помещается")},
+    };
+}
+
+namespace {
+
+// A stored body: the RTF text as a zlib stream.
+QByteArray zlibStream(const QByteArray &plain)
+{
+    uLongf size = compressBound(uLong(plain.size()));
+    QByteArray out(int(size), Qt::Uninitialized);
+    compress2(reinterpret_cast<Bytef *>(out.data()), &size, reinterpret_cast<const Bytef *>(plain.constData()),
+              uLong(plain.size()), Z_BEST_SPEED);
+    out.resize(int(size));
+    return out;
+}
+
+} // namespace
+
+void writeDataFiles(const QString &folder, const std::vector<ArticleRow> &articles, QList<int> omit)
+{
+    QDir(folder).mkpath(QStringLiteral("DATA"));
+    const QString data = folder + QStringLiteral("/DATA/");
+
+    if (!omit.contains(1)) {
+        sqlite::Database db;
+        ASSERT_TRUE(db.create(data + dataFileSpec(DataFile::Articles).fileName)) << qPrintable(db.errorMessage());
+        ASSERT_TRUE(db.exec(dataFileSpec(DataFile::Articles).createSql.toUtf8().constData()));
+        ASSERT_TRUE(db.exec(kCreditsCreateSql));
+        {
+            sqlite::Statement insert(db, "INSERT INTO articles VALUES (?, ?, ?, ?, ?, ?)");
+            for (const ArticleRow &a : articles) {
+                insert.reset();
+                insert.bindInt(1, a.id);
+                insert.bindInt(2, a.dict);
+                insert.bindText(3, a.word);
+                const QByteArray rtf = "{\\rtf1\\ansi " + a.word.toUtf8() + "}";
+                insert.bindBlob(4, zlibStream(rtf));
+                insert.bindText(5, RetTransc(a.word));
+                if (a.gotoWord.isNull())
+                    insert.bindNull(6);
+                else
+                    insert.bindText(6, a.gotoWord);
+                ASSERT_TRUE(insert.run()) << qPrintable(db.errorMessage());
+            }
+        }
+        {
+            sqlite::Statement credit(db, "INSERT INTO credits VALUES (?, ?, ?)");
+            const QList<QPair<int, QString>> persons = {{1, QStringLiteral("Иванов И. И.")},
+                                                        {2, QStringLiteral("Петров П. П.")},
+                                                        {3, QStringLiteral("Петров П. П.")},
+                                                        {4, QStringLiteral("Сидоров С. С.")},
+                                                        {9, QStringLiteral("Смирнова А. А.")}};
+            for (const auto &person : persons) {
+                credit.reset();
+                credit.bindInt(1, person.first);
+                credit.bindText(2, person.second);
+                credit.bindNull(3);
+                ASSERT_TRUE(credit.run());
+            }
+        }
+    }
+    if (!omit.contains(2)) {
+        sqlite::Database db;
+        ASSERT_TRUE(db.create(data + dataFileSpec(DataFile::WordForms).fileName));
+        ASSERT_TRUE(db.exec(dataFileSpec(DataFile::WordForms).createSql.toUtf8().constData()));
+        ASSERT_TRUE(db.exec("INSERT INTO wordforms VALUES ('дом', '|1|2|3|')"));
+    }
+    if (!omit.contains(3)) {
+        sqlite::Database db;
+        ASSERT_TRUE(db.create(data + dataFileSpec(DataFile::Examples).fileName));
+        ASSERT_TRUE(db.exec(dataFileSpec(DataFile::Examples).createSql.toUtf8().constData()));
+        sqlite::Statement insert(db, "INSERT INTO examples VALUES (1, ?)");
+        insert.bindBlob(1, zlibStream("{\\rtf1\\ansi example}"));
+        ASSERT_TRUE(insert.run());
+    }
+}
+
+AppFixture::AppFixture(const std::vector<ArticleRow> &articles, QList<int> omit)
+{
+    writeDataFiles(m_dir.path(), articles, omit);
+}
+
+void AppFixture::writeSetting(const QString &name, const QString &value)
+{
+    QSettings ini(settingsPath(), QSettings::IniFormat);
+    ini.setValue(QStringLiteral("Setup/") + name, value);
+}
+
+QString AppFixture::readSetting(const QString &name) const
+{
+    QSettings ini(settingsPath(), QSettings::IniFormat);
+    return ini.value(QStringLiteral("Setup/") + name).toString();
+}
+
+TFormLumoLex *AppFixture::create(const QString &singleInstanceKey)
+{
+    LaunchOptions options;
+    options.programFolder = m_dir.path();
+    options.store = std::make_unique<SettingsStore>(settingsPath());
+    options.singleInstanceKey = singleInstanceKey;
+    auto messages = std::make_unique<RecordedMessages>();
+    m_shown = messages->shown;
+    options.messages = std::move(messages);
+    auto timer = std::make_unique<ManualStepTimer>();
+    m_navTimer = timer.get();
+    options.navTimer = std::move(timer);
+    m_window = std::make_unique<TFormLumoLex>(std::move(options));
+    return m_window.get();
+}
+
+TFormLumoLex *AppFixture::start(const QString &singleInstanceKey)
+{
+    create(singleInstanceKey);
+    m_window->show();
+    return m_window.get();
+}
+
+void AppFixture::close()
+{
+    if (m_window)
+        m_window->close();
+}
+
+QStringList viewWords(const Table &table)
+{
+    QStringList words;
+    for (int p = 0; p < table.recordCount(); ++p)
+        words << table.valueAt(p, u"WORD").toString();
+    return words;
+}
+
+QString currentWord(const Table &table)
+{
+    return table.value(u"WORD").toString();
+}
+
+int currentId(const Table &table)
+{
+    return table.value(u"ID").toInt();
+}
+
+} // namespace lumolex::test

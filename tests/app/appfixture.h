@@ -1,0 +1,115 @@
+#pragma once
+
+// A small program folder for window tests: DATA/ with the three data files
+// made here through SQLite, a settings file of its own, and helpers to build
+// the real main window over them without modal message boxes.
+
+#include "app/appmessages.h"
+#include "app/formlumolex.h"
+#include "data/wordlistnavigator.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <vector>
+
+namespace lumolex::test {
+
+struct ArticleRow {
+    int id;
+    int dict;
+    QString word;
+    QString gotoWord = QString(); // null: no cross-reference
+};
+
+// The articles most window tests use: dictionaries 1, 2, 3, 4, 9 and 0.
+std::vector<ArticleRow> sampleArticles();
+
+// Writes DATA/lumolex.db, lumoword.db and lumophra.db under `folder`.
+// `omit` names files (1, 2, 3) not to write.
+void writeDataFiles(const QString &folder, const std::vector<ArticleRow> &articles, QList<int> omit = {});
+
+// Message boxes that only record what they would show.
+class RecordedMessages : public AppMessageBoxes
+{
+public:
+    struct Shown {
+        QMessageBox::Icon icon;
+        QString title;
+        QString text;
+    };
+    void show(QMessageBox::Icon icon, const QString &title, const QString &text) override
+    {
+        shown->push_back({icon, title, text});
+    }
+    bool askYesNo(const QString &title, const QString &text) override
+    {
+        shown->push_back({QMessageBox::Question, title, text});
+        return answerYes;
+    }
+    std::shared_ptr<std::vector<Shown>> shown = std::make_shared<std::vector<Shown>>();
+    bool answerYes = true;
+};
+
+// A TimerNav that ticks only when the test says so.
+class ManualStepTimer : public StepTimer
+{
+public:
+    void start(int intervalMs) override
+    {
+        m_active = true;
+        m_interval = intervalMs;
+        starts.push_back(intervalMs);
+    }
+    void stop() override { m_active = false; }
+    bool isActive() const override { return m_active; }
+    int interval() const override { return m_interval; }
+    void tick()
+    {
+        if (m_active && onTimeout)
+            onTimeout();
+    }
+    std::vector<int> starts; // every (re)start with its interval
+
+private:
+    bool m_active = false;
+    int m_interval = 500;
+};
+
+// A program folder with data and a settings file, and the window over it.
+class AppFixture
+{
+public:
+    explicit AppFixture(const std::vector<ArticleRow> &articles = sampleArticles(), QList<int> omit = {});
+
+    QString folder() const { return m_dir.path(); }
+    QString settingsPath() const { return m_dir.filePath(QStringLiteral("settings.ini")); }
+    void writeSetting(const QString &name, const QString &value);
+    QString readSetting(const QString &name) const;
+
+    // Creates the window (FormCreate runs) without showing it.
+    TFormLumoLex *create(const QString &singleInstanceKey = QString());
+    // Creates and shows it: the start-up sequence runs.
+    TFormLumoLex *start(const QString &singleInstanceKey = QString());
+    // Closes it: the shutdown sequence runs.
+    void close();
+
+    TFormLumoLex *window() const { return m_window.get(); }
+    const std::vector<RecordedMessages::Shown> &messages() const { return *m_shown; }
+    ManualStepTimer *navTimer() const { return m_navTimer; }
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<TFormLumoLex> m_window;
+    std::shared_ptr<std::vector<RecordedMessages::Shown>> m_shown;
+    ManualStepTimer *m_navTimer = nullptr;
+};
+
+// The WORD values of the article table's whole view.
+QStringList viewWords(const Table &table);
+QString currentWord(const Table &table);
+int currentId(const Table &table);
+
+} // namespace lumolex::test

@@ -1,0 +1,331 @@
+// Start-up and shutdown of the real main window over a small program folder.
+
+#include "appfixture.h"
+
+#include "app/dictionarycontrols.h"
+#include "app/findpanel.h"
+#include "app/mainmenu.h"
+#include "app/toolbarpanel.h"
+#include "app/windowplacement.h"
+#include "app/wordpanel.h"
+#include "article/view/articlepanel.h"
+#include "article/view/examplespanel.h"
+#include "app/statuspanel.h"
+#include "data/table.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSettings>
+#include <QSplitter>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace lumolex {
+namespace {
+
+using test::AppFixture;
+
+// receivers() is protected; the test only counts connections.
+struct ConnectionCount : QAction {
+    static int of(QAction *action)
+    {
+        return static_cast<ConnectionCount *>(action)->receivers(SIGNAL(triggered(bool)));
+    }
+};
+
+QStringList menuTexts(const QMenu *menu)
+{
+    QStringList texts;
+    for (const QAction *action : menu->actions())
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return texts;
+}
+
+TEST(StartUp, WithoutSettingsOpensCentredOnDictionaryOne)
+{
+    AppFixture app;
+    TFormLumoLex *w = app.start();
+    ASSERT_TRUE(w->started());
+    ASSERT_FALSE(w->endRequested());
+    EXPECT_TRUE(app.messages().empty());
+
+    EXPECT_EQ(w->objectName(), QStringLiteral("FormLumoLex"));
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Лумолекс 3.1"));
+    EXPECT_EQ(w->size(), QSize(700, 550));
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(w->pos(), QPoint(screen.width() / 2 - 350, screen.height() / 2 - 275));
+
+    EXPECT_TRUE(w->PanelTop->isVisibleTo(w));
+    EXPECT_TRUE(w->PanelStatus->isVisibleTo(w));
+    EXPECT_TRUE(w->PanelPhrase->isVisibleTo(w));
+    EXPECT_TRUE(w->PanelWord->ToolBarWord->isVisibleTo(w));
+    EXPECT_FALSE(w->PanelFind->isVisibleTo(w));
+    EXPECT_FALSE(w->SplitterRight->isVisibleTo(w));
+    EXPECT_EQ(w->PanelWord->width(), 200);
+
+    EXPECT_TRUE(w->PanelTop->SpeedButtonDict1->isChecked());
+    EXPECT_TRUE(w->menu->MainMenuDict1->isChecked());
+    for (QToolButton *b : {w->PanelTop->SpeedButtonDict2, w->PanelTop->SpeedButtonDict3,
+                           w->PanelTop->SpeedButtonDict4, w->PanelTop->SpeedButtonRazg1})
+        EXPECT_FALSE(b->isChecked()) << qPrintable(b->objectName());
+    EXPECT_EQ(w->ClientDataSet1->filterText(), QStringLiteral("(DICT=0) OR (DICT=1)"));
+    EXPECT_TRUE(w->ClientDataSet1->isFiltered());
+    EXPECT_EQ(w->ClientDataSet1->recordNumber(), 1);
+    EXPECT_EQ(test::currentWord(*w->ClientDataSet1), QStringLiteral("абба"));
+    EXPECT_EQ(w->PanelWord->LabelCaptionWord->text(), QStringLiteral("Слово"));
+    EXPECT_EQ(w->PanelWord->PMenuLetter->actions().size(), 31);
+    EXPECT_GE(w->startupMilliseconds(), 0);
+}
+
+TEST(StartUp, MenusHoldEveryItemInOrder)
+{
+    AppFixture app;
+    TFormLumoLex *w = app.create();
+    QStringList titles;
+    for (const QAction *a : w->menuBar()->actions())
+        titles << a->text();
+    EXPECT_EQ(titles, (QStringList{"Словарь", "Правка", "Вид", "Сервис", "Помощь"}));
+    EXPECT_EQ(menuTexts(w->menu->N1), (QStringList{"Вырезать", "Копировать", "Вставить"}));
+    EXPECT_EQ(menuTexts(w->menu->MenuService),
+              (QStringList{"Открыть карточку слова из списка", "Найти в тексте перевода", "Идти на ссылку",
+                           "Печать карточки", "-", "Шаг назад", "Шаг вперед", "Закладка", "-", "Поиск в словарях",
+                           "-", "Очистить историю", "-", "Настройки", "-", "Администрирование"}));
+    EXPECT_EQ(menuTexts(w->menu->N9).size(), 10);
+    EXPECT_EQ(menuTexts(w->menu->N12), (QStringList{"Панель инструментов", "Панель статуса", "Заголовки",
+                                                    "Примеры речи", "-", "Включить все", "Выключить все"}));
+    EXPECT_EQ(menuTexts(w->menu->N6), (QStringList{"Справка", "О программе"}));
+    const QStringList dictionary = menuTexts(w->menu->MenuDictionary);
+    ASSERT_EQ(dictionary.size(), 9);
+    EXPECT_EQ(dictionary[3], QStringLiteral("-"));
+    EXPECT_EQ(dictionary[8], QStringLiteral("Выход"));
+
+    // Shortcuts of the dictionary items follow the screen order, not the codes.
+    EXPECT_EQ(w->menu->MainMenuDict4->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_3));
+    EXPECT_EQ(w->menu->MainMenuDict3->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_4));
+    EXPECT_EQ(w->menu->MainMenuRazg1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_5));
+    EXPECT_EQ(w->menu->MainMenuExit->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
+    EXPECT_EQ(w->menu->MainMenuLink->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
+    // Every item is found by its name.
+    for (const char *name : {"MainMenuDict1", "MainMenuCascade", "MainMenuCloseAll", "N01", "N901",
+                             "MainMenuAlwaysTop", "N19", "N27", "N28", "MainMenuEditor", "MainMenuAbout"})
+        EXPECT_NE(w->findChild<QAction *>(QString::fromLatin1(name)), nullptr) << name;
+}
+
+TEST(StartUp, EveryEnabledMenuItemHasACommand)
+{
+    AppFixture app;
+    TFormLumoLex *w = app.start();
+    for (QAction *action : w->findChildren<QAction *>()) {
+        if (action->isSeparator() || action->menu() || !action->isEnabled() || action->objectName().isEmpty())
+            continue;
+        EXPECT_GT(ConnectionCount::of(action), 0) << qPrintable(action->objectName());
+    }
+    EXPECT_FALSE(w->menu->MainMenuIndexWord->isEnabled());
+    EXPECT_FALSE(w->menu->MainMenuAddDict->isEnabled());
+    EXPECT_FALSE(w->menu->MainMenuEditor->isEnabled());
+}
+
+TEST(StartUp, StoredPlacementAndPanels)
+{
+    AppFixture app;
+    app.writeSetting("FormMainWidth", "640");
+    app.writeSetting("FormMainHeight", "480");
+    app.writeSetting("FormMainLeft", "-1");
+    app.writeSetting("FormMainTop", "300");
+    app.writeSetting("PanelWordWidth", "260");
+    app.writeSetting("PanelStatus", "0");
+    app.writeSetting("PanelCaption", "0");
+    TFormLumoLex *w = app.start();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(w->size(), QSize(640, 480));
+    EXPECT_EQ(w->pos(), QPoint(screen.width() / 2 - 320, screen.height() / 2 - 240));
+    EXPECT_EQ(w->PanelWord->width(), 260);
+    EXPECT_FALSE(w->PanelStatus->isVisibleTo(w));
+    EXPECT_FALSE(w->menu->MainMenuPanelStatus->isChecked());
+    EXPECT_FALSE(w->PanelWord->ToolBarWord->isVisibleTo(w));
+    EXPECT_FALSE(w->PanelWord->LabelCaptionWord->isVisibleTo(w));
+    EXPECT_FALSE(w->PanelTransl->LabelCaptionTransl->isVisibleTo(w));
+    EXPECT_FALSE(w->PanelFind->LabelCaptionFind->isVisibleTo(w));
+    EXPECT_FALSE(w->menu->MainMenuPanelCaption->isChecked());
+}
+
+TEST(WindowPlacement, OffEveryScreenComesBackToThePrimary)
+{
+    const QRect primary(0, 0, 1920, 1080);
+    const QList<QRect> screens = {primary};
+    // A second monitor at the right was unplugged.
+    EXPECT_EQ(placeMainWindow(QSize(700, 550), 2500, 100, primary, screens), QRect(610, 265, 700, 550));
+    // Partly visible windows stay where they are.
+    EXPECT_EQ(placeMainWindow(QSize(700, 550), 1800, 100, primary, screens).topLeft(), QPoint(1800, 100));
+    EXPECT_EQ(placeMainWindow(QSize(700, 550), -600, 20, primary, screens).topLeft(), QPoint(-600, 20));
+    // Above the screen: the title bar cannot be reached.
+    EXPECT_EQ(placeMainWindow(QSize(700, 550), 100, -540, primary, screens).topLeft(), QPoint(610, 265));
+    // With two screens, a place on the second one is kept.
+    EXPECT_EQ(placeMainWindow(QSize(700, 550), 2500, 100, primary, {primary, QRect(1920, 0, 1280, 1024)}).topLeft(),
+              QPoint(2500, 100));
+    // -1 in either edge centres.
+    EXPECT_EQ(placeMainWindow(QSize(700, 551), 10, -1, primary, screens).topLeft(), QPoint(610, 265));
+}
+
+TEST(StartUp, MissingDataFilesAreEachReportedThenTheProgramEnds)
+{
+    AppFixture app(test::sampleArticles(), {1, 2, 3});
+    TFormLumoLex *w = app.start();
+    EXPECT_TRUE(w->endRequested());
+    ASSERT_EQ(app.messages().size(), 3u);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(app.messages()[i].text, QStringLiteral("Файл базы данных %1 не найден").arg(i + 1));
+        EXPECT_EQ(app.messages()[i].title, QStringLiteral("Лумолекс"));
+        EXPECT_EQ(app.messages()[i].icon, QMessageBox::NoIcon);
+    }
+    EXPECT_EQ(w->ClientDataSet1->rowCount(), 0);
+    // Nothing is written at the end that follows.
+    app.close();
+    EXPECT_FALSE(QFile::exists(app.settingsPath()));
+    EXPECT_FALSE(QFile::exists(app.folder() + "/DATA/LumoCard.hst"));
+}
+
+TEST(StartUp, OneMissingFileIsTheOnlyMessage)
+{
+    AppFixture app(test::sampleArticles(), {2});
+    TFormLumoLex *w = app.start();
+    EXPECT_TRUE(w->endRequested());
+    ASSERT_EQ(app.messages().size(), 1u);
+    EXPECT_EQ(app.messages()[0].text, QStringLiteral("Файл базы данных 2 не найден"));
+}
+
+TEST(StartUp, UnreadableDataFileNamesFileAndCause)
+{
+    AppFixture app;
+    QFile broken(app.folder() + "/DATA/lumophra.db");
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    broken.write("this is not a database at all, just text that is long enough to have a header............");
+    broken.close();
+    TFormLumoLex *w = app.start();
+    EXPECT_TRUE(w->endRequested());
+    ASSERT_EQ(app.messages().size(), 1u);
+    EXPECT_EQ(app.messages()[0].icon, QMessageBox::Critical);
+    EXPECT_TRUE(app.messages()[0].text.contains(QStringLiteral("lumophra.db"))) << qPrintable(app.messages()[0].text);
+}
+
+TEST(StartUp, StoredBookmarkOpensItsArticleAndDictionary)
+{
+    AppFixture app;
+    app.writeSetting("BookMark", "8"); // "лес", Russian-Saami
+    TFormLumoLex *w = app.start();
+    EXPECT_EQ(test::currentId(*w->ClientDataSet1), 8);
+    EXPECT_TRUE(w->PanelTop->SpeedButtonDict3->isChecked());
+    EXPECT_FALSE(w->PanelTop->SpeedButtonDict1->isChecked());
+    EXPECT_TRUE(w->menu->MainMenuDict1->isChecked()); // the menu keeps its marks
+    EXPECT_FALSE(w->PanelTop->SpeedButtonBookmark->isChecked());
+
+    // Not pressed during the run: the next start opens nothing special.
+    app.close();
+    EXPECT_EQ(app.readSetting("BookMark"), QStringLiteral("0"));
+}
+
+TEST(Shutdown, WritesEverySettingAndBothHistories)
+{
+    AppFixture app;
+    TFormLumoLex *w = app.start();
+    w->PanelWord->EditWord->addItem(QStringLiteral("ӧлле"));
+    w->PanelFind->EditFind->addItem(QStringLiteral("дом"));
+    w->move(40, 30);
+    app.close();
+
+    const QStringList names = {"FormMainWidth", "FormMainHeight", "FormMainLeft", "FormMainTop", "PanelWordWidth",
+                               "PanelFindWidth", "FontNameLumo", "FontSizeList", "FontSizeCard", "FontSizeText",
+                               "CardHeight", "CardWidth", "OpenCardWin", "CloseCardsAtSwith", "Transparency",
+                               "TranspCard", "DockWindow", "HintWord", "PanelToolBar", "PanelStatus",
+                               "PanelPhrase", "PanelCaption", "IconTray", "noDoubleProgramm", "EvenLines",
+                               "ColorEvenLines", "BookMark", "SaveParam"};
+    for (const QString &name : names)
+        EXPECT_FALSE(app.readSetting(name).isEmpty()) << qPrintable(name);
+    EXPECT_EQ(app.readSetting("FormMainWidth"), QStringLiteral("700"));
+    EXPECT_EQ(app.readSetting("FormMainLeft"), QStringLiteral("40"));
+    EXPECT_EQ(app.readSetting("FormMainTop"), QStringLiteral("30"));
+    EXPECT_EQ(app.readSetting("PanelWordWidth"), QStringLiteral("200"));
+    EXPECT_EQ(app.readSetting("ColorEvenLines"), QStringLiteral("16119285"));
+    EXPECT_EQ(app.readSetting("SaveParam"), QStringLiteral("1"));
+
+    QFile card(app.folder() + "/DATA/LumoCard.hst");
+    ASSERT_TRUE(card.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(card.readAll()).contains(QStringLiteral("ӧлле")));
+    EXPECT_TRUE(QFile::exists(app.folder() + "/DATA/LumoFind.hst"));
+}
+
+TEST(Shutdown, WithoutSaveParamOnlyBookmarkAndSaveParam)
+{
+    AppFixture app;
+    app.writeSetting("SaveParam", "0");
+    app.writeSetting("FormMainLeft", "10");
+    TFormLumoLex *w = app.start();
+    w->move(123, 45);
+    app.close();
+    EXPECT_EQ(app.readSetting("FormMainLeft"), QStringLiteral("10"));
+    EXPECT_TRUE(app.readSetting("FormMainWidth").isEmpty());
+    EXPECT_EQ(app.readSetting("BookMark"), QStringLiteral("0"));
+    EXPECT_EQ(app.readSetting("SaveParam"), QStringLiteral("0"));
+    EXPECT_TRUE(QFile::exists(app.folder() + "/DATA/LumoCard.hst"));
+    EXPECT_TRUE(QFile::exists(app.folder() + "/DATA/LumoFind.hst"));
+}
+
+TEST(StartUp, HistoryFilesFillTheDropDownLists)
+{
+    AppFixture app;
+    QFile card(app.folder() + "/DATA/LumoCard.hst");
+    ASSERT_TRUE(card.open(QIODevice::WriteOnly));
+    card.write("\xe4\xee\xec\r\n\xea\xee\xf2\r\n"); // "дом", "кот" in Windows-1251
+    card.close();
+    TFormLumoLex *w = app.start();
+    ASSERT_EQ(w->PanelWord->EditWord->count(), 2);
+    EXPECT_EQ(w->PanelWord->EditWord->itemText(0), QStringLiteral("дом"));
+    EXPECT_EQ(w->PanelWord->EditWord->itemText(1), QStringLiteral("кот"));
+    EXPECT_EQ(w->PanelFind->EditFind->count(), 0);
+}
+
+TEST(SingleInstance, SecondCopyEndsWithoutWriting)
+{
+    const QString key = QStringLiteral("lumolex-test-%1").arg(QCoreApplication::applicationPid());
+    AppFixture first;
+    first.writeSetting("noDoubleProgramm", "1");
+    first.start(key);
+    ASSERT_FALSE(first.window()->endRequested());
+
+    AppFixture second;
+    second.writeSetting("noDoubleProgramm", "1");
+    TFormLumoLex *copy = second.create(key);
+    EXPECT_TRUE(copy->endRequested());
+    ASSERT_EQ(second.messages().size(), 1u);
+    EXPECT_EQ(second.messages()[0].text, QStringLiteral("Программа уже запущена !"));
+    EXPECT_EQ(second.messages()[0].title, QStringLiteral("Лумолекс"));
+    EXPECT_EQ(second.messages()[0].icon, QMessageBox::Warning);
+    // Its window is never shown, so the shutdown sequence never runs.
+    copy->show();
+    second.close();
+    EXPECT_FALSE(copy->started());
+    QSettings ini(second.settingsPath(), QSettings::IniFormat);
+    EXPECT_EQ(ini.allKeys(), QStringList{QStringLiteral("Setup/noDoubleProgramm")});
+    EXPECT_FALSE(QFile::exists(second.folder() + "/DATA/LumoCard.hst"));
+}
+
+TEST(SingleInstance, WithoutTheRuleCopiesRunSideBySide)
+{
+    const QString key = QStringLiteral("lumolex-test-free-%1").arg(QCoreApplication::applicationPid());
+    AppFixture first;
+    first.start(key);
+    AppFixture second;
+    EXPECT_FALSE(second.start(key)->endRequested());
+    EXPECT_TRUE(second.messages().empty());
+}
+
+} // namespace
+} // namespace lumolex
