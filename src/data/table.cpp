@@ -312,7 +312,7 @@ void Table::setRange(const QString &low, const QString &high)
 {
     d->ensureFresh();
     if (!d->active)
-        d->warn(QStringLiteral("key range without an active index: the view shows every row"));
+        d->warn(QStringLiteral("key range without an active index: the view is empty"));
     d->rangeKind = TablePrivate::RangeKind::Between;
     d->rangeLow = low;
     d->rangeHigh = high;
@@ -323,7 +323,7 @@ void Table::setPrefixRange(const QString &prefix)
 {
     d->ensureFresh();
     if (!d->active)
-        d->warn(QStringLiteral("key range without an active index: the view shows every row"));
+        d->warn(QStringLiteral("key range without an active index: the view is empty"));
     d->rangeKind = TablePrivate::RangeKind::Prefix;
     d->rangeLow = prefix;
     d->rangeHigh.clear();

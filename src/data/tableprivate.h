@@ -70,8 +70,10 @@ public:
     // The key range in positions of the active index.
     std::pair<int, int> rangeBounds() const
     {
-        if (rangeKind == RangeKind::None || !active)
+        if (rangeKind == RangeKind::None)
             return {0, rows};
+        if (!active)
+            return {0, 0};                          // a range needs keys: refused as empty
         QString error;
         const int size = active->size();
         if (rangeKind == RangeKind::Prefix) {

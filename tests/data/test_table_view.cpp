@@ -166,6 +166,10 @@ TEST(TableRange, LowToHighIsInclusive)
     forms->setActiveIndex(QString());                               // a range belongs to its index
     EXPECT_FALSE(forms->hasRange());
     EXPECT_EQ(forms->recordCount(), 5);
+    forms->setPrefixRange(QStringLiteral("б"));                    // no index, no keys: nothing
+    EXPECT_TRUE(EmptyTable(*forms));
+    forms->cancelRange();
+    EXPECT_EQ(forms->recordCount(), 5);
 }
 
 TEST(TableRecordNumber, SetsWithinTheViewOnly)
