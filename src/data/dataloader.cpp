@@ -41,10 +41,29 @@ QByteArray selectSql(const DataFileSpec &spec)
     return sql.toUtf8();
 }
 
+// What the loader needs to know of a column, worked out once per file.
+struct ColumnReader {
+    const ColumnSpec *spec;
+    qint64 lowest;          // smallest integer allowed
+    bool emptyIsNull;       // an empty cross-reference is no cross-reference
+};
+
+QVector<ColumnReader> columnReaders(const DataFileSpec &spec)
+{
+    QVector<ColumnReader> readers;
+    for (const ColumnSpec &column : spec.columns) {
+        const bool isId = column.name == QLatin1String(field::ID);
+        readers.append(ColumnReader{&column, isId ? 1 : std::numeric_limits<qint32>::min(),
+                                    column.name == QLatin1String(field::GOTO)});
+    }
+    return readers;
+}
+
 // Converts one column of the current row, checking it against its column
 // definition. Returns an empty text on success, else what is wrong.
-QString readValue(const sqlite::Statement &row, int column, const ColumnSpec &spec, QVariant *value)
+QString readValue(const sqlite::Statement &row, int column, const ColumnReader &reader, QVariant *value)
 {
+    const ColumnSpec &spec = *reader.spec;
     const int type = row.columnType(column);
     if (type == SQLITE_NULL) {
         if (spec.required)
@@ -57,8 +76,7 @@ QString readValue(const sqlite::Statement &row, int column, const ColumnSpec &sp
         if (type != SQLITE_INTEGER)
             return QStringLiteral("поле %1 не целое число").arg(spec.name);
         const qint64 number = row.columnInt(column);
-        const qint64 lowest = spec.name == QLatin1String(field::ID) ? 1 : std::numeric_limits<qint32>::min();
-        if (number < lowest || number > std::numeric_limits<qint32>::max())
+        if (number < reader.lowest || number > std::numeric_limits<qint32>::max())
             return QStringLiteral("значение %1 поля %2 вне допустимых пределов").arg(number).arg(spec.name);
         *value = int(number);
         return {};
@@ -70,8 +88,7 @@ QString readValue(const sqlite::Statement &row, int column, const ColumnSpec &sp
         if (text.isEmpty()) {
             if (spec.required)
                 return QStringLiteral("поле %1 пустое").arg(spec.name);
-            // An empty cross-reference is no cross-reference.
-            *value = spec.name == QLatin1String(field::GOTO) ? QVariant() : QVariant(text);
+            *value = reader.emptyIsNull ? QVariant() : QVariant(text);
             return {};
         }
         if (spec.maxLength > 0 && text.size() > spec.maxLength)
@@ -155,7 +172,8 @@ bool DataFileLoader::readFile(DataFile file, Table &table)
 
     const QByteArray sql = selectSql(spec);
     sqlite::Statement rows(db, sql.constData());
-    const int columns = int(spec.columns.size());
+    const QVector<ColumnReader> readers = columnReaders(spec);
+    const int columns = int(readers.size());
     const bool hasId = spec.columns.first().name == QLatin1String(field::ID);
     qint64 previousId = 0;
     qint64 rowNumber = 0;
@@ -166,7 +184,7 @@ bool DataFileLoader::readFile(DataFile file, Table &table)
         values.reserve(columns);
         for (int column = 0; column < columns; ++column) {
             QVariant value;
-            const QString wrong = readValue(rows, column, spec.columns.at(column), &value);
+            const QString wrong = readValue(rows, column, readers.at(column), &value);
             if (!wrong.isEmpty()) {
                 const QString where = hasId && rows.columnType(0) == SQLITE_INTEGER
                     ? QStringLiteral("запись с ID %1").arg(rows.columnInt(0))

@@ -73,8 +73,9 @@ bool readKildinSources(const QString &folder, KildinSources *sources, ProblemLis
                    {QStringLiteral("headword"), QStringLiteral("sjd_example"), QStringLiteral("rus_translation")}, &rows,
                    problems) && ok;
     for (const SourceLine &row : rows) {
-        if (row.fields.at(1).isEmpty() || row.fields.at(2).isEmpty()) {
-            problems->add(row.where, QStringLiteral("the example or its translation is empty"));
+        // A few examples have no translation; they are shown without one.
+        if (row.fields.at(1).isEmpty()) {
+            problems->add(row.where, QStringLiteral("the example is empty"));
             continue;
         }
         sources->examples.append(KildinExample{row.where, row.fields.at(0), row.fields.at(1), row.fields.at(2)});

@@ -75,7 +75,7 @@ QVector<PhrasebookArticle> buildPhrasebook(const QVector<KildinExample> &example
     for (const KildinExample &example : examples) {
         if (example.saami.size() > kPhraseMaxLength || example.russian.size() > kPhraseMaxLength)
             continue;
-        if (seen.contains(example.saami))
+        if (example.russian.isEmpty() || seen.contains(example.saami))
             continue;
         QStringList russianWords;
         for (const QString &word : splitWords(example.russian))

@@ -9,6 +9,10 @@ namespace lumolex::mkdata {
 
 namespace {
 
+// Each word of a copy also gets these endings, as a real dictionary's word
+// forms hold several inflected forms of each word.
+const QString kEndings[] = {QString(), QStringLiteral("а"), QStringLiteral("ом")};
+
 QString withSuffix(const QString &word, const QString &suffix)
 {
     return word.left(kMaxWordLength - suffix.size()) + suffix;
@@ -55,8 +59,10 @@ void scaleData(BuiltData *data, int factor)
         }
         for (const auto &[key, ids] : keys) {
             const QString copyKey = key + suffix;
-            for (int id : ids)
-                data->wordForms.addKey(copyKey, id + offset);
+            for (const QString &ending : kEndings) {
+                for (int id : ids)
+                    data->wordForms.addKey(copyKey + ending, id + offset);
+            }
         }
     }
     data->wordForms.normalise();

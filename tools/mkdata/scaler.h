@@ -2,9 +2,10 @@
 
 // Synthetic growth of a built dictionary for benchmarks: the articles are
 // repeated `factor` times in all. Each copy has its own headwords and word
-// forms (the originals with a short suffix naming the copy) and shares the
-// bodies of its originals, so the tables grow the way a large real
-// dictionary would, without the time of converting every body again.
+// forms (the originals with a short suffix naming the copy, each word also
+// with two made-up endings, as a real index holds several forms of a word)
+// and shares the bodies of its originals, so the tables grow the way a large
+// real dictionary would, without the time of converting every body again.
 
 #include "builtdata.h"
 

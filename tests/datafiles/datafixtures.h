@@ -1,0 +1,38 @@
+#pragma once
+
+// Helpers of the data file tests: source files in a temporary folder, a
+// build through the tool's own classes, tables to load into, and raw SQLite
+// files for the damaged cases.
+
+#include "databuilder.h"
+
+#include "data/datafileschema.h"
+#include "data/table.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace lumolex::testing {
+
+void writeFile(const QString &path, const QByteArray &bytes);
+QByteArray readFile(const QString &path);
+
+// Runs the builder and the writer; false with the problems on bad sources.
+bool buildData(const mkdata::BuildInput &input, const QString &outputFolder, QStringList *problems);
+
+struct LoadedTables {
+    Table articles{QStringLiteral("ClientDataSet1"), fieldDefs(DataFile::Articles)};
+    Table wordForms{QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms)};
+    Table examples{QStringLiteral("ClientDataSet3"), fieldDefs(DataFile::Examples)};
+};
+
+// Creates an SQLite file by running the statements in order.
+void makeDatabase(const QString &path, const QStringList &statements);
+
+// Valid empty files for all three tables in the folder.
+void makeEmptyDataFiles(const QString &folder);
+
+// The ARRID of a key in the word-form table, or a null text.
+QString arridOf(Table &wordForms, const QString &key);
+
+} // namespace lumolex::testing

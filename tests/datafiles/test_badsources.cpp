@@ -1,0 +1,119 @@
+// Bad source lines: each is reported with its file and line number, with the
+// write guard's texts for records that break the article rules, and a build
+// with any bad line writes nothing.
+
+#include "datafixtures.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <iterator>
+
+#include <gtest/gtest.h>
+
+using namespace lumolex;
+using namespace lumolex::testing;
+
+namespace {
+
+class BadSources : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
+
+    QString file(const QString &name, const QByteArray &content)
+    {
+        const QString path = QDir(m_dir.path()).filePath(name);
+        writeFile(path, content);
+        return path;
+    }
+
+    QStringList problemsOf(const mkdata::BuildInput &input)
+    {
+        QStringList problems;
+        const QString out = QDir(m_dir.path()).filePath(QStringLiteral("DATA"));
+        EXPECT_FALSE(buildData(input, out, &problems));
+        EXPECT_FALSE(QFileInfo::exists(out)) << "a failed build wrote files";
+        return problems;
+    }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(BadSources, ArticleLinesAreReportedWithFileAndLine)
+{
+    const QString articles = file(QStringLiteral("articles.tsv"),
+                                  "# header\n"                                    // 1
+                                  "1\tаббьр\t\t<b>аббьр</b>\n"                      // 2 good
+                                  "x\tслово\t\t\n"                                  // 3 code
+                                  "1\t  \t\tтекст\n"                                // 4 empty headword
+                                  "1\t\xcc\x84\t\tтекст\n"                          // 5 macron only: empty key
+                                  "1\tслово\tссылка\tтело\tлишнее\n"                // 6 five fields
+                                  "1\tслово\n"                                      // 7 two fields
+                                  "1\t" + QString(51, u'ы').toUtf8() + "\t\t\n"     // 8 too long
+                                  "1\tслово\t\t{\\rtf1 \\b unclosed\n"              // 9 damaged RTF
+                                  "1\tслово\t\t{\\rtf1 ж}\n"                        // 10 non-ASCII RTF
+                                  "1\t\xff\xfe\t\t\n"                               // 11 not UTF-8
+                                  "1\tхорошо\t\t\n");                               // 12 good
+    mkdata::BuildInput input;
+    input.articleFiles = {articles};
+    const QStringList problems = problemsOf(input);
+
+    const struct {
+        int line;
+        QString text;
+    } expected[] = {
+        {3, QStringLiteral("the dictionary code \"x\"")},
+        {4, QStringLiteral("Пустое значение слова!")},
+        {5, QStringLiteral("Пустое значение транскрипции!")},
+        {6, QStringLiteral("found 5")},
+        {7, QStringLiteral("found 2")},
+        {8, QStringLiteral("longer than 50 characters")},
+        {9, QStringLiteral("RTF body is damaged")},
+        {10, QStringLiteral("U+0436")},
+        {11, QStringLiteral("not valid UTF-8")},
+    };
+    ASSERT_EQ(problems.size(), int(std::size(expected))) << problems.join(u'\n').toStdString();
+    for (const auto &e : expected) {
+        EXPECT_TRUE(std::any_of(problems.cbegin(), problems.cend(), [&](const QString &p) {
+            return p.startsWith(QStringLiteral("%1:%2: ").arg(articles).arg(e.line)) && p.contains(e.text);
+        })) << "line " << e.line;
+    }
+}
+
+TEST_F(BadSources, OtherListsAndMissingFiles)
+{
+    mkdata::BuildInput input;
+    input.articleFiles = {file(QStringLiteral("a.tsv"), "1\tслово\t\t\n")};
+    input.exampleFiles = {file(QStringLiteral("e.tsv"), "пример\tлишнее\n")};
+    input.formFiles = {file(QStringLiteral("f.tsv"), "слово\n")};
+    input.creditFiles = {file(QStringLiteral("c.tsv"), "1\tКуруч Р. Д.\n1\tКерт Г. М.\n")};
+    input.formFiles.append(QDir(m_dir.path()).filePath(QStringLiteral("missing.tsv")));
+    const QStringList problems = problemsOf(input);
+    const QString all = problems.join(u'\n');
+    ASSERT_EQ(problems.size(), 4) << all.toStdString();
+    EXPECT_TRUE(all.contains(input.exampleFiles.at(0) + QStringLiteral(":1: expected one field")));
+    EXPECT_TRUE(all.contains(input.formFiles.at(0) + QStringLiteral(":1: expected at least 2")));
+    EXPECT_TRUE(all.contains(input.formFiles.at(1) + QStringLiteral(": cannot read the file")));
+    EXPECT_TRUE(all.contains(input.creditFiles.at(0) + QStringLiteral(":2: dictionary 1 is credited twice")));
+}
+
+TEST_F(BadSources, NotesDoNotStopTheBuild)
+{
+    mkdata::BuildInput input;
+    input.articleFiles = {file(QStringLiteral("a.tsv"), "1\tслово\tнигде\t\n2\tдругое\tслово\t\n")};
+    input.formFiles = {file(QStringLiteral("f.tsv"), "неизвестное\tформа\n")};
+    mkdata::BuiltData data;
+    mkdata::ProblemList problems;
+    mkdata::DataBuilder builder;
+    ASSERT_TRUE(builder.build(input, &data, &problems)) << problems.messages().join(u'\n').toStdString();
+    const QString warnings = builder.warnings().join(u'\n');
+    // Both cross-references are broken: the second names a headword of another dictionary.
+    EXPECT_TRUE(warnings.contains(QStringLiteral("\"нигде\" names no headword of dictionary 1"))) << warnings.toStdString();
+    EXPECT_TRUE(warnings.contains(QStringLiteral("\"слово\" names no headword of dictionary 2"))) << warnings.toStdString();
+    EXPECT_TRUE(warnings.contains(QStringLiteral("1 forms belong to headwords that no article holds")));
+    EXPECT_EQ(data.wordForms.idsOf(QStringLiteral("форма")), nullptr);
+}
+
+} // namespace

@@ -1,0 +1,107 @@
+// lumolex-bench-load: times the start-up loading of the data files (the
+// file checks, reading the three tables, building their indexes) and prints
+// the figures of each run and the best and median of all runs.
+
+#include "data/datafiles.h"
+#include "data/dataloader.h"
+#include "data/table.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTextStream>
+
+#include <algorithm>
+#include <vector>
+
+using namespace lumolex;
+
+namespace {
+
+struct RunTimes {
+    double check = 0;
+    double read = 0;
+    double index = 0;
+    double total() const { return check + read + index; }
+};
+
+double millisecondsSince(QElapsedTimer &timer)
+{
+    const double ms = double(timer.nsecsElapsed()) / 1e6;
+    timer.restart();
+    return ms;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Times the loading of the LumoLex data files."));
+    parser.addHelpOption();
+    parser.addOptions({
+        {QStringLiteral("data"), QStringLiteral("Folder of the data files (default: DATA beside the program)."),
+         QStringLiteral("dir")},
+        {QStringLiteral("runs"), QStringLiteral("Number of runs (default 5)."), QStringLiteral("n"), QStringLiteral("5")},
+    });
+    parser.process(app);
+    const QString folder = parser.isSet(QStringLiteral("data")) ? parser.value(QStringLiteral("data"))
+                                                                : dataFolderOf(QCoreApplication::applicationDirPath());
+    const int runs = qMax(1, parser.value(QStringLiteral("runs")).toInt());
+
+    std::vector<RunTimes> times;
+    int articleCount = 0;
+    int formCount = 0;
+    int exampleCount = 0;
+    for (int run = 0; run < runs; ++run) {
+        Table articles(QStringLiteral("ClientDataSet1"), fieldDefs(DataFile::Articles));
+        Table wordForms(QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms));
+        Table examples(QStringLiteral("ClientDataSet3"), fieldDefs(DataFile::Examples));
+        DataFileLoader loader(folder);
+        RunTimes t;
+        QElapsedTimer timer;
+        timer.start();
+        const QStringList problems = checkDataFiles(folder);
+        t.check = millisecondsSince(timer);
+        if (!problems.isEmpty()) {
+            err << problems.join(u'\n') << Qt::endl;
+            return 2;
+        }
+        if (!loader.readAll(articles, wordForms, examples)) {
+            err << loader.errorString() << Qt::endl;
+            return 2;
+        }
+        t.read = millisecondsSince(timer);
+        DataFileLoader::buildIndexes(articles, wordForms);
+        t.index = millisecondsSince(timer);
+        times.push_back(t);
+        articleCount = articles.rowCount();
+        formCount = wordForms.rowCount();
+        exampleCount = examples.rowCount();
+        out << QStringLiteral("run %1: check %2 ms, read %3 ms, indexes %4 ms, total %5 ms")
+                   .arg(run + 1)
+                   .arg(t.check, 0, 'f', 1)
+                   .arg(t.read, 0, 'f', 1)
+                   .arg(t.index, 0, 'f', 1)
+                   .arg(t.total(), 0, 'f', 1)
+            << Qt::endl;
+    }
+
+    std::sort(times.begin(), times.end(), [](const RunTimes &a, const RunTimes &b) { return a.total() < b.total(); });
+    out << QStringLiteral("data: %1 (%2 articles, %3 word forms, %4 examples)")
+               .arg(folder)
+               .arg(articleCount)
+               .arg(formCount)
+               .arg(exampleCount)
+        << Qt::endl;
+    out << QStringLiteral("best total %1 ms, median total %2 ms over %3 runs")
+               .arg(times.front().total(), 0, 'f', 1)
+               .arg(times[times.size() / 2].total(), 0, 'f', 1)
+               .arg(runs)
+        << Qt::endl;
+    return 0;
+}

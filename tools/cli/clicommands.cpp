@@ -1,0 +1,156 @@
+#include "clicommands.h"
+
+#include "article/bodydecoder.h"
+#include "article/transcription.h"
+#include "data/credits.h"
+#include "data/datafiles.h"
+#include "data/dataloader.h"
+#include "data/table.h"
+#include "rtf/rtfreader.h"
+
+#include <QFile>
+#include <QMap>
+#include <QTextStream>
+
+namespace lumolex::cli {
+
+struct Commands::Tables {
+    Table articles{QStringLiteral("ClientDataSet1"), fieldDefs(DataFile::Articles)};
+    Table wordForms{QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms)};
+    Table examples{QStringLiteral("ClientDataSet3"), fieldDefs(DataFile::Examples)};
+    DictionaryCredits credits;
+};
+
+Commands::Commands(QTextStream &out, QTextStream &err, const QString &dataFolder)
+    : m_out(out)
+    , m_err(err)
+    , m_dataFolder(dataFolder)
+{
+}
+
+bool Commands::loadTables(Tables *tables)
+{
+    const QStringList problems = checkDataFiles(m_dataFolder);
+    if (!problems.isEmpty()) {
+        for (const QString &problem : problems)
+            m_err << "lumolex-cli: " << problem << Qt::endl;
+        return false;
+    }
+    DataFileLoader loader(m_dataFolder);
+    if (!loader.load(tables->articles, tables->wordForms, tables->examples)) {
+        m_err << "lumolex-cli: " << loader.errorString() << Qt::endl;
+        return false;
+    }
+    tables->credits = loader.credits();
+    return true;
+}
+
+int Commands::key(const QString &text)
+{
+    m_out << RetTransc(text) << Qt::endl;
+    return Success;
+}
+
+int Commands::list(const ListOptions &options)
+{
+    Tables tables;
+    if (!loadTables(&tables))
+        return Failure;
+    Table &articles = tables.articles;
+    if (!options.dicts.isEmpty()) {
+        // The view of the program: code 0 is always visible.
+        QString filter = QStringLiteral("(DICT=0)");
+        for (int dict : options.dicts)
+            filter += QStringLiteral(" OR (DICT=%1)").arg(dict);
+        articles.setFilterText(filter);
+        articles.setFiltered(true);
+    }
+    if (articles.isEmpty())
+        return NotFound;
+    if (options.from.isEmpty())
+        articles.first();
+    else
+        articles.findNearest(RetTransc(options.from));
+
+    const int id = articles.fieldIndex(u"ID");
+    const int dict = articles.fieldIndex(u"DICT");
+    const int word = articles.fieldIndex(u"WORD");
+    for (int printed = 0; options.count < 0 || printed < options.count; ++printed) {
+        m_out << articles.value(id).toLongLong() << '\t' << articles.value(dict).toLongLong() << '\t'
+              << articles.value(word).toString() << '\n';
+        articles.next();
+        if (articles.atEnd())
+            break;
+    }
+    m_out.flush();
+    return Success;
+}
+
+int Commands::show(int id)
+{
+    Tables tables;
+    if (!loadTables(&tables))
+        return Failure;
+    Table &articles = tables.articles;
+    articles.setActiveIndex(QString::fromLatin1(kIndexArticleId));
+    if (!articles.findKey({id})) {
+        m_err << "lumolex-cli: no article has the ID " << id << Qt::endl;
+        return NotFound;
+    }
+    const int body = articles.fieldIndex(u"TRANSL");
+    BodyKind kind = BodyKind::Null;
+    const QString text = bodyPlainText(articles.blob(body), articles.isNull(body), &kind);
+    if (kind == BodyKind::Damaged) {
+        m_err << "lumolex-cli: the body of article " << id << " is damaged" << Qt::endl;
+        return Failure;
+    }
+    m_out << text;
+    if (!text.isEmpty() && !text.endsWith(u'\n'))
+        m_out << '\n';
+    m_out.flush();
+    return Success;
+}
+
+int Commands::stats()
+{
+    Tables tables;
+    if (!loadTables(&tables))
+        return Failure;
+    QMap<qlonglong, int> perDict;
+    const int dict = tables.articles.fieldIndex(u"DICT");
+    for (int i = 0; i < tables.articles.recordCount(); ++i)
+        ++perDict[tables.articles.valueAt(i, dict).toLongLong()];
+
+    m_out << "articles\t" << tables.articles.recordCount() << '\n';
+    m_out << "wordforms\t" << tables.wordForms.recordCount() << '\n';
+    m_out << "examples\t" << tables.examples.recordCount() << '\n';
+    for (auto it = perDict.cbegin(); it != perDict.cend(); ++it)
+        m_out << "dict\t" << it.key() << '\t' << it.value() << '\t' << tables.credits.person(int(it.key())) << '\n';
+    m_out.flush();
+    return Success;
+}
+
+int Commands::rtfToText(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_err << "lumolex-cli: cannot read " << path << ": " << file.errorString() << Qt::endl;
+        return Failure;
+    }
+    const QByteArray bytes = file.readAll();
+    rtf::ReadResult result;
+    const QString text = rtf::plainText(bytes, &result);
+    if (!result.isRtf) {
+        m_err << "lumolex-cli: " << path << " is not an RTF file" << Qt::endl;
+        return Failure;
+    }
+    if (result.damaged)
+        m_err << "lumolex-cli: warning: " << path << ": " << result.warning << Qt::endl;
+    m_out << text;
+    if (!text.isEmpty() && !text.endsWith(u'\n'))
+        m_out << '\n';
+    m_out.flush();
+    return Success;
+}
+
+} // namespace lumolex::cli

@@ -1,0 +1,41 @@
+#pragma once
+
+// The commands of lumolex-cli. Each writes its records to `out` (UTF-8,
+// one record a line, fields separated by tabs), its problems to `err`, and
+// returns the exit code.
+
+#include <QStringList>
+
+class QTextStream;
+
+namespace lumolex::cli {
+
+enum ExitCode { Success = 0, NotFound = 1, Failure = 2 };
+
+struct ListOptions {
+    QList<int> dicts;       // empty: every dictionary
+    QString from;           // empty: from the first record
+    int count = -1;         // -1: all
+};
+
+class Commands
+{
+public:
+    Commands(QTextStream &out, QTextStream &err, const QString &dataFolder);
+
+    int key(const QString &text);
+    int list(const ListOptions &options);
+    int show(int id);
+    int stats();
+    int rtfToText(const QString &path);
+
+private:
+    struct Tables;
+    bool loadTables(Tables *tables);
+
+    QTextStream &m_out;
+    QTextStream &m_err;
+    QString m_dataFolder;
+};
+
+} // namespace lumolex::cli

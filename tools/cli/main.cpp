@@ -1,0 +1,133 @@
+// lumolex-cli: the dictionary data of LumoLex from the command line.
+
+#include "clicommands.h"
+
+#include "data/datafiles.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QTextStream>
+
+#include <cstdio>
+
+using namespace lumolex::cli;
+
+namespace {
+
+const char kDescription[] = R"(Reads the data files of LumoLex.
+
+Commands:
+  key TEXT         prints the transcription key of TEXT
+  list             prints the word list (ID, DICT, WORD) in the program's order,
+                   from the first record or from the nearest key of --from;
+                   --dict N (repeatable, or N,M) shows those dictionaries and
+                   code 0, as the program does; --count K stops after K records
+  show ID          prints the plain text of the article with that ID
+  stats            prints the record count of each table and, per dictionary
+                   code, its article count and credited person
+  rtf2text FILE    prints the plain text of an RTF file
+
+Output is UTF-8, one record a line, fields separated by tabs. The data files
+are taken from DATA/ beside this program, or from --data DIR.
+
+Exit codes: 0 success, 1 not found (no such article, an empty list),
+2 error (bad arguments, missing or unreadable files).)";
+
+bool parseDicts(const QStringList &values, QList<int> *dicts)
+{
+    for (const QString &value : values) {
+        for (const QString &part : value.split(u',', Qt::SkipEmptyParts)) {
+            bool ok = false;
+            const int dict = part.trimmed().toInt(&ok);
+            if (!ok || dict < 0)
+                return false;
+            dicts->append(dict);
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("lumolex-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LUMOLEX_VERSION));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromUtf8(kDescription));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("key, list, show, stats or rtf2text"));
+    parser.addPositionalArgument(QStringLiteral("argument"), QStringLiteral("TEXT, ID or FILE"), QStringLiteral("[argument]"));
+    parser.addOptions({
+        {QStringLiteral("data"), QStringLiteral("Folder of the data files (default: DATA beside the program)."),
+         QStringLiteral("dir")},
+        {QStringLiteral("dict"), QStringLiteral("Dictionary code to list (list)."), QStringLiteral("n")},
+        {QStringLiteral("from"), QStringLiteral("Start at the nearest key of this text (list)."), QStringLiteral("text")},
+        {QStringLiteral("count"), QStringLiteral("Print at most this many records (list)."), QStringLiteral("k")},
+    });
+    if (!parser.parse(app.arguments())) {
+        err << "lumolex-cli: " << parser.errorText() << Qt::endl;
+        return Failure;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        out << parser.helpText() << Qt::endl;
+        return Success;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        out << "lumolex-cli " << QCoreApplication::applicationVersion() << Qt::endl;
+        return Success;
+    }
+
+    const QStringList args = parser.positionalArguments();
+    const QString command = args.value(0);
+    const QString dataFolder = parser.isSet(QStringLiteral("data"))
+        ? parser.value(QStringLiteral("data"))
+        : lumolex::dataFolderOf(QCoreApplication::applicationDirPath());
+    Commands commands(out, err, dataFolder);
+
+    const qsizetype wanted = (command == QLatin1String("list") || command == QLatin1String("stats")) ? 1 : 2;
+    if (command.isEmpty() || args.size() != wanted) {
+        err << "lumolex-cli: give one command and its argument; see --help" << Qt::endl;
+        return Failure;
+    }
+    if (command == QLatin1String("key"))
+        return commands.key(args.at(1));
+    if (command == QLatin1String("show")) {
+        bool ok = false;
+        const int id = args.at(1).toInt(&ok);
+        if (!ok) {
+            err << "lumolex-cli: the ID \"" << args.at(1) << "\" is not a number" << Qt::endl;
+            return Failure;
+        }
+        return commands.show(id);
+    }
+    if (command == QLatin1String("stats"))
+        return commands.stats();
+    if (command == QLatin1String("rtf2text"))
+        return commands.rtfToText(args.at(1));
+    if (command == QLatin1String("list")) {
+        ListOptions options;
+        if (!parseDicts(parser.values(QStringLiteral("dict")), &options.dicts)) {
+            err << "lumolex-cli: --dict takes dictionary codes (numbers)" << Qt::endl;
+            return Failure;
+        }
+        options.from = parser.value(QStringLiteral("from"));
+        if (parser.isSet(QStringLiteral("count"))) {
+            bool ok = false;
+            options.count = parser.value(QStringLiteral("count")).toInt(&ok);
+            if (!ok || options.count < 0) {
+                err << "lumolex-cli: --count takes a number of records" << Qt::endl;
+                return Failure;
+            }
+        }
+        return commands.list(options);
+    }
+    err << "lumolex-cli: unknown command \"" << command << "\"; see --help" << Qt::endl;
+    return Failure;
+}
