@@ -1,0 +1,199 @@
+#include "article/bodydecoder.h"
+
+#include "rtf/codepage.h"
+#include "rtf/rtfreader.h"
+
+#include <QStringDecoder>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+
+#include <zlib.h>
+
+#include <limits>
+
+namespace lumolex {
+
+namespace {
+
+const char16_t kDamagedNotice[] = u"Статья повреждена и не может быть показана.";
+
+// Plain-text bodies: UTF-8 when the bytes are valid UTF-8 (a byte-order
+// mark, UTF-16 ones included, decides first), otherwise Windows-1251, the
+// code page of the dictionaries' own text. Control characters other than
+// TAB and line ends are dropped.
+QString decodePlainBody(QByteArrayView bytes)
+{
+    QString text;
+    const std::optional<QStringConverter::Encoding> bom = QStringConverter::encodingForData(bytes);
+    if (bom && *bom != QStringConverter::Utf8) {
+        text = QStringDecoder(*bom).decode(bytes);
+    } else {
+        QStringDecoder utf8(QStringConverter::Utf8);
+        text = utf8.decode(bytes);
+        if (utf8.hasError())
+            text = rtf::decodeCodePage(bytes, rtf::CodePage::Windows1251);
+    }
+    if (!text.isEmpty() && text.front() == QChar::ByteOrderMark)
+        text.remove(0, 1);
+    text.removeIf([](QChar c) { return c.unicode() < 0x20 && c != u'\t' && c != u'\n' && c != u'\r'; });
+    return text;
+}
+
+// The text QTextDocument::toPlainText() gives after setPlainText(text).
+QString asDocumentPlainText(QString text)
+{
+    text.replace(QLatin1StringView("\r\n"), QLatin1StringView("\n"));
+    for (QChar &c : text) {
+        switch (c.unicode()) {
+        case u'\r':
+        case 0x2028:
+        case 0x2029:
+        case 0xFDD0:
+        case 0xFDD1:
+            c = u'\n';
+            break;
+        case 0x00A0:
+            c = u' ';
+            break;
+        default:
+            break;
+        }
+    }
+    return text;
+}
+
+void showNotice(QTextDocument *doc)
+{
+    doc->clear();
+    QTextCursor cursor(doc);
+    QTextCharFormat format;
+    format.setFontItalic(true);
+    cursor.insertText(QString::fromUtf16(kDamagedNotice), format);
+}
+
+// Fills a fresh document with the same defaults as the caller's, decodes
+// into it, and only then replaces the caller's content in one step.
+void replaceContent(QTextDocument *doc, const QTextDocument &fresh)
+{
+    const bool undo = doc->isUndoRedoEnabled();
+    doc->setUndoRedoEnabled(false);
+    doc->clear();
+    QTextCursor(doc).insertFragment(QTextDocumentFragment(&fresh));
+    doc->setUndoRedoEnabled(undo);
+}
+
+} // namespace
+
+QByteArray deflateBody(QByteArrayView plain)
+{
+    if (plain.size() > std::numeric_limits<uInt>::max() / 2)
+        return {};
+    z_stream stream {};
+    if (deflateInit(&stream, Z_BEST_COMPRESSION) != Z_OK)
+        return {};
+    QByteArray out(qsizetype(deflateBound(&stream, uLong(plain.size()))), Qt::Uninitialized);
+    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(plain.data()));
+    stream.avail_in = uInt(plain.size());
+    stream.next_out = reinterpret_cast<Bytef *>(out.data());
+    stream.avail_out = uInt(out.size());
+    const int status = deflate(&stream, Z_FINISH);
+    const uLong written = stream.total_out;
+    deflateEnd(&stream);
+    if (status != Z_STREAM_END)
+        return {};
+    out.truncate(qsizetype(written));
+    return out;
+}
+
+bool inflateBody(QByteArrayView stored, QByteArray *out, qsizetype limit)
+{
+    if (!out)
+        return false;
+    out->clear();
+    if (stored.isEmpty() || stored.size() > std::numeric_limits<uInt>::max() || limit < 0)
+        return false;
+    z_stream stream {};
+    if (inflateInit(&stream) != Z_OK) // zlib header and Adler-32 checksum (RFC 1950)
+        return false;
+    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(stored.data()));
+    stream.avail_in = uInt(stored.size());
+
+    QByteArray buffer;
+    qsizetype chunk = std::min<qsizetype>(std::max<qsizetype>(stored.size() * 4, 4096), limit + 1);
+    int status = Z_OK;
+    while (status == Z_OK) {
+        const qsizetype used = qsizetype(stream.total_out);
+        if (used > limit)
+            break; // more than the caller accepts: a corrupt or hostile stream
+        if (buffer.size() - used < 1024 || buffer.size() == used) {
+            const qsizetype grown = std::min(std::max(buffer.size() * 2, used + chunk), limit + 1);
+            if (grown <= used)
+                break;
+            buffer.resize(grown);
+        }
+        stream.next_out = reinterpret_cast<Bytef *>(buffer.data() + used);
+        stream.avail_out = uInt(buffer.size() - used);
+        status = inflate(&stream, Z_NO_FLUSH);
+        if (status == Z_BUF_ERROR && stream.avail_in == 0)
+            break; // the stream ends before its end marker: truncated
+        if (status == Z_BUF_ERROR)
+            status = Z_OK; // only the output was full
+    }
+    const qsizetype total = qsizetype(stream.total_out);
+    inflateEnd(&stream);
+    if (status != Z_STREAM_END || total > limit)
+        return false;
+    buffer.truncate(total);
+    *out = std::move(buffer);
+    return true;
+}
+
+BodyKind decodeBody(const QByteArray &stored, bool isNull, QTextDocument *doc)
+{
+    if (!doc)
+        return isNull ? BodyKind::Null : BodyKind::Damaged;
+    if (isNull || stored.isEmpty()) {
+        doc->clear();
+        return isNull ? BodyKind::Null : BodyKind::Empty;
+    }
+    QByteArray inflated;
+    if (!inflateBody(stored, &inflated)) {
+        showNotice(doc);
+        return BodyKind::Damaged;
+    }
+    QTextDocument fresh;
+    fresh.setUndoRedoEnabled(false);
+    fresh.setDefaultFont(doc->defaultFont());
+    BodyKind kind;
+    if (rtf::looksLikeRtf(inflated)) {
+        rtf::readDocument(inflated, &fresh);
+        kind = BodyKind::RichText;
+    } else {
+        fresh.setPlainText(decodePlainBody(inflated));
+        kind = BodyKind::PlainText;
+    }
+    replaceContent(doc, fresh);
+    return kind;
+}
+
+QString bodyPlainText(const QByteArray &stored, bool isNull, BodyKind *kind)
+{
+    auto result = [kind](BodyKind value, QString text) {
+        if (kind)
+            *kind = value;
+        return text;
+    };
+    if (isNull)
+        return result(BodyKind::Null, {});
+    if (stored.isEmpty())
+        return result(BodyKind::Empty, {});
+    QByteArray inflated;
+    if (!inflateBody(stored, &inflated))
+        return result(BodyKind::Damaged, {});
+    if (rtf::looksLikeRtf(inflated))
+        return result(BodyKind::RichText, rtf::plainText(inflated));
+    return result(BodyKind::PlainText, asDocumentPlainText(decodePlainBody(inflated)));
+}
+
+} // namespace lumolex
