@@ -1,0 +1,183 @@
+// Dictionary selection through the real buttons, menu items and shortcuts of
+// the started window, and FindWord.
+
+#include "appfixture.h"
+
+#include "app/mainmenu.h"
+#include "app/toolbarpanel.h"
+#include "app/wordpanel.h"
+#include "article/view/articlepanel.h"
+#include "data/table.h"
+#include "ui/imagelist16.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace lumolex {
+namespace {
+
+class WindowDictionaries : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        w = app.start();
+        ASSERT_TRUE(w->started());
+        top = w->PanelTop;
+        menu = w->menu;
+        articles = w->ClientDataSet1;
+    }
+
+    QList<bool> buttons() const
+    {
+        return {top->SpeedButtonDict1->isChecked(), top->SpeedButtonDict2->isChecked(),
+                top->SpeedButtonDict4->isChecked(), top->SpeedButtonDict3->isChecked(),
+                top->SpeedButtonRazg1->isChecked()};
+    }
+    QList<bool> items() const
+    {
+        return {menu->MainMenuDict1->isChecked(), menu->MainMenuDict2->isChecked(), menu->MainMenuDict4->isChecked(),
+                menu->MainMenuDict3->isChecked(), menu->MainMenuRazg1->isChecked()};
+    }
+    QString captions() const
+    {
+        return w->PanelWord->LabelCaptionWord->text() + u'/' + w->PanelTransl->LabelCaptionTransl->text();
+    }
+    static bool sameIcon(const QAction *item, int image)
+    {
+        return item->icon().cacheKey() == ImageList16::shared().icon(image).cacheKey();
+    }
+
+    test::AppFixture app;
+    TFormLumoLex *w = nullptr;
+    ToolBarPanel *top = nullptr;
+    MainMenu *menu = nullptr;
+    Table *articles = nullptr;
+};
+
+TEST_F(WindowDictionaries, ButtonsAndMenuStayInStep)
+{
+    top->SpeedButtonDict2->click();
+    EXPECT_EQ(buttons(), (QList<bool>{true, true, false, false, false}));
+    EXPECT_EQ(items(), buttons());
+    EXPECT_EQ(articles->filterText(), QStringLiteral("(DICT=0) OR (DICT=1) OR (DICT=2)"));
+    EXPECT_TRUE(sameIcon(menu->MainMenuDict2, 31));
+    EXPECT_TRUE(sameIcon(menu->MainMenuDict4, 17));
+
+    top->SpeedButtonDict1->click();
+    EXPECT_EQ(buttons(), (QList<bool>{false, true, false, false, false}));
+    EXPECT_EQ(articles->filterText(), QStringLiteral("(DICT=0) OR (DICT=2)"));
+    EXPECT_TRUE(sameIcon(menu->MainMenuDict1, 17));
+
+    top->SpeedButtonDict2->click(); // the last Saami dictionary released
+    EXPECT_EQ(buttons(), (QList<bool>{true, false, false, false, false}));
+    EXPECT_EQ(items(), buttons());
+}
+
+TEST_F(WindowDictionaries, RussianSaamiAndPhrasebookStandAlone)
+{
+    top->SpeedButtonDict4->click();
+    top->SpeedButtonDict3->click();
+    EXPECT_EQ(buttons(), (QList<bool>{false, false, false, true, false}));
+    EXPECT_EQ(articles->filterText(), QStringLiteral("(DICT=0) OR (DICT=3)"));
+    EXPECT_EQ(captions(), QStringLiteral("Слово/Перевод"));
+    EXPECT_TRUE(sameIcon(menu->MainMenuDict3, 32));
+
+    top->SpeedButtonRazg1->click();
+    EXPECT_EQ(buttons(), (QList<bool>{false, false, false, false, true}));
+    EXPECT_EQ(captions(), QStringLiteral("Тема/Фразы"));
+    EXPECT_TRUE(sameIcon(menu->MainMenuRazg1, 49));
+    EXPECT_EQ(test::currentWord(*articles), QStringLiteral("Знакомство")); // the phrasebook's first article
+
+    top->SpeedButtonDict2->click();
+    EXPECT_EQ(captions(), QStringLiteral("Слово/Перевод"));
+    EXPECT_TRUE(sameIcon(menu->MainMenuRazg1, 50));
+}
+
+TEST_F(WindowDictionaries, AddingADictionaryKeepsTheCurrentArticle)
+{
+    ASSERT_TRUE(articles->findKey({QStringLiteral("кот")}));
+    top->SpeedButtonDict2->click();
+    EXPECT_EQ(test::currentWord(*articles), QStringLiteral("кот"));
+    EXPECT_EQ(test::currentId(*articles), 4);
+}
+
+TEST_F(WindowDictionaries, PhrasebookShortcutTwiceKeepsThePhrasebook)
+{
+    w->activateWindow();
+    QApplication::processEvents();
+    QTest::keyClick(w, Qt::Key_5, Qt::ControlModifier);
+    EXPECT_EQ(buttons(), (QList<bool>{false, false, false, false, true}));
+    EXPECT_EQ(items(), buttons());
+    QTest::keyClick(w, Qt::Key_5, Qt::ControlModifier);
+    EXPECT_EQ(buttons(), (QList<bool>{false, false, false, false, true}));
+    EXPECT_EQ(items(), buttons());
+    EXPECT_EQ(captions(), QStringLiteral("Тема/Фразы"));
+
+    QTest::keyClick(w, Qt::Key_3, Qt::ControlModifier); // dictionary 4
+    EXPECT_EQ(buttons(), (QList<bool>{false, false, true, false, false}));
+}
+
+TEST_F(WindowDictionaries, FindWordMovesTheButtonsOnly)
+{
+    top->SpeedButtonDict2->click(); // 1 and 2
+    w->FindWord(8);                  // "лес", Russian-Saami
+    EXPECT_EQ(test::currentId(*articles), 8);
+    EXPECT_EQ(buttons(), (QList<bool>{false, false, false, true, false}));
+    EXPECT_EQ(items(), (QList<bool>{true, true, false, false, false}));
+    EXPECT_TRUE(sameIcon(menu->MainMenuDict1, 30));
+    EXPECT_TRUE(sameIcon(menu->MainMenuDict3, 17));
+    EXPECT_EQ(w->PanelWord->EditWord->currentText(), QStringLiteral("лес"));
+
+    // A later choice through the menu starts from the menu's marks.
+    menu->MainMenuDict4->trigger();
+    EXPECT_EQ(buttons(), (QList<bool>{true, true, true, false, false}));
+    EXPECT_EQ(items(), buttons());
+
+    // Dictionary 4 joins dictionary 1.
+    top->SpeedButtonDict2->click();
+    top->SpeedButtonDict4->click();
+    EXPECT_EQ(buttons(), (QList<bool>{true, false, false, false, false}));
+    w->FindWord(15);
+    EXPECT_EQ(buttons(), (QList<bool>{true, false, true, false, false}));
+    EXPECT_EQ(test::currentWord(*articles), QStringLiteral("вуэнн"));
+
+    // An unknown ID changes nothing.
+    w->FindWord(4242);
+    EXPECT_EQ(test::currentId(*articles), 15);
+    EXPECT_EQ(buttons(), (QList<bool>{true, false, true, false, false}));
+}
+
+TEST_F(WindowDictionaries, CaptionsAndHintsCreditTheirPersons)
+{
+    EXPECT_EQ(menu->MainMenuDict1->text(), QStringLiteral("Саамско-русский словарь. Под редакцией Иванов И. И."));
+    EXPECT_EQ(menu->MainMenuDict3->text(), QStringLiteral("Русско-саамский словарь. Автор: Петров П. П."));
+    EXPECT_EQ(top->SpeedButtonRazg1->toolTip(), QStringLiteral("Саамско-русский разговорник @Автор: Смирнова А. А."));
+    EXPECT_EQ(top->SpeedButtonDict4->toolTip(),
+              QStringLiteral("Саамско-русский словарь (кильдинский диалект) @Автор: Сидоров С. С."));
+}
+
+TEST_F(WindowDictionaries, EmptyViewClearsTheWordBox)
+{
+    // Only code 0 and the phrasebook remain when every phrasebook article is gone;
+    // here a view without records: a table of dictionary 3 only, phrasebook chosen.
+    test::AppFixture lonely({{1, 3, QStringLiteral("лес")}});
+    TFormLumoLex *other = lonely.start();
+    ASSERT_TRUE(other->started());
+    EXPECT_TRUE(EmptyTable(*other->ClientDataSet1));
+    EXPECT_TRUE(other->PanelWord->EditWord->currentText().isEmpty());
+    other->PanelTop->SpeedButtonDict3->click();
+    EXPECT_EQ(test::currentWord(*other->ClientDataSet1), QStringLiteral("лес"));
+    other->PanelTop->SpeedButtonRazg1->click();
+    EXPECT_TRUE(EmptyTable(*other->ClientDataSet1));
+    EXPECT_TRUE(other->PanelWord->EditWord->currentText().isEmpty());
+}
+
+} // namespace
+} // namespace lumolex

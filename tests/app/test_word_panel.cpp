@@ -1,0 +1,328 @@
+// The word panel in the started window: type-ahead, list keys, letters typed
+// in the list, the letter menu, the step buttons, drawing and word hints.
+
+#include "appfixture.h"
+
+#include "app/mainmenu.h"
+#include "app/toolbarpanel.h"
+#include "app/wordlistdelegate.h"
+#include "app/wordlistview.h"
+#include "app/wordpanel.h"
+#include "data/table.h"
+#include "data/wordlistmodel.h"
+#include "ui/wordhintwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace lumolex {
+namespace {
+
+class WordPanelTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        w = app.start();
+        ASSERT_TRUE(w->started());
+        panel = w->PanelWord;
+        articles = w->ClientDataSet1;
+        w->activateWindow();
+        QApplication::processEvents();
+    }
+
+    QString word() const { return test::currentWord(*articles); }
+    QString boxText() const { return panel->EditWord->currentText(); }
+    void press(QWidget *target, int key, const QString &text = QString(),
+               Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QTest::sendKeyEvent(QTest::Press, target, Qt::Key(key), text, mods);
+        QApplication::processEvents();
+    }
+
+    // Types text key by key (QTest::keyClicks knows Latin letters only).
+    void type(QWidget *target, const QString &text)
+    {
+        for (const QChar ch : text) {
+            const auto key = Qt::Key(ch.toUpper().unicode());
+            QTest::sendKeyEvent(QTest::Press, target, key, QString(ch), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Release, target, key, QString(ch), Qt::NoModifier);
+        }
+        QApplication::processEvents();
+    }
+
+    test::AppFixture app;
+    TFormLumoLex *w = nullptr;
+    WordPanel *panel = nullptr;
+    Table *articles = nullptr;
+};
+
+// Dictionary 1 with code 0: абба, ёлка, кот, Кофе, дом, общее, очень-..., ягель.
+const QStringList kDictionaryOneView = {"абба", "дом", "ёлка", "кот", "Кофе", "общее",
+                                        "очень-очень-длинное-слово-которое-не-помещается", "ягель"};
+
+TEST_F(WordPanelTest, ListShowsTheFilteredViewAndFollowsTheTable)
+{
+    EXPECT_EQ(test::viewWords(*articles), kDictionaryOneView);
+    EXPECT_EQ(panel->model()->rowCount(), kDictionaryOneView.size());
+    EXPECT_EQ(panel->DBGrid1->currentIndex().row(), 0);
+    articles->last();
+    EXPECT_EQ(panel->DBGrid1->currentIndex().row(), kDictionaryOneView.size() - 1);
+    // Choosing a row in the list makes its record current.
+    panel->DBGrid1->setCurrentIndex(panel->model()->index(3, 0));
+    EXPECT_EQ(word(), QStringLiteral("кот"));
+    EXPECT_EQ(boxText(), QStringLiteral("кот"));
+}
+
+TEST_F(WordPanelTest, TypeAheadFindsTheNearestKeyWithOrWithoutCapitals)
+{
+    panel->EditWord->setFocus();
+    panel->EditWord->lineEdit()->selectAll();
+    type(panel->EditWord->lineEdit(), QStringLiteral("ко"));
+    EXPECT_EQ(word(), QStringLiteral("кот"));
+    EXPECT_EQ(boxText(), QStringLiteral("ко")); // the typed text stays as typed
+    type(panel->EditWord->lineEdit(), QStringLiteral("ф"));
+    EXPECT_EQ(word(), QStringLiteral("Кофе"));
+
+    panel->EditWord->lineEdit()->selectAll();
+    type(panel->EditWord->lineEdit(), QStringLiteral("КО"));
+    EXPECT_EQ(word(), QStringLiteral("кот"));
+    EXPECT_EQ(boxText(), QStringLiteral("КО"));
+    EXPECT_FALSE(w->wordBoxGuard);
+
+    // Beyond the last key: the last article; the box keeps the text.
+    panel->EditWord->lineEdit()->selectAll();
+    type(panel->EditWord->lineEdit(), QStringLiteral("яя"));
+    EXPECT_EQ(word(), QStringLiteral("ягель"));
+    EXPECT_EQ(boxText(), QStringLiteral("яя"));
+
+    // Clearing the box: the first article.
+    panel->EditWord->lineEdit()->clear();
+    EXPECT_EQ(word(), QStringLiteral("абба"));
+    EXPECT_FALSE(w->wordBoxGuard);
+}
+
+TEST_F(WordPanelTest, MovingTheListWritesTheWordSelected)
+{
+    panel->ToolButtonNext->click();
+    EXPECT_EQ(word(), QStringLiteral("дом"));
+    EXPECT_EQ(boxText(), QStringLiteral("дом"));
+    EXPECT_EQ(panel->EditWord->lineEdit()->selectedText(), QStringLiteral("дом"));
+    panel->ToolButtonLast->click();
+    EXPECT_EQ(word(), QStringLiteral("ягель"));
+    panel->ToolButtonPrev->click();
+    EXPECT_EQ(word(), QStringLiteral("очень-очень-длинное-слово-которое-не-помещается"));
+    panel->ToolButtonFirst->click();
+    EXPECT_EQ(word(), QStringLiteral("абба"));
+}
+
+TEST_F(WordPanelTest, StepButtonsFollowTheListEnds)
+{
+    // At the first record after start-up: the way back is closed.
+    EXPECT_FALSE(panel->ToolButtonFirst->isEnabled());
+    EXPECT_FALSE(panel->ToolButtonPrev->isEnabled());
+    EXPECT_TRUE(panel->ToolButtonNext->isEnabled());
+    EXPECT_TRUE(panel->ToolButtonLast->isEnabled());
+
+    panel->ToolButtonNext->click();
+    EXPECT_TRUE(panel->ToolButtonFirst->isEnabled());
+    EXPECT_TRUE(panel->ToolButtonPrev->isEnabled());
+
+    panel->ToolButtonLast->click();
+    EXPECT_TRUE(articles->atEnd());
+    EXPECT_FALSE(panel->ToolButtonNext->isEnabled());
+    EXPECT_FALSE(panel->ToolButtonLast->isEnabled());
+    EXPECT_TRUE(panel->ToolButtonPrev->isEnabled());
+
+    // Reaching the last record by steps leaves the flag down until one more step.
+    panel->ToolButtonPrev->click();
+    panel->ToolButtonNext->click();
+    EXPECT_FALSE(articles->atEnd());
+    EXPECT_TRUE(panel->ToolButtonNext->isEnabled());
+    panel->ToolButtonNext->click();
+    EXPECT_TRUE(articles->atEnd());
+    EXPECT_FALSE(panel->ToolButtonNext->isEnabled());
+    EXPECT_EQ(word(), QStringLiteral("ягель"));
+}
+
+TEST_F(WordPanelTest, DownOnTheLastRowChangesNothing)
+{
+    panel->DBGrid1->setFocus();
+    press(panel->DBGrid1, Qt::Key_Down);
+    EXPECT_EQ(word(), QStringLiteral("дом"));
+    EXPECT_EQ(panel->DBGrid1->currentIndex().row(), 1);
+
+    articles->last();
+    const int rows = articles->recordCount();
+    panel->DBGrid1->setFocus();
+    press(panel->DBGrid1, Qt::Key_Down);
+    EXPECT_EQ(articles->recordNumber(), rows);
+    EXPECT_EQ(panel->DBGrid1->currentIndex().row(), rows - 1);
+    EXPECT_EQ(panel->model()->rowCount(), rows); // no new row appears
+    press(panel->DBGrid1, Qt::Key_Down);
+    EXPECT_EQ(articles->recordNumber(), rows);
+
+    press(panel->DBGrid1, Qt::Key_Up);
+    EXPECT_EQ(articles->recordNumber(), rows - 1);
+    press(panel->DBGrid1, Qt::Key_Home);
+    EXPECT_EQ(articles->recordNumber(), 1);
+    press(panel->DBGrid1, Qt::Key_End);
+    EXPECT_EQ(articles->recordNumber(), rows);
+}
+
+TEST_F(WordPanelTest, LetterInTheListGoesToTheWordBox)
+{
+    articles->last();
+    panel->DBGrid1->setFocus();
+    QApplication::processEvents();
+    press(panel->DBGrid1, 0x041E, QStringLiteral("о")); // the key of О on a Russian layout
+    QApplication::processEvents();
+    EXPECT_EQ(boxText(), QStringLiteral("о"));
+    EXPECT_EQ(word(), QStringLiteral("общее"));
+    EXPECT_TRUE(panel->EditWord->hasFocus() || panel->EditWord->lineEdit()->hasFocus());
+
+    // With Ctrl the key is not redirected.
+    panel->DBGrid1->setFocus();
+    QApplication::processEvents();
+    press(panel->DBGrid1, Qt::Key_K, QStringLiteral("k"), Qt::ControlModifier);
+    EXPECT_EQ(word(), QStringLiteral("общее"));
+}
+
+TEST_F(WordPanelTest, ListKeysInTheWordBoxMoveTheListAndKeepTheFocus)
+{
+    panel->EditWord->setFocus();
+    QApplication::processEvents();
+    QLineEdit *edit = panel->EditWord->lineEdit();
+    press(edit, Qt::Key_Down);
+    EXPECT_EQ(word(), QStringLiteral("дом"));
+    press(edit, Qt::Key_End);
+    EXPECT_EQ(word(), QStringLiteral("ягель"));
+    press(edit, Qt::Key_Home);
+    EXPECT_EQ(word(), QStringLiteral("абба"));
+    press(edit, Qt::Key_PageDown);
+    const int page = panel->DBGrid1->visibleRowCount();
+    EXPECT_EQ(articles->recordNumber(), qMin(1 + page, articles->recordCount()));
+    press(edit, Qt::Key_PageUp);
+    EXPECT_EQ(articles->recordNumber(), 1);
+    press(edit, Qt::Key_Up, QString(), Qt::AltModifier);
+    EXPECT_TRUE(articles->atBeginning());
+    EXPECT_TRUE(panel->EditWord->hasFocus() || edit->hasFocus());
+}
+
+TEST_F(WordPanelTest, LetterMenuJumpsToTheLetter)
+{
+    const QList<QAction *> items = panel->PMenuLetter->actions();
+    ASSERT_EQ(items.size(), 31);
+    EXPECT_EQ(items.first()->text(), QStringLiteral("А"));
+    EXPECT_EQ(items[6]->text(), QStringLiteral("Ё"));
+    EXPECT_EQ(items.last()->text(), QStringLiteral("Я"));
+    for (QAction *item : items)
+        EXPECT_NE(item->text(), QStringLiteral("Ъ"));
+
+    items[6]->trigger(); // Ё
+    EXPECT_EQ(word(), QStringLiteral("ёлка"));
+    items[11]->trigger(); // К
+    EXPECT_EQ(word(), QStringLiteral("кот"));
+    items[13]->trigger(); // М: no word, the next key
+    EXPECT_EQ(word(), QStringLiteral("общее"));
+
+    // The items are switched off and on with the other controls.
+    w->EnabledComp(false);
+    EXPECT_FALSE(items[0]->isEnabled());
+    EXPECT_FALSE(panel->DBGrid1->isEnabled());
+    EXPECT_FALSE(panel->EditWord->isEnabled());
+    EXPECT_FALSE(w->PanelTop->SpeedButtonDict1->isEnabled());
+    EXPECT_FALSE(w->menu->MainMenuExit->isEnabled());
+    w->EnabledComp(true);
+    EXPECT_TRUE(items[0]->isEnabled());
+    EXPECT_TRUE(panel->DBGrid1->isEnabled());
+    EXPECT_TRUE(w->menu->MainMenuExit->isEnabled());
+    EXPECT_FALSE(w->menu->MainMenuIndexWord->isEnabled());
+    EXPECT_FALSE(w->PanelTop->SpeedButtonCloseAll->isEnabled()); // no card is open
+}
+
+TEST_F(WordPanelTest, HoldingNextStepsOnTheTimer)
+{
+    test::ManualStepTimer *timer = app.navTimer();
+    QTest::mousePress(panel->ToolButtonNext, Qt::LeftButton);
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 500);
+    timer->tick();
+    timer->tick();
+    EXPECT_EQ(articles->recordNumber(), 3);
+    QTest::mouseRelease(panel->ToolButtonNext, Qt::LeftButton);
+    EXPECT_FALSE(timer->isActive());
+    // The click that completes the press steps once more.
+    EXPECT_EQ(articles->recordNumber(), 4);
+
+    // Held to the end: the timer stops there.
+    QTest::mousePress(panel->ToolButtonNext, Qt::LeftButton);
+    for (int i = 0; i < 20 && timer->isActive(); ++i)
+        timer->tick();
+    EXPECT_FALSE(timer->isActive());
+    EXPECT_TRUE(articles->atEnd());
+    EXPECT_FALSE(panel->ToolButtonNext->isEnabled());
+}
+
+TEST_F(WordPanelTest, OddRowsAreTintedExceptTheSelectedOne)
+{
+    w->settings.ColorEvenLines = 0x0000FF; // red in 0x00BBGGRR
+    panel->DBGrid1->viewport()->update();
+    const QImage image = panel->DBGrid1->viewport()->grab().toImage();
+    const int h = panel->DBGrid1->rowHeight();
+    const int x = panel->DBGrid1->viewport()->width() - 3;
+    const QColor base = panel->DBGrid1->palette().color(QPalette::Base);
+    const QColor highlight = panel->DBGrid1->palette().color(QPalette::Active, QPalette::Highlight);
+    EXPECT_EQ(image.pixelColor(x, h / 2), highlight);         // record 1, selected
+    EXPECT_EQ(image.pixelColor(x, h + h / 2), base);          // record 2
+    EXPECT_EQ(image.pixelColor(x, 2 * h + h / 2), QColor(Qt::red)); // record 3
+    EXPECT_EQ(image.pixelColor(x, 3 * h + h / 2), base);      // record 4
+
+    w->settings.EvenLines = false;
+    const QImage plain = panel->DBGrid1->viewport()->grab().toImage();
+    EXPECT_EQ(plain.pixelColor(x, 2 * h + h / 2), base);
+    EXPECT_EQ(WordListDelegate::iconTop(24), 6);
+    EXPECT_EQ(WordListDelegate::iconTop(16), 0);
+}
+
+TEST_F(WordPanelTest, RowWordCacheAndWordHint)
+{
+    panel->DBGrid1->viewport()->grab(); // draws the rows
+    const QStringList &cache = panel->rowWords();
+    ASSERT_GE(cache.size(), 7);
+    EXPECT_EQ(cache[0], QStringLiteral("абба"));
+    EXPECT_EQ(cache[6], kDictionaryOneView[6]);
+
+    const int h = panel->DBGrid1->rowHeight();
+    panel->DBGrid1MouseMove(QPoint(10, h / 2)); // a short word: no hint
+    EXPECT_TRUE(panel->hintWindow() == nullptr || !panel->hintWindow()->isVisible());
+    EXPECT_EQ(panel->lastHintRow(), 0);
+
+    const QPoint over(10, 6 * h + h / 2); // the long word
+    panel->DBGrid1MouseMove(over);
+    ASSERT_NE(panel->hintWindow(), nullptr);
+    EXPECT_TRUE(panel->hintWindow()->isVisible());
+    EXPECT_EQ(panel->hintWindow()->text(), kDictionaryOneView[6]);
+    const QPoint pointer = panel->DBGrid1->viewport()->mapToGlobal(over);
+    EXPECT_EQ(panel->hintWindow()->geometry().left(), pointer.x() + 3);
+    EXPECT_EQ(panel->hintWindow()->geometry().bottom(), pointer.y() - 3);
+
+    panel->DBGrid1MouseLeave();
+    EXPECT_FALSE(panel->hintWindow()->isVisible());
+    EXPECT_EQ(panel->lastHintRow(), -1);
+
+    w->settings.HintWord = false;
+    panel->DBGrid1MouseMove(over);
+    EXPECT_FALSE(panel->hintWindow()->isVisible());
+}
+
+} // namespace
+} // namespace lumolex
