@@ -35,6 +35,7 @@ public:
     {
         return m_type == FieldType::Integer ? m_integers[size_t(row)] : 0;
     }
+    const qint64 *integers() const { return m_integers.data(); }   // row-indexed values of an Integer column
     QStringView text(int row) const                 // empty unless a Text column
     {
         if (m_type != FieldType::Text)

@@ -2,6 +2,8 @@
 
 #include "data/tablecolumn.h"
 
+#include <algorithm>
+
 namespace lumolex {
 
 // Recursive-descent reader of
@@ -167,11 +169,30 @@ bool FilterExpression::admits(const std::vector<TableColumn> &columns, int row) 
 std::vector<char> FilterExpression::admittedRows(const std::vector<TableColumn> &columns, int rowCount) const
 {
     std::vector<char> admitted(size_t(rowCount), m_admitsEverything ? 1 : 0);
-    for (const Comparison &c : m_comparisons) {
-        const TableColumn &column = columns[size_t(c.field)];
+    // One pass per field over its plain integer array; the null flag is read
+    // only for rows whose stored value matches (nulls are stored as 0).
+    std::vector<int> fieldsDone;
+    for (const Comparison &first : m_comparisons) {
+        if (std::find(fieldsDone.begin(), fieldsDone.end(), first.field) != fieldsDone.end())
+            continue;
+        fieldsDone.push_back(first.field);
+        std::vector<qint64> values;
+        for (const Comparison &c : m_comparisons) {
+            if (c.field == first.field)
+                values.push_back(c.value);
+        }
+        const TableColumn &column = columns[size_t(first.field)];
+        const qint64 *numbers = column.integers();
         for (int row = 0; row < rowCount; ++row) {
-            if (!admitted[size_t(row)] && column.integer(row) == c.value && !column.isNull(row))
-                admitted[size_t(row)] = 1;
+            if (admitted[size_t(row)])
+                continue;
+            const qint64 number = numbers[row];
+            for (const qint64 value : values) {
+                if (number == value) {
+                    admitted[size_t(row)] = !column.isNull(row);
+                    break;
+                }
+            }
         }
     }
     return admitted;

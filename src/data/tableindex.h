@@ -61,6 +61,7 @@ public:
 
     int size() const { return int(m_order.size()); }
     int rowAt(int position) const { return m_order[size_t(position)]; }
+    const int *order() const { return m_order.data(); }   // rows by position
     int positionOf(int row) const { return m_positionOfRow[size_t(row)]; }
 
     // Probe for the leading fields from caller values; nullopt (with a

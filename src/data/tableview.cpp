@@ -28,8 +28,10 @@ void TableView::reset(const TableIndex *index, int rowCount, int low, int high,
         }
     } else {
         const std::vector<char> admitted = filter->admittedRows(columns, rowCount);
+        const int *order = m_index ? m_index->order() : nullptr;
+        m_positions.reserve(size_t(m_high - m_low));
         for (int position = m_low; position < m_high; ++position) {
-            if (admitted[size_t(baseRowAt(position))])
+            if (admitted[size_t(order ? order[position] : position)])
                 m_positions.push_back(position);
         }
     }
