@@ -1,6 +1,7 @@
 // Program entry: the application with its title and Qt's Russian texts, the
 // main window, the message loop.
 
+#include "app/closerequest.h"
 #include "app/formlumolex.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@ int main(int argc, char *argv[])
     lumolex::TFormLumoLex window;
     if (window.endRequested())
         return window.exitCode();
+    lumolex::closeOnTerminationRequest(&window);
     window.show();
     if (window.endRequested() && !window.started())
         return window.exitCode();

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Starts the real program from a fresh program folder (a copy of the
+# executable and of the built DATA) with a fresh settings folder, waits for
+# the first article, asks it to close (SIGTERM is a close request of the main
+# window) and checks that the settings file and both history files were
+# written.
+#
+# Usage: start_and_close.sh <lumolex executable> <built DATA folder>
+set -euo pipefail
+
+program=$1
+data=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+mkdir -p "$work/program" "$work/config" "$work/userdata"
+cp "$program" "$work/program/lumolex"
+cp -r "$data" "$work/program/DATA"
+
+export XDG_CONFIG_HOME="$work/config"
+export XDG_DATA_HOME="$work/userdata"
+export LUMOLEX_TIMING=1
+
+fail() { echo "FAIL: $*"; echo "--- program output:"; cat "$work/stderr" || true; exit 1; }
+
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+  "$1/program/lumolex" 2>"$1/stderr" &
+  pid=$!
+  for _ in $(seq 1 200); do
+    grep -q "start-up to first article" "$1/stderr" 2>/dev/null && break
+    kill -0 $pid 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -TERM $pid 2>/dev/null || true
+  wait $pid
+  echo $? >"$1/exit-code"
+' _ "$work" || true
+
+[ -f "$work/exit-code" ] || fail "the program did not run"
+grep -q "start-up to first article" "$work/stderr" || fail "no article was shown"
+[ "$(cat "$work/exit-code")" = 0 ] || fail "exit code $(cat "$work/exit-code")"
+
+ini="$work/config/LumoLex/LumoLex.ini"
+[ -f "$ini" ] || fail "no settings file at $ini"
+grep -q '^\[Setup\]' "$ini" || fail "no [Setup] section"
+for name in FormMainWidth FormMainHeight PanelWordWidth FontNameLumo ColorEvenLines BookMark SaveParam; do
+  grep -q "^$name=" "$ini" || fail "setting $name missing"
+done
+for history in LumoCard.hst LumoFind.hst; do
+  [ -f "$work/program/DATA/$history" ] || fail "history file $history missing"
+done
+grep -h "start-up to first article" "$work/stderr"
+echo "e2e start and close: 1 passed, 0 failed"
