@@ -39,7 +39,9 @@ TFormLumoLex::TFormLumoLex(LaunchOptions options, QWidget *parent)
     : QMainWindow(parent)
     , m_options(std::move(options))
 {
-    m_clock.start();
+    m_clock = m_options.startClock;
+    if (!m_clock.isValid())
+        m_clock.start();
     setObjectName(QStringLiteral("FormLumoLex"));
     setWindowTitle(caption());
     setWindowIcon(ImageList16::applicationIcon());
@@ -111,6 +113,7 @@ void TFormLumoLex::buildLayout()
 
     PanelPhrase = new ExamplesPanel(central);
     PanelPhrase->setFixedHeight(44);
+    PanelPhrase->setFontSource([this] { return ArticleFont{settings.FontNameLumo, settings.FontSizeText}; });
     column->addWidget(PanelPhrase);
     PanelStatus = new StatusPanel(central);
     column->addWidget(PanelStatus);

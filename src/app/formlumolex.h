@@ -46,6 +46,7 @@ struct LaunchOptions {
     QString singleInstanceKey;                    // empty: the program's own key
     std::unique_ptr<AppMessageBoxes> messages;    // null: real message boxes
     std::unique_ptr<StepTimer> navTimer;          // null: a QTimer drives TimerNav
+    QElapsedTimer startClock;                     // started at program start; invalid: at window creation
 };
 
 class TFormLumoLex : public QMainWindow
@@ -110,7 +111,8 @@ public:
 
     SettingsStore *settingsStore() const { return m_store.get(); }
     AppMessageBoxes *messages() const { return m_messages.get(); }
-    // Milliseconds from the window's creation to the end of start-up.
+    // Milliseconds from the program's start (or the window's creation) to
+    // the first article shown.
     qint64 startupMilliseconds() const { return m_startupMs; }
 
 protected:

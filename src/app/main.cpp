@@ -5,12 +5,15 @@
 #include "app/formlumolex.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
 {
+    QElapsedTimer startClock;
+    startClock.start();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Лумолекс"));
     QApplication::setApplicationDisplayName(QStringLiteral("Лумолекс"));
@@ -22,7 +25,9 @@ int main(int argc, char *argv[])
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
 
-    lumolex::TFormLumoLex window;
+    lumolex::LaunchOptions options;
+    options.startClock = startClock;
+    lumolex::TFormLumoLex window(std::move(options));
     if (window.endRequested())
         return window.exitCode();
     lumolex::closeOnTerminationRequest(&window);
