@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
+#include <QEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTextEdit>
@@ -34,17 +35,56 @@ void setEnabledIfAllowed(QObject *object, bool on)
         widget->setEnabled(allowed);
 }
 
+// Keeps a pending control disabled, whoever enables it (a part that enables
+// its commands by the current article, say), until the command is ready.
+class PendingGuard : public QObject
+{
+public:
+    explicit PendingGuard(QObject *control)
+        : QObject(control)
+    {
+        setObjectName(QStringLiteral("PendingGuard"));
+        if (auto *action = qobject_cast<QAction *>(control)) {
+            connect(action, &QAction::changed, this, [action] {
+                if (action->isEnabled() && isCommandPending(action))
+                    action->setEnabled(false);
+            });
+        } else {
+            control->installEventFilter(this);
+        }
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::EnabledChange) {
+            auto *widget = static_cast<QWidget *>(watched);
+            if (widget->isEnabled() && isCommandPending(widget))
+                widget->setEnabled(false);
+        }
+        return false;
+    }
+};
+
+PendingGuard *guardOf(QObject *control)
+{
+    return control->findChild<PendingGuard *>(QStringLiteral("PendingGuard"), Qt::FindDirectChildrenOnly);
+}
+
 } // namespace
 
 void markCommandPending(QObject *control)
 {
     control->setProperty(kPendingProperty, true);
     setEnabledIfAllowed(control, false);
+    if (!guardOf(control))
+        new PendingGuard(control);
 }
 
 void setCommandReady(QObject *control)
 {
     control->setProperty(kPendingProperty, QVariant());
+    delete guardOf(control);
     setEnabledIfAllowed(control, true);
 }
 

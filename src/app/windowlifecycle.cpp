@@ -9,6 +9,7 @@
 #include "app/appmessages.h"
 #include "app/articlelink.h"
 #include "article/view/bookmark.h"
+#include "article/view/historykeeper.h"
 #include "app/dictionarycontrols.h"
 #include "app/findpanel.h"
 #include "app/historyfile.h"
@@ -52,26 +53,6 @@ QString withTrailingSeparator(QString folder)
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
     return folder;
-}
-
-QStringList comboEntries(const QComboBox *box)
-{
-    QStringList entries;
-    entries.reserve(box->count());
-    for (int i = 0; i < box->count(); ++i)
-        entries.append(box->itemText(i));
-    return entries;
-}
-
-// Fills a drop-down list without touching the box's text.
-void setComboEntries(QComboBox *box, const QStringList &entries)
-{
-    const QSignalBlocker quiet(box);
-    const QString text = box->currentText();
-    box->clear();
-    box->addItems(entries);
-    box->setCurrentIndex(-1);
-    box->setEditText(text);
 }
 
 } // namespace
@@ -225,7 +206,7 @@ void TFormLumoLex::loadHistories()
         const QString error = file.load(&entries);
         if (!error.isEmpty())
             std::fprintf(stderr, "lumolex: %s\n", qPrintable(error));
-        setComboEntries(list.box, entries);
+        HistoryKeeper::setEntries(list.box, entries);
     }
 }
 
@@ -258,7 +239,7 @@ void TFormLumoLex::FormCloseQuery()
     } lists[] = {{kCardHistoryFile, PanelWord->EditWord}, {kFindHistoryFile, PanelFind->EditFind}};
     for (const auto &list : lists) {
         HistoryFile file(programFolder, QString::fromLatin1(list.file));
-        const QString error = file.save(comboEntries(list.box));
+        const QString error = file.save(HistoryKeeper::entries(list.box));
         if (!error.isEmpty())
             m_messages->show(QMessageBox::Warning, kTitle, error);
     }

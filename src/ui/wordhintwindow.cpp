@@ -45,7 +45,19 @@ void WordHintWindow::showWord(const QString &word, const QFont &font, const QCol
     colours.setColor(QPalette::WindowText, QGuiApplication::palette().color(QPalette::Text));
     setPalette(colours);
     setText(word);
-    setGeometry(hintRect(word, font, pointer));
+    // The hint stays on the desktop: moved back inside the screen under the
+    // pointer where it would cross an edge.
+    QRect place = hintRect(word, font, pointer);
+    if (const QScreen *screen = QGuiApplication::screenAt(pointer)) {
+        const QRect desktop = screen->geometry();
+        if (place.right() > desktop.right())
+            place.moveRight(desktop.right());
+        if (place.left() < desktop.left())
+            place.moveLeft(desktop.left());
+        if (place.top() < desktop.top())
+            place.moveTop(desktop.top());
+    }
+    setGeometry(place);
     show();
     raise();
 }

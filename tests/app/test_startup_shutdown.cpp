@@ -2,6 +2,7 @@
 
 #include "appfixture.h"
 
+#include "app/commandstate.h"
 #include "app/dictionarycontrols.h"
 #include "app/findpanel.h"
 #include "app/mainmenu.h"
@@ -13,7 +14,9 @@
 #include "app/statuspanel.h"
 #include "data/table.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QGuiApplication>
@@ -34,10 +37,10 @@ namespace {
 using test::AppFixture;
 
 // receivers() is protected; the test only counts connections.
-struct ConnectionCount : QAction {
-    static int of(QAction *action)
+struct ConnectionCount : QObject {
+    static int of(QObject *object, const char *signal)
     {
-        return static_cast<ConnectionCount *>(action)->receivers(SIGNAL(triggered(bool)));
+        return static_cast<ConnectionCount *>(object)->receivers(signal);
     }
 };
 
@@ -126,7 +129,15 @@ TEST(StartUp, EveryEnabledMenuItemHasACommand)
     for (QAction *action : w->findChildren<QAction *>()) {
         if (action->isSeparator() || action->menu() || !action->isEnabled() || action->objectName().isEmpty())
             continue;
-        EXPECT_GT(ConnectionCount::of(action), 0) << qPrintable(action->objectName());
+        // Its menu listens to every item; a command is one more listener.
+        EXPECT_GT(ConnectionCount::of(action, SIGNAL(triggered(bool))), 1) << qPrintable(action->objectName());
+    }
+    // The same for buttons that run a command when clicked.
+    for (QAbstractButton *button : w->findChildren<QAbstractButton *>()) {
+        if (!button->isEnabled() || qobject_cast<QCheckBox *>(button) || button->objectName().isEmpty()
+            || (qobject_cast<QToolButton *>(button) && static_cast<QToolButton *>(button)->menu()))
+            continue;
+        EXPECT_GT(ConnectionCount::of(button, SIGNAL(clicked(bool))), 0) << qPrintable(button->objectName());
     }
     EXPECT_FALSE(w->menu->MainMenuIndexWord->isEnabled());
     EXPECT_FALSE(w->menu->MainMenuAddDict->isEnabled());
@@ -325,6 +336,39 @@ TEST(SingleInstance, WithoutTheRuleCopiesRunSideBySide)
     AppFixture second;
     EXPECT_FALSE(second.start(key)->endRequested());
     EXPECT_TRUE(second.messages().empty());
+}
+
+} // namespace
+} // namespace lumolex
+
+namespace lumolex {
+namespace {
+
+TEST(CommandState, PendingControlsStayDisabledUntilTheirCommandIsReady)
+{
+    QWidget window;
+    auto *button = new QToolButton(&window);
+    auto *action = new QAction(QStringLiteral("x"), &window);
+    markCommandPending(button);
+    markCommandPending(action);
+    button->setEnabled(true); // as a part enabling its commands by the article would
+    action->setEnabled(true);
+    setAllControlsEnabled(&window, true);
+    EXPECT_FALSE(button->isEnabled());
+    EXPECT_FALSE(action->isEnabled());
+
+    setCommandReady(button);
+    setCommandReady(action);
+    EXPECT_TRUE(button->isEnabled());
+    EXPECT_TRUE(action->isEnabled());
+    setAllControlsEnabled(&window, false);
+    EXPECT_FALSE(button->isEnabled());
+    button->setEnabled(true);
+    EXPECT_TRUE(button->isEnabled());
+
+    markAlwaysDisabled(action);
+    setAllControlsEnabled(&window, true);
+    EXPECT_FALSE(action->isEnabled());
 }
 
 } // namespace
