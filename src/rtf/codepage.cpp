@@ -127,9 +127,9 @@ CodePageCodec::CodePageCodec(int codePage)
             ch = 0xFFFD; // ICU's substitution character for unassigned bytes
         if (ch < 0x20 && ch != u'\t')
             ch = kDropped;
-        m_table[byte] = ch;
         if (symbol && byte == 0xB7)
             ch = 0x2022;
+        m_table[byte] = ch;
         if (byte >= 0x80 && ch != 0xFFFD && ch != kDropped)
             m_reverse->bytes.emplace(ch, static_cast<unsigned char>(byte));
     }

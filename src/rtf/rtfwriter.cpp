@@ -27,6 +27,7 @@ struct RunFormat
     bool underline = false;
     bool strike = false;
     int vertical = 0; // 0 baseline, 1 superscript, 2 subscript
+    int capitals = 0; // 0 none, 1 all capitals, 2 small capitals
     int foreground = 0;
     int background = 0;
     bool operator==(const RunFormat &) const = default;
@@ -50,7 +51,6 @@ public:
             case u'}': m_out->append("\\}"); continue;
             case u'\t': m_out->append("\\tab "); continue;
             case 0x2028: m_out->append("\\line "); continue;
-            case 0xFFFC: continue; // object placeholder: images are not written
             default: break;
             }
             if (ch < 0x20)
@@ -100,15 +100,16 @@ public:
             bool empty = true;
             for (auto it = block.begin(); !it.atEnd(); ++it) {
                 const QTextFragment fragment = it.fragment();
-                if (!fragment.isValid() || fragment.length() == 0)
-                    continue;
+                if (!fragment.isValid() || fragment.length() == 0 || fragment.charFormat().isImageFormat())
+                    continue; // images are not part of what is written
                 writeRun(fragment.charFormat(), fragment.text());
                 empty = false;
             }
             if (empty)
                 writeRun(block.charFormat(), QString()); // the height of an empty line
             closeLink();
-            m_body.append("\\par\r\n");
+            m_body.append("\\par\r\n"); // the line end delimits \par: what follows is text as written
+            m_pendingDelimiter = false;
         }
         return header() + m_body + "}\r\n";
     }
@@ -170,6 +171,8 @@ private:
         run.strike = format.fontStrikeOut();
         run.vertical = format.verticalAlignment() == QTextCharFormat::AlignSuperScript ? 1
             : format.verticalAlignment() == QTextCharFormat::AlignSubScript ? 2 : 0;
+        run.capitals = format.fontCapitalization() == QFont::AllUppercase ? 1
+            : format.fontCapitalization() == QFont::SmallCaps ? 2 : 0;
         if (format.hasProperty(QTextFormat::ForegroundBrush))
             run.foreground = colorIndex(format.foreground());
         if (format.hasProperty(QTextFormat::BackgroundBrush))
@@ -216,6 +219,8 @@ private:
         toggle("strike", from.strike, run.strike);
         if (run.vertical != from.vertical)
             word(run.vertical == 1 ? "super" : run.vertical == 2 ? "sub" : "nosupersub");
+        toggle("caps", from.capitals == 1, run.capitals == 1);
+        toggle("scaps", from.capitals == 2, run.capitals == 2);
         if (run.foreground != from.foreground)
             word("cf", run.foreground);
         if (run.background != from.background)
@@ -270,8 +275,7 @@ private:
         length("sa", format.bottomMargin());
         switch (format.lineHeightType()) {
         case QTextBlockFormat::ProportionalHeight:
-            if (std::lround(format.lineHeight()) != 100)
-                words.append("\\sl").append(QByteArray::number(std::lround(format.lineHeight() * 240 / 100))).append("\\slmult1");
+            words.append("\\sl").append(QByteArray::number(std::lround(format.lineHeight() * 240 / 100))).append("\\slmult1");
             break;
         case QTextBlockFormat::FixedHeight:
             words.append("\\sl-").append(QByteArray::number(pixelsToTwips(format.lineHeight()))).append("\\slmult0");

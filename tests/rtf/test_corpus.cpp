@@ -1,0 +1,114 @@
+// The reader over real documents (tests/testdata/rtf/corpus, see NOTICE):
+// its text against an independent reader's (expected/), its two sinks
+// against each other, and read -> write -> read round trips.
+#include "rtftesthelpers.h"
+
+#include "rtf/rtfwriter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHash>
+
+#include <gtest/gtest.h>
+
+namespace lumolex::rtf::test {
+namespace {
+
+// Corpus files whose reference text differs from ours on purpose.
+const QHash<QString, QString> kKnownDifferences = {
+    // Hidden text (\v) is not shown, as in a rich-edit control; the
+    // reference export includes the hidden word "hidden".
+    {QStringLiteral("rtfjs__sample"), QStringLiteral("hidden text")},
+    // The fonts declare \fcharset1 (the "default" character set): we read
+    // their bytes in the document's \ansicpg1252 (\'94 is a closing quote),
+    // the reference gives U+FFFD.
+    {QStringLiteral("tika__testRTFHyperlinkAndStyles"), QStringLiteral("charset 1")},
+    // Unpaired and reversed surrogates: we give U+FFFD per unit and keep the
+    // space after them; the reference writes '?' and loses the space.
+    {QStringLiteral("tika__testRTFInvalidUnicode"), QStringLiteral("unpaired surrogates")},
+    // Two \cell words without any \row: we separate the cells with a TAB,
+    // the reference joins their text ("StationFax").
+    {QStringLiteral("tika__testRTFTableCellSeparation2"), QStringLiteral("cells without a row")},
+};
+
+QString normalizedWhitespace(QString text)
+{
+    if (text.startsWith(QChar::ByteOrderMark))
+        text.remove(0, 1);
+    return text.simplified(); // every run of white space (TAB, NBSP, line ends...) becomes one space
+}
+
+QStringList corpusFiles()
+{
+    const QDir dir(testDataDir() + QStringLiteral("/rtf/corpus"));
+    return dir.entryList({QStringLiteral("*.rtf")}, QDir::Files, QDir::Name);
+}
+
+QString expectedText(const QString &baseName)
+{
+    const QByteArray bytes = readTestFile(QStringLiteral("rtf/expected/") + baseName + QStringLiteral(".txt"));
+    return bytes.isNull() ? QString() : QString::fromUtf8(bytes);
+}
+
+TEST(Corpus, IsPresent)
+{
+    EXPECT_GE(corpusFiles().size(), 80);
+}
+
+TEST(Corpus, TextAgreesWithTheReferenceReader)
+{
+    int withReference = 0;
+    int matching = 0;
+    for (const QString &file : corpusFiles()) {
+        const QString baseName = QFileInfo(file).completeBaseName();
+        const QString expected = expectedText(baseName);
+        if (expected.isNull())
+            continue; // the reference reader could not read it
+        ++withReference;
+        const QString ours = normalizedWhitespace(plainText(readTestFile(QStringLiteral("rtf/corpus/") + file)));
+        const bool same = ours == normalizedWhitespace(expected);
+        matching += same;
+        if (kKnownDifferences.contains(baseName)) {
+            EXPECT_FALSE(same) << baseName.toStdString() << " matches now: take it off the list";
+        } else {
+            EXPECT_TRUE(same) << baseName.toStdString() << "\n ours: " << ours.left(400).toStdString();
+        }
+    }
+    ASSERT_GT(withReference, 0);
+    EXPECT_GE(matching * 100, withReference * 95) << matching << " of " << withReference;
+}
+
+TEST(Corpus, PlainTextSinkGivesTheDocumentsText)
+{
+    for (const QString &file : corpusFiles()) {
+        const QByteArray rtf = readTestFile(QStringLiteral("rtf/corpus/") + file);
+        EXPECT_EQ(plainText(rtf), readRtf(rtf)->toPlainText()) << file.toStdString();
+    }
+}
+
+TEST(Corpus, ReadWriteReadKeepsTextAndFormatting)
+{
+    for (const QString &file : corpusFiles()) {
+        const auto first = readRtf(readTestFile(QStringLiteral("rtf/corpus/") + file));
+        const QByteArray written = writeDocument(*first);
+        ReadResult result;
+        const auto second = readRtf(written, &result);
+        EXPECT_FALSE(result.damaged) << file.toStdString();
+        EXPECT_EQ(second->toPlainText(), first->toPlainText()) << file.toStdString();
+        const QStringList before = signature(*first).split(u'\n');
+        const QStringList after = signature(*second).split(u'\n');
+        EXPECT_EQ(after.size(), before.size()) << file.toStdString();
+        for (qsizetype line = 0; line < std::min(before.size(), after.size()); ++line) {
+            if (after[line] != before[line]) {
+                ADD_FAILURE() << file.toStdString() << " paragraph " << line << "\n before: "
+                              << before[line].toStdString() << "\n after:  " << after[line].toStdString();
+                break;
+            }
+        }
+        for (char byte : written)
+            ASSERT_LT(static_cast<unsigned char>(byte), 0x80) << "RTF is 7-bit: " << file.toStdString();
+    }
+}
+
+} // namespace
+} // namespace lumolex::rtf::test

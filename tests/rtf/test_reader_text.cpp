@@ -1,0 +1,146 @@
+// The text the reader gives for small snippets, one table per section of the
+// reader's requirements (tokeniser, characters and encodings, destinations,
+// breaks and tables). Every case is checked on both sinks.
+#include "rtftesthelpers.h"
+
+#include <gtest/gtest.h>
+
+namespace lumolex::rtf::test {
+namespace {
+
+struct TextCase
+{
+    const char *name;
+    QByteArray rtf;
+    QString text;
+};
+
+void PrintTo(const TextCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
+std::string caseName(const testing::TestParamInfo<TextCase> &info)
+{
+    return info.param.name;
+}
+
+QString u(const char16_t *text)
+{
+    return QString::fromUtf16(text);
+}
+
+class ReaderText : public testing::TestWithParam<TextCase>
+{
+};
+
+TEST_P(ReaderText, GivesTheExpectedText)
+{
+    EXPECT_EQ(textOf(GetParam().rtf), GetParam().text) << GetParam().rtf.constData();
+}
+
+INSTANTIATE_TEST_SUITE_P(Tokeniser, ReaderText, testing::Values(
+    TextCase{"OneDelimitingSpaceIsConsumed", "{\\rtf1 \\b0  x}", " x"},
+    TextCase{"OtherCharacterEndsWordAndStays", "{\\rtf1 \\b0,x\\b;y}", ",x;y"},
+    TextCase{"DigitsAndSignBelongToTheWord", "{\\rtf1 \\fi-283x\\li0 y}", "xy"},
+    TextCase{"HexEscapeTakesNoDelimiter", "{\\rtf1\\ansi\\ansicpg1251 \\'e0 x}", u(u"а x")},
+    TextCase{"EscapedBracesAndBackslash", "{\\rtf1 a\\{b\\}c\\\\d}", "a{b}c\\d"},
+    TextCase{"RawLineEndsAreIgnored", "{\\rtf1 a\r\nb\rc\nd}", "abcd"},
+    TextCase{"BackslashLineEndIsAParagraph", "{\\rtf1 a\\\nb\\\r\nc}", "a\nb\nc"},
+    TextCase{"RawTabIsATab", "{\\rtf1 a\tb}", "a\tb"},
+    TextCase{"TextAfterTheRootIsIgnored", QByteArray("{\\rtf1 a}b\r\n\0", 12), "a"},
+    TextCase{"UnknownSymbolsCarryNoText", "{\\rtf1 a\\|b\\:c}", "abc"}),
+    caseName);
+
+INSTANTIATE_TEST_SUITE_P(Encodings, ReaderText, testing::Values(
+    TextCase{"AnsiCodePageForHexEscapes", "{\\rtf1\\ansi\\ansicpg1251 \\'ea\\'e0\\'ed\\'e4}", u(u"канд")},
+    TextCase{"AnsiCodePageForRawBytes", "{\\rtf1\\ansi\\ansicpg1251 \xea\xe0\xed\xe4}", u(u"канд")},
+    TextCase{"FontCharsetOverridesAnsiCodePage",
+             "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fcharset0 Arial;}{\\f1\\fcharset204 Arial;}}"
+             "\\f0 \\'e0\\f1 \\'d3\\'e2}", u(u"àУв")},
+    TextCase{"CentralEuropeanGreekTurkishBaltic",
+             "{\\rtf1\\ansi{\\fonttbl{\\f1\\fcharset238 A;}{\\f2\\fcharset161 B;}{\\f3\\fcharset162 C;}"
+             "{\\f4\\fcharset186 D;}}\\f1\\'9a\\f2\\'e1\\f3\\'fd\\f4\\'e0}", u(u"šαıą")},
+    TextCase{"CodePageWordOverridesCharset",
+             "{\\rtf1\\ansi{\\fonttbl{\\f1\\fcharset0\\cpg1251 A;}}\\f1\\'e0}", u(u"а")},
+    TextCase{"FontWithoutCharsetUsesAnsiCodePage",
+             "{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f1 A;}}\\f1\\'e0}", u(u"а")},
+    TextCase{"UndefinedFontUsesAnsiCodePage", "{\\rtf1\\ansi\\ansicpg1251\\f7\\'e0}", u(u"а")},
+    TextCase{"UnknownCharsetUsesAnsiCodePage",
+             "{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f1\\fcharset99 A;}}\\f1\\'e0}", u(u"а")},
+    TextCase{"NoCodePageAtAllMeansWindows1252", "{\\rtf1 \\'e0\\'80}", u(u"à€")},
+    TextCase{"DoubleByteEscapesAreOneString",
+             "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fcharset128 MS Mincho;}}\\f0\\uc2\\u24180\\'94\\'4e"
+             " abc \\'94\\'4f}", u(u"年 abc 念")},
+    TextCase{"Utf8CodePage", "{\\rtf1\\ansi\\ansicpg65001 \\'d0\\'b0\xd0\xb1}", u(u"аб")},
+    TextCase{"NegativeUnicode", "{\\rtf1 \\u-1000?}", u(u"\xfc18")},
+    TextCase{"LargePositiveUnicode", "{\\rtf1 \\u64536\\'3f}", u(u"\xfc18")},
+    TextCase{"FallbackCharacterSkipped", "{\\rtf1 \\u1235?ab}", u(u"ӓab")},
+    TextCase{"FallbackHexEscapeSkipped", "{\\rtf1\\ansi\\ansicpg1251 \\u1235\\'e0b}", u(u"ӓb")},
+    TextCase{"FallbackControlWordSkipped", "{\\rtf1 \\u1235\\par b}", u(u"ӓb")},
+    TextCase{"NoFallbackWithUc0", "{\\rtf1\\uc0 \\u1235ab}", u(u"ӓab")},
+    TextCase{"FallbackStopsAtBrace", "{\\rtf1\\uc3 {\\u1235?}x}", u(u"ӓx")},
+    TextCase{"UcIsRestoredAtGroupEnd", "{\\rtf1 {\\uc2\\u1235 ab c}\\u1235?x}", u(u"ӓ cӓx")},
+    TextCase{"SurrogatePairCombines", "{\\rtf1 \\u-10179?\\u-9047?}", u(u"\U0001F4A9")},
+    TextCase{"UnpairedHighSurrogate", "{\\rtf1 \\u-10179?x}", u(u"\xfffdx")},
+    TextCase{"UnpairedLowSurrogate", "{\\rtf1 \\u-9047?x}", u(u"\xfffdx")},
+    TextCase{"ZeroAndOutOfRangeUnicode", "{\\rtf1 \\u0?\\u70000?\\u-40000?}", u(u"\xfffd\xfffd\xfffd")},
+    TextCase{"CombiningMacronKept", "{\\rtf1\\ansi\\ansicpg1251 \\'e0\\u772?}", u(u"а\x0304")},
+    TextCase{"KildinLetters", "{\\rtf1 \\u1235?\\u1211?\\u1221?\\u1223?\\u1229?\\u1163?}", u(u"ӓһӅӇӍҋ")},
+    TextCase{"SpecialCharacterWords",
+             "{\\rtf1 \\emdash\\endash\\lquote\\rquote\\ldblquote\\rdblquote\\bullet\\-\\_}",
+             u(u"—–‘’“”•\xad\x2011")},
+    TextCase{"OnlyTheUnicodeBranchOfUpr", "{\\rtf1 {\\upr{ansi text}{\\*\\ud{unicode text}}}}", "unicode text"}),
+    caseName);
+
+INSTANTIATE_TEST_SUITE_P(Destinations, ReaderText, testing::Values(
+    TextCase{"TablesAndPropertiesLeakNothing",
+             "{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red1\\green2\\blue3;}{\\stylesheet{\\s0 Normal;}}"
+             "{\\info{\\title T}{\\author A}}{\\*\\generator G;}{\\*\\themedata 00}{\\*\\colorschememapping 0}"
+             "{\\*\\latentstyles\\lsdstimax1{\\lsdlockedexcept N;}}{\\*\\datastore 00}{\\*\\listtable}"
+             "{\\*\\listoverridetable}{\\*\\rsidtbl \\rsid1}{\\*\\xmlnstbl x}x}", "x"},
+    TextCase{"IgnorableUnknownSkippedWithNestedGroups", "{\\rtf1 {\\*\\unknowndest a{b}c}x}", "x"},
+    TextCase{"UnknownWordWithoutStarKeepsText", "{\\rtf1 {\\foo ok}}", "ok"},
+    TextCase{"StarInsideAGroupIsNoDestination", "{\\rtf1 {\\b\\*\\cs7 kept}}", "kept"},
+    TextCase{"FieldShowsResultNotInstruction",
+             "{\\rtf1 {\\field{\\*\\fldinst{HYPERLINK \"http://x/\"}}{\\fldrslt{link}}} after}", "link after"},
+    TextCase{"HeadersFootersNotesAndPicturesSkipped",
+             "{\\rtf1 {\\header h}{\\footer f}a{\\footnote n}b{\\*\\annotation c}{\\pict\\pngblip 0a0b}c}", "abc"},
+    TextCase{"FootnoteMarkIsNumbered", "{\\rtf1 a\\chftn{\\footnote\\chftn note}b\\chftn{\\footnote x}}", "a1b2"},
+    TextCase{"PntextShownOnce",
+             "{\\rtf1{\\fonttbl{\\f1\\fcharset2 Symbol;}}{\\pntext\\f1\\'b7\\tab}{\\*\\pn\\pnlvlblt\\pnf1"
+             "{\\pntxtb\\'b7}}item\\par}", u(u"•\titem")},
+    TextCase{"ListParagraphGetsItsLabelFromTheListTable",
+             "{\\rtf1{\\*\\listtable{\\list{\\listlevel\\levelnfc0\\levelstartat3{\\leveltext\\'02\\'00.;}}"
+             "\\listid7}}{\\*\\listoverridetable{\\listoverride\\listid7\\ls1}}"
+             "{\\listtext 9.\\tab}\\pard\\ls1 one\\par{\\listtext 9.\\tab}\\pard\\ls1 two\\par}",
+             "3.\tone\n4.\ttwo"},
+    TextCase{"NestedListLevelsAndBullets",
+             "{\\rtf1{\\*\\listtable{\\list{\\listlevel\\levelnfc4{\\leveltext\\'02\\'00);}}"
+             "{\\listlevel\\levelnfc23\\levelfollow1{\\leveltext\\'01\\u-3913 ?;}}\\listid1}}"
+             "{\\*\\listoverridetable{\\listoverride\\listid1\\ls2}}"
+             "\\pard\\ls2 a\\par\\pard\\ls2\\ilvl1 b\\par\\pard\\ls2 c\\par}",
+             u(u"a)\ta\n◦ b\nb)\tc")},
+    TextCase{"UndefinedListShowsNoLabel", "{\\rtf1 {\\listtext 10.\\tab}\\pard\\ls23 text}", "text"}),
+    caseName);
+
+INSTANTIATE_TEST_SUITE_P(BreaksAndTables, ReaderText, testing::Values(
+    TextCase{"ParagraphLineAndTab", "{\\rtf1 a\\par b\\line c\\tab d}", "a\nb\nc\td"},
+    TextCase{"LastParagraphWithoutPar", "{\\rtf1 a\\par b}", "a\nb"},
+    TextCase{"FinalParClosesTheLastParagraph", "{\\rtf1 a\\par}", "a"},
+    TextCase{"EmptyParagraphsKept", "{\\rtf1 a\\par\\par\\par b\\par}", "a\n\n\nb"},
+    TextCase{"PictureHexWithWhitespace", "{\\rtf1 a{\\pict\\wmetafile8 01 02\r\n0a{0b}}b}", "ab"},
+    TextCase{"PictureBinaryPayload", "{\\rtf1 a{\\pict\\bin6 }{\\x\\}}b}", "ab"},
+    TextCase{"OneOfShapePictureAndFallback",
+             "{\\rtf1 a{\\*\\shppict{\\pict 00}}{\\nonshppict{\\pict 00}}b}", "ab"},
+    TextCase{"TableCellsInOrderWithSeparators",
+             "{\\rtf1 \\trowd\\cellx100\\cellx200 \\pard\\intbl a\\cell b\\cell\\row"
+             "\\trowd\\cellx100\\cellx200 \\pard\\intbl c\\cell\\cell\\row after\\par}", "a\tb\nc\nafter"},
+    TextCase{"EmptyCellsKeepTheirPlace", "{\\rtf1 \\pard\\intbl a\\cell\\cell b\\cell\\row}", "a\t\tb"},
+    TextCase{"NestedTableCells",
+             "{\\rtf1 \\pard\\intbl x\\cell \\pard\\intbl\\itap2 n1\\nestcell n2\\nestcell"
+             "{\\*\\nesttableprops\\trowd\\nestrow} y\\cell\\row}", "x\tn1\tn2\t y"}),
+    caseName);
+
+} // namespace
+} // namespace lumolex::rtf::test

@@ -1,0 +1,213 @@
+// The writer: rich-edit style output, every property it supports surviving
+// a write and a read, Kildin Saami text, and the data tool's path from
+// simple HTML.
+#include "rtftesthelpers.h"
+
+#include "rtf/rtfwriter.h"
+
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <gtest/gtest.h>
+
+namespace lumolex::rtf::test {
+namespace {
+
+const QString kKildin = QString::fromUtf16(u"ӓ ӈ ӯ һ ӆ ӎ ҋ ӊ ӧ ҏ ӣ ҍ ӭ ј а\u0304 е\u0304 Ӓ Ӈ Ӯ");
+
+std::unique_ptr<QTextDocument> roundTrip(const QTextDocument &doc, QByteArray *written = nullptr)
+{
+    const QByteArray rtf = writeDocument(doc);
+    if (written)
+        *written = rtf;
+    ReadResult result;
+    auto back = readRtf(rtf, &result);
+    EXPECT_TRUE(result.isRtf);
+    EXPECT_FALSE(result.damaged) << result.warning.toStdString();
+    return back;
+}
+
+TEST(Writer, WritesTheWayARichEditControlDoes)
+{
+    QTextDocument doc;
+    doc.setDefaultFont(QFont(QStringLiteral("Tahoma"), 11));
+    QTextCursor(&doc).insertText(QString::fromUtf16(u"канд ӓ") + QChar(0x0304));
+    const QByteArray rtf = writeDocument(doc);
+    EXPECT_TRUE(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1251\\deff0")) << rtf.constData();
+    EXPECT_TRUE(rtf.contains("{\\fonttbl{\\f0\\fnil\\fcharset204 Tahoma;}}")) << rtf.constData();
+    EXPECT_TRUE(rtf.contains("\\'ea\\'e0\\'ed\\'e4 \\u1235?\\u772?")) << rtf.constData();
+    EXPECT_TRUE(rtf.contains("\\fs22")) << rtf.constData();
+    EXPECT_TRUE(rtf.endsWith("\\par\r\n}\r\n")) << rtf.constData();
+}
+
+TEST(Writer, EscapesSyntaxCharacters)
+{
+    QTextDocument doc;
+    QTextCursor(&doc).insertText(QStringLiteral("a\\b{c}d\te"));
+    const QByteArray rtf = writeDocument(doc);
+    EXPECT_TRUE(rtf.contains("a\\\\b\\{c\\}d\\tab e")) << rtf.constData();
+    EXPECT_EQ(roundTrip(doc)->toPlainText(), doc.toPlainText());
+}
+
+TEST(Writer, KildinSaamiTextSurvives)
+{
+    QTextDocument doc;
+    QTextCursor cursor(&doc);
+    cursor.insertText(kKildin);
+    cursor.insertBlock();
+    cursor.insertText(QString::fromUtf16(u"ёлка Ё \U0001F4A9 «кавычки» № — ‘x’ \u00a0 \u00ad"));
+    const auto back = roundTrip(doc);
+    EXPECT_EQ(back->toRawText(), doc.toRawText());
+}
+
+TEST(Writer, CharacterFormattingSurvives)
+{
+    QTextDocument doc;
+    QTextCursor cursor(&doc);
+    auto add = [&](const QString &text, auto &&apply) {
+        QTextCharFormat format;
+        apply(format);
+        cursor.insertText(text, format);
+    };
+    add(QStringLiteral("bold "), [](QTextCharFormat &f) { f.setFontWeight(QFont::Bold); });
+    add(QStringLiteral("italic "), [](QTextCharFormat &f) { f.setFontItalic(true); });
+    add(QStringLiteral("under "), [](QTextCharFormat &f) { f.setFontUnderline(true); });
+    add(QStringLiteral("strike "), [](QTextCharFormat &f) { f.setFontStrikeOut(true); });
+    add(QStringLiteral("family "), [](QTextCharFormat &f) { f.setFontFamilies({QStringLiteral("Courier New")}); });
+    add(QStringLiteral("size "), [](QTextCharFormat &f) { f.setFontPointSize(15.5); });
+    add(QStringLiteral("red "), [](QTextCharFormat &f) { f.setForeground(QColor(200, 10, 20)); });
+    add(QStringLiteral("marked "), [](QTextCharFormat &f) { f.setBackground(QColor(255, 255, 0)); });
+    add(QStringLiteral("super "), [](QTextCharFormat &f) { f.setVerticalAlignment(QTextCharFormat::AlignSuperScript); });
+    add(QStringLiteral("caps "), [](QTextCharFormat &f) { f.setFontCapitalization(QFont::AllUppercase); });
+    add(QStringLiteral("link"), [](QTextCharFormat &f) {
+        f.setAnchor(true);
+        f.setAnchorHref(QStringLiteral("http://example.org/a b"));
+    });
+    add(QStringLiteral(" all"), [](QTextCharFormat &f) {
+        f.setFontWeight(QFont::Bold);
+        f.setFontItalic(true);
+        f.setFontUnderline(true);
+        f.setForeground(QColor(0, 0, 255));
+    });
+    const auto back = roundTrip(doc);
+    const QString family = doc.defaultFont().family();
+    for (const QString &probe : {QStringLiteral("bold"), QStringLiteral("italic"), QStringLiteral("under"),
+                                 QStringLiteral("strike"), QStringLiteral("family"), QStringLiteral("size"),
+                                 QStringLiteral("red"), QStringLiteral("marked"), QStringLiteral("super"),
+                                 QStringLiteral("caps"), QStringLiteral("link"), QStringLiteral("all")}) {
+        QTextCharFormat expected = charFormatOf(doc, probe);
+        if (!expected.hasProperty(QTextFormat::FontPointSize))
+            expected.setFontPointSize(doc.defaultFont().pointSizeF());
+        EXPECT_EQ(describeChar(charFormatOf(*back, probe), family), describeChar(expected, family))
+            << probe.toStdString();
+    }
+}
+
+TEST(Writer, ParagraphFormattingSurvives)
+{
+    QTextDocument doc;
+    QTextCursor cursor(&doc);
+    auto paragraph = [&](const QString &text, auto &&apply) {
+        QTextBlockFormat format;
+        apply(format);
+        if (cursor.position() > 0)
+            cursor.insertBlock();
+        cursor.setBlockFormat(format);
+        cursor.insertText(text);
+    };
+    paragraph(QStringLiteral("indented"), [](QTextBlockFormat &f) {
+        f.setLeftMargin(37.8);
+        f.setRightMargin(20);
+        f.setTextIndent(-18.8); // lengths are kept to the twip (1/15 pixel)
+    });
+    paragraph(QStringLiteral("centered"), [](QTextBlockFormat &f) { f.setAlignment(Qt::AlignHCenter); });
+    paragraph(QStringLiteral("right"), [](QTextBlockFormat &f) { f.setAlignment(Qt::AlignRight); });
+    paragraph(QStringLiteral("justified"), [](QTextBlockFormat &f) { f.setAlignment(Qt::AlignJustify); });
+    paragraph(QStringLiteral("spaced"), [](QTextBlockFormat &f) {
+        f.setTopMargin(12);
+        f.setBottomMargin(6);
+        f.setLineHeight(115, QTextBlockFormat::ProportionalHeight);
+    });
+    paragraph(QStringLiteral("tabbed"), [](QTextBlockFormat &f) {
+        f.setTabPositions({QTextOption::Tab(48, QTextOption::LeftTab), QTextOption::Tab(200, QTextOption::RightTab)});
+        f.setLineHeight(20, QTextBlockFormat::FixedHeight);
+    });
+    paragraph(QStringLiteral("plain again"), [](QTextBlockFormat &) {});
+    const auto back = roundTrip(doc);
+    ASSERT_EQ(back->blockCount(), doc.blockCount());
+    for (QTextBlock a = doc.begin(), b = back->begin(); a.isValid(); a = a.next(), b = b.next())
+        EXPECT_EQ(describeBlock(b.blockFormat()), describeBlock(a.blockFormat())) << a.text().toStdString();
+}
+
+TEST(Writer, EmptyDocumentAndEmptyParagraphs)
+{
+    QTextDocument empty;
+    EXPECT_EQ(roundTrip(empty)->toPlainText(), QString());
+    EXPECT_EQ(roundTrip(empty)->blockCount(), 1);
+
+    QTextDocument doc;
+    doc.setPlainText(QStringLiteral("\n\na\n\n"));
+    const auto back = roundTrip(doc);
+    EXPECT_EQ(back->toPlainText(), doc.toPlainText());
+    EXPECT_EQ(back->blockCount(), doc.blockCount());
+}
+
+TEST(Writer, WritingTwiceGivesTheSameBytes)
+{
+    QTextDocument doc;
+    doc.setHtml(QStringLiteral("<p><b>a</b> b</p><p style='margin-left:20px'>c</p>"));
+    QByteArray first;
+    const auto back = roundTrip(doc, &first);
+    EXPECT_EQ(writeDocument(*back), first);
+}
+
+TEST(Writer, ImagesAreLeftOut)
+{
+    QTextDocument doc;
+    QTextCursor cursor(&doc);
+    cursor.insertText(QStringLiteral("a"));
+    cursor.insertImage(QStringLiteral("picture.png"));
+    cursor.insertText(QStringLiteral("b"));
+    EXPECT_EQ(roundTrip(doc)->toPlainText(), QStringLiteral("ab"));
+}
+
+// The data tool stores articles written in simple HTML: setHtml, then the
+// writer. What the program reads back must be the same text with the same
+// emphasis and paragraphs.
+TEST(Writer, SimpleHtmlArticlesSurvive)
+{
+    QTextDocument doc;
+    doc.setDefaultFont(QFont(QStringLiteral("Tahoma"), 11));
+    doc.setHtml(QString::fromUtf16(
+        u"<p><b>кӯлл</b> <i>сущ.</i></p>"
+        u"<p>1) рыба; <i>кӯлл вӣгкэ</i> — ловить рыбу</p>"
+        u"<p>2) <b>перен.</b> добыча, а\u0304 ӓ ӈ</p>"
+        u"<h1>Ӓӈӯ</h1><p><small>мелко</small> <big>крупно</big> <u>черта</u> <s>зачёркнуто</s></p>"));
+    QByteArray rtf;
+    const auto back = roundTrip(doc, &rtf);
+    EXPECT_EQ(back->toPlainText(), doc.toPlainText());
+    ASSERT_EQ(back->blockCount(), doc.blockCount());
+    const QString family = doc.defaultFont().family();
+    for (const QString &probe : {QString::fromUtf16(u"кӯлл"), QString::fromUtf16(u"сущ."),
+                                 QString::fromUtf16(u"кӯлл вӣгкэ"), QString::fromUtf16(u"перен."),
+                                 QString::fromUtf16(u"добыча"), QString::fromUtf16(u"черта"),
+                                 QString::fromUtf16(u"зачёркнуто")}) {
+        const QTextCharFormat original = charFormatOf(doc, probe);
+        const QTextCharFormat read = charFormatOf(*back, probe);
+        EXPECT_EQ(read.fontWeight() >= QFont::DemiBold, original.fontWeight() >= QFont::DemiBold) << probe.toStdString();
+        EXPECT_EQ(read.fontItalic(), original.fontItalic()) << probe.toStdString();
+        EXPECT_EQ(read.fontUnderline(), original.fontUnderline()) << probe.toStdString();
+        EXPECT_EQ(read.fontStrikeOut(), original.fontStrikeOut()) << probe.toStdString();
+        EXPECT_EQ(read.fontFamilies().toStringList(), QStringList{family}) << probe.toStdString();
+    }
+    // Sizes the HTML gives relative to the default font become points.
+    EXPECT_EQ(charFormatOf(*back, QString::fromUtf16(u"Ӓӈӯ")).fontPointSize(), 22);
+    EXPECT_EQ(charFormatOf(*back, QString::fromUtf16(u"мелко")).fontPointSize(), 9); // 8.8 pt, whole half points
+    EXPECT_EQ(charFormatOf(*back, QString::fromUtf16(u"рыба")).fontPointSize(), 11);
+    for (QTextBlock a = doc.begin(), b = back->begin(); a.isValid(); a = a.next(), b = b.next())
+        EXPECT_EQ(describeBlock(b.blockFormat()), describeBlock(a.blockFormat())) << a.text().toStdString();
+    EXPECT_TRUE(rtf.contains("\\u1235?")) << "Kildin letters are written as \\uN?";
+}
+
+} // namespace
+} // namespace lumolex::rtf::test
