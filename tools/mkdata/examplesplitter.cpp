@@ -13,6 +13,8 @@ namespace {
 constexpr int kLetterWeight = 3;
 // A split needs at least this score to be trusted.
 constexpr int kMinimumScore = 2;
+// Words longer than this are also compared by their first letters.
+constexpr int kStemLength = 5;
 
 } // namespace
 
@@ -31,16 +33,27 @@ QString ExampleSplitter::normalised(QStringView token)
     return token.toString().toLower();
 }
 
+QString ExampleSplitter::stemOf(const QString &word)
+{
+    return word.size() > kStemLength ? word.left(kStemLength) : QString();
+}
+
 void ExampleSplitter::addSaamiText(QStringView text)
 {
-    for (const QString &word : splitWords(text))
-        m_saami.insert(normalised(word));
+    for (const QString &word : splitWords(text)) {
+        const QString key = normalised(word);
+        m_saami.insert(key);
+        m_saamiStems.insert(stemOf(key));
+    }
 }
 
 void ExampleSplitter::addRussianText(QStringView text)
 {
-    for (const QString &word : splitWords(text))
-        m_russian.insert(normalised(word));
+    for (const QString &word : splitWords(text)) {
+        const QString key = normalised(word);
+        m_russian.insert(key);
+        m_russianStems.insert(stemOf(key));
+    }
 }
 
 int ExampleSplitter::languageOf(QStringView token) const
@@ -53,8 +66,21 @@ int ExampleSplitter::languageOf(QStringView token) const
     int score = 0;
     for (const QString &word : words) {
         const QString key = normalised(word);
-        const bool saami = m_saami.contains(key);
-        const bool russian = m_russian.contains(key);
+        // Russian words hardly ever have э after their first letter;
+        // Kildin Saami words often do.
+        if (key.indexOf(u'э', 1) > 0) {
+            ++score;
+            continue;
+        }
+        bool saami = m_saami.contains(key);
+        bool russian = m_russian.contains(key);
+        if (saami == russian) {
+            // Unknown as a whole (or known to both): an inflected form may
+            // still share the beginning of the words of one language only.
+            const QString stem = stemOf(key);
+            saami = !stem.isEmpty() && m_saamiStems.contains(stem);
+            russian = !stem.isEmpty() && m_russianStems.contains(stem);
+        }
         if (saami && !russian)
             ++score;
         else if (russian && !saami)
@@ -101,8 +127,10 @@ ExamplePair ExampleSplitter::split(const QString &text, bool saamiFirst) const
     }
     if (bestCuts.isEmpty())
         return ExamplePair{text, QString()};
-    // Words known to neither side between the two parts are shared out.
-    const int bestCut = bestCuts.at((bestCuts.size() - 1) / 2);
+    // Words between the two parts that neither side claims (often loanwords
+    // both languages share) are shared out, the odd one going with the
+    // phrase, which tends to be the longer part.
+    const int bestCut = bestCuts.at(bestCuts.size() / 2);
     return ExamplePair{tokens.mid(0, bestCut).join(u' '), tokens.mid(bestCut).join(u' ')};
 }
 

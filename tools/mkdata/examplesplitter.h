@@ -3,8 +3,9 @@
 // The 1986 dictionaries print an example as one run of text: the phrase
 // and its translation side by side, with nothing between them. The splitter
 // finds the boundary from what it knows of each language: letters that
-// only Kildin Saami uses, and the vocabularies of both languages gathered
-// from the sources. When the evidence is too weak the example stays whole.
+// only Kildin Saami uses, and the vocabularies (words and their beginnings)
+// of both languages gathered from the sources. When the evidence is too
+// weak the example stays whole.
 
 #include "articlelayout.h"
 
@@ -28,9 +29,12 @@ public:
 
 private:
     static QString normalised(QStringView token);
+    static QString stemOf(const QString &word);
 
     QSet<QString> m_saami;
     QSet<QString> m_russian;
+    QSet<QString> m_saamiStems;
+    QSet<QString> m_russianStems;
 };
 
 // True when the text holds a letter or diacritic that only Kildin Saami uses.

@@ -30,7 +30,7 @@ bool startsNoteItem(const QString &segment)
     static const QStringList labels = {
         QStringLiteral("кл."), QStringLiteral("осн."), QStringLiteral("pos:"), QStringLiteral("омоним"),
         QStringLiteral("пояснение:"), QStringLiteral("буква"), QStringLiteral("ср."), QStringLiteral("см."),
-        QStringLiteral("вар."), QStringLiteral("страд."), QStringLiteral("понуд."), QStringLiteral("мн."),
+        QStringLiteral("вар."), QStringLiteral("вар.:"), QStringLiteral("страд."), QStringLiteral("понуд."), QStringLiteral("мн."),
         QStringLiteral("субстантив."),
     };
     for (const QString &label : labels) {
@@ -161,21 +161,21 @@ private:
             QStringList seeTargets;
             QStringList compareTargets;
             for (const QString &item : noteItems(entry.notes)) {
-                if (item.startsWith(QLatin1String("pos:")) || item.startsWith(QLatin1String("буква")))
+                if (item.startsWith(QLatin1String("pos:")) || item.startsWith(QStringView(u"буква")))
                     continue;   // notes on the digitisation, not on the word
-                if (item.startsWith(QLatin1String("омоним "))) {
+                if (item.startsWith(QStringView(u"омоним "))) {
                     layout.homonym = afterLabel(item, QStringLiteral("омоним")).toInt();
-                } else if (item.startsWith(QLatin1String("пояснение:"))) {
+                } else if (item.startsWith(QStringView(u"пояснение:"))) {
                     layout.explanation = afterLabel(item, QStringLiteral("пояснение:"));
-                } else if (item.startsWith(QLatin1String("вар."))) {
+                } else if (item.startsWith(QStringView(u"вар."))) {
                     QString variants = afterLabel(item, QStringLiteral("вар."));
                     if (variants.startsWith(u':'))
                         variants = variants.mid(1).trimmed();
                     layout.variants += variants.split(QStringLiteral(", "), Qt::SkipEmptyParts);
-                } else if (item.startsWith(QLatin1String("см. "))) {
+                } else if (item.startsWith(QStringView(u"см. "))) {
                     layout.references.append(item);
                     seeTargets.append(referenceTarget(afterLabel(item, QStringLiteral("см."))));
-                } else if (item.startsWith(QLatin1String("ср. "))) {
+                } else if (item.startsWith(QStringView(u"ср. "))) {
                     layout.references.append(item);
                     compareTargets.append(referenceTarget(afterLabel(item, QStringLiteral("ср."))));
                 } else {

@@ -1,0 +1,214 @@
+// The pieces of the sample conversion: words of a text, the layout of an
+// article, the reading of the dictionaries' notes, the split of the 1986
+// examples, the phrasebook topics and the synthetic growth for benchmarks.
+
+#include "articlelayout.h"
+#include "examplesplitter.h"
+#include "kildinconverter.h"
+#include "phrasebook.h"
+#include "scaler.h"
+#include "wordformindex.h"
+
+#include "article/transcription.h"
+
+#include <gtest/gtest.h>
+
+using namespace lumolex;
+using namespace lumolex::mkdata;
+
+namespace {
+
+KildinEntry entry(const char *headword, const char *pos, const char *translation, const char *notes)
+{
+    return KildinEntry{SourceLocation{}, QString::fromUtf8(headword), QString::fromUtf8(pos), QString::fromUtf8(translation),
+                       QString::fromUtf8(notes)};
+}
+
+KildinExample example(const char *headword, const char *saami, const char *russian)
+{
+    return KildinExample{SourceLocation{}, QString::fromUtf8(headword), QString::fromUtf8(saami), QString::fromUtf8(russian)};
+}
+
+const ConvertedArticle *find(const KildinOutput &output, int dict, const QString &word, int nth = 0)
+{
+    for (const ConvertedArticle &article : output.articles) {
+        if (article.dict == dict && article.word == word && nth-- == 0)
+            return &article;
+    }
+    return nullptr;
+}
+
+TEST(SplitWords, LettersMarksAndCompounds)
+{
+    EXPECT_EQ(splitWords(u"1) кто-то, а̄ввьл (вар.) don't"),
+              (QStringList{QStringLiteral("кто"), QStringLiteral("то"), QStringLiteral("кто-то"), QStringLiteral("а̄ввьл"),
+                           QStringLiteral("вар"), QStringLiteral("don"), QStringLiteral("t"), QStringLiteral("don't")}));
+    EXPECT_EQ(splitWords(u"-да- \u0304x 42"), (QStringList{QStringLiteral("да"), QStringLiteral("x")}));
+    EXPECT_TRUE(splitWords(u"").isEmpty());
+}
+
+TEST(ArticleLayoutHtml, RemarksAndEscaping)
+{
+    EXPECT_EQ(withItalicRemarks(u"(бойкий, шустрый) сӯрвэсь; (о реке (горной)) выррьт-"),
+              QStringLiteral("<i>(бойкий, шустрый)</i> сӯрвэсь; <i>(о реке (горной))</i> выррьт-"));
+    EXPECT_EQ(withItalicRemarks(u"a < b (c & d"), QStringLiteral("a &lt; b <i>(c &amp; d</i>"));
+
+    ArticleLayout layout;
+    layout.headword = QStringLiteral("<x>");
+    layout.homonym = 2;
+    layout.examples = {ExamplePair{QStringLiteral("фраза"), QString()}};
+    const QString html = renderArticle(layout);
+    EXPECT_TRUE(html.startsWith(QStringLiteral("<div><b>&lt;x&gt;</b><sup>2</sup></div>"))) << html.toStdString();
+    EXPECT_TRUE(html.contains(QStringLiteral(">фраза</div>"))) << html.toStdString();
+}
+
+TEST(KildinConversion, NotesOfThe1985Dictionary)
+{
+    KildinSources sources;
+    sources.saamiRussian1985 = {
+        entry("аббьр", "сущ.", "дождь м.", "кл. II,1; осн. абьр; pos: gtdict"),
+        entry("вырнэ", "", "ловить", "омоним 1; кл. III"),
+        entry("вырнэ", "", "тереть", "омоним 2; кл. III"),
+        entry("бакалл", "", "чага", "пояснение: гриб; растёт на берёзе; кл. I; вар.: бакал, бакаль"),
+        entry("кӯсс", "", "гость", "буква восстановлена; ср. нигде; ср. аббьр-2"),
+        entry("ла̄гк", "", "закон", "ср. ла̄гк"),
+    };
+    sources.examples = {example("аббьр", "аббьр аббр", "дождь идёт"), example("вырнэ", "вырнэ кӯль", "ловить рыбу")};
+    const KildinOutput output = convertKildin(sources);
+
+    const ConvertedArticle *rain = find(output, 1, QStringLiteral("аббьр"));
+    ASSERT_TRUE(rain);
+    EXPECT_TRUE(rain->html.startsWith(
+        QStringLiteral("<div><b>аббьр</b> <i style=\"color:#5a5a5a\">сущ.; кл. II,1; осн. абьр</i> дождь м.</div>")))
+        << rain->html.toStdString();
+    EXPECT_TRUE(rain->html.contains(QStringLiteral("<b>аббьр аббр</b> \u2014 дождь идёт")));
+    EXPECT_FALSE(rain->html.contains(QStringLiteral("gtdict")));
+
+    // Homonyms: numbered; the examples go to the first only.
+    EXPECT_TRUE(find(output, 1, QStringLiteral("вырнэ"), 0)->html.contains(QStringLiteral("<sup>1</sup>")));
+    EXPECT_TRUE(find(output, 1, QStringLiteral("вырнэ"), 0)->html.contains(QStringLiteral("вырнэ кӯль")));
+    EXPECT_FALSE(find(output, 1, QStringLiteral("вырнэ"), 1)->html.contains(QStringLiteral("вырнэ кӯль")));
+
+    // An explanation keeps its own semicolons; the labels after it are notes again.
+    const QString mushroom = find(output, 1, QStringLiteral("бакалл"))->html;
+    EXPECT_TRUE(mushroom.contains(QStringLiteral("Пояснение:</i> гриб; растёт на берёзе</div>"))) << mushroom.toStdString();
+    EXPECT_TRUE(mushroom.contains(QStringLiteral(">кл. I</i>"))) << mushroom.toStdString();
+    EXPECT_TRUE(mushroom.contains(QStringLiteral("вар.</i> <b>бакал</b>, <b>бакаль</b>"))) << mushroom.toStdString();
+
+    // The cross-reference is the first reference that names an existing
+    // other headword; a homonym number is dropped from it.
+    const ConvertedArticle *guest = find(output, 1, QStringLiteral("кӯсс"));
+    EXPECT_EQ(guest->gotoWord, QStringLiteral("аббьр"));
+    EXPECT_TRUE(guest->html.contains(QStringLiteral("ср.</i> нигде")));
+    EXPECT_FALSE(guest->html.contains(QStringLiteral("восстановлена")));
+    EXPECT_TRUE(find(output, 1, QStringLiteral("ла̄гк"))->gotoWord.isEmpty());   // never to itself
+    EXPECT_TRUE(rain->gotoWord.isEmpty());
+
+    EXPECT_EQ(output.examples.size(), 2);
+    EXPECT_EQ(output.examples.first(), QStringLiteral("<div><b>аббьр аббр</b> \u2014 дождь идёт</div>"));
+}
+
+TEST(KildinConversion, The1986DictionariesAndTheirExamples)
+{
+    KildinSources sources;
+    sources.saamiRussian1986 = {entry("а̄бпь", "", "горизонт", "мн. а̄бь; формы: а̄бя, а̄бп; примеры: ва̄ллт па̄ррнэ свобода детям")};
+    sources.russianSaami1986 = {entry("близкий", "прил.", "альтэсь; (родной) ро̄дэнҍ", "(-ая, -ое); примеры: близкий путь альтэсь ва̄рр")};
+    sources.examples = {example("ва̄ллт", "ва̄ллт", "свобода"), example("па̄ррнэ", "па̄ррнэ", "детям путь")};
+    const KildinOutput output = convertKildin(sources);
+
+    const QString horizon = find(output, 2, QStringLiteral("а̄бпь"))->html;
+    EXPECT_TRUE(horizon.contains(QStringLiteral("<i style=\"color:#5a5a5a\">мн. а̄бь; формы: а̄бя, а̄бп</i> горизонт")))
+        << horizon.toStdString();
+    EXPECT_TRUE(horizon.contains(QStringLiteral("<b>ва̄ллт па̄ррнэ</b> \u2014 свобода детям"))) << horizon.toStdString();
+
+    const QString close = find(output, 3, QStringLiteral("близкий"))->html;
+    EXPECT_TRUE(close.contains(QStringLiteral("прил. (-ая, -ое)</i> альтэсь; <i>(родной)</i> ро̄дэнҍ"))) << close.toStdString();
+    EXPECT_TRUE(close.contains(QStringLiteral("<b>близкий путь</b> \u2014 альтэсь ва̄рр"))) << close.toStdString();
+}
+
+TEST(ExampleSplit, FindsTheBoundaryOrLeavesTheTextWhole)
+{
+    ExampleSplitter splitter;
+    splitter.addSaamiText(u"пуаз ва̄рр");
+    splitter.addRussianText(u"быстроногий олень путь");
+    EXPECT_EQ(splitter.languageOf(u"кулл"), 0);           // unknown
+    EXPECT_GT(splitter.languageOf(u"ӣӈӈ"), 0);            // Kildin letter
+    EXPECT_GT(splitter.languageOf(u"ваййшэсь"), 0);       // э inside the word
+    EXPECT_LT(splitter.languageOf(u"олень"), 0);
+    EXPECT_LT(splitter.languageOf(u"быстрая"), 0);        // same beginning as a known word
+    EXPECT_EQ(splitter.languageOf(u"это"), 0);
+
+    ExamplePair pair = splitter.split(QStringLiteral("ваййшэсь пуаз быстроногий олень"), true);
+    EXPECT_EQ(pair.phrase, QStringLiteral("ваййшэсь пуаз"));
+    EXPECT_EQ(pair.translation, QStringLiteral("быстроногий олень"));
+    pair = splitter.split(QStringLiteral("близкий путь альтэсь ва̄рр"), false);
+    EXPECT_EQ(pair.phrase, QStringLiteral("близкий путь"));
+    EXPECT_EQ(pair.translation, QStringLiteral("альтэсь ва̄рр"));
+    // An unclaimed word between the parts goes with the phrase.
+    pair = splitter.split(QStringLiteral("путь кулл ва̄рр"), false);
+    EXPECT_EQ(pair.phrase, QStringLiteral("путь кулл"));
+    // No evidence for the second language: kept whole.
+    pair = splitter.split(QStringLiteral("пуаз ва̄рр"), true);
+    EXPECT_EQ(pair.phrase, QStringLiteral("пуаз ва̄рр"));
+    EXPECT_TRUE(pair.translation.isEmpty());
+}
+
+TEST(Phrasebook, TopicsGatherShortTranslatedPhrases)
+{
+    const QVector<KildinExample> examples = {
+        example("аббьр", "аббьр аббр", "дождь идёт"),
+        example("пуаз", "пуаз ля̄ннч", "олень будет"),
+        example("пуаз", "пӯдзэ ля̄ннч", "олени будут в стаде"),
+        example("аббьр", "аббьр", ""),   // no translation
+        example("аббьр", QString(80, u'а').toUtf8().constData(), "дождь"),
+        example("ке̄дт", "ке̄дт", "камень"),
+    };
+    const QVector<PhrasebookArticle> book = buildPhrasebook(examples);
+    ASSERT_EQ(book.size(), 2);
+    EXPECT_EQ(book.at(0).title, QStringLiteral("Погода"));
+    EXPECT_EQ(book.at(0).phrases.size(), 1);
+    EXPECT_EQ(book.at(1).title, QStringLiteral("Оленеводство"));
+    ASSERT_EQ(book.at(1).phrases.size(), 2);
+    EXPECT_EQ(book.at(1).phrases.at(0).phrase, QStringLiteral("пуаз ля̄ннч"));   // shorter first
+    const QString html = renderPhrasebookArticle(book.at(0));
+    EXPECT_TRUE(html.startsWith(QStringLiteral("<div><b>Погода</b></div>")));
+}
+
+TEST(Scaling, CopiesHaveTheirOwnHeadwordsAndForms)
+{
+    BuiltData data;
+    for (int id : {1, 2}) {
+        ArticleRow row;
+        row.id = id;
+        row.dict = id;
+        row.word = id == 1 ? QStringLiteral("Слово") : QString(50, u'ы');
+        row.key = RetTransc(row.word);
+        row.bodyNull = false;
+        row.body = "body";
+        row.gotoWord = id == 2 ? QStringLiteral("Слово") : QString();
+        data.articles.append(row);
+        data.wordForms.addArticle(id, row.word, QStringLiteral("общий"));
+    }
+    data.wordForms.normalise();
+    scaleData(&data, 3);
+
+    ASSERT_EQ(data.articles.size(), 6);
+    EXPECT_EQ(copySuffix(1), QStringLiteral("ъб"));
+    const ArticleRow &copy = data.articles.at(2);
+    EXPECT_EQ(copy.id, 3);
+    EXPECT_EQ(copy.word, QStringLiteral("Словоъб"));
+    EXPECT_EQ(copy.key, QStringLiteral("словоъб"));
+    EXPECT_EQ(copy.body, QByteArray("body"));
+    const ArticleRow &longCopy = data.articles.at(5);
+    EXPECT_EQ(longCopy.id, 6);
+    EXPECT_EQ(longCopy.word.size(), 50);
+    EXPECT_TRUE(longCopy.word.endsWith(copySuffix(2)));
+    EXPECT_EQ(longCopy.gotoWord, QStringLiteral("Словоъв"));
+
+    ASSERT_TRUE(data.wordForms.idsOf(QStringLiteral("общийъбом")));
+    EXPECT_EQ(*data.wordForms.idsOf(QStringLiteral("общийъбом")), (std::vector<int>{3, 4}));
+    EXPECT_EQ(*data.wordForms.idsOf(QStringLiteral("общий")), (std::vector<int>{1, 2}));
+    EXPECT_EQ(*data.wordForms.idsOf(QStringLiteral("словоъва")), (std::vector<int>{5}));
+}
+
+} // namespace
