@@ -1,14 +1,18 @@
 // Program entry: the application with its title and Qt's Russian texts, the
 // main window, the message loop.
+//
+// Two things help scripts and measurements: a termination signal (SIGTERM,
+// SIGINT, SIGHUP) closes the main window as the user would, so the settings
+// and history files are written; and with LUMOLEX_TIMING=1 in the
+// environment the program prints to stderr how long it took from its start
+// to the first article shown.
 
 #include "app/closerequest.h"
 #include "app/formlumolex.h"
+#include "app/qttranslation.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -16,14 +20,9 @@ int main(int argc, char *argv[])
     startClock.start();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Лумолекс"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Лумолекс"));
     QApplication::setOrganizationName(QStringLiteral("LumoLex"));
 
-    // Qt's own dialogs and buttons speak Russian too.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    lumolex::installQtRussian(&app);
 
     lumolex::LaunchOptions options;
     options.startClock = startClock;

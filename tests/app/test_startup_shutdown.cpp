@@ -6,6 +6,7 @@
 #include "app/dictionarycontrols.h"
 #include "app/findpanel.h"
 #include "app/mainmenu.h"
+#include "app/qttranslation.h"
 #include "app/toolbarpanel.h"
 #include "app/windowplacement.h"
 #include "app/wordpanel.h"
@@ -28,6 +29,7 @@
 #include <QSplitter>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -369,6 +371,21 @@ TEST(CommandState, PendingControlsStayDisabledUntilTheirCommandIsReady)
     markAlwaysDisabled(action);
     setAllControlsEnabled(&window, true);
     EXPECT_FALSE(action->isEnabled());
+}
+
+} // namespace
+} // namespace lumolex
+
+namespace lumolex {
+namespace {
+
+TEST(QtTexts, DialogButtonsSpeakRussian)
+{
+    QTranslator *russian = installQtRussian(QCoreApplication::instance());
+    ASSERT_NE(russian, nullptr);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
+    QCoreApplication::removeTranslator(russian);
+    delete russian;
 }
 
 } // namespace
