@@ -28,6 +28,7 @@
 #include <QSettings>
 #include <QSplitter>
 #include <QToolBar>
+#include <QTest>
 #include <QToolButton>
 #include <QTranslator>
 
@@ -144,6 +145,26 @@ TEST(StartUp, EveryEnabledMenuItemHasACommand)
     EXPECT_FALSE(w->menu->MainMenuIndexWord->isEnabled());
     EXPECT_FALSE(w->menu->MainMenuAddDict->isEnabled());
     EXPECT_FALSE(w->menu->MainMenuEditor->isEnabled());
+}
+
+TEST(StartUp, SplitterKeepsFiftyPixelsOnEachSide)
+{
+    AppFixture app;
+    TFormLumoLex *w = app.start();
+    QSplitterHandle *handle = w->SplitterLeft;
+    EXPECT_EQ(handle->width(), 5);
+    const QPoint grip(2, handle->height() / 2);
+    QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, grip);
+    QTest::mouseMove(handle, grip - QPoint(400, 0));
+    QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, grip - QPoint(400, 0));
+    EXPECT_EQ(w->PanelWord->width(), 50);
+
+    const QPoint start(2, handle->height() / 2);
+    QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, start);
+    QTest::mouseMove(handle, start + QPoint(1000, 0));
+    QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, start + QPoint(1000, 0));
+    EXPECT_EQ(w->PanelTransl->width(), 50);
+    EXPECT_GT(w->PanelWord->width(), 500);
 }
 
 TEST(StartUp, StoredPlacementAndPanels)

@@ -10,6 +10,7 @@
 #include "app/wordpanel.h"
 #include "data/table.h"
 #include "data/wordlistmodel.h"
+#include "ui/imagelist16.h"
 #include "ui/wordhintwindow.h"
 
 #include <QAction>
@@ -18,6 +19,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QTest>
 #include <QToolButton>
 
@@ -285,6 +287,22 @@ TEST_F(WordPanelTest, OddRowsAreTintedExceptTheSelectedOne)
     EXPECT_EQ(image.pixelColor(x, h + h / 2), base);          // record 2
     EXPECT_EQ(image.pixelColor(x, 2 * h + h / 2), QColor(Qt::red)); // record 3
     EXPECT_EQ(image.pixelColor(x, 3 * h + h / 2), base);      // record 4
+
+    // Each row starts with its dictionary's icon, vertically centred two
+    // pixels low: dictionary 1 on row 2, the code-0 article ("общее") on row 5.
+    const auto iconAt = [&](int row, int picture, const QColor &background) {
+        QImage expected(16, 16, QImage::Format_ARGB32_Premultiplied);
+        expected.fill(background);
+        QPainter painter(&expected);
+        painter.drawPixmap(0, 0, ImageList16::shared().pixmap(picture));
+        painter.end();
+        const QImage drawn = image.copy(0, row * h + WordListDelegate::iconTop(h), 16, 16)
+                                 .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        return drawn == expected;
+    };
+    EXPECT_TRUE(iconAt(1, ImageList16::Dictionary1, base));
+    EXPECT_TRUE(iconAt(5, ImageList16::Letter, base));
+    EXPECT_FALSE(iconAt(5, ImageList16::Dictionary1, base));
 
     w->settings.EvenLines = false;
     const QImage plain = panel->DBGrid1->viewport()->grab().toImage();
