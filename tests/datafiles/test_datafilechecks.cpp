@@ -236,3 +236,25 @@ TEST_F(DataFileChecks, ReadOnlyFilesAreLoadedWithoutBeingTouched)
 }
 
 } // namespace
+
+namespace {
+
+TEST(DataFileFolder, NamesWithSpacesAndUriCharacters)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString folder = QDir(dir.path()).filePath(QStringLiteral("Мои данные #1 ?x=100%"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    makeEmptyDataFiles(folder);
+    makeDatabase(dataFilePath(folder, DataFile::WordForms),
+                 {dataFileSpec(DataFile::WordForms).createSql, QStringLiteral("INSERT INTO wordforms VALUES ('дом', '5')")});
+    EXPECT_TRUE(checkDataFiles(folder).isEmpty());
+    LoadedTables tables;
+    DataFileLoader loader(folder);
+    ASSERT_TRUE(loader.load(tables.articles, tables.wordForms, tables.examples)) << loader.errorString().toStdString();
+    EXPECT_EQ(tables.wordForms.rowCount(), 1);
+    EXPECT_EQ(dataFolderOf(QStringLiteral("/opt/lumolex")), QStringLiteral("/opt/lumolex/DATA/"));
+    EXPECT_EQ(dataFolderOf(QStringLiteral("C:\\LumoLex\\")), QStringLiteral("C:\\LumoLex\\DATA/"));
+}
+
+} // namespace
