@@ -83,7 +83,10 @@ void TFormLumoLex::buildLayout()
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
 
+    // The window may be made smaller than its contents: the tool bar and the
+    // panels are clipped then, as the stored size asks.
     PanelTop = new ToolBarPanel(central);
+    PanelTop->setMinimumWidth(1);
     column->addWidget(PanelTop);
 
     SplitterMain = new QSplitter(Qt::Horizontal, central);
@@ -91,6 +94,7 @@ void TFormLumoLex::buildLayout()
     SplitterMain->setHandleWidth(5);
     SplitterMain->setChildrenCollapsible(false);
     SplitterMain->setOpaqueResize(true);
+    SplitterMain->setMinimumSize(1, 1);
 
     PanelWord = new WordPanel(ClientDataSet1, &settings, &wordBoxGuard, std::move(m_options.navTimer), SplitterMain);
     PanelWord->setMinimumWidth(50);

@@ -21,8 +21,13 @@ ToolBarPanel::ToolBarPanel(QWidget *parent)
     setObjectName(QStringLiteral("PanelTop"));
     setFixedHeight(63);
     setFrameShape(QFrame::StyledPanel);
-    auto *row = new QHBoxLayout(this);
-    row->setContentsMargins(3, 0, 3, 0);
+    // The groups keep their size and are clipped when the window is narrower.
+    m_content = new QWidget(this);
+    m_content->setObjectName(QStringLiteral("PanelTopContent"));
+    m_content->move(3, 0);
+    auto *row = new QHBoxLayout(m_content);
+    row->setSizeConstraint(QLayout::SetFixedSize);
+    row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(8);
 
     QHBoxLayout *saami = addGroup(row, "LabelSaamiRussian", QStringLiteral("саами - русский"), &LabelSaamiRussian);
@@ -64,7 +69,6 @@ ToolBarPanel::ToolBarPanel(QWidget *parent)
     SpeedButtonFormTop = addButton(service, "SpeedButtonFormTop", QStringLiteral("Разместить поверх других окон"),
                                    ImageList16::AlwaysOnTop, true);
     SpeedButtonCloseAll->setEnabled(false);
-    row->addStretch(1);
 }
 
 QHBoxLayout *ToolBarPanel::addGroup(QHBoxLayout *row, const char *labelName, const QString &caption,
@@ -73,7 +77,7 @@ QHBoxLayout *ToolBarPanel::addGroup(QHBoxLayout *row, const char *labelName, con
     auto *column = new QVBoxLayout;
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    *label = new QLabel(caption, this);
+    *label = new QLabel(caption, m_content);
     (*label)->setObjectName(QString::fromLatin1(labelName));
     column->addWidget(*label);
     auto *buttons = new QHBoxLayout;
@@ -87,7 +91,7 @@ QHBoxLayout *ToolBarPanel::addGroup(QHBoxLayout *row, const char *labelName, con
 QToolButton *ToolBarPanel::addButton(QHBoxLayout *group, const char *name, const QString &hint, int image,
                                      bool toggle)
 {
-    auto *button = new QToolButton(this);
+    auto *button = new QToolButton(m_content);
     button->setObjectName(QString::fromLatin1(name));
     button->setToolTip(hint);
     button->setIcon(ImageList16::shared().icon(image));

@@ -47,6 +47,8 @@ private:
     QHBoxLayout *addGroup(QHBoxLayout *row, const char *labelName, const QString &caption, QLabel **label);
     QToolButton *addButton(QHBoxLayout *group, const char *name, const QString &hint, int image,
                            bool toggle);
+
+    QWidget *m_content; // the groups at their own size, clipped by the panel
 };
 
 } // namespace lumolex

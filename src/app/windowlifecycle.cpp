@@ -139,6 +139,8 @@ bool TFormLumoLex::FormShow()
     // splash) come with their parts; the first example is drawn here.
     PanelPhrase->setExamples(ClientDataSet3);
     PanelPhrase->UpdateEditorPhrase();
+    // Typing goes to the word box from the start.
+    PanelWord->EditWord->setFocus(Qt::OtherFocusReason);
 
     m_startupMs = m_clock.elapsed();
     if (qEnvironmentVariable("LUMOLEX_TIMING") == QLatin1String("1"))

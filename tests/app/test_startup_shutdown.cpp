@@ -167,6 +167,15 @@ TEST(StartUp, SplitterKeepsFiftyPixelsOnEachSide)
     EXPECT_GT(w->PanelWord->width(), 500);
 }
 
+TEST(StartUp, SmallStoredSizeIsKept)
+{
+    AppFixture app;
+    app.writeSetting("FormMainWidth", "320");
+    app.writeSetting("FormMainHeight", "260");
+    TFormLumoLex *w = app.start();
+    EXPECT_EQ(w->size(), QSize(320, 260));
+}
+
 TEST(StartUp, StoredPlacementAndPanels)
 {
     AppFixture app;
