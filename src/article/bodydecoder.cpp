@@ -81,6 +81,7 @@ void replaceContent(QTextDocument *doc, const QTextDocument &fresh)
     doc->clear();
     QTextCursor(doc).insertFragment(QTextDocumentFragment(&fresh));
     doc->setUndoRedoEnabled(undo);
+    doc->setModified(false);
 }
 
 } // namespace

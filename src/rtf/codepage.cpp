@@ -176,15 +176,25 @@ int CodePageCodec::encodeByte(char16_t ch) const
 
 const CodePageCodec *CodePageCache::codec(int codePage)
 {
+    // Windows code page numbers stay below 65536. Documents can name any
+    // number, so unknown ones are remembered only up to a limit: the cache
+    // cannot grow without bound, and ICU holds a few hundred code pages.
+    constexpr std::size_t kMaxUnknown = 1024;
     static std::unordered_map<int, std::unique_ptr<CodePageCodec>> cache;
+    static std::size_t unknown = 0;
+    if (codePage == 0 || codePage < CodePage::Symbol || codePage > 65535)
+        return nullptr;
     auto it = cache.find(codePage);
-    if (it == cache.end()) {
-        std::unique_ptr<CodePageCodec> codec(new CodePageCodec(codePage));
-        if (!codec->isValid())
-            codec.reset();
-        it = cache.emplace(codePage, std::move(codec)).first;
+    if (it != cache.end())
+        return it->second.get();
+    std::unique_ptr<CodePageCodec> codec(new CodePageCodec(codePage));
+    if (!codec->isValid()) {
+        if (unknown >= kMaxUnknown)
+            return nullptr;
+        ++unknown;
+        codec.reset();
     }
-    return it->second.get();
+    return cache.emplace(codePage, std::move(codec)).first->second.get();
 }
 
 QString decodeCodePage(QByteArrayView bytes, int codePage)

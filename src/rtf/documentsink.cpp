@@ -152,6 +152,7 @@ void DocumentSink::paragraphBreak(const ParaState &paragraph, const CharState &m
 void DocumentSink::finish(const ParaState &paragraph, const CharState &mark)
 {
     closeBlock(paragraph, mark);
+    m_document->setModified(false); // freshly loaded, as after opening a file
 }
 
 } // namespace lumolex::rtf

@@ -12,8 +12,10 @@ void ListNumbering::beginList()
 
 void ListNumbering::setListId(int id)
 {
-    if (!m_lists.isEmpty())
-        m_lists.last().id = id;
+    if (m_lists.isEmpty())
+        return;
+    m_lists.last().id = id;
+    m_listIndex.insert(id, int(m_lists.size() - 1));
 }
 
 void ListNumbering::beginLevel()
@@ -75,11 +77,10 @@ void ListNumbering::setOverrideNumber(int number)
 
 const ListNumbering::List *ListNumbering::findList(int id) const
 {
-    for (const List &list : m_lists) {
-        if (list.id == id)
-            return &list;
-    }
-    return nullptr;
+    const auto index = m_listIndex.constFind(id);
+    if (index == m_listIndex.constEnd() || m_lists[*index].id != id)
+        return nullptr;
+    return &m_lists[*index];
 }
 
 QString ListNumbering::formatNumber(int value, int numberFormat)

@@ -63,6 +63,7 @@ private:
     static QString formatNumber(int value, int numberFormat);
 
     QList<List> m_lists;
+    QHash<int, int> m_listIndex; // \listid -> index in m_lists
     QHash<int, int> m_overrides; // \ls number -> \listid
     int m_overrideListId = 0;
     bool m_inOverride = false;

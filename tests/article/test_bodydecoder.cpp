@@ -80,6 +80,23 @@ TEST(BodyDecoder, RichTextBodyReplacesTheDocument)
     EXPECT_EQ(first.begin().fragment().text(), QString::fromUtf16(u"канд"));
 }
 
+TEST(BodyDecoder, DecodedDocumentEqualsTheReadersDocument)
+{
+    // The body is decoded into a fresh document and then moved into the
+    // caller's: every paragraph and character format must arrive.
+    for (const char *name : {"wordpad_cp1251_kildin.rtf", "rtfjs__sample.rtf", "tika__testRTFListMicrosoftWord.rtf",
+                             "rtfjs__paragraph-properties.rtf", "tika__testRTFHyperlink.rtf"}) {
+        const QByteArray rtf = corpusFile(name);
+        ASSERT_FALSE(rtf.isEmpty()) << name;
+        QTextDocument direct;
+        rtf::readDocument(rtf, &direct);
+        QTextDocument decoded;
+        fillWithOldArticle(&decoded);
+        decodeBody(deflateBody(rtf), false, &decoded);
+        EXPECT_EQ(decoded.toHtml(), direct.toHtml()) << name;
+    }
+}
+
 TEST(BodyDecoder, LeadingWhitespaceBeforeTheRtfHeader)
 {
     QTextDocument doc;
