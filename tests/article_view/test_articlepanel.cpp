@@ -129,11 +129,14 @@ TEST_F(PanelTest, TextMarginsAreTenPixelsLeftAndRightOnly)
 TEST_F(PanelTest, LetterKeyInTheArticleGoesToTheWordBox)
 {
     ASSERT_EQ(w.wordBox->currentText(), QStringLiteral("а"));
-    w.wordBox->setEditText(QStringLiteral("а"));   // typed: no step, nothing selected
+    QApplication::setActiveWindow(&w.window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window));
     w.panel->Editor->setFocus();
-    QTest::keyClick(w.panel->Editor, Qt::Key_K, Qt::ShiftModifier);
+    ASSERT_TRUE(w.panel->Editor->hasFocus());
+    QTest::keyClick(w.panel->Editor, Qt::Key_K);
     QApplication::processEvents();
-    EXPECT_EQ(w.wordBox->currentText(), QStringLiteral("K"));
+    EXPECT_TRUE(w.wordBox->hasFocus());
+    EXPECT_EQ(w.wordBox->currentText(), QStringLiteral("k"));   // the headword was replaced
 }
 
 TEST_F(PanelTest, KeysOutsideTheRangesOrWithCtrlStayInTheArticle)

@@ -1,0 +1,141 @@
+// lumolex-bench-render: renders every article of the data files through the
+// record-change handler, in an article panel the size of the main window's,
+// and prints the median, 95th percentile and maximum time of one change.
+//
+// Each change is timed from the move of the article table to the return of
+// the handler: word box, step, decoding, masking, font, showing the document
+// and the caret field. With --paint the view's repaint is included too.
+
+#include "article/view/articlepanel.h"
+#include "article/view/articlerenderer.h"
+#include "article/view/richtextview.h"
+#include "article/view/stepnavigator.h"
+#include "data/datafiles.h"
+#include "data/dataloader.h"
+#include "data/table.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QListWidget>
+#include <QTextStream>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <vector>
+
+using namespace lumolex;
+
+namespace {
+
+double percentile(const std::vector<double> &sorted, double p)
+{
+    if (sorted.empty())
+        return 0;
+    const size_t index = std::min(sorted.size() - 1, size_t(p * double(sorted.size() - 1) + 0.5));
+    return sorted[index];
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Times the rendering of every article of the LumoLex data."));
+    parser.addHelpOption();
+    parser.addOptions({
+        {QStringLiteral("data"), QStringLiteral("Folder of the data files (default: DATA beside the program)."),
+         QStringLiteral("dir")},
+        {QStringLiteral("passes"), QStringLiteral("Passes over all articles (default 3)."), QStringLiteral("n"),
+         QStringLiteral("3")},
+        {QStringLiteral("paint"), QStringLiteral("Include repainting the article view in each change.")},
+    });
+    parser.process(app);
+    const QString folder = parser.isSet(QStringLiteral("data")) ? parser.value(QStringLiteral("data"))
+                                                                : dataFolderOf(QCoreApplication::applicationDirPath());
+    const int passes = qMax(1, parser.value(QStringLiteral("passes")).toInt());
+    const bool paint = parser.isSet(QStringLiteral("paint"));
+
+    Table articles(QStringLiteral("ClientDataSet1"), fieldDefs(DataFile::Articles));
+    Table wordForms(QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms));
+    Table examples(QStringLiteral("ClientDataSet3"), fieldDefs(DataFile::Examples));
+    const QStringList problems = checkDataFiles(folder);
+    if (!problems.isEmpty()) {
+        err << problems.join(u'\n') << Qt::endl;
+        return 2;
+    }
+    DataFileLoader loader(folder);
+    if (!loader.load(articles, wordForms, examples)) {
+        err << loader.errorString() << Qt::endl;
+        return 2;
+    }
+    // Every dictionary at once, as after a search over all of them.
+    articles.setFilterText(QStringLiteral("(DICT=0) OR (DICT=1) OR (DICT=2) OR (DICT=3) OR (DICT=4) OR (DICT=9)"));
+    articles.setFiltered(true);
+
+    // The middle of a main window of the default size (700 x 550).
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *wordBox = new QComboBox(&window);
+    wordBox->setEditable(true);
+    auto *wordList = new QListWidget(&window);
+    auto *panel = new ArticlePanel(&window);
+    layout->addWidget(wordBox);
+    layout->addWidget(wordList);
+    layout->addWidget(panel, 1);
+    bool guard = false;
+    auto *steps = new StepNavigator([](qint32) {}, &window);
+    ArticleRenderContext context;
+    context.articles = &articles;
+    context.panel = panel;
+    context.wordBox = wordBox;
+    context.wordList = wordList;
+    context.wordBoxGuard = &guard;
+    context.steps = steps;
+    context.font = [] { return ArticleFont{QStringLiteral("Tahoma"), 11}; };
+    new ArticleRenderer(std::move(context), &window);
+    window.resize(480, 550);
+    window.show();
+    QApplication::processEvents();
+
+    std::vector<double> times;
+    times.reserve(size_t(articles.recordCount()) * size_t(passes));
+    QElapsedTimer timer;
+    for (int pass = 0; pass < passes; ++pass) {
+        articles.suspendNotifications();
+        articles.first();
+        articles.resumeNotifications();
+        while (true) {
+            timer.start();
+            articles.next();
+            if (paint)
+                panel->Editor->viewport()->repaint();
+            const double ms = double(timer.nsecsElapsed()) / 1e6;
+            if (articles.atEnd())
+                break;
+            times.push_back(ms);
+        }
+    }
+
+    std::sort(times.begin(), times.end());
+    out << QStringLiteral("data: %1 (%2 articles), %3 passes, %4 record changes%5")
+               .arg(folder)
+               .arg(articles.recordCount())
+               .arg(passes)
+               .arg(times.size())
+               .arg(paint ? QStringLiteral(", repaint included") : QString())
+        << Qt::endl;
+    out << QStringLiteral("record change: p50 %1 ms, p95 %2 ms, max %3 ms")
+               .arg(percentile(times, 0.50), 0, 'f', 3)
+               .arg(percentile(times, 0.95), 0, 'f', 3)
+               .arg(times.empty() ? 0.0 : times.back(), 0, 'f', 3)
+        << Qt::endl;
+    return 0;
+}
