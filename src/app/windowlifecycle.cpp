@@ -184,13 +184,24 @@ void TFormLumoLex::readSettings()
 
 void TFormLumoLex::applyPlacement()
 {
-    resize(qMax(minimumWidth(), settings.FormMainWidth), qMax(minimumHeight(), settings.FormMainHeight));
     const QScreen *primary = QGuiApplication::primaryScreen();
+    QList<QRect> screens;
+    QRect desktop;
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        screens.append(screen->geometry());
+        desktop |= screen->geometry();
+    }
+    // A hand-edited size larger than every screen together is cut to them:
+    // such a window could not be used, and its buffers would be enormous.
+    int width = qMax(minimumWidth(), settings.FormMainWidth);
+    int height = qMax(minimumHeight(), settings.FormMainHeight);
+    if (!desktop.isEmpty()) {
+        width = qMin(width, qMax(desktop.width(), minimumWidth()));
+        height = qMin(height, qMax(desktop.height(), minimumHeight()));
+    }
+    resize(width, height);
     if (!primary)
         return;
-    QList<QRect> screens;
-    for (const QScreen *screen : QGuiApplication::screens())
-        screens.append(screen->geometry());
     const QRect place = placeMainWindow(size(), settings.FormMainLeft, settings.FormMainTop,
                                         primary->geometry(), screens);
     move(place.topLeft());

@@ -19,6 +19,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
@@ -176,6 +177,18 @@ TEST(StartUp, SmallStoredSizeIsKept)
     EXPECT_EQ(w->size(), QSize(320, 260));
 }
 
+TEST(StartUp, HandEditedHugeSizeIsCutToTheScreens)
+{
+    AppFixture app;
+    app.writeSetting("FormMainWidth", "200000");
+    app.writeSetting("FormMainHeight", "abc"); // not a number: the default
+    TFormLumoLex *w = app.start();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(w->width(), screen.width());
+    EXPECT_EQ(w->height(), 550);
+    EXPECT_EQ(w->pos().x(), 0); // centred
+}
+
 TEST(StartUp, StoredPlacementAndPanels)
 {
     AppFixture app;
@@ -198,6 +211,36 @@ TEST(StartUp, StoredPlacementAndPanels)
     EXPECT_FALSE(w->PanelTransl->LabelCaptionTransl->isVisibleTo(w));
     EXPECT_FALSE(w->PanelFind->LabelCaptionFind->isVisibleTo(w));
     EXPECT_FALSE(w->menu->MainMenuPanelCaption->isChecked());
+
+    app.writeSetting("PanelFindWidth", "0"); // the store is written at shutdown only
+    app.close();
+    EXPECT_EQ(app.readSetting("PanelWordWidth"), QStringLiteral("260"));
+    EXPECT_EQ(app.readSetting("PanelStatus"), QStringLiteral("0"));
+    EXPECT_EQ(app.readSetting("PanelCaption"), QStringLiteral("0"));
+    EXPECT_EQ(app.readSetting("PanelFindWidth"), QStringLiteral("200"));
+}
+
+TEST(StartUp, HelpShowsTheHelpFileOrSaysItIsMissing)
+{
+    AppFixture app;
+    TFormLumoLex *w = app.start();
+    w->menu->MainMenuHelp->trigger();
+    ASSERT_EQ(app.messages().size(), 1u);
+    EXPECT_TRUE(app.messages()[0].text.contains(QStringLiteral("LumoLex.html")));
+
+    QFile help(app.folder() + "/LumoLex.html");
+    ASSERT_TRUE(help.open(QIODevice::WriteOnly));
+    help.write("<html><body><p>Справка</p></body></html>");
+    help.close();
+    w->menu->MainMenuHelp->trigger();
+    EXPECT_EQ(app.messages().size(), 1u);
+    bool shown = false;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->objectName() == QStringLiteral("HelpViewer") && top->isVisible()) {
+            shown = true;
+            top->close();
+        }
+    EXPECT_TRUE(shown);
 }
 
 TEST(WindowPlacement, OffEveryScreenComesBackToThePrimary)
