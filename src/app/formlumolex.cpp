@@ -25,6 +25,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSplitter>
@@ -205,10 +206,16 @@ void TFormLumoLex::EnabledComp(bool on)
 
 void TFormLumoLex::SetFonts()
 {
+    // The lists and boxes take the list size, the article and the examples
+    // the text size; all take the one font family.
     QFont listFont(settings.FontNameLumo);
     listFont.setPointSize(settings.FontSizeList);
     PanelWord->applyListFont(listFont);
     PanelFind->EditFind->setFont(listFont);
+    PanelFind->ListBoxFind->setFont(listFont);
+    const ArticleFont textFont{settings.FontNameLumo, settings.FontSizeText};
+    PanelTransl->applyFont(textFont);
+    PanelPhrase->applyFont(textFont);
 }
 
 void TFormLumoLex::MainMenuExitClick()

@@ -9,7 +9,9 @@
 #include "app/qttranslation.h"
 #include "app/toolbarpanel.h"
 #include "app/windowplacement.h"
+#include "app/wordlistview.h"
 #include "app/wordpanel.h"
+#include "data/wordlistmodel.h"
 #include "article/view/articlepanel.h"
 #include "article/view/examplespanel.h"
 #include "app/statuspanel.h"
@@ -21,6 +23,7 @@
 #include <QComboBox>
 #include <QApplication>
 #include <QFile>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -218,6 +221,22 @@ TEST(StartUp, StoredPlacementAndPanels)
     EXPECT_EQ(app.readSetting("PanelStatus"), QStringLiteral("0"));
     EXPECT_EQ(app.readSetting("PanelCaption"), QStringLiteral("0"));
     EXPECT_EQ(app.readSetting("PanelFindWidth"), QStringLiteral("200"));
+}
+
+TEST(StartUp, ListFontAndRowHeightFromTheSettings)
+{
+    AppFixture app;
+    app.writeSetting("FontNameLumo", "DejaVu Sans");
+    app.writeSetting("FontSizeList", "20");
+    TFormLumoLex *w = app.start();
+    const QFont font = w->PanelWord->DBGrid1->font();
+    EXPECT_EQ(font.family(), QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(font.pointSize(), 20);
+    EXPECT_EQ(w->PanelWord->DBGrid1->rowHeight(), QFontInfo(font).pixelSize() + 8);
+    EXPECT_EQ(w->PanelWord->EditWord->font().pointSize(), 20);
+    EXPECT_EQ(w->PanelFind->EditFind->font().pointSize(), 20);
+    EXPECT_EQ(w->PanelWord->DBGrid1->visualRect(w->PanelWord->model()->index(1, 0)).top(),
+              w->PanelWord->DBGrid1->rowHeight());
 }
 
 TEST(StartUp, HelpShowsTheHelpFileOrSaysItIsMissing)
