@@ -56,37 +56,6 @@ TEST(StepList, SameArticleAgainAndNonArticlesRecordNothing)
     EXPECT_EQ(filledSlots(steps), (QList<qint32>{10}));
 }
 
-TEST(StepList, NewStepAfterGoingBackKeepsLaterSlots)
-{
-    const qint32 a = 1, b = 2, c = 3, d = 4;
-    StepList steps;
-    steps.addStep(a);
-    steps.addStep(b);
-    steps.addStep(c);
-    EXPECT_EQ(steps.stepBack(), b);
-    EXPECT_EQ(steps.stepBack(), a);
-    EXPECT_FALSE(steps.canStepBack());
-    EXPECT_TRUE(steps.canStepForward());
-
-    steps.addStep(d);
-    EXPECT_EQ(filledSlots(steps), (QList<qint32>{a, d, c}));
-    EXPECT_EQ(steps.currentStep(), 2);
-    EXPECT_TRUE(steps.canStepForward());
-    EXPECT_EQ(steps.stepForward(), c);
-    EXPECT_FALSE(steps.canStepForward());
-}
-
-TEST(StepList, GoingBackToTheSameArticleIsNotANewStep)
-{
-    StepList steps;
-    steps.addStep(1);
-    steps.addStep(2);
-    steps.stepBack();
-    EXPECT_FALSE(steps.addStep(1));   // the record change the jump causes
-    EXPECT_EQ(steps.currentStep(), 1);
-    EXPECT_EQ(steps.slot(2), 2);
-}
-
 TEST(StepList, FullListDropsTheOldestAndStaysAtTheEnd)
 {
     StepList steps;
