@@ -8,8 +8,6 @@
 
 #include "app/appmessages.h"
 #include "app/articlelink.h"
-#include "article/view/bookmark.h"
-#include "article/view/historykeeper.h"
 #include "app/dictionarycontrols.h"
 #include "app/findpanel.h"
 #include "app/historyfile.h"
@@ -21,7 +19,9 @@
 #include "app/wordpanel.h"
 #include "app/wordlistview.h"
 #include "article/view/articlepanel.h"
+#include "article/view/bookmark.h"
 #include "article/view/examplespanel.h"
+#include "article/view/historykeeper.h"
 #include "data/datafiles.h"
 #include "data/dataloader.h"
 #include "data/table.h"
@@ -47,6 +47,11 @@ namespace {
 const QString kTitle = QStringLiteral("Лумолекс");
 constexpr char kCardHistoryFile[] = "DATA/LumoCard.hst";
 constexpr char kFindHistoryFile[] = "DATA/LumoFind.hst";
+
+struct HistoryList {
+    const char *file;   // under the program folder
+    QComboBox *box;     // whose drop-down list it holds
+};
 
 QString withTrailingSeparator(QString folder)
 {
@@ -171,11 +176,10 @@ void TFormLumoLex::readSettings()
     menu->MainMenuPanelPhrase->setChecked(settings.PanelPhrase);
 
     const bool captions = settings.PanelCaption;
-    for (QWidget *part : {static_cast<QWidget *>(PanelWord->ToolBarWord), static_cast<QWidget *>(PanelWord->LabelCaptionWord),
-                          static_cast<QWidget *>(PanelTransl->ToolBarTransl),
-                          static_cast<QWidget *>(PanelTransl->LabelCaptionTransl),
-                          static_cast<QWidget *>(PanelFind->ToolBarFind),
-                          static_cast<QWidget *>(PanelFind->LabelCaptionFind)})
+    const QList<QWidget *> captionParts = {PanelWord->ToolBarWord, PanelWord->LabelCaptionWord,
+                                           PanelTransl->ToolBarTransl, PanelTransl->LabelCaptionTransl,
+                                           PanelFind->ToolBarFind, PanelFind->LabelCaptionFind};
+    for (QWidget *part : captionParts)
         part->setVisible(captions);
     menu->MainMenuPanelCaption->setChecked(captions);
 
@@ -209,11 +213,8 @@ void TFormLumoLex::applyPlacement()
 
 void TFormLumoLex::loadHistories()
 {
-    const struct {
-        const char *file;
-        QComboBox *box;
-    } lists[] = {{kCardHistoryFile, PanelWord->EditWord}, {kFindHistoryFile, PanelFind->EditFind}};
-    for (const auto &list : lists) {
+    const HistoryList lists[] = {{kCardHistoryFile, PanelWord->EditWord}, {kFindHistoryFile, PanelFind->EditFind}};
+    for (const HistoryList &list : lists) {
         HistoryFile file(programFolder, QString::fromLatin1(list.file));
         QStringList entries;
         const QString error = file.load(&entries);
@@ -246,11 +247,8 @@ void TFormLumoLex::FormCloseQuery()
         m_messages->show(QMessageBox::Warning, kTitle, storeError);
 
     // D5: both history files, whatever SaveParam says.
-    const struct {
-        const char *file;
-        QComboBox *box;
-    } lists[] = {{kCardHistoryFile, PanelWord->EditWord}, {kFindHistoryFile, PanelFind->EditFind}};
-    for (const auto &list : lists) {
+    const HistoryList lists[] = {{kCardHistoryFile, PanelWord->EditWord}, {kFindHistoryFile, PanelFind->EditFind}};
+    for (const HistoryList &list : lists) {
         HistoryFile file(programFolder, QString::fromLatin1(list.file));
         const QString error = file.save(HistoryKeeper::entries(list.box));
         if (!error.isEmpty())
