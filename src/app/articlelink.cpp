@@ -3,6 +3,7 @@
 #include "app/findpanel.h"
 #include "app/formlumolex.h"
 #include "app/mainmenu.h"
+#include "app/statuspanel.h"
 #include "app/toolbarpanel.h"
 #include "app/wordlistview.h"
 #include "app/wordpanel.h"
@@ -14,6 +15,7 @@
 #include "article/view/stepnavigator.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QToolButton>
 
 namespace lumolex {
@@ -58,6 +60,10 @@ ArticleLink::ArticleLink(TFormLumoLex *window)
 
     links = new LinkFollower(window->ClientDataSet1, window->messages(),
                              [window](const QString &text) { window->sharedSearchText = text; }, this);
+    // The caret position of the article view in the status bar.
+    connect(window->PanelTransl, &ArticlePanel::caretPositionChanged, window->PanelStatus->StaticTextCurPos,
+            &QLabel::setText);
+
     const auto follow = [this] { links->ToolButtonLinkClick(); };
     connect(window->PanelTransl->ToolButtonLink, &QToolButton::clicked, this, follow);
     connect(menu->MainMenuLink, &QAction::triggered, this, follow);

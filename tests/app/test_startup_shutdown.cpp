@@ -93,6 +93,9 @@ TEST(StartUp, WithoutSettingsOpensCentredOnDictionaryOne)
     EXPECT_EQ(w->PanelWord->LabelCaptionWord->text(), QStringLiteral("Слово"));
     EXPECT_EQ(w->PanelWord->PMenuLetter->actions().size(), 31);
     EXPECT_GE(w->startupMilliseconds(), 0);
+    // The article's beginning, with the caret at line 1, column 1.
+    EXPECT_EQ(w->PanelStatus->StaticTextCurPos->text(), QStringLiteral("  1 :   1"));
+    EXPECT_EQ(w->PanelWord->EditWord->currentText(), QStringLiteral("абба"));
 }
 
 TEST(StartUp, MenusHoldEveryItemInOrder)
