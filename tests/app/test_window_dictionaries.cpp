@@ -181,3 +181,35 @@ TEST_F(WindowDictionaries, EmptyViewClearsTheWordBox)
 
 } // namespace
 } // namespace lumolex
+
+namespace lumolex {
+namespace {
+
+// The article commands as the window wires them.
+TEST_F(WindowDictionaries, LinkStepsAndBookmarkThroughTheWindowsControls)
+{
+    w->FindWord(14); // "ягель", which refers to "кот"
+    EXPECT_TRUE(menu->MainMenuLink->isEnabled());
+    menu->MainMenuLink->trigger();
+    EXPECT_EQ(test::currentWord(*articles), QStringLiteral("кот"));
+    EXPECT_EQ(w->sharedSearchText, QStringLiteral("ягель"));
+    EXPECT_FALSE(menu->MainMenuLink->isEnabled()); // "кот" refers nowhere
+
+    ASSERT_TRUE(top->SpeedButtonBack->isEnabled());
+    top->SpeedButtonBack->click();
+    EXPECT_EQ(test::currentWord(*articles), QStringLiteral("ягель"));
+    EXPECT_TRUE(menu->MainMenuForward->isEnabled());
+    menu->MainMenuForward->trigger();
+    EXPECT_EQ(test::currentWord(*articles), QStringLiteral("кот"));
+
+    // The bookmark button down at shutdown: the article then current is stored.
+    top->SpeedButtonBookmark->click();
+    EXPECT_TRUE(menu->MainMenuBookmark->isChecked());
+    w->PanelWord->ToolButtonNext->click();
+    const int current = test::currentId(*articles);
+    app.close();
+    EXPECT_EQ(app.readSetting("BookMark"), QString::number(current));
+}
+
+} // namespace
+} // namespace lumolex
