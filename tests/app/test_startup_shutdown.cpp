@@ -22,6 +22,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFontInfo>
 #include <QGuiApplication>
@@ -407,6 +408,8 @@ TEST(SingleInstance, SecondCopyEndsWithoutWriting)
     first.writeSetting("noDoubleProgramm", "1");
     first.start(key);
     ASSERT_FALSE(first.window()->endRequested());
+    first.window()->showMinimized();
+    ASSERT_TRUE(first.window()->isMinimized());
 
     AppFixture second;
     second.writeSetting("noDoubleProgramm", "1");
@@ -416,6 +419,12 @@ TEST(SingleInstance, SecondCopyEndsWithoutWriting)
     EXPECT_EQ(second.messages()[0].text, QStringLiteral("Программа уже запущена !"));
     EXPECT_EQ(second.messages()[0].title, QStringLiteral("Лумолекс"));
     EXPECT_EQ(second.messages()[0].icon, QMessageBox::Warning);
+    // The first copy comes back from the taskbar.
+    QElapsedTimer waited;
+    waited.start();
+    while (first.window()->isMinimized() && waited.elapsed() < 3000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_FALSE(first.window()->isMinimized());
     // Its window is never shown, so the shutdown sequence never runs.
     copy->show();
     second.close();
