@@ -59,39 +59,39 @@ QString checkHeader(const QString &path)
     return {};
 }
 
-QString checkLayout(const DataFileSpec &spec, sqlite::Database &db)
+QString checkLayout(const DataFileLayout &layout, sqlite::Database &db)
 {
     {
         sqlite::Statement find(db, "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?");
-        find.bindText(1, spec.tableName);
+        find.bindText(1, layout.tableName);
         if (!find.next())
             return sqliteFailureCause(db);
         if (find.columnInt(0) == 0)
-            return QStringLiteral("в файле нет таблицы «%1»").arg(spec.tableName);
+            return QStringLiteral("в файле нет таблицы «%1»").arg(layout.tableName);
     }
 
-    const QByteArray pragma = "PRAGMA table_info(" + sqlite::quoteIdentifier(spec.tableName).toUtf8() + ")";
+    const QByteArray pragma = "PRAGMA table_info(" + sqlite::quoteIdentifier(layout.tableName).toUtf8() + ")";
     sqlite::Statement info(db, pragma.constData());
     int column = 0;
-    while (info.next() && column < spec.columns.size()) {
-        const ColumnSpec &expected = spec.columns.at(column);
+    while (info.next() && column < layout.columns.size()) {
+        const ColumnLayout &expected = layout.columns.at(column);
         const QString name = info.columnText(1);
         const QString type = info.columnText(2);
         if (name != expected.name)
             return QStringLiteral("в таблице «%1» столбец %2 называется «%3», а должен называться «%4»")
-                .arg(spec.tableName)
+                .arg(layout.tableName)
                 .arg(column + 1)
                 .arg(name, expected.name);
         if (type.compare(expected.sqlType, Qt::CaseInsensitive) != 0)
             return QStringLiteral("в таблице «%1» столбец «%2» имеет тип «%3» вместо «%4»")
-                .arg(spec.tableName, name, type, expected.sqlType);
+                .arg(layout.tableName, name, type, expected.sqlType);
         ++column;
     }
     if (info.failed())
         return sqliteFailureCause(db);
     // Further columns after the known ones are allowed and not read.
-    if (column < spec.columns.size())
-        return QStringLiteral("в таблице «%1» нет столбца «%2»").arg(spec.tableName, spec.columns.at(column).name);
+    if (column < layout.columns.size())
+        return QStringLiteral("в таблице «%1» нет столбца «%2»").arg(layout.tableName, layout.columns.at(column).name);
     return {};
 }
 
@@ -107,15 +107,15 @@ QString dataFolderOf(const QString &programFolder)
 
 QString dataFilePath(const QString &dataFolder, DataFile file)
 {
-    return QDir(dataFolder).filePath(dataFileSpec(file).fileName);
+    return QDir(dataFolder).filePath(dataFileLayout(file).fileName);
 }
 
 QStringList missingDataFileMessages(const QString &dataFolder)
 {
     QStringList messages;
-    for (const DataFileSpec &spec : allDataFileSpecs()) {
-        if (!QFileInfo::exists(dataFilePath(dataFolder, spec.file)))
-            messages.append(QStringLiteral("Файл базы данных %1 не найден").arg(spec.number));
+    for (const DataFileLayout &layout : allDataFileLayouts()) {
+        if (!QFileInfo::exists(dataFilePath(dataFolder, layout.file)))
+            messages.append(QStringLiteral("Файл базы данных %1 не найден").arg(layout.number));
     }
     return messages;
 }
@@ -125,12 +125,12 @@ QStringList checkDataFiles(const QString &dataFolder)
     QStringList messages = missingDataFileMessages(dataFolder);
     if (!messages.isEmpty())
         return messages;
-    for (const DataFileSpec &spec : allDataFileSpecs()) {
-        const QString path = dataFilePath(dataFolder, spec.file);
+    for (const DataFileLayout &layout : allDataFileLayouts()) {
+        const QString path = dataFilePath(dataFolder, layout.file);
         sqlite::Database db;
-        const QString cause = openDataFile(spec.file, path, db);
+        const QString cause = openDataFile(layout.file, path, db);
         if (!cause.isEmpty())
-            messages.append(unreadableFileMessage(spec.file, path, cause));
+            messages.append(unreadableFileMessage(layout.file, path, cause));
     }
     return messages;
 }
@@ -138,7 +138,7 @@ QStringList checkDataFiles(const QString &dataFolder)
 QString unreadableFileMessage(DataFile file, const QString &path, const QString &cause)
 {
     return QStringLiteral("Файл базы данных %1 не удаётся прочитать: %2.\n%3")
-        .arg(dataFileSpec(file).number)
+        .arg(dataFileLayout(file).number)
         .arg(cause, QDir::toNativeSeparators(path));
 }
 
@@ -149,7 +149,7 @@ QString openDataFile(DataFile file, const QString &path, sqlite::Database &db)
         return headerProblem;
     if (!db.openReadOnly(path))
         return QStringLiteral("файл не открывается (%1)").arg(db.errorMessage());
-    return checkLayout(dataFileSpec(file), db);
+    return checkLayout(dataFileLayout(file), db);
 }
 
 QString sqliteFailureCause(const sqlite::Database &db)

@@ -4,13 +4,13 @@ namespace lumolex {
 
 namespace {
 
-QVector<DataFileSpec> makeSpecs()
+QVector<DataFileLayout> makeLayouts()
 {
     const QString integer = QStringLiteral("INTEGER");
     const QString text = QStringLiteral("TEXT");
     const QString blob = QStringLiteral("BLOB");
 
-    DataFileSpec articles{
+    DataFileLayout articles{
         DataFile::Articles, 1, QStringLiteral("lumolex.db"), QStringLiteral("articles"),
         {
             {field::ID, integer, FieldType::Integer, 0, true},
@@ -29,7 +29,7 @@ QVector<DataFileSpec> makeSpecs()
                        "TRANSC TEXT NOT NULL CHECK (length(TRANSC) BETWEEN 1 AND 50), "
                        "GOTO TEXT CHECK (GOTO IS NULL OR length(GOTO) BETWEEN 1 AND 50))"),
     };
-    DataFileSpec wordForms{
+    DataFileLayout wordForms{
         DataFile::WordForms, 2, QStringLiteral("lumoword.db"), QStringLiteral("wordforms"),
         {
             {field::TRANSC, text, FieldType::Text, 0, true},
@@ -37,7 +37,7 @@ QVector<DataFileSpec> makeSpecs()
         },
         QStringLiteral("CREATE TABLE wordforms (TRANSC TEXT NOT NULL, ARRID TEXT NOT NULL)"),
     };
-    DataFileSpec examples{
+    DataFileLayout examples{
         DataFile::Examples, 3, QStringLiteral("lumophra.db"), QStringLiteral("examples"),
         {
             {field::ID, integer, FieldType::Integer, 0, true},
@@ -50,21 +50,21 @@ QVector<DataFileSpec> makeSpecs()
 
 } // namespace
 
-const QVector<DataFileSpec> &allDataFileSpecs()
+const QVector<DataFileLayout> &allDataFileLayouts()
 {
-    static const QVector<DataFileSpec> specs = makeSpecs();
-    return specs;
+    static const QVector<DataFileLayout> layouts = makeLayouts();
+    return layouts;
 }
 
-const DataFileSpec &dataFileSpec(DataFile file)
+const DataFileLayout &dataFileLayout(DataFile file)
 {
-    return allDataFileSpecs().at(int(file));
+    return allDataFileLayouts().at(int(file));
 }
 
 QVector<FieldDef> fieldDefs(DataFile file)
 {
     QVector<FieldDef> defs;
-    for (const ColumnSpec &column : dataFileSpec(file).columns)
+    for (const ColumnLayout &column : dataFileLayout(file).columns)
         defs.append(FieldDef{column.name, column.fieldType, column.maxLength});
     return defs;
 }

@@ -29,7 +29,7 @@ inline constexpr int kMaxWordLength = 50;
 enum class DataFile { Articles = 0, WordForms = 1, Examples = 2 };
 inline constexpr int kDataFileCount = 3;
 
-struct ColumnSpec {
+struct ColumnLayout {
     QString name;
     QString sqlType;        // declared type in the file: INTEGER, TEXT or BLOB
     FieldType fieldType;
@@ -37,17 +37,17 @@ struct ColumnSpec {
     bool required;          // never null; text never empty
 };
 
-struct DataFileSpec {
+struct DataFileLayout {
     DataFile file;
     int number;             // 1, 2, 3: the number in the program's messages
     QString fileName;       // "lumolex.db" ...
     QString tableName;      // the SQLite table inside the file
-    QVector<ColumnSpec> columns;
+    QVector<ColumnLayout> columns;
     QString createSql;      // statement that creates the table
 };
 
-const DataFileSpec &dataFileSpec(DataFile file);
-const QVector<DataFileSpec> &allDataFileSpecs();    // in file order
+const DataFileLayout &dataFileLayout(DataFile file);
+const QVector<DataFileLayout> &allDataFileLayouts();    // in file order
 
 // The field definitions of the loaded table of a file.
 QVector<FieldDef> fieldDefs(DataFile file);

@@ -27,15 +27,15 @@ bool sameFields(const Table &table, DataFile file)
     return true;
 }
 
-QByteArray selectSql(const DataFileSpec &spec)
+QByteArray selectSql(const DataFileLayout &layout)
 {
     QStringList names;
     bool hasId = false;
-    for (const ColumnSpec &column : spec.columns) {
+    for (const ColumnLayout &column : layout.columns) {
         names.append(sqlite::quoteIdentifier(column.name));
         hasId = hasId || column.name == QLatin1String(field::ID);
     }
-    QString sql = QStringLiteral("SELECT %1 FROM %2").arg(names.join(u", "), sqlite::quoteIdentifier(spec.tableName));
+    QString sql = QStringLiteral("SELECT %1 FROM %2").arg(names.join(u", "), sqlite::quoteIdentifier(layout.tableName));
     if (hasId)
         sql += QStringLiteral(" ORDER BY ID");
     return sql.toUtf8();
@@ -43,15 +43,15 @@ QByteArray selectSql(const DataFileSpec &spec)
 
 // What the loader needs to know of a column, worked out once per file.
 struct ColumnReader {
-    const ColumnSpec *spec;
+    const ColumnLayout *layout;
     qint64 lowest;          // smallest integer allowed
     bool emptyIsNull;       // an empty cross-reference is no cross-reference
 };
 
-QVector<ColumnReader> columnReaders(const DataFileSpec &spec)
+QVector<ColumnReader> columnReaders(const DataFileLayout &layout)
 {
     QVector<ColumnReader> readers;
-    for (const ColumnSpec &column : spec.columns) {
+    for (const ColumnLayout &column : layout.columns) {
         const bool isId = column.name == QLatin1String(field::ID);
         readers.append(ColumnReader{&column, isId ? 1 : std::numeric_limits<qint32>::min(),
                                     column.name == QLatin1String(field::GOTO)});
@@ -63,42 +63,42 @@ QVector<ColumnReader> columnReaders(const DataFileSpec &spec)
 // definition. Returns an empty text on success, else what is wrong.
 QString readValue(const sqlite::Statement &row, int column, const ColumnReader &reader, QVariant *value)
 {
-    const ColumnSpec &spec = *reader.spec;
+    const ColumnLayout &layout = *reader.layout;
     const int type = row.columnType(column);
     if (type == SQLITE_NULL) {
-        if (spec.required)
-            return QStringLiteral("поле %1 пустое").arg(spec.name);
+        if (layout.required)
+            return QStringLiteral("поле %1 пустое").arg(layout.name);
         *value = QVariant();
         return {};
     }
-    switch (spec.fieldType) {
+    switch (layout.fieldType) {
     case FieldType::Integer: {
         if (type != SQLITE_INTEGER)
-            return QStringLiteral("поле %1 не целое число").arg(spec.name);
+            return QStringLiteral("поле %1 не целое число").arg(layout.name);
         const qint64 number = row.columnInt(column);
         if (number < reader.lowest || number > std::numeric_limits<qint32>::max())
-            return QStringLiteral("значение %1 поля %2 вне допустимых пределов").arg(number).arg(spec.name);
+            return QStringLiteral("значение %1 поля %2 вне допустимых пределов").arg(number).arg(layout.name);
         *value = int(number);
         return {};
     }
     case FieldType::Text: {
         if (type != SQLITE_TEXT)
-            return QStringLiteral("поле %1 не текст").arg(spec.name);
+            return QStringLiteral("поле %1 не текст").arg(layout.name);
         QString text = row.columnText(column);
         if (text.isEmpty()) {
-            if (spec.required)
-                return QStringLiteral("поле %1 пустое").arg(spec.name);
+            if (layout.required)
+                return QStringLiteral("поле %1 пустое").arg(layout.name);
             *value = reader.emptyIsNull ? QVariant() : QVariant(text);
             return {};
         }
-        if (spec.maxLength > 0 && text.size() > spec.maxLength)
-            return QStringLiteral("поле %1 длиннее %2 символов").arg(spec.name).arg(spec.maxLength);
+        if (layout.maxLength > 0 && text.size() > layout.maxLength)
+            return QStringLiteral("поле %1 длиннее %2 символов").arg(layout.name).arg(layout.maxLength);
         *value = std::move(text);
         return {};
     }
     case FieldType::Blob:
         if (type != SQLITE_BLOB)
-            return QStringLiteral("поле %1 не двоичное").arg(spec.name);
+            return QStringLiteral("поле %1 не двоичное").arg(layout.name);
         *value = row.columnBlob(column);
         return {};
     }
@@ -145,7 +145,7 @@ void DataFileLoader::buildIndexes(Table &articles, Table &wordForms)
 
 bool DataFileLoader::readFile(DataFile file, Table &table)
 {
-    const DataFileSpec &spec = dataFileSpec(file);
+    const DataFileLayout &layout = dataFileLayout(file);
     table.clear();
     if (!sameFields(table, file))
         return fail(file, QStringLiteral("таблица «%1» программы устроена иначе, чем файл").arg(table.name()));
@@ -163,18 +163,18 @@ bool DataFileLoader::readFile(DataFile file, Table &table)
     }
 
     {
-        const QByteArray countSql = "SELECT count(*) FROM " + sqlite::quoteIdentifier(spec.tableName).toUtf8();
+        const QByteArray countSql = "SELECT count(*) FROM " + sqlite::quoteIdentifier(layout.tableName).toUtf8();
         sqlite::Statement count(db, countSql.constData());
         if (!count.next())
             return fail(file, sqliteFailureCause(db));
         table.reserve(int(qMin<qint64>(count.columnInt(0), std::numeric_limits<int>::max())));
     }
 
-    const QByteArray sql = selectSql(spec);
+    const QByteArray sql = selectSql(layout);
     sqlite::Statement rows(db, sql.constData());
-    const QVector<ColumnReader> readers = columnReaders(spec);
+    const QVector<ColumnReader> readers = columnReaders(layout);
     const int columns = int(readers.size());
-    const bool hasId = spec.columns.first().name == QLatin1String(field::ID);
+    const bool hasId = layout.columns.first().name == QLatin1String(field::ID);
     qint64 previousId = 0;
     qint64 rowNumber = 0;
     QVariantList values;

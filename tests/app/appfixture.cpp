@@ -60,9 +60,9 @@ void writeDataFiles(const QString &folder, const std::vector<ArticleRow> &articl
 
     if (!omit.contains(1)) {
         sqlite::Database db;
-        ASSERT_TRUE(db.create(data + dataFileSpec(DataFile::Articles).fileName)) << qPrintable(db.errorMessage());
+        ASSERT_TRUE(db.create(data + dataFileLayout(DataFile::Articles).fileName)) << qPrintable(db.errorMessage());
         ASSERT_TRUE(db.exec("PRAGMA synchronous=OFF"));
-        ASSERT_TRUE(db.exec(dataFileSpec(DataFile::Articles).createSql.toUtf8().constData()));
+        ASSERT_TRUE(db.exec(dataFileLayout(DataFile::Articles).createSql.toUtf8().constData()));
         ASSERT_TRUE(db.exec(kCreditsCreateSql));
         ASSERT_TRUE(db.exec("BEGIN"));
         {
@@ -101,16 +101,16 @@ void writeDataFiles(const QString &folder, const std::vector<ArticleRow> &articl
     }
     if (!omit.contains(2)) {
         sqlite::Database db;
-        ASSERT_TRUE(db.create(data + dataFileSpec(DataFile::WordForms).fileName));
+        ASSERT_TRUE(db.create(data + dataFileLayout(DataFile::WordForms).fileName));
         ASSERT_TRUE(db.exec("PRAGMA synchronous=OFF"));
-        ASSERT_TRUE(db.exec(dataFileSpec(DataFile::WordForms).createSql.toUtf8().constData()));
+        ASSERT_TRUE(db.exec(dataFileLayout(DataFile::WordForms).createSql.toUtf8().constData()));
         ASSERT_TRUE(db.exec("INSERT INTO wordforms VALUES ('дом', '|1|2|3|')"));
     }
     if (!omit.contains(3)) {
         sqlite::Database db;
-        ASSERT_TRUE(db.create(data + dataFileSpec(DataFile::Examples).fileName));
+        ASSERT_TRUE(db.create(data + dataFileLayout(DataFile::Examples).fileName));
         ASSERT_TRUE(db.exec("PRAGMA synchronous=OFF"));
-        ASSERT_TRUE(db.exec(dataFileSpec(DataFile::Examples).createSql.toUtf8().constData()));
+        ASSERT_TRUE(db.exec(dataFileLayout(DataFile::Examples).createSql.toUtf8().constData()));
         sqlite::Statement insert(db, "INSERT INTO examples VALUES (1, ?)");
         insert.bindBlob(1, zlibStream("{\\rtf1\\ansi example}"));
         ASSERT_TRUE(insert.run());

@@ -54,8 +54,8 @@ void makeDatabase(const QString &path, const QStringList &statements)
 
 void makeEmptyDataFiles(const QString &folder)
 {
-    for (const DataFileSpec &spec : allDataFileSpecs())
-        makeDatabase(dataFilePath(folder, spec.file), {spec.createSql});
+    for (const DataFileLayout &layout : allDataFileLayouts())
+        makeDatabase(dataFilePath(folder, layout.file), {layout.createSql});
 }
 
 QString arridOf(Table &wordForms, const QString &key)

@@ -143,7 +143,7 @@ TEST_F(DataFileChecks, FurtherColumnsAreIgnored)
 
 TEST_F(DataFileChecks, TruncatedFile)
 {
-    QStringList statements{dataFileSpec(DataFile::Examples).createSql};
+    QStringList statements{dataFileLayout(DataFile::Examples).createSql};
     for (int i = 1; i <= 400; ++i)
         statements.append(QStringLiteral("INSERT INTO examples VALUES (%1, randomblob(300))").arg(i));
     makeDatabase(path(DataFile::Examples), statements);
@@ -161,7 +161,7 @@ TEST_F(DataFileChecks, TruncatedFile)
 
 TEST_F(DataFileChecks, DamagedPagesAreFoundWhileReading)
 {
-    QStringList statements{dataFileSpec(DataFile::Articles).createSql};
+    QStringList statements{dataFileLayout(DataFile::Articles).createSql};
     for (int i = 1; i <= 300; ++i)
         statements.append(QStringLiteral("INSERT INTO articles VALUES (%1, 1, 'слово%1', randomblob(200), 'слово%1', NULL)").arg(i));
     makeDatabase(path(DataFile::Articles), statements);
@@ -206,7 +206,7 @@ TEST_F(DataFileChecks, RecordsThatBreakTheArticleRules)
 TEST_F(DataFileChecks, EmptyCrossReferenceIsNone)
 {
     makeDatabase(path(DataFile::Articles),
-                 {QString(dataFileSpec(DataFile::Articles).createSql)
+                 {QString(dataFileLayout(DataFile::Articles).createSql)
                       .replace(QStringLiteral("CHECK (GOTO IS NULL OR length(GOTO) BETWEEN 1 AND 50)"), QString()),
                   QStringLiteral("INSERT INTO articles VALUES (7, 1, 'а', NULL, 'а', '')")});
     LoadedTables tables;
@@ -218,11 +218,11 @@ TEST_F(DataFileChecks, EmptyCrossReferenceIsNone)
 TEST_F(DataFileChecks, ReadOnlyFilesAreLoadedWithoutBeingTouched)
 {
     makeDatabase(path(DataFile::Articles),
-                 {dataFileSpec(DataFile::Articles).createSql,
+                 {dataFileLayout(DataFile::Articles).createSql,
                   QStringLiteral("INSERT INTO articles VALUES (1, 1, 'а', NULL, 'а', NULL)")});
     const QByteArray before = readFile(path(DataFile::Articles));
-    for (const DataFileSpec &spec : allDataFileSpecs())
-        QFile::setPermissions(path(spec.file), QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    for (const DataFileLayout &layout : allDataFileLayouts())
+        QFile::setPermissions(path(layout.file), QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
 
     LoadedTables tables;
@@ -247,7 +247,7 @@ TEST(DataFileFolder, NamesWithSpacesAndUriCharacters)
     ASSERT_TRUE(QDir().mkpath(folder));
     makeEmptyDataFiles(folder);
     makeDatabase(dataFilePath(folder, DataFile::WordForms),
-                 {dataFileSpec(DataFile::WordForms).createSql, QStringLiteral("INSERT INTO wordforms VALUES ('дом', '5')")});
+                 {dataFileLayout(DataFile::WordForms).createSql, QStringLiteral("INSERT INTO wordforms VALUES ('дом', '5')")});
     EXPECT_TRUE(checkDataFiles(folder).isEmpty());
     LoadedTables tables;
     DataFileLoader loader(folder);

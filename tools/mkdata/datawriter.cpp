@@ -101,7 +101,7 @@ QString DataWriter::write(const BuiltData &data, const QString &outputFolder)
 QString DataWriter::writeArticles(const BuiltData &data, const QString &path)
 {
     sqlite::Database db;
-    QString error = begin(db, path, dataFileSpec(DataFile::Articles).createSql);
+    QString error = begin(db, path, dataFileLayout(DataFile::Articles).createSql);
     if (!error.isEmpty())
         return error;
     {
@@ -143,7 +143,7 @@ QString DataWriter::writeArticles(const BuiltData &data, const QString &path)
 QString DataWriter::writeWordForms(const BuiltData &data, const QString &path)
 {
     sqlite::Database db;
-    QString error = begin(db, path, dataFileSpec(DataFile::WordForms).createSql);
+    QString error = begin(db, path, dataFileLayout(DataFile::WordForms).createSql);
     if (!error.isEmpty())
         return error;
     {
@@ -162,7 +162,7 @@ QString DataWriter::writeWordForms(const BuiltData &data, const QString &path)
 QString DataWriter::writeExamples(const BuiltData &data, const QString &path)
 {
     sqlite::Database db;
-    QString error = begin(db, path, dataFileSpec(DataFile::Examples).createSql);
+    QString error = begin(db, path, dataFileLayout(DataFile::Examples).createSql);
     if (!error.isEmpty())
         return error;
     {
