@@ -236,7 +236,10 @@ void TFormLumoLex::FormCloseQuery()
     toStore.FormMainTop = pos().y();
     const QList<int> widths = SplitterMain->sizes();
     toStore.PanelWordWidth = PanelWord->width();
-    toStore.PanelFindWidth = PanelFind->isVisible() ? widths.value(2, settings.PanelFindWidth) : PanelFind->width();
+    // A hidden search panel has no width of its own worth keeping: the
+    // splitter squeezes it, so the width last set by the user stands.
+    if (PanelFind->isVisible())
+        toStore.PanelFindWidth = widths.value(2, settings.PanelFindWidth);
     toStore.PanelToolBar = PanelTop->isVisibleTo(this);
     toStore.PanelStatus = PanelStatus->isVisibleTo(this);
     toStore.PanelPhrase = PanelPhrase->isVisibleTo(this);
