@@ -67,19 +67,6 @@ TEST(VirtualKeyFromEvent, NavigationKeysAndTheEdgesOfTheTable)
         EXPECT_EQ(virtualKeyFromXKeycode(outside), 0) << outside;
 }
 
-TEST(VirtualKeyFromEvent, KeypadFollowsNumLock)
-{
-    // Keypad 1 (X key code 87): a digit with Num Lock on, End without.
-    const QKeyEvent digit = xkbEvent(Qt::Key_1, 87, QStringLiteral("1"), Qt::KeypadModifier);
-    EXPECT_EQ(virtualKeyFromEvent(digit, NativeKeySystem::Xkb), 0x61);
-    const QKeyEvent end = xkbEvent(Qt::Key_End, 87, QString(), Qt::KeypadModifier);
-    EXPECT_EQ(virtualKeyFromEvent(end, NativeKeySystem::Xkb), VirtualKey::End);
-    const QKeyEvent plus = xkbEvent(Qt::Key_Plus, 86, QStringLiteral("+"), Qt::KeypadModifier);
-    EXPECT_EQ(virtualKeyFromEvent(plus, NativeKeySystem::Xkb), VirtualKey::Add);
-    const QKeyEvent enter = xkbEvent(Qt::Key_Enter, 104, QString(), Qt::KeypadModifier);
-    EXPECT_EQ(virtualKeyFromEvent(enter, NativeKeySystem::Xkb), VirtualKey::Return);
-}
-
 TEST(VirtualKeyFromEvent, QtKeyFallback)
 {
     EXPECT_EQ(virtualKeyFromQtKey(Qt::Key_A, false), 65);
@@ -94,18 +81,28 @@ TEST(VirtualKeyFromEvent, QtKeyFallback)
     EXPECT_EQ(virtualKeyFromQtKey(Qt::Key_unknown, false), 0);
 }
 
-TEST(VirtualKeyFromEvent, NativeCodesWinOverTheQtKey)
+TEST(VirtualKeyFromEvent, KeypadFollowsNumLockAndNativeCodesWinOverTheQtKey)
 {
-    // Windows: the event's own virtual key.
-    const QKeyEvent windows(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, 0x29, 0xC0, 0);
-    EXPECT_EQ(virtualKeyFromEvent(windows, NativeKeySystem::Windows), 192);
-    // X11 with a code that says "A" while the layout produced Ф.
-    const QKeyEvent x11 = xkbEvent(u'Ф', 38, QStringLiteral("ф"));
-    EXPECT_EQ(virtualKeyFromEvent(x11, NativeKeySystem::Xkb), 65);
-    // A synthesised event without native code falls back on the Qt key.
-    const QKeyEvent synthetic(QEvent::KeyPress, Qt::Key_B, Qt::NoModifier, QStringLiteral("b"));
-    EXPECT_EQ(virtualKeyFromEvent(synthetic, NativeKeySystem::Xkb), 66);
-    EXPECT_EQ(virtualKeyFromEvent(synthetic, NativeKeySystem::Windows), 66);
+    const struct { const char *what; int qtKey; quint32 scan, nativeVk; const char16_t *text;
+                   Qt::KeyboardModifiers mods; NativeKeySystem system; int vk; } cases[] = {
+        // Keypad 1 (X key code 87): a digit with Num Lock on, End without.
+        {"keypad 1", Qt::Key_1, 87, 0, u"1", Qt::KeypadModifier, NativeKeySystem::Xkb, 0x61},
+        {"keypad End", Qt::Key_End, 87, 0, u"", Qt::KeypadModifier, NativeKeySystem::Xkb, VirtualKey::End},
+        {"keypad +", Qt::Key_Plus, 86, 0, u"+", Qt::KeypadModifier, NativeKeySystem::Xkb, VirtualKey::Add},
+        {"keypad Enter", Qt::Key_Enter, 104, 0, u"", Qt::KeypadModifier, NativeKeySystem::Xkb, VirtualKey::Return},
+        // Windows: the event's own virtual key.
+        {"Windows", Qt::Key_unknown, 0x29, 0xC0, u"", {}, NativeKeySystem::Windows, 192},
+        // X11 with a code that says "A" while the layout produced Ф.
+        {"X11", u'Ф', 38, 0, u"ф", {}, NativeKeySystem::Xkb, 65},
+        // A synthesised event without native code falls back on the Qt key.
+        {"synthetic X11", Qt::Key_B, 0, 0, u"b", {}, NativeKeySystem::Xkb, 66},
+        {"synthetic Windows", Qt::Key_B, 0, 0, u"b", {}, NativeKeySystem::Windows, 66},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const QKeyEvent event(QEvent::KeyPress, c.qtKey, c.mods, c.scan, c.nativeVk, 0, QString::fromUtf16(c.text));
+        EXPECT_EQ(virtualKeyFromEvent(event, c.system), c.vk);
+    }
 }
 
 TEST(VirtualKeyFromEvent, WordBoxTypingRanges)

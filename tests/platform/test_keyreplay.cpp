@@ -57,31 +57,23 @@ TEST(KeyReplay, PressAndReleaseArriveWithTheSameKey)
     }
 }
 
-TEST(KeyReplay, TypedLetterReplacesTheSelectedTextOfAWordBox)
+TEST(KeyReplay, TypedLetterReplacesTheSelectedTextOfAFieldOrAnEditableDropDownBox)
 {
-    QLineEdit wordBox;
-    wordBox.setText(QStringLiteral("старое"));
-    wordBox.selectAll();
-    wordBox.show();
-    wordBox.setFocus();
-    const QKeyEvent original(QEvent::KeyPress, u'Ё', Qt::NoModifier, QStringLiteral("ё"));
-    replayKey(&wordBox, original);
-    QTRY_COMPARE_WITH_TIMEOUT(wordBox.text(), QStringLiteral("ё"), 2000);
-}
-
-TEST(KeyReplay, EditableComboBoxPassesTheKeyToItsField)
-{
-    // The word box is an editable drop-down box.
+    // The word box is an editable drop-down box, which passes the key to its field.
+    QLineEdit field;
     QComboBox wordBox;
     wordBox.setEditable(true);
     wordBox.addItems({QStringLiteral("одно"), QStringLiteral("другое")});
-    wordBox.setEditText(QStringLiteral("старое"));
-    wordBox.lineEdit()->selectAll();
-    wordBox.show();
-    wordBox.setFocus();
-    const QKeyEvent original(QEvent::KeyPress, u'Ж', Qt::ShiftModifier, QStringLiteral("Ж"));
-    replayKey(&wordBox, original);
-    QTRY_COMPARE_WITH_TIMEOUT(wordBox.currentText(), QStringLiteral("Ж"), 2000);
+    const std::pair<QWidget *, QLineEdit *> targets[] = {{&field, &field}, {&wordBox, wordBox.lineEdit()}};
+    for (const auto &[target, edit] : targets) {
+        SCOPED_TRACE(target->metaObject()->className());
+        edit->setText(QStringLiteral("старое"));
+        edit->selectAll();
+        target->show();
+        target->setFocus();
+        replayKey(target, QKeyEvent(QEvent::KeyPress, u'Ж', Qt::ShiftModifier, QStringLiteral("Ж")));
+        QTRY_COMPARE_WITH_TIMEOUT(edit->text(), QStringLiteral("Ж"), 2000);
+    }
 }
 
 TEST(KeyReplay, NullOrDestroyedTargetIsHarmless)

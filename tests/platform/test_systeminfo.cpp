@@ -8,29 +8,23 @@
 
 using namespace lumolex;
 
-TEST(AvailableMemory, MeminfoMemAvailableIsUsed)
+TEST(AvailableMemory, FromMeminfo)
 {
-    const QByteArray meminfo = "MemTotal:       16318008 kB\n"
-                               "MemFree:          512000 kB\n"
-                               "MemAvailable:    8000000 kB\n"
-                               "Buffers:          100000 kB\n"
-                               "Cached:          4000000 kB\n";
-    EXPECT_EQ(availableMemoryFromMeminfo(meminfo), std::optional<quint64>(8000000ull * 1024));
-}
-
-TEST(AvailableMemory, OldKernelsAddFreeBuffersAndCache)
-{
-    const QByteArray meminfo = "MemTotal: 1000 kB\nMemFree: 100 kB\nBuffers: 20 kB\nCached: 300 kB\n";
-    EXPECT_EQ(availableMemoryFromMeminfo(meminfo), std::optional<quint64>(420ull * 1024));
-}
-
-TEST(AvailableMemory, UnreadableTextGivesNothing)
-{
-    EXPECT_FALSE(availableMemoryFromMeminfo(QByteArray()).has_value());
-    EXPECT_FALSE(availableMemoryFromMeminfo("garbage\n:\n").has_value());
-    EXPECT_FALSE(availableMemoryFromMeminfo("MemAvailable: lots kB\n").has_value());
-    // A name that only begins like the one looked for does not count.
-    EXPECT_FALSE(availableMemoryFromMeminfo("MemAvailableX: 5 kB\n").has_value());
+    const struct { const char *meminfo; std::optional<quint64> bytes; } cases[] = {
+        {"MemTotal:       16318008 kB\nMemFree:          512000 kB\nMemAvailable:    8000000 kB\n"
+         "Buffers:          100000 kB\nCached:          4000000 kB\n", 8000000ull * 1024},
+        // Old kernels: free plus buffers plus cache.
+        {"MemTotal: 1000 kB\nMemFree: 100 kB\nBuffers: 20 kB\nCached: 300 kB\n", 420ull * 1024},
+        // Unreadable texts give nothing; a name that only begins like the one looked for does not count.
+        {"", std::nullopt},
+        {"garbage\n:\n", std::nullopt},
+        {"MemAvailable: lots kB\n", std::nullopt},
+        {"MemAvailableX: 5 kB\n", std::nullopt},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.meminfo);
+        EXPECT_EQ(availableMemoryFromMeminfo(c.meminfo), c.bytes);
+    }
 }
 
 #ifdef Q_OS_LINUX
