@@ -138,10 +138,11 @@ void ArticlePanel::showPreparedArticle()
     m_scratch = m_shown;
     m_shown = prepared;
     applyTextMargins(m_shown);
-    // The article view takes the prepared document first, then the scratch
-    // view takes the old one: a document is never left without a view.
-    Editor->setDocument(m_shown);
+    // The scratch view lets go of the prepared document before the article
+    // view takes it; the other way round the document kept the layout width
+    // of the hidden scratch view and short articles wrapped after a word.
     EditorTmp->setDocument(m_scratch);
+    Editor->setDocument(m_shown);
     m_scratch->clear();
     Editor->setTextCursor(QTextCursor(m_shown));
     Editor->verticalScrollBar()->setValue(0);
