@@ -6,6 +6,7 @@
 #include "app/dictionarycontrols.h"
 #include "app/findpanel.h"
 #include "app/mainmenu.h"
+#include "app/menushortcutsfirst.h"
 #include "app/settingsstore.h"
 #include "app/statuspanel.h"
 #include "app/toolbarpanel.h"
@@ -143,6 +144,11 @@ void TFormLumoLex::connectCommands()
 {
     connect(menu->MainMenuExit, &QAction::triggered, this, &TFormLumoLex::MainMenuExitClick);
     connect(menu->MainMenuHelp, &QAction::triggered, this, &TFormLumoLex::MainMenuHelpClick);
+
+    // The menu's shortcuts come before the text boxes' own editing keys.
+    auto *shortcutsFirst = new MenuShortcutsFirst(menuItemsOf(menuBar()), this);
+    shortcutsFirst->watch(PanelWord->EditWord);
+    shortcutsFirst->watch(PanelFind->EditFind);
 }
 
 void TFormLumoLex::markPendingCommands()
