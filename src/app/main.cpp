@@ -10,6 +10,7 @@
 #include "app/closerequest.h"
 #include "app/formlumolex.h"
 #include "app/qttranslation.h"
+#include "ui/multilinehints.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -23,6 +24,7 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("LumoLex"));
 
     lumolex::installQtRussian(&app);
+    app.installEventFilter(new lumolex::MultiLineHints(&app));
 
     lumolex::LaunchOptions options;
     options.startClock = startClock;
