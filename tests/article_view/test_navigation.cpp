@@ -41,31 +41,26 @@ protected:
         return ids;
     }
 
-    ArticleWindow w{articleTable(rows(), {1})};
+    ArticleWindow w{articleTable(rows())};
     std::unique_ptr<LinkFollower> links;
     QString sharedSearchText;
 };
 
 } // namespace
 
-TEST_F(NavigationTest, FreshStartHasBothStepCommandsDisabled)
-{
-    EXPECT_FALSE(w.stepBack->isEnabled());
-    EXPECT_FALSE(w.menuBack.isEnabled());
-    EXPECT_FALSE(w.stepForward->isEnabled());
-    EXPECT_FALSE(w.menuForward.isEnabled());
-    w.articles->first();
-    EXPECT_EQ(w.steps->steps().currentStep(), 1);
-    EXPECT_FALSE(w.stepBack->isEnabled());
-    w.articles->next();
-    EXPECT_TRUE(w.stepBack->isEnabled());
-    EXPECT_TRUE(w.menuBack.isEnabled());
-}
-
 TEST_F(NavigationTest, BackTwiceThenAnotherArticleKeepsTheLaterSlot)
 {
+    // A fresh start: both step commands disabled; the first article is step 1.
+    for (const bool enabled : {w.stepBack->isEnabled(), w.menuBack.isEnabled(), w.stepForward->isEnabled(),
+                               w.menuForward.isEnabled()})
+        EXPECT_FALSE(enabled);
     gotoId(*w.articles, 1);
+    EXPECT_EQ(w.steps->steps().currentStep(), 1);
+    EXPECT_FALSE(w.stepBack->isEnabled());
     gotoId(*w.articles, 2);
+    EXPECT_TRUE(w.stepBack->isEnabled());
+    EXPECT_TRUE(w.menuBack.isEnabled());
+
     gotoId(*w.articles, 3);
     w.steps->SpeedButtonBackClick();
     EXPECT_EQ(currentId(*w.articles), 2);
@@ -92,71 +87,54 @@ TEST_F(NavigationTest, BackTwiceThenAnotherArticleKeepsTheLaterSlot)
 TEST_F(NavigationTest, StepIntoAnotherDictionarySelectsIt)
 {
     gotoId(*w.articles, 2);
-    findWordInTable(*w.articles, 7);            // a search result in dictionary 3
+    w.findWord(7);            // a search result in dictionary 3
     EXPECT_EQ(stepSlots(), (QList<qint32>{2, 7}));
     w.steps->SpeedButtonBackClick();
     EXPECT_EQ(currentId(*w.articles), 2);
     EXPECT_EQ(w.articles->filterText(), QStringLiteral("(DICT=0) OR (DICT=1)"));
 }
 
-TEST_F(NavigationTest, LinkInTheSameDictionaryMovesAndRecordsAStep)
+TEST_F(NavigationTest, LinkGoesToItsTargetInTheSameDictionaryOrSaysWhyNot)
 {
-    gotoId(*w.articles, 2);
-    EXPECT_TRUE(links->ToolButtonLinkClick());
-    EXPECT_EQ(currentId(*w.articles), 1);                    // "Ӓкка" -> key "акка"
-    EXPECT_EQ(sharedSearchText, QStringLiteral("вуэййм"));
-    EXPECT_EQ(w.article(), QStringLiteral("старуха"));
-    EXPECT_EQ(stepSlots(), (QList<qint32>{2, 1}));
-    EXPECT_TRUE(w.boxes.errors.isEmpty());
-}
+    const QString both = QStringLiteral("(DICT=0) OR (DICT=1) OR (DICT=3)");
+    // The shared search text offers find in article the word the user came from, once there is a link.
+    const struct { int from; QString filter; int to; const char *error; const char *shared; } cases[] = {
+        {2, {}, 1, nullptr, "вуэййм"},                                           // "Ӓкка" -> key "акка"
+        {5, both, 4, nullptr, "нёххч"},                                          // "Мир" of dictionary 1, not 3
+        {8, both, 6, nullptr, "язык"},                                           // "мир" of dictionary 3
+        {3, both, 3, "Не найдено слово в текущем словаре!", "кӣллт"},         // "сердце": dictionary 3 only
+        {1, {}, 1, "Нет ссылки на слово!", "before"},
+        {0, QStringLiteral("(DICT=0) OR (DICT=7)"), 0, "Нет ссылки на слово!", "before"}, // empty view
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.from);
+        if (c.from)
+            w.findWord(c.from);
+        if (!c.filter.isEmpty())
+            w.articles->setFilterText(c.filter);
+        w.boxes.errors.clear();
+        sharedSearchText = QStringLiteral("before");
+        const QList<qint32> steps = stepSlots();
 
-TEST_F(NavigationTest, LinkPicksTheTargetOfTheCurrentDictionary)
-{
-    findWordInTable(*w.articles, 5);
-    w.articles->setFilterText(QStringLiteral("(DICT=0) OR (DICT=1) OR (DICT=3)"));
-    ASSERT_EQ(currentId(*w.articles), 5);
-    EXPECT_TRUE(links->ToolButtonLinkClick());
-    EXPECT_EQ(currentId(*w.articles), 4);                     // "мир" of dictionary 1, not 3
-
-    findWordInTable(*w.articles, 8);
-    w.articles->setFilterText(QStringLiteral("(DICT=0) OR (DICT=1) OR (DICT=3)"));
-    EXPECT_TRUE(links->ToolButtonLinkClick());
-    EXPECT_EQ(currentId(*w.articles), 6);
-}
-
-TEST_F(NavigationTest, LinkWhoseTargetIsOnlyInAnotherDictionaryReportsIt)
-{
-    w.articles->setFilterText(QStringLiteral("(DICT=0) OR (DICT=1) OR (DICT=3)"));
-    gotoId(*w.articles, 3);
-    const QList<qint32> before = stepSlots();
-    EXPECT_FALSE(links->ToolButtonLinkClick());
-    EXPECT_EQ(currentId(*w.articles), 3);
-    EXPECT_EQ(w.boxes.errors, QStringList{QStringLiteral("Идти на ссылку|Не найдено слово в текущем словаре!")});
-    EXPECT_EQ(stepSlots(), before);
-}
-
-TEST_F(NavigationTest, NoLinkReportsItAndLeavesTheSearchTextAlone)
-{
-    gotoId(*w.articles, 1);
-    sharedSearchText = QStringLiteral("before");
-    EXPECT_FALSE(links->ToolButtonLinkClick());
-    EXPECT_EQ(w.boxes.errors, QStringList{QStringLiteral("Идти на ссылку|Нет ссылки на слово!")});
-    EXPECT_EQ(sharedSearchText, QStringLiteral("before"));
-    EXPECT_EQ(currentId(*w.articles), 1);
-}
-
-TEST_F(NavigationTest, LinkOnAnEmptyViewIsNoLink)
-{
-    w.articles->setFilterText(QStringLiteral("(DICT=0) OR (DICT=7)"));
-    EXPECT_FALSE(links->ToolButtonLinkClick());
-    EXPECT_EQ(w.boxes.errors, QStringList{QStringLiteral("Идти на ссылку|Нет ссылки на слово!")});
+        EXPECT_EQ(links->ToolButtonLinkClick(), c.error == nullptr);
+        EXPECT_EQ(currentId(*w.articles), c.to);
+        if (c.error) {
+            EXPECT_EQ(w.boxes.errors, QStringList{QStringLiteral("Идти на ссылку|") + QString::fromUtf8(c.error)});
+            EXPECT_EQ(stepSlots(), steps);
+        } else {
+            EXPECT_TRUE(w.boxes.errors.isEmpty());
+            EXPECT_EQ(stepSlots(), steps + QList<qint32>{c.to}); // a link is a step
+            EXPECT_EQ(w.wordBox->currentText(), w.articles->value(u"WORD").toString());
+        }
+        EXPECT_EQ(sharedSearchText, QString::fromUtf8(c.shared));
+    }
 }
 
 class BookmarkTest : public NavigationTest
 {
 protected:
     BookmarkTest()
-        : bookmark(w.articles.get(), [this](qint32 id) { findWordInTable(*w.articles, id); }, w.steps)
+        : bookmark(w.articles.get(), [this](qint32 id) { w.findWord(id); }, w.steps)
     {
         button.setCheckable(true);
         bookmark.setControls(&button, &menuItem);
@@ -169,25 +147,22 @@ protected:
     Bookmark bookmark;
 };
 
-TEST_F(BookmarkTest, StartsUpWithNothingRemembered)
+TEST_F(BookmarkTest, ReturnsToTheBookmarkAcrossDictionariesAsAStep)
 {
+    // Nothing remembered at start-up.
     EXPECT_FALSE(button.isChecked());
     EXPECT_FALSE(menuItem.isChecked());
     EXPECT_TRUE(menuItem.isCheckable());
     EXPECT_EQ(bookmark.remembered(), 0);
-    w.articles->first();
-    EXPECT_EQ(bookmark.bookMarkSetting(), 0);
-}
-
-TEST_F(BookmarkTest, ReturnsToTheBookmarkAcrossDictionariesAsAStep)
-{
     gotoId(*w.articles, 3);
+    EXPECT_EQ(bookmark.bookMarkSetting(), 0);
+
     button.click();
     EXPECT_TRUE(button.isChecked());
     EXPECT_TRUE(menuItem.isChecked());
     EXPECT_EQ(bookmark.remembered(), 3);
 
-    findWordInTable(*w.articles, 7);                  // now in dictionary 3 only
+    w.findWord(7);                  // now in dictionary 3 only
     ASSERT_EQ(w.articles->filterText(), QStringLiteral("(DICT=0) OR (DICT=3)"));
     EXPECT_EQ(bookmark.bookMarkSetting(), 7);          // the article current at shutdown
 

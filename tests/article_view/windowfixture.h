@@ -6,9 +6,9 @@
 
 #include "article/view/articlepanel.h"
 #include "article/view/articlerenderer.h"
-#include "article/view/messageboxes.h"
 #include "article/view/richtextview.h"
 #include "article/view/stepnavigator.h"
+#include "data/dictionaryselection.h"
 
 #include "articlefixture.h"
 
@@ -20,19 +20,6 @@
 #include <QVBoxLayout>
 
 namespace lumolex::test {
-
-class RecordingBoxes : public MessageBoxes
-{
-public:
-    void error(const QString &title, const QString &text) override { errors << title + u'|' + text; }
-    bool askYesNo(const QString &title, const QString &text) override
-    {
-        questions << title + u'|' + text;
-        return true;
-    }
-    QStringList errors;
-    QStringList questions;
-};
 
 struct ArticleWindow {
     explicit ArticleWindow(std::unique_ptr<Table> table)
@@ -52,7 +39,7 @@ struct ArticleWindow {
         stepBack = new QToolButton(&window);
         stepForward = new QToolButton(&window);
 
-        steps = new StepNavigator([this](qint32 id) { findWordInTable(*articles, id); }, &window);
+        steps = new StepNavigator([this](qint32 id) { findWord(id); }, &window);
         steps->setStepControls(CommandGroup{stepBack, &menuBack}, CommandGroup{stepForward, &menuForward});
 
         // The word box's type-ahead, as the window does it.
@@ -82,12 +69,16 @@ struct ArticleWindow {
         window.resize(500, 400);
     }
 
+    // The main window's FindWord: the article current, its dictionary selected.
+    void findWord(qint32 id) { findArticleById(*articles, id, dictionaryButtons); }
+
     QString article() const { return panel->Editor->toPlainText(); }
     QString linkLine() const { return panel->StaticTextLink->text(); }
     bool startEnabled() const { return navButtons[0]->isEnabled() && navButtons[1]->isEnabled(); }
     bool endEnabled() const { return navButtons[2]->isEnabled() && navButtons[3]->isEnabled(); }
 
     std::unique_ptr<Table> articles;
+    std::array<bool, kDictionaryCount> dictionaryButtons{true}; // dictionary 1, as articleTable filters
     QWidget window;
     QComboBox *wordBox;
     QListWidget *wordList;
