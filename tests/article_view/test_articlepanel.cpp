@@ -156,11 +156,3 @@ TEST_F(PanelTest, KeysOutsideTheRangesOrWithCtrlStayInTheArticle)
     EXPECT_EQ(w.wordBox->currentText(), before);
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("ab\ncdef"));
 }
-
-TEST_F(PanelTest, ScratchViewIsEmptyBetweenChanges)
-{
-    w.articles->next();
-    EXPECT_TRUE(w.panel->EditorTmp->document()->isEmpty());
-    EXPECT_NE(w.panel->EditorTmp->document(), w.panel->Editor->document());
-    EXPECT_FALSE(w.panel->Editor->document()->isEmpty());
-}

@@ -113,17 +113,17 @@ TEST_F(ExamplesTest, DrawShowsThatRecordInTheArticleFontUnmasked)
     }
 }
 
-TEST_F(ExamplesTest, NullAndEmptyExamplesLeaveThePanelEmpty)
+TEST_F(ExamplesTest, NullAndEmptyExamplesLeaveThePanelEmptyAndDrawsStayWithinTheTable)
 {
-    draws = {1, 3, 5, 4};
-    panel->UpdateEditorPhrase();
-    EXPECT_EQ(shown(), QStringLiteral("первый"));
-    panel->UpdateEditorPhrase();
-    EXPECT_EQ(shown(), QString());
-    panel->UpdateEditorPhrase();
-    EXPECT_EQ(shown(), QStringLiteral("пятый"));
-    panel->UpdateEditorPhrase();
-    EXPECT_EQ(shown(), QString());
+    const struct { int draw; int record; const char *text; } cases[] = {
+        {1, 1, "первый"}, {3, 3, ""}, {5, 5, "пятый"}, {4, 4, ""}, {9, 5, "пятый"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.draw);
+        draws = {c.draw};
+        panel->UpdateEditorPhrase();
+        EXPECT_EQ(panel->shownRecord(), c.record);
+        EXPECT_EQ(shown(), QString::fromUtf8(c.text));
+    }
 }
 
 TEST_F(ExamplesTest, NewExampleEveryFifteenSeconds)
@@ -139,7 +139,7 @@ TEST_F(ExamplesTest, NewExampleEveryFifteenSeconds)
     EXPECT_EQ(counts.size(), 3u);
 }
 
-TEST_F(ExamplesTest, RefreshDrawsAtOnceAndRestartsTheInterval)
+TEST_F(ExamplesTest, RefreshDrawsAtOnceAndRestartsTheIntervalEvenWhenStopped)
 {
     draws = {1, 2, 5};
     panel->UpdateEditorPhrase();
@@ -151,10 +151,7 @@ TEST_F(ExamplesTest, RefreshDrawsAtOnceAndRestartsTheInterval)
     timer->advance(1);                           // 15 s after the click
     EXPECT_EQ(shown(), QStringLiteral("пятый"));
     EXPECT_TRUE(timer->isActive());
-}
 
-TEST_F(ExamplesTest, RefreshStartsAStoppedTimer)
-{
     timer->stop();                               // panel hidden
     panel->UpdateEditorPhrase();
     EXPECT_TRUE(timer->isActive());
@@ -175,14 +172,6 @@ TEST_F(ExamplesTest, NoExamplesAtAllShowsNothingAndKeepsGoing)
     panel->setExamples(nullptr);
     panel->UpdateEditorPhrase();
     EXPECT_EQ(shown(), QString());
-}
-
-TEST_F(ExamplesTest, OutOfRangeDrawIsKeptWithinTheTable)
-{
-    draws = {9};
-    panel->UpdateEditorPhrase();
-    EXPECT_EQ(panel->shownRecord(), 5);
-    EXPECT_EQ(shown(), QStringLiteral("пятый"));
 }
 
 TEST_F(ExamplesTest, FontChangeAppliesInPlaceKeepingTheCaret)
