@@ -5,7 +5,6 @@
 #include "rtf/rtfreader.h"
 
 #include <QFile>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -34,74 +33,68 @@ void fillWithOldArticle(QTextDocument *doc)
     cursor.insertText(QStringLiteral("second paragraph"));
 }
 
-TEST(BodyDecoder, DeflateWritesAZlibStreamWithoutLengthPrefix)
+TEST(BodyDecoder, StreamsAreZlibWithoutLengthPrefixAndBounded)
 {
-    const QByteArray stored = deflateBody("{\\rtf1 x}");
+    const QByteArray payload(5000, 'a');
+    const QByteArray stored = deflateBody(payload);
     ASSERT_GE(stored.size(), 2);
     EXPECT_EQ(static_cast<unsigned char>(stored[0]), 0x78); // RFC 1950 header: deflate, 32 KB window
     EXPECT_EQ(((static_cast<unsigned char>(stored[0]) << 8) | static_cast<unsigned char>(stored[1])) % 31, 0);
-    QByteArray inflated;
-    ASSERT_TRUE(inflateBody(stored, &inflated));
-    EXPECT_EQ(inflated, QByteArray("{\\rtf1 x}"));
+    QByteArray out;
+    EXPECT_TRUE(inflateBody(stored, &out, 5000));
+    EXPECT_EQ(out, payload);
+    EXPECT_FALSE(inflateBody(stored, &out, 4999));
+    EXPECT_TRUE(out.isEmpty());
 }
 
 TEST(BodyDecoder, NullAndEmptyBodiesLeaveTheDocumentEmpty)
 {
-    QTextDocument doc;
-    fillWithOldArticle(&doc);
-    EXPECT_EQ(decodeBody(QByteArray(), true, &doc), BodyKind::Null);
-    EXPECT_TRUE(doc.isEmpty());
-    fillWithOldArticle(&doc);
-    EXPECT_EQ(decodeBody(QByteArray(""), false, &doc), BodyKind::Empty);
-    EXPECT_TRUE(doc.isEmpty());
-
-    BodyKind kind = BodyKind::RichText;
-    EXPECT_TRUE(bodyPlainText(QByteArray(), true, &kind).isEmpty());
-    EXPECT_EQ(kind, BodyKind::Null);
-    EXPECT_TRUE(bodyPlainText(QByteArray(""), false, &kind).isEmpty());
-    EXPECT_EQ(kind, BodyKind::Empty);
-}
-
-TEST(BodyDecoder, RichTextBodyReplacesTheDocument)
-{
-    QTextDocument doc;
-    fillWithOldArticle(&doc);
-    const QByteArray rtf = corpusFile("wordpad_cp1251_kildin.rtf");
-    ASSERT_FALSE(rtf.isEmpty());
-    EXPECT_EQ(decodeBody(deflateBody(rtf), false, &doc), BodyKind::RichText);
-
-    QTextDocument direct;
-    rtf::readDocument(rtf, &direct);
-    EXPECT_EQ(doc.toPlainText(), direct.toPlainText());
-    EXPECT_FALSE(doc.toPlainText().contains(QStringLiteral("old article")));
-    const QTextBlock first = doc.begin();
-    EXPECT_EQ(first.blockFormat().leftMargin(), 567 / 15.0);
-    EXPECT_EQ(first.begin().fragment().charFormat().fontWeight(), QFont::Bold);
-    EXPECT_EQ(first.begin().fragment().text(), QString::fromUtf16(u"канд"));
-}
-
-TEST(BodyDecoder, DecodedDocumentEqualsTheReadersDocument)
-{
-    // The body is decoded into a fresh document and then moved into the
-    // caller's: every paragraph and character format must arrive.
-    for (const char *name : {"wordpad_cp1251_kildin.rtf", "rtfjs__sample.rtf", "tika__testRTFListMicrosoftWord.rtf",
-                             "rtfjs__paragraph-properties.rtf", "tika__testRTFHyperlink.rtf"}) {
-        const QByteArray rtf = corpusFile(name);
-        ASSERT_FALSE(rtf.isEmpty()) << name;
-        QTextDocument direct;
-        rtf::readDocument(rtf, &direct);
-        QTextDocument decoded;
-        fillWithOldArticle(&decoded);
-        decodeBody(deflateBody(rtf), false, &decoded);
-        EXPECT_EQ(decoded.toHtml(), direct.toHtml()) << name;
+    for (const bool isNull : {true, false}) {
+        SCOPED_TRACE(isNull ? "null" : "empty");
+        const BodyKind expected = isNull ? BodyKind::Null : BodyKind::Empty;
+        QTextDocument doc;
+        fillWithOldArticle(&doc);
+        EXPECT_EQ(decodeBody(isNull ? QByteArray() : QByteArray(""), isNull, &doc), expected);
+        EXPECT_TRUE(doc.isEmpty());
+        BodyKind kind = BodyKind::RichText;
+        EXPECT_TRUE(bodyPlainText(isNull ? QByteArray() : QByteArray(""), isNull, &kind).isEmpty());
+        EXPECT_EQ(kind, expected);
     }
 }
 
-TEST(BodyDecoder, LeadingWhitespaceBeforeTheRtfHeader)
+// The body is decoded into a fresh document with the caller's defaults and
+// then moved into the caller's: every paragraph and character format must
+// arrive, the caller's default font and undo setting stay, and the fast
+// path gives the document's text.
+TEST(BodyDecoder, RichTextBodiesArriveAsTheReaderReadsThem)
 {
-    QTextDocument doc;
-    EXPECT_EQ(decodeBody(deflateBody("\r\n  {\\rtf1 \\b x}"), false, &doc), BodyKind::RichText);
-    EXPECT_EQ(doc.toPlainText(), QStringLiteral("x"));
+    const QByteArray bodies[] = {
+        corpusFile("wordpad_cp1251_kildin.rtf"), corpusFile("rtfjs__sample.rtf"),
+        corpusFile("tika__testRTFListMicrosoftWord.rtf"), corpusFile("rtfjs__paragraph-properties.rtf"),
+        corpusFile("tika__testRTFHyperlink.rtf"), corpusFile("tika__testRTFVarious.rtf"),
+        "\r\n  {\\rtf1 \\b x\\par y}", // white space before the header
+        "{\\rtf1 truncated {\\b bold",
+    };
+    const QFont font(QStringLiteral("DejaVu Sans"), 13);
+    for (const QByteArray &rtf : bodies) {
+        ASSERT_FALSE(rtf.isEmpty());
+        SCOPED_TRACE(rtf.left(60).constData());
+        QTextDocument direct;
+        direct.setDefaultFont(font);
+        rtf::readDocument(rtf, &direct);
+        QTextDocument decoded;
+        decoded.setDefaultFont(font);
+        decoded.setUndoRedoEnabled(true);
+        fillWithOldArticle(&decoded);
+        const QByteArray stored = deflateBody(rtf);
+        EXPECT_EQ(decodeBody(stored, false, &decoded), BodyKind::RichText);
+        EXPECT_EQ(decoded.toHtml(), direct.toHtml());
+        EXPECT_EQ(decoded.defaultFont(), font);
+        EXPECT_TRUE(decoded.isUndoRedoEnabled());
+        BodyKind kind = BodyKind::Null;
+        EXPECT_EQ(bodyPlainText(stored, false, &kind), decoded.toPlainText());
+        EXPECT_EQ(kind, BodyKind::RichText);
+    }
 }
 
 TEST(BodyDecoder, PlainTextBodies)
@@ -118,14 +111,17 @@ TEST(BodyDecoder, PlainTextBodies)
         {"utf16 with bom", QByteArray("\xFF\xFE" "a\0b\0", 6), QStringLiteral("ab")},
         {"line ends", "a\r\nb\rc\nd", QStringLiteral("a\nb\nc\nd")},
         {"controls dropped", QByteArray("a\0b\x01" "c\td", 7), QStringLiteral("abc\td")},
+        {"separators and no-break space", QString::fromUtf16(u"a\u00a0b\u2028c\u2029d\ufdd0e").toUtf8(),
+         QStringLiteral("a b\nc\nd\ne")},
     };
     for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
         QTextDocument doc;
         BodyKind kind = BodyKind::Null;
-        EXPECT_EQ(decodeBody(deflateBody(c.bytes), false, &doc), BodyKind::PlainText) << c.name;
-        EXPECT_EQ(doc.toPlainText(), c.text) << c.name;
-        EXPECT_EQ(bodyPlainText(deflateBody(c.bytes), false, &kind), c.text) << c.name;
-        EXPECT_EQ(kind, BodyKind::PlainText) << c.name;
+        EXPECT_EQ(decodeBody(deflateBody(c.bytes), false, &doc), BodyKind::PlainText);
+        EXPECT_EQ(doc.toPlainText(), c.text);
+        EXPECT_EQ(bodyPlainText(deflateBody(c.bytes), false, &kind), c.text);
+        EXPECT_EQ(kind, BodyKind::PlainText);
     }
 }
 
@@ -134,6 +130,9 @@ TEST(BodyDecoder, DamagedBodiesShowANoticeInsteadOfTheArticle)
     const QByteArray good = deflateBody(corpusFile("wordpad_cp1251_kildin.rtf"));
     QByteArray badChecksum = good;
     badChecksum[badChecksum.size() - 1] = char(badChecksum.back() ^ 0x55);
+    // 64 MB of spaces compress to about 64 KB; the limit is 16 MB.
+    const QByteArray bomb = deflateBody(QByteArray(4 * kMaxInflatedBody, ' '));
+    ASSERT_LT(bomb.size(), 200 * 1024);
     const struct
     {
         const char *name;
@@ -144,70 +143,17 @@ TEST(BodyDecoder, DamagedBodiesShowANoticeInsteadOfTheArticle)
         {"bad checksum", badChecksum},
         {"length-prefixed qCompress format", qCompress(QByteArray("{\\rtf1 x}"))},
         {"header only", QByteArray("\x78\x9c", 2)},
+        {"zlib bomb", bomb},
     };
     for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
         QTextDocument doc;
         fillWithOldArticle(&doc);
-        EXPECT_EQ(decodeBody(c.stored, false, &doc), BodyKind::Damaged) << c.name;
-        EXPECT_EQ(doc.toPlainText(), kNotice) << c.name;
+        EXPECT_EQ(decodeBody(c.stored, false, &doc), BodyKind::Damaged);
+        EXPECT_EQ(doc.toPlainText(), kNotice);
         BodyKind kind = BodyKind::RichText;
-        EXPECT_TRUE(bodyPlainText(c.stored, false, &kind).isEmpty()) << c.name;
-        EXPECT_EQ(kind, BodyKind::Damaged) << c.name;
-    }
-}
-
-TEST(BodyDecoder, InflatedSizeIsBounded)
-{
-    const QByteArray payload(5000, 'a');
-    const QByteArray stored = deflateBody(payload);
-    QByteArray out;
-    EXPECT_TRUE(inflateBody(stored, &out, 5000));
-    EXPECT_EQ(out, payload);
-    EXPECT_FALSE(inflateBody(stored, &out, 4999));
-    EXPECT_TRUE(out.isEmpty());
-}
-
-TEST(BodyDecoder, ZlibBombGetsTheNotice)
-{
-    // 64 MB of spaces compress to about 64 KB; the limit is 16 MB.
-    const QByteArray bomb = deflateBody(QByteArray(4 * kMaxInflatedBody, ' '));
-    ASSERT_LT(bomb.size(), 200 * 1024);
-    QTextDocument doc;
-    EXPECT_EQ(decodeBody(bomb, false, &doc), BodyKind::Damaged);
-    EXPECT_EQ(doc.toPlainText(), kNotice);
-}
-
-TEST(BodyDecoder, KeepsTheCallersDefaultsAndUndoSetting)
-{
-    QTextDocument doc;
-    const QFont font(QStringLiteral("DejaVu Sans"), 13);
-    doc.setDefaultFont(font);
-    doc.setUndoRedoEnabled(true);
-    fillWithOldArticle(&doc);
-    decodeBody(deflateBody("{\\rtf1 x\\par y}"), false, &doc);
-    EXPECT_EQ(doc.defaultFont(), font);
-    EXPECT_TRUE(doc.isUndoRedoEnabled());
-    EXPECT_EQ(doc.toPlainText(), QStringLiteral("x\ny"));
-    EXPECT_EQ(doc.blockCount(), 2);
-}
-
-TEST(BodyDecoder, FastPathTextEqualsTheDocumentsText)
-{
-    const QByteArray bodies[] = {
-        corpusFile("wordpad_cp1251_kildin.rtf"),
-        corpusFile("tika__testRTFVarious.rtf"),
-        corpusFile("rtfjs__sample.rtf"),
-        QString::fromUtf16(u"plain\u00a0text\u2028with\u2029separators\r\nend").toUtf8(),
-        "{\\rtf1 truncated {\\b bold",
-    };
-    for (const QByteArray &body : bodies) {
-        ASSERT_FALSE(body.isEmpty());
-        const QByteArray stored = deflateBody(body);
-        QTextDocument doc;
-        const BodyKind documentKind = decodeBody(stored, false, &doc);
-        BodyKind textKind = BodyKind::Null;
-        EXPECT_EQ(bodyPlainText(stored, false, &textKind), doc.toPlainText()) << body.left(60).constData();
-        EXPECT_EQ(textKind, documentKind);
+        EXPECT_TRUE(bodyPlainText(c.stored, false, &kind).isEmpty());
+        EXPECT_EQ(kind, BodyKind::Damaged);
     }
 }
 

@@ -11,51 +11,32 @@
 namespace lumolex {
 namespace {
 
-QString masked(const QString &text)
-{
-    QTextDocument doc;
-    doc.setPlainText(text);
-    ReplaceBadWord(&doc);
-    return doc.toPlainText();
-}
-
 QString u(const char16_t *text)
 {
     return QString::fromUtf16(text);
 }
 
-TEST(Masking, EveryStemIsReplacedByAsManyX)
+TEST(Masking, StemsBecomeAsManyX)
 {
-    EXPECT_EQ(masked(u(u"хуй")), QStringLiteral("xxx"));
-    EXPECT_EQ(masked(u(u"пизд")), QStringLiteral("xxxx"));
-    EXPECT_EQ(masked(u(u"трахат")), QStringLiteral("xxxxxx"));
-    EXPECT_EQ(masked(u(u"потрах")), QStringLiteral("xxxxxx"));
-    EXPECT_EQ(masked(u(u"трахал")), QStringLiteral("xxxxxx"));
-    EXPECT_EQ(masked(u(u"трахает")), QStringLiteral("xxxxxxx"));
-}
-
-TEST(Masking, AnEarlierStemHidesAnOverlappingLaterOne)
-{
-    // "потрах" + "ал": stem 4 is masked first, so stem 5 ("трахал") is gone.
-    EXPECT_EQ(masked(u(u"потрахал")), u(u"xxxxxxал"));
-    EXPECT_EQ(masked(u(u"потрахает")), u(u"xxxxxxает"));
-    EXPECT_EQ(masked(u(u"трахать")), u(u"xxxxxxь"));
-}
-
-TEST(Masking, CaseMatters)
-{
-    EXPECT_EQ(masked(u(u"Хуй ПИЗД Трахал")), u(u"Хуй ПИЗД Трахал"));
-}
-
-TEST(Masking, StemsInsideWordsAreMasked)
-{
-    EXPECT_EQ(masked(u(u"распиздяй")), u(u"расxxxxяй"));
-    EXPECT_EQ(masked(u(u"пиздпизд")), QStringLiteral("xxxxxxxx"));
-}
-
-TEST(Masking, EveryOccurrenceInEveryParagraph)
-{
-    EXPECT_EQ(masked(u(u"а хуй б\nтрахал хуй\n\nпизд")), u(u"а xxx б\nxxxxxx xxx\n\nxxxx"));
+    const struct {
+        const char16_t *text;
+        const char16_t *masked;
+    } cases[] = {
+        {u"хуй", u"xxx"}, {u"пизд", u"xxxx"}, {u"трахат", u"xxxxxx"}, {u"потрах", u"xxxxxx"},
+        {u"трахал", u"xxxxxx"}, {u"трахает", u"xxxxxxx"},
+        // an earlier stem hides a later one it overlaps: "потрах" + "ал", not "трахал"
+        {u"потрахал", u"xxxxxxал"}, {u"потрахает", u"xxxxxxает"}, {u"трахать", u"xxxxxxь"},
+        {u"Хуй ПИЗД Трахал", u"Хуй ПИЗД Трахал"},   // case matters
+        {u"распиздяй", u"расxxxxяй"}, {u"пиздпизд", u"xxxxxxxx"},   // inside words
+        {u"а хуй б\nтрахал хуй\n\nпизд", u"а xxx б\nxxxxxx xxx\n\nxxxx"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(u(c.text).toStdString());
+        QTextDocument doc;
+        doc.setPlainText(u(c.text));
+        ReplaceBadWord(&doc);
+        EXPECT_EQ(doc.toPlainText(), u(c.masked));
+    }
 }
 
 TEST(Masking, TextWithoutStemsIsLeftAlone)
