@@ -2,6 +2,7 @@
 
 #include "app/settingsstore.h"
 #include "article/transcription.h"
+#include "data/dataloader.h"
 #include "data/datafileschema.h"
 #include "data/sqlitedb.h"
 #include "data/table.h"
@@ -161,6 +162,16 @@ void AppFixture::close()
 {
     if (m_window)
         m_window->close();
+}
+
+std::unique_ptr<Table> articleTable(const std::vector<ArticleRow> &articles)
+{
+    auto table = std::make_unique<Table>(QStringLiteral("ClientDataSet1"), fieldDefs(DataFile::Articles));
+    for (const ArticleRow &a : articles)
+        table->appendRow({a.id, a.dict, a.word, QVariant(), RetTransc(a.word), a.gotoWord.isNull() ? QVariant() : a.gotoWord});
+    Table wordForms(QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms));
+    DataFileLoader::buildIndexes(*table, wordForms);
+    return table;
 }
 
 QStringList viewWords(const Table &table)

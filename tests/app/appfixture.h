@@ -107,6 +107,10 @@ private:
     ManualStepTimer *m_navTimer = nullptr;
 };
 
+// The article table of `articles` as the program loads it (both indexes,
+// the key index active), without a filter and without bodies.
+std::unique_ptr<Table> articleTable(const std::vector<ArticleRow> &articles);
+
 // The WORD values of the article table's whole view.
 QStringList viewWords(const Table &table);
 QString currentWord(const Table &table);

@@ -3,9 +3,7 @@
 
 #include "appfixture.h"
 
-#include "article/transcription.h"
 #include "data/dataloader.h"
-#include "data/datafileschema.h"
 #include "data/dictionaryselection.h"
 #include "data/table.h"
 
@@ -32,82 +30,42 @@ DictionaryControlStates both(std::initializer_list<int> picked)
     return {only(picked), only(picked)};
 }
 
-// Clicks a button or menu item: its own state toggles first, as a click does.
-PanelCaptions click(DictionaryControlStates &states, DictSenderKind kind, int slot)
+TEST(DictionaryChoice, ClicksOnButtonsAndMenuItems)
 {
-    auto &own = kind == DictSenderKind::Button ? states.buttons : states.menuItems;
-    own[slot] = !own[slot];
-    return applyDictionaryChoice(states, kind, slot);
-}
-
-TEST(DictionaryChoice, ReleasingOneOfTwoSaamiDictionariesLeavesTheOther)
-{
-    auto states = both({kDict1, kDict2});
-    EXPECT_EQ(click(states, DictSenderKind::Button, kDict1), PanelCaptions::Dictionary);
-    EXPECT_EQ(states, both({kDict2}));
-    EXPECT_EQ(dictionaryFilterText(states.buttons), QStringLiteral("(DICT=0) OR (DICT=2)"));
-}
-
-TEST(DictionaryChoice, ReleasingTheLastSaamiDictionarySelectsDictionaryOne)
-{
-    auto states = both({kDict2});
-    click(states, DictSenderKind::Button, kDict2);
-    EXPECT_EQ(states, both({kDict1}));
-
-    states = both({kDict4});
-    click(states, DictSenderKind::MenuItem, kDict4);
-    EXPECT_EQ(states, both({kDict1}));
-}
-
-TEST(DictionaryChoice, RussianSaamiStandsAlone)
-{
-    auto states = both({kDict1, kDict4});
-    EXPECT_EQ(click(states, DictSenderKind::Button, kDict3), PanelCaptions::Dictionary);
-    EXPECT_EQ(states, both({kDict3}));
-    EXPECT_EQ(dictionaryFilterText(states.buttons), QStringLiteral("(DICT=0) OR (DICT=3)"));
-
-    // Adding a Saami dictionary to it drops it again.
-    click(states, DictSenderKind::Button, kDict2);
-    EXPECT_EQ(states, both({kDict2}));
-}
-
-TEST(DictionaryChoice, PhrasebookCaptionsAndBack)
-{
-    auto states = both({kDict1, kDict2});
-    EXPECT_EQ(click(states, DictSenderKind::Button, kRazg1), PanelCaptions::Phrasebook);
-    EXPECT_EQ(states, both({kRazg1}));
-    EXPECT_EQ(click(states, DictSenderKind::Button, kDict4), PanelCaptions::Dictionary);
-    EXPECT_EQ(states, both({kDict4}));
-}
-
-TEST(DictionaryChoice, ChoosingThePhrasebookItemTwiceKeepsThePhrasebook)
-{
-    auto states = both({kDict1});
-    click(states, DictSenderKind::MenuItem, kRazg1);
-    EXPECT_EQ(states, both({kRazg1}));
-    EXPECT_EQ(click(states, DictSenderKind::MenuItem, kRazg1), PanelCaptions::Phrasebook);
-    EXPECT_EQ(states, both({kRazg1}));
-}
-
-TEST(DictionaryChoice, MenuItemStartsFromTheMenuMarksAfterFindWord)
-{
-    // FindWord moved the buttons to dictionary 3 alone; the menu still shows 1 and 2.
-    DictionaryControlStates states{only({kDict3}), only({kDict1, kDict2})};
-    click(states, DictSenderKind::MenuItem, kDict4);
-    EXPECT_EQ(states, both({kDict1, kDict2, kDict4}));
-
-    // Through a button, the buttons are the starting point.
-    states = {only({kDict3}), only({kDict1, kDict2})};
-    click(states, DictSenderKind::Button, kDict4);
-    EXPECT_EQ(states, both({kDict4}));
-}
-
-TEST(DictionaryChoice, OtherSendersChangeNothing)
-{
-    DictionaryControlStates states{only({kDict3}), only({kDict1})};
-    const DictionaryControlStates before = states;
-    EXPECT_EQ(applyDictionaryChoice(states, DictSenderKind::Other, -1), PanelCaptions::Unchanged);
-    EXPECT_EQ(states, before);
+    using enum DictSenderKind;
+    using enum PanelCaptions;
+    const struct { const char *what; DictionaryControlStates before; DictSenderKind kind; int slot;
+                   DictionaryControlStates after; PanelCaptions captions; } cases[] = {
+        {"releasing one of two Saami dictionaries leaves the other", both({kDict1, kDict2}), Button, kDict1,
+         both({kDict2}), Dictionary},
+        {"releasing the last Saami dictionary selects dictionary 1", both({kDict2}), Button, kDict2,
+         both({kDict1}), Dictionary},
+        {"... also through the menu", both({kDict4}), MenuItem, kDict4, both({kDict1}), Dictionary},
+        {"Russian-Saami stands alone", both({kDict1, kDict4}), Button, kDict3, both({kDict3}), Dictionary},
+        {"a Saami dictionary drops Russian-Saami", both({kDict3}), Button, kDict2, both({kDict2}), Dictionary},
+        {"the phrasebook stands alone", both({kDict1, kDict2}), Button, kRazg1, both({kRazg1}), Phrasebook},
+        {"and back to a dictionary", both({kRazg1}), Button, kDict4, both({kDict4}), Dictionary},
+        {"the phrasebook item", both({kDict1}), MenuItem, kRazg1, both({kRazg1}), Phrasebook},
+        {"the phrasebook item twice keeps the phrasebook", both({kRazg1}), MenuItem, kRazg1, both({kRazg1}),
+         Phrasebook},
+        // FindWord moved the buttons to dictionary 3 alone; the menu still shows 1 and 2.
+        {"a menu item starts from the menu marks", {only({kDict3}), only({kDict1, kDict2})}, MenuItem, kDict4,
+         both({kDict1, kDict2, kDict4}), Dictionary},
+        {"a button starts from the buttons", {only({kDict3}), only({kDict1, kDict2})}, Button, kDict4,
+         both({kDict4}), Dictionary},
+        {"other senders change nothing", {only({kDict3}), only({kDict1})}, Other, -1,
+         {only({kDict3}), only({kDict1})}, Unchanged},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        DictionaryControlStates states = c.before;
+        if (c.kind != Other) { // a click toggles its own control first
+            auto &own = c.kind == Button ? states.buttons : states.menuItems;
+            own[c.slot] = !own[c.slot];
+        }
+        EXPECT_EQ(applyDictionaryChoice(states, c.kind, c.slot), c.captions);
+        EXPECT_EQ(states, c.after);
+    }
 }
 
 TEST(DictionaryChoice, GroupsFollowTagRanges)
@@ -155,49 +113,32 @@ class FilterOnTable : public ::testing::Test
 protected:
     void SetUp() override
     {
-        table = std::make_unique<Table>(QStringLiteral("ClientDataSet1"), fieldDefs(DataFile::Articles));
-        for (const auto &a : test::sampleArticles())
-            table->appendRow({a.id, a.dict, a.word, QVariant(), RetTransc(a.word), QVariant()});
-        Table words(QStringLiteral("w"), fieldDefs(DataFile::WordForms));
-        DataFileLoader::buildIndexes(*table, words);
-        connect();
-    }
-    void connect()
-    {
         QObject::connect(table.get(), &Table::recordChanged, [this] { ++notifications; });
     }
+    void filter(Flags buttons) { SetFilterDict(*table, true, dictionaryFilterText(buttons)); }
 
-    std::unique_ptr<Table> table;
+    std::unique_ptr<Table> table = test::articleTable(test::sampleArticles());
     int notifications = 0;
 };
 
-TEST_F(FilterOnTable, KeepsTheCurrentArticleWhenStillShown)
-{
-    SetFilterDict(*table, true, dictionaryFilterText(only({kDict1})));
-    ASSERT_TRUE(table->findKey({QStringLiteral("дом")}));
-    EXPECT_EQ(test::currentId(*table), 1);
-
-    notifications = 0;
-    SetFilterDict(*table, true, dictionaryFilterText(only({kDict1, kDict2})));
-    EXPECT_EQ(test::currentId(*table), 1);
-    EXPECT_EQ(notifications, 1);
-}
-
-TEST_F(FilterOnTable, FindsTheSameArticleAmongEqualKeys)
+TEST_F(FilterOnTable, KeepsTheCurrentArticleWhenStillShownElseStartsAtTheTop)
 {
     // Dictionary 4's "дом" is the third of three equal keys.
-    SetFilterDict(*table, true, dictionaryFilterText(only({kDict4})));
-    ASSERT_TRUE(table->findKey({QStringLiteral("дом")}));
-    ASSERT_EQ(test::currentId(*table), 3);
-    SetFilterDict(*table, true, dictionaryFilterText(only({kDict1, kDict2, kDict4})));
-    EXPECT_EQ(test::currentId(*table), 3);
-}
-
-TEST_F(FilterOnTable, StartsAtTheTopWhenTheArticleIsHidden)
-{
-    SetFilterDict(*table, true, dictionaryFilterText(only({kDict1})));
-    ASSERT_TRUE(table->findKey({QStringLiteral("кот")}));
-    SetFilterDict(*table, true, dictionaryFilterText(only({kRazg1})));
+    const struct { Flags before; QString key; int id; Flags after; int idAfter; } cases[] = {
+        {only({kDict1}), QStringLiteral("дом"), 1, only({kDict1, kDict2}), 1},
+        {only({kDict4}), QStringLiteral("дом"), 3, only({kDict1, kDict2, kDict4}), 3},
+        {only({kDict1}), QStringLiteral("кот"), 4, only({kRazg1}), 11}, // hidden: "Знакомство", the first
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.id);
+        filter(c.before);
+        ASSERT_TRUE(table->findKey({c.key}));
+        ASSERT_EQ(test::currentId(*table), c.id);
+        notifications = 0;
+        filter(c.after);
+        EXPECT_EQ(test::currentId(*table), c.idAfter);
+        EXPECT_EQ(notifications, 1);
+    }
     EXPECT_EQ(table->recordNumber(), 1);
     EXPECT_EQ(test::viewWords(*table),
               (QStringList{QStringLiteral("Знакомство"), QStringLiteral("общее"), QStringLiteral("Приветствие")}));
@@ -205,7 +146,7 @@ TEST_F(FilterOnTable, StartsAtTheTopWhenTheArticleIsHidden)
 
 TEST_F(FilterOnTable, OffShowsTheWholeTableFromItsFirstRecord)
 {
-    SetFilterDict(*table, true, dictionaryFilterText(only({kDict3})));
+    filter(only({kDict3}));
     SetFilterDict(*table, false, QString());
     EXPECT_FALSE(table->isFiltered());
     EXPECT_EQ(table->recordCount(), int(test::sampleArticles().size()));
@@ -215,7 +156,7 @@ TEST_F(FilterOnTable, OffShowsTheWholeTableFromItsFirstRecord)
 TEST_F(FilterOnTable, FindByIdSelectsTheArticlesDictionary)
 {
     Flags buttons = only({kDict1, kDict2});
-    SetFilterDict(*table, true, dictionaryFilterText(buttons));
+    filter(buttons);
     notifications = 0;
     EXPECT_TRUE(findArticleById(*table, 8, buttons));
     EXPECT_EQ(buttons, only({kDict3}));
@@ -225,27 +166,21 @@ TEST_F(FilterOnTable, FindByIdSelectsTheArticlesDictionary)
     EXPECT_EQ(notifications, 1);
 
     buttons = only({kDict1});
-    SetFilterDict(*table, true, dictionaryFilterText(buttons));
+    filter(buttons);
     EXPECT_TRUE(findArticleById(*table, 15, buttons));
     EXPECT_EQ(buttons, only({kDict1, kDict4}));
     EXPECT_EQ(test::currentId(*table), 15);
-}
 
-TEST_F(FilterOnTable, FindByUnknownIdKeepsSelectionAndArticle)
-{
-    Flags buttons = only({kDict1});
-    SetFilterDict(*table, true, dictionaryFilterText(buttons));
+    // An unknown ID keeps the selection and the article.
     ASSERT_TRUE(table->findKey({QStringLiteral("кот")}));
     EXPECT_FALSE(findArticleById(*table, 999, buttons));
-    EXPECT_EQ(buttons, only({kDict1}));
+    EXPECT_EQ(buttons, only({kDict1, kDict4}));
     EXPECT_EQ(test::currentId(*table), 4);
 }
 
 TEST_F(FilterOnTable, EmptyViewRemembersNothing)
 {
-    auto empty = std::make_unique<Table>(QStringLiteral("e"), fieldDefs(DataFile::Articles));
-    Table words(QStringLiteral("w"), fieldDefs(DataFile::WordForms));
-    DataFileLoader::buildIndexes(*empty, words);
+    auto empty = test::articleTable({});
     SetFilterDict(*empty, true, dictionaryFilterText(only({kDict1})));
     EXPECT_TRUE(EmptyTable(*empty));
     Flags buttons = only({kDict1});

@@ -3,9 +3,6 @@
 
 #include "appfixture.h"
 
-#include "article/transcription.h"
-#include "data/dataloader.h"
-#include "data/datafileschema.h"
 #include "data/table.h"
 #include "data/wordlistnavigator.h"
 
@@ -19,13 +16,10 @@ class Accelerator : public ::testing::Test
 protected:
     void SetUp() override
     {
-        table = std::make_unique<Table>(QStringLiteral("ClientDataSet1"), fieldDefs(DataFile::Articles));
-        for (int i = 1; i <= rows; ++i) {
-            const QString word = QStringLiteral("слово%1").arg(i, 3, 10, QLatin1Char('0'));
-            table->appendRow({i, 1, word, QVariant(), RetTransc(word), QVariant()});
-        }
-        Table words(QStringLiteral("w"), fieldDefs(DataFile::WordForms));
-        DataFileLoader::buildIndexes(*table, words);
+        std::vector<test::ArticleRow> words;
+        for (int i = 1; i <= rows; ++i)
+            words.push_back({i, 1, QStringLiteral("слово%1").arg(i, 3, 10, QLatin1Char('0'))});
+        table = test::articleTable(words);
         table->first();
         QObject::connect(table.get(), &Table::recordChanged, [this] { ++notifications; });
         navigator = std::make_unique<NavAccelerator>(table.get(), &timer);
@@ -81,13 +75,14 @@ TEST_F(Accelerator, ReleaseStopsAndResets)
     EXPECT_EQ(table->recordNumber(), 12);
 }
 
-TEST_F(Accelerator, HoldingNextAtTheSecondToLastStopsOneTickAfterTheEnd)
+TEST_F(Accelerator, HoldingStopsOneTickAfterReachingEitherEnd)
 {
+    // Reaching the last record does not raise the at-end flag; the next tick does, and stops.
     table->setRecordNumber(rows - 1);
     navigator->press(NavDirection::Next);
     timer.tick();
     EXPECT_EQ(table->recordNumber(), rows);
-    EXPECT_FALSE(table->atEnd()); // reaching the last record does not raise the flag
+    EXPECT_FALSE(table->atEnd());
     EXPECT_TRUE(timer.isActive());
     timer.tick();
     EXPECT_TRUE(table->atEnd());
@@ -95,10 +90,7 @@ TEST_F(Accelerator, HoldingNextAtTheSecondToLastStopsOneTickAfterTheEnd)
     EXPECT_EQ(navigator->tickCount(), 0);
     EXPECT_EQ(navigator->direction(), NavDirection::None);
     EXPECT_EQ(table->recordNumber(), rows);
-}
 
-TEST_F(Accelerator, HoldingPriorStopsAtTheBeginning)
-{
     table->setRecordNumber(3);
     navigator->press(NavDirection::Prior);
     timer.tick();

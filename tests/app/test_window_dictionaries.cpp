@@ -7,6 +7,7 @@
 #include "app/toolbarpanel.h"
 #include "app/wordpanel.h"
 #include "article/view/articlepanel.h"
+#include "data/dictionaryselection.h"
 #include "data/table.h"
 #include "ui/imagelist16.h"
 
@@ -18,6 +19,8 @@
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace lumolex {
 namespace {
@@ -49,9 +52,15 @@ protected:
     {
         return w->PanelWord->LabelCaptionWord->text() + u'/' + w->PanelTransl->LabelCaptionTransl->text();
     }
-    static bool sameIcon(const QAction *item, int image)
+    // Every menu item shows the picture of its check state.
+    void expectMenuIcons() const
     {
-        return item->icon().cacheKey() == ImageList16::shared().icon(image).cacheKey();
+        const QAction *items[] = {menu->MainMenuDict1, menu->MainMenuDict2, menu->MainMenuDict4, menu->MainMenuDict3,
+                                  menu->MainMenuRazg1};
+        for (int slot = 0; slot < kDictionaryCount; ++slot)
+            EXPECT_EQ(items[slot]->icon().cacheKey(),
+                      ImageList16::shared().icon(dictionaryMenuIcon(slot, items[slot]->isChecked())).cacheKey())
+                << qPrintable(items[slot]->objectName());
     }
 
     test::AppFixture app;
@@ -61,67 +70,51 @@ protected:
     Table *articles = nullptr;
 };
 
-TEST_F(WindowDictionaries, ButtonsAndMenuStayInStep)
-{
-    top->SpeedButtonDict2->click();
-    EXPECT_EQ(buttons(), (QList<bool>{true, true, false, false, false}));
-    EXPECT_EQ(items(), buttons());
-    EXPECT_EQ(articles->filterText(), QStringLiteral("(DICT=0) OR (DICT=1) OR (DICT=2)"));
-    EXPECT_TRUE(sameIcon(menu->MainMenuDict2, 31));
-    EXPECT_TRUE(sameIcon(menu->MainMenuDict4, 17));
-
-    top->SpeedButtonDict1->click();
-    EXPECT_EQ(buttons(), (QList<bool>{false, true, false, false, false}));
-    EXPECT_EQ(articles->filterText(), QStringLiteral("(DICT=0) OR (DICT=2)"));
-    EXPECT_TRUE(sameIcon(menu->MainMenuDict1, 17));
-
-    top->SpeedButtonDict2->click(); // the last Saami dictionary released
-    EXPECT_EQ(buttons(), (QList<bool>{true, false, false, false, false}));
-    EXPECT_EQ(items(), buttons());
-}
-
-TEST_F(WindowDictionaries, RussianSaamiAndPhrasebookStandAlone)
-{
-    top->SpeedButtonDict4->click();
-    top->SpeedButtonDict3->click();
-    EXPECT_EQ(buttons(), (QList<bool>{false, false, false, true, false}));
-    EXPECT_EQ(articles->filterText(), QStringLiteral("(DICT=0) OR (DICT=3)"));
-    EXPECT_EQ(captions(), QStringLiteral("Слово/Перевод"));
-    EXPECT_TRUE(sameIcon(menu->MainMenuDict3, 32));
-
-    top->SpeedButtonRazg1->click();
-    EXPECT_EQ(buttons(), (QList<bool>{false, false, false, false, true}));
-    EXPECT_EQ(captions(), QStringLiteral("Тема/Фразы"));
-    EXPECT_TRUE(sameIcon(menu->MainMenuRazg1, 49));
-    EXPECT_EQ(test::currentWord(*articles), QStringLiteral("Знакомство")); // the phrasebook's first article
-
-    top->SpeedButtonDict2->click();
-    EXPECT_EQ(captions(), QStringLiteral("Слово/Перевод"));
-    EXPECT_TRUE(sameIcon(menu->MainMenuRazg1, 50));
-}
-
-TEST_F(WindowDictionaries, AddingADictionaryKeepsTheCurrentArticle)
-{
-    ASSERT_TRUE(articles->findKey({QStringLiteral("кот")}));
-    top->SpeedButtonDict2->click();
-    EXPECT_EQ(test::currentWord(*articles), QStringLiteral("кот"));
-    EXPECT_EQ(test::currentId(*articles), 4);
-}
-
-TEST_F(WindowDictionaries, PhrasebookShortcutTwiceKeepsThePhrasebook)
+TEST_F(WindowDictionaries, ButtonsMenuItemsAndShortcutsStayInStep)
 {
     w->activateWindow();
     QApplication::processEvents();
-    QTest::keyClick(w, Qt::Key_5, Qt::ControlModifier);
-    EXPECT_EQ(buttons(), (QList<bool>{false, false, false, false, true}));
-    EXPECT_EQ(items(), buttons());
-    QTest::keyClick(w, Qt::Key_5, Qt::ControlModifier);
-    EXPECT_EQ(buttons(), (QList<bool>{false, false, false, false, true}));
-    EXPECT_EQ(items(), buttons());
-    EXPECT_EQ(captions(), QStringLiteral("Тема/Фразы"));
+    const auto shortcut = [this](Qt::Key key) { QTest::keyClick(w, key, Qt::ControlModifier); };
+    const QString words = QStringLiteral("Слово/Перевод"), phrases = QStringLiteral("Тема/Фразы");
+    const struct { const char *what; std::function<void()> act; QList<bool> buttons; QString filter; QString captions; }
+        walk[] = {
+            {"button 2", [&] { top->SpeedButtonDict2->click(); }, {true, true, false, false, false},
+             QStringLiteral("(DICT=0) OR (DICT=1) OR (DICT=2)"), words},
+            {"button 1", [&] { top->SpeedButtonDict1->click(); }, {false, true, false, false, false},
+             QStringLiteral("(DICT=0) OR (DICT=2)"), words},
+            {"button 2, the last released", [&] { top->SpeedButtonDict2->click(); }, {true, false, false, false, false},
+             QStringLiteral("(DICT=0) OR (DICT=1)"), words},
+            {"button 3", [&] { top->SpeedButtonDict3->click(); }, {false, false, false, true, false},
+             QStringLiteral("(DICT=0) OR (DICT=3)"), words},
+            {"phrasebook button", [&] { top->SpeedButtonRazg1->click(); }, {false, false, false, false, true},
+             QStringLiteral("(DICT=0) OR (DICT=9)"), phrases},
+            {"phrasebook shortcut", [&] { shortcut(Qt::Key_5); }, {false, false, false, false, true},
+             QStringLiteral("(DICT=0) OR (DICT=9)"), phrases},
+            {"shortcut 3 is dictionary 4", [&] { shortcut(Qt::Key_3); }, {false, false, true, false, false},
+             QStringLiteral("(DICT=0) OR (DICT=4)"), words},
+            {"menu item 1", [&] { menu->MainMenuDict1->trigger(); }, {true, false, true, false, false},
+             QStringLiteral("(DICT=0) OR (DICT=1) OR (DICT=4)"), words},
+            {"shortcut 4 is dictionary 3", [&] { shortcut(Qt::Key_4); }, {false, false, false, true, false},
+             QStringLiteral("(DICT=0) OR (DICT=3)"), words},
+        };
+    for (const auto &step : walk) {
+        SCOPED_TRACE(step.what);
+        step.act();
+        EXPECT_EQ(buttons(), step.buttons);
+        EXPECT_EQ(items(), buttons());
+        EXPECT_EQ(articles->filterText(), step.filter);
+        EXPECT_EQ(captions(), step.captions);
+        expectMenuIcons();
+    }
+}
 
-    QTest::keyClick(w, Qt::Key_3, Qt::ControlModifier); // dictionary 4
-    EXPECT_EQ(buttons(), (QList<bool>{false, false, true, false, false}));
+TEST_F(WindowDictionaries, AddingADictionaryKeepsTheCurrentArticleChoosingThePhrasebookShowsItsFirst)
+{
+    ASSERT_TRUE(articles->findKey({QStringLiteral("кот")}));
+    top->SpeedButtonDict2->click();
+    EXPECT_EQ(test::currentId(*articles), 4);
+    top->SpeedButtonRazg1->click();
+    EXPECT_EQ(test::currentWord(*articles), QStringLiteral("Знакомство"));
 }
 
 TEST_F(WindowDictionaries, FindWordMovesTheButtonsOnly)
@@ -131,8 +124,7 @@ TEST_F(WindowDictionaries, FindWordMovesTheButtonsOnly)
     EXPECT_EQ(test::currentId(*articles), 8);
     EXPECT_EQ(buttons(), (QList<bool>{false, false, false, true, false}));
     EXPECT_EQ(items(), (QList<bool>{true, true, false, false, false}));
-    EXPECT_TRUE(sameIcon(menu->MainMenuDict1, 30));
-    EXPECT_TRUE(sameIcon(menu->MainMenuDict3, 17));
+    expectMenuIcons();
     EXPECT_EQ(w->PanelWord->EditWord->currentText(), QStringLiteral("лес"));
 
     // A later choice through the menu starts from the menu's marks.
@@ -178,12 +170,6 @@ TEST_F(WindowDictionaries, EmptyViewClearsTheWordBox)
     EXPECT_TRUE(EmptyTable(*other->ClientDataSet1));
     EXPECT_TRUE(other->PanelWord->EditWord->currentText().isEmpty());
 }
-
-} // namespace
-} // namespace lumolex
-
-namespace lumolex {
-namespace {
 
 // The article commands as the window wires them.
 TEST_F(WindowDictionaries, LinkStepsAndBookmarkThroughTheWindowsControls)

@@ -87,97 +87,76 @@ TEST_F(WordPanelTest, ListShowsTheFilteredViewAndFollowsTheTable)
 TEST_F(WordPanelTest, TypeAheadFindsTheNearestKeyWithOrWithoutCapitals)
 {
     panel->EditWord->setFocus();
-    panel->EditWord->lineEdit()->selectAll();
-    type(panel->EditWord->lineEdit(), QStringLiteral("ко"));
-    EXPECT_EQ(word(), QStringLiteral("кот"));
-    EXPECT_EQ(boxText(), QStringLiteral("ко")); // the typed text stays as typed
-    type(panel->EditWord->lineEdit(), QStringLiteral("ф"));
-    EXPECT_EQ(word(), QStringLiteral("Кофе"));
-
-    panel->EditWord->lineEdit()->selectAll();
-    type(panel->EditWord->lineEdit(), QStringLiteral("КО"));
-    EXPECT_EQ(word(), QStringLiteral("кот"));
-    EXPECT_EQ(boxText(), QStringLiteral("КО"));
-    EXPECT_FALSE(w->wordBoxGuard);
-
-    // Beyond the last key: the last article; the box keeps the text.
-    panel->EditWord->lineEdit()->selectAll();
-    type(panel->EditWord->lineEdit(), QStringLiteral("яя"));
-    EXPECT_EQ(word(), QStringLiteral("ягель"));
-    EXPECT_EQ(boxText(), QStringLiteral("яя"));
-
+    QLineEdit *edit = panel->EditWord->lineEdit();
+    // The typed text stays as typed; beyond the last key: the last article.
+    const struct { bool fresh; const char *typed; const char *box; const char *word; } cases[] = {
+        {true, "ко", "ко", "кот"}, {false, "ф", "коф", "Кофе"}, {true, "КО", "КО", "кот"}, {true, "яя", "яя", "ягель"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.box);
+        if (c.fresh)
+            edit->selectAll();
+        type(edit, QString::fromUtf8(c.typed));
+        EXPECT_EQ(word(), QString::fromUtf8(c.word));
+        EXPECT_EQ(boxText(), QString::fromUtf8(c.box));
+        EXPECT_FALSE(w->wordBoxGuard);
+    }
     // Clearing the box: the first article.
-    panel->EditWord->lineEdit()->clear();
+    edit->clear();
     EXPECT_EQ(word(), QStringLiteral("абба"));
     EXPECT_FALSE(w->wordBoxGuard);
 }
 
-TEST_F(WordPanelTest, MovingTheListWritesTheWordSelected)
+TEST_F(WordPanelTest, StepButtonsMoveTheListWriteTheWordAndFollowTheListEnds)
 {
-    panel->ToolButtonNext->click();
-    EXPECT_EQ(word(), QStringLiteral("дом"));
-    EXPECT_EQ(boxText(), QStringLiteral("дом"));
-    EXPECT_EQ(panel->EditWord->lineEdit()->selectedText(), QStringLiteral("дом"));
-    panel->ToolButtonLast->click();
-    EXPECT_EQ(word(), QStringLiteral("ягель"));
-    panel->ToolButtonPrev->click();
-    EXPECT_EQ(word(), QStringLiteral("очень-очень-длинное-слово-которое-не-помещается"));
-    panel->ToolButtonFirst->click();
-    EXPECT_EQ(word(), QStringLiteral("абба"));
-}
-
-TEST_F(WordPanelTest, StepButtonsFollowTheListEnds)
-{
+    const auto enabled = [this] {
+        return QList<bool>{panel->ToolButtonFirst->isEnabled(), panel->ToolButtonPrev->isEnabled(),
+                           panel->ToolButtonNext->isEnabled(), panel->ToolButtonLast->isEnabled()};
+    };
     // At the first record after start-up: the way back is closed.
-    EXPECT_FALSE(panel->ToolButtonFirst->isEnabled());
-    EXPECT_FALSE(panel->ToolButtonPrev->isEnabled());
-    EXPECT_TRUE(panel->ToolButtonNext->isEnabled());
-    EXPECT_TRUE(panel->ToolButtonLast->isEnabled());
-
-    panel->ToolButtonNext->click();
-    EXPECT_TRUE(panel->ToolButtonFirst->isEnabled());
-    EXPECT_TRUE(panel->ToolButtonPrev->isEnabled());
-
-    panel->ToolButtonLast->click();
-    EXPECT_TRUE(articles->atEnd());
-    EXPECT_FALSE(panel->ToolButtonNext->isEnabled());
-    EXPECT_FALSE(panel->ToolButtonLast->isEnabled());
-    EXPECT_TRUE(panel->ToolButtonPrev->isEnabled());
-
-    // Reaching the last record by steps leaves the flag down until one more step.
-    panel->ToolButtonPrev->click();
-    panel->ToolButtonNext->click();
-    EXPECT_FALSE(articles->atEnd());
-    EXPECT_TRUE(panel->ToolButtonNext->isEnabled());
-    panel->ToolButtonNext->click();
-    EXPECT_TRUE(articles->atEnd());
-    EXPECT_FALSE(panel->ToolButtonNext->isEnabled());
-    EXPECT_EQ(word(), QStringLiteral("ягель"));
+    EXPECT_EQ(enabled(), (QList<bool>{false, false, true, true}));
+    // Reaching the last record by steps leaves the at-end flag down until one more step.
+    const struct { QToolButton *button; const char *word; QList<bool> enabled; } walk[] = {
+        {panel->ToolButtonNext, "дом", {true, true, true, true}},
+        {panel->ToolButtonLast, "ягель", {true, true, false, false}},
+        {panel->ToolButtonPrev, "очень-очень-длинное-слово-которое-не-помещается", {true, true, true, true}},
+        {panel->ToolButtonNext, "ягель", {true, true, true, true}},
+        {panel->ToolButtonNext, "ягель", {true, true, false, false}},
+        {panel->ToolButtonFirst, "абба", {false, false, true, true}},
+    };
+    for (const auto &step : walk) {
+        SCOPED_TRACE(qPrintable(step.button->objectName()));
+        step.button->click();
+        EXPECT_EQ(word(), QString::fromUtf8(step.word));
+        EXPECT_EQ(boxText(), QString::fromUtf8(step.word));
+        EXPECT_EQ(panel->EditWord->lineEdit()->selectedText(), QString::fromUtf8(step.word));
+        EXPECT_EQ(enabled(), step.enabled);
+    }
 }
 
-TEST_F(WordPanelTest, DownOnTheLastRowChangesNothing)
+TEST_F(WordPanelTest, ListKeysInTheListAndInTheWordBoxMoveTheList)
 {
-    panel->DBGrid1->setFocus();
-    press(panel->DBGrid1, Qt::Key_Down);
-    EXPECT_EQ(word(), QStringLiteral("дом"));
-    EXPECT_EQ(panel->DBGrid1->currentIndex().row(), 1);
-
-    articles->last();
     const int rows = articles->recordCount();
-    panel->DBGrid1->setFocus();
-    press(panel->DBGrid1, Qt::Key_Down);
-    EXPECT_EQ(articles->recordNumber(), rows);
-    EXPECT_EQ(panel->DBGrid1->currentIndex().row(), rows - 1);
-    EXPECT_EQ(panel->model()->rowCount(), rows); // no new row appears
-    press(panel->DBGrid1, Qt::Key_Down);
-    EXPECT_EQ(articles->recordNumber(), rows);
-
-    press(panel->DBGrid1, Qt::Key_Up);
-    EXPECT_EQ(articles->recordNumber(), rows - 1);
-    press(panel->DBGrid1, Qt::Key_Home);
-    EXPECT_EQ(articles->recordNumber(), 1);
-    press(panel->DBGrid1, Qt::Key_End);
-    EXPECT_EQ(articles->recordNumber(), rows);
+    const int page = panel->DBGrid1->visibleRowCount();
+    QWidget *list = panel->DBGrid1;
+    QWidget *box = panel->EditWord->lineEdit();
+    // Down on the last row changes nothing and adds no row.
+    const struct { QWidget *target; int key; Qt::KeyboardModifiers mods; int record; } keys[] = {
+        {list, Qt::Key_Down, {}, 2}, {list, Qt::Key_End, {}, rows}, {list, Qt::Key_Down, {}, rows},
+        {list, Qt::Key_Down, {}, rows}, {list, Qt::Key_Up, {}, rows - 1}, {list, Qt::Key_Home, {}, 1},
+        {box, Qt::Key_Down, {}, 2}, {box, Qt::Key_End, {}, rows}, {box, Qt::Key_Home, {}, 1},
+        {box, Qt::Key_PageDown, {}, qMin(1 + page, rows)}, {box, Qt::Key_PageUp, {}, 1},
+        {box, Qt::Key_Down, {}, 2}, {box, Qt::Key_Up, Qt::AltModifier, 1},
+    };
+    for (const auto &k : keys) {
+        SCOPED_TRACE(QKeySequence(k.key | k.mods).toString().toStdString() + (k.target == list ? " in the list" : " in the box"));
+        k.target->setFocus();
+        press(k.target, k.key, QString(), k.mods);
+        EXPECT_EQ(articles->recordNumber(), k.record);
+        EXPECT_EQ(panel->DBGrid1->currentIndex().row(), k.record - 1);
+        EXPECT_EQ(panel->model()->rowCount(), rows);
+        if (k.target == box) // the word box keeps the focus
+            EXPECT_TRUE(box->hasFocus() || panel->EditWord->hasFocus());
+    }
 }
 
 TEST_F(WordPanelTest, LetterInTheListGoesToTheWordBox)
@@ -198,27 +177,6 @@ TEST_F(WordPanelTest, LetterInTheListGoesToTheWordBox)
     EXPECT_EQ(word(), QStringLiteral("общее"));
 }
 
-TEST_F(WordPanelTest, ListKeysInTheWordBoxMoveTheListAndKeepTheFocus)
-{
-    panel->EditWord->setFocus();
-    QApplication::processEvents();
-    QLineEdit *edit = panel->EditWord->lineEdit();
-    press(edit, Qt::Key_Down);
-    EXPECT_EQ(word(), QStringLiteral("дом"));
-    press(edit, Qt::Key_End);
-    EXPECT_EQ(word(), QStringLiteral("ягель"));
-    press(edit, Qt::Key_Home);
-    EXPECT_EQ(word(), QStringLiteral("абба"));
-    press(edit, Qt::Key_PageDown);
-    const int page = panel->DBGrid1->visibleRowCount();
-    EXPECT_EQ(articles->recordNumber(), qMin(1 + page, articles->recordCount()));
-    press(edit, Qt::Key_PageUp);
-    EXPECT_EQ(articles->recordNumber(), 1);
-    press(edit, Qt::Key_Up, QString(), Qt::AltModifier);
-    EXPECT_TRUE(articles->atBeginning());
-    EXPECT_TRUE(panel->EditWord->hasFocus() || edit->hasFocus());
-}
-
 TEST_F(WordPanelTest, LetterMenuJumpsToTheLetter)
 {
     const QList<QAction *> items = panel->PMenuLetter->actions();
@@ -229,12 +187,11 @@ TEST_F(WordPanelTest, LetterMenuJumpsToTheLetter)
     for (QAction *item : items)
         EXPECT_NE(item->text(), QStringLiteral("Ъ"));
 
-    items[6]->trigger(); // Ё
-    EXPECT_EQ(word(), QStringLiteral("ёлка"));
-    items[11]->trigger(); // К
-    EXPECT_EQ(word(), QStringLiteral("кот"));
-    items[13]->trigger(); // М: no word, the next key
-    EXPECT_EQ(word(), QStringLiteral("общее"));
+    // Ё, К, and М, which has no word: the next key.
+    for (const auto &[item, jumpedTo] : {std::pair{6, "ёлка"}, std::pair{11, "кот"}, std::pair{13, "общее"}}) {
+        items[item]->trigger();
+        EXPECT_EQ(word(), QString::fromUtf8(jumpedTo));
+    }
 
     // The items are switched off and on with the other controls.
     w->EnabledComp(false);
