@@ -8,6 +8,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 namespace lumolex::rtf::test {
@@ -31,59 +33,77 @@ TEST(Writer, WritesTheWayARichEditControlDoes)
 {
     QTextDocument doc;
     doc.setDefaultFont(QFont(QStringLiteral("Tahoma"), 11));
-    QTextCursor(&doc).insertText(QString::fromUtf16(u"канд ӓ") + QChar(0x0304));
+    QTextCursor(&doc).insertText(QString::fromUtf16(u"канд ӓ") + QChar(0x0304) + QStringLiteral(" a\\b{c}d\te"));
     const QByteArray rtf = writeDocument(doc);
     EXPECT_TRUE(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1251\\deff0")) << rtf.constData();
     EXPECT_TRUE(rtf.contains("{\\fonttbl{\\f0\\fnil\\fcharset204 Tahoma;}}")) << rtf.constData();
-    EXPECT_TRUE(rtf.contains("\\'ea\\'e0\\'ed\\'e4 \\u1235?\\u772?")) << rtf.constData();
+    EXPECT_TRUE(rtf.contains("\\'ea\\'e0\\'ed\\'e4 \\u1235?\\u772? a\\\\b\\{c\\}d\\tab e")) << rtf.constData();
     EXPECT_TRUE(rtf.contains("\\fs22")) << rtf.constData();
     EXPECT_TRUE(rtf.endsWith("\\par\r\n}\r\n")) << rtf.constData();
 }
 
-TEST(Writer, EscapesSyntaxCharacters)
+TEST(Writer, TextSurvives)
 {
-    QTextDocument doc;
-    QTextCursor(&doc).insertText(QStringLiteral("a\\b{c}d\te"));
-    const QByteArray rtf = writeDocument(doc);
-    EXPECT_TRUE(rtf.contains("a\\\\b\\{c\\}d\\tab e")) << rtf.constData();
-    EXPECT_EQ(roundTrip(doc)->toPlainText(), doc.toPlainText());
-}
-
-TEST(Writer, KildinSaamiTextSurvives)
-{
-    QTextDocument doc;
-    QTextCursor cursor(&doc);
-    cursor.insertText(kKildin);
-    cursor.insertBlock();
-    cursor.insertText(QString::fromUtf16(u"ёлка Ё \U0001F4A9 «кавычки» № — ‘x’ \u00a0 \u00ad"));
-    const auto back = roundTrip(doc);
-    EXPECT_EQ(back->toRawText(), doc.toRawText());
+    const struct
+    {
+        const char *name;
+        std::function<void(QTextCursor &)> fill;
+        QString text; // null: the text written
+    } cases[] = {
+        {"syntax characters", [](QTextCursor &c) { c.insertText(QStringLiteral("a\\b{c}d\te")); }, {}},
+        {"Kildin Saami and other letters",
+         [](QTextCursor &c) {
+             c.insertText(kKildin);
+             c.insertBlock();
+             c.insertText(QString::fromUtf16(u"ёлка Ё \U0001F4A9 «кавычки» № — ‘x’ \u00a0 \u00ad"));
+         }, {}},
+        {"empty document", [](QTextCursor &) {}, {}},
+        {"empty paragraphs", [](QTextCursor &c) { c.insertText(QStringLiteral("\n\na\n\n")); }, {}},
+        {"images are left out",
+         [](QTextCursor &c) {
+             c.insertText(QStringLiteral("a"));
+             c.insertImage(QStringLiteral("picture.png"));
+             c.insertText(QStringLiteral("b"));
+         }, QStringLiteral("ab")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        QTextDocument doc;
+        QTextCursor cursor(&doc);
+        c.fill(cursor);
+        const auto back = roundTrip(doc);
+        EXPECT_EQ(back->toRawText(), c.text.isNull() ? doc.toRawText() : c.text);
+        EXPECT_EQ(back->blockCount(), doc.blockCount());
+    }
 }
 
 TEST(Writer, CharacterFormattingSurvives)
 {
     QTextDocument doc;
     QTextCursor cursor(&doc);
+    QStringList probes;
     auto add = [&](const QString &text, auto &&apply) {
         QTextCharFormat format;
         apply(format);
         cursor.insertText(text, format);
+        cursor.insertText(QStringLiteral(" "), QTextCharFormat());
+        probes << text;
     };
-    add(QStringLiteral("bold "), [](QTextCharFormat &f) { f.setFontWeight(QFont::Bold); });
-    add(QStringLiteral("italic "), [](QTextCharFormat &f) { f.setFontItalic(true); });
-    add(QStringLiteral("under "), [](QTextCharFormat &f) { f.setFontUnderline(true); });
-    add(QStringLiteral("strike "), [](QTextCharFormat &f) { f.setFontStrikeOut(true); });
-    add(QStringLiteral("family "), [](QTextCharFormat &f) { f.setFontFamilies({QStringLiteral("Courier New")}); });
-    add(QStringLiteral("size "), [](QTextCharFormat &f) { f.setFontPointSize(15.5); });
-    add(QStringLiteral("red "), [](QTextCharFormat &f) { f.setForeground(QColor(200, 10, 20)); });
-    add(QStringLiteral("marked "), [](QTextCharFormat &f) { f.setBackground(QColor(255, 255, 0)); });
-    add(QStringLiteral("super "), [](QTextCharFormat &f) { f.setVerticalAlignment(QTextCharFormat::AlignSuperScript); });
-    add(QStringLiteral("caps "), [](QTextCharFormat &f) { f.setFontCapitalization(QFont::AllUppercase); });
+    add(QStringLiteral("bold"), [](QTextCharFormat &f) { f.setFontWeight(QFont::Bold); });
+    add(QStringLiteral("italic"), [](QTextCharFormat &f) { f.setFontItalic(true); });
+    add(QStringLiteral("under"), [](QTextCharFormat &f) { f.setFontUnderline(true); });
+    add(QStringLiteral("strike"), [](QTextCharFormat &f) { f.setFontStrikeOut(true); });
+    add(QStringLiteral("family"), [](QTextCharFormat &f) { f.setFontFamilies({QStringLiteral("Courier New")}); });
+    add(QStringLiteral("size"), [](QTextCharFormat &f) { f.setFontPointSize(15.5); });
+    add(QStringLiteral("red"), [](QTextCharFormat &f) { f.setForeground(QColor(200, 10, 20)); });
+    add(QStringLiteral("marked"), [](QTextCharFormat &f) { f.setBackground(QColor(255, 255, 0)); });
+    add(QStringLiteral("super"), [](QTextCharFormat &f) { f.setVerticalAlignment(QTextCharFormat::AlignSuperScript); });
+    add(QStringLiteral("caps"), [](QTextCharFormat &f) { f.setFontCapitalization(QFont::AllUppercase); });
     add(QStringLiteral("link"), [](QTextCharFormat &f) {
         f.setAnchor(true);
         f.setAnchorHref(QStringLiteral("http://example.org/a b"));
     });
-    add(QStringLiteral(" all"), [](QTextCharFormat &f) {
+    add(QStringLiteral("all"), [](QTextCharFormat &f) {
         f.setFontWeight(QFont::Bold);
         f.setFontItalic(true);
         f.setFontUnderline(true);
@@ -91,10 +111,7 @@ TEST(Writer, CharacterFormattingSurvives)
     });
     const auto back = roundTrip(doc);
     const QString family = doc.defaultFont().family();
-    for (const QString &probe : {QStringLiteral("bold"), QStringLiteral("italic"), QStringLiteral("under"),
-                                 QStringLiteral("strike"), QStringLiteral("family"), QStringLiteral("size"),
-                                 QStringLiteral("red"), QStringLiteral("marked"), QStringLiteral("super"),
-                                 QStringLiteral("caps"), QStringLiteral("link"), QStringLiteral("all")}) {
+    for (const QString &probe : probes) {
         QTextCharFormat expected = charFormatOf(doc, probe);
         if (!expected.hasProperty(QTextFormat::FontPointSize))
             expected.setFontPointSize(doc.defaultFont().pointSizeF());
@@ -139,19 +156,6 @@ TEST(Writer, ParagraphFormattingSurvives)
         EXPECT_EQ(describeBlock(b.blockFormat()), describeBlock(a.blockFormat())) << a.text().toStdString();
 }
 
-TEST(Writer, EmptyDocumentAndEmptyParagraphs)
-{
-    QTextDocument empty;
-    EXPECT_EQ(roundTrip(empty)->toPlainText(), QString());
-    EXPECT_EQ(roundTrip(empty)->blockCount(), 1);
-
-    QTextDocument doc;
-    doc.setPlainText(QStringLiteral("\n\na\n\n"));
-    const auto back = roundTrip(doc);
-    EXPECT_EQ(back->toPlainText(), doc.toPlainText());
-    EXPECT_EQ(back->blockCount(), doc.blockCount());
-}
-
 TEST(Writer, WritingTwiceGivesTheSameBytes)
 {
     QTextDocument doc;
@@ -159,16 +163,6 @@ TEST(Writer, WritingTwiceGivesTheSameBytes)
     QByteArray first;
     const auto back = roundTrip(doc, &first);
     EXPECT_EQ(writeDocument(*back), first);
-}
-
-TEST(Writer, ImagesAreLeftOut)
-{
-    QTextDocument doc;
-    QTextCursor cursor(&doc);
-    cursor.insertText(QStringLiteral("a"));
-    cursor.insertImage(QStringLiteral("picture.png"));
-    cursor.insertText(QStringLiteral("b"));
-    EXPECT_EQ(roundTrip(doc)->toPlainText(), QStringLiteral("ab"));
 }
 
 // The data tool stores articles written in simple HTML: setHtml, then the
@@ -183,22 +177,17 @@ TEST(Writer, SimpleHtmlArticlesSurvive)
         u"<p>1) рыба; <i>кӯлл вӣгкэ</i> — ловить рыбу</p>"
         u"<p>2) <b>перен.</b> добыча, а\u0304 ӓ ӈ</p>"
         u"<h1>Ӓӈӯ</h1><p><small>мелко</small> <big>крупно</big> <u>черта</u> <s>зачёркнуто</s></p>"));
-    QByteArray rtf;
-    const auto back = roundTrip(doc, &rtf);
+    const auto back = roundTrip(doc);
     EXPECT_EQ(back->toPlainText(), doc.toPlainText());
     ASSERT_EQ(back->blockCount(), doc.blockCount());
-    const QString family = doc.defaultFont().family();
-    for (const QString &probe : {QString::fromUtf16(u"кӯлл"), QString::fromUtf16(u"сущ."),
-                                 QString::fromUtf16(u"кӯлл вӣгкэ"), QString::fromUtf16(u"перен."),
-                                 QString::fromUtf16(u"добыча"), QString::fromUtf16(u"черта"),
-                                 QString::fromUtf16(u"зачёркнуто")}) {
-        const QTextCharFormat original = charFormatOf(doc, probe);
-        const QTextCharFormat read = charFormatOf(*back, probe);
-        EXPECT_EQ(read.fontWeight() >= QFont::DemiBold, original.fontWeight() >= QFont::DemiBold) << probe.toStdString();
-        EXPECT_EQ(read.fontItalic(), original.fontItalic()) << probe.toStdString();
-        EXPECT_EQ(read.fontUnderline(), original.fontUnderline()) << probe.toStdString();
-        EXPECT_EQ(read.fontStrikeOut(), original.fontStrikeOut()) << probe.toStdString();
-        EXPECT_EQ(read.fontFamilies().toStringList(), QStringList{family}) << probe.toStdString();
+    // Same emphasis, and the default font's family written out.
+    auto withoutSize = [](QTextCharFormat format) {
+        format.clearProperty(QTextFormat::FontPointSize);
+        return format;
+    };
+    for (const char *probe : {"кӯлл", "сущ.", "кӯлл вӣгкэ", "перен.", "добыча", "черта", "зачёркнуто"}) {
+        EXPECT_EQ(describeChar(withoutSize(charFormatOf(*back, probe))),
+                  describeChar(withoutSize(charFormatOf(doc, probe)), doc.defaultFont().family())) << probe;
     }
     // Sizes the HTML gives relative to the default font become points.
     EXPECT_EQ(charFormatOf(*back, QString::fromUtf16(u"Ӓӈӯ")).fontPointSize(), 22);
@@ -206,7 +195,6 @@ TEST(Writer, SimpleHtmlArticlesSurvive)
     EXPECT_EQ(charFormatOf(*back, QString::fromUtf16(u"рыба")).fontPointSize(), 11);
     for (QTextBlock a = doc.begin(), b = back->begin(); a.isValid(); a = a.next(), b = b.next())
         EXPECT_EQ(describeBlock(b.blockFormat()), describeBlock(a.blockFormat())) << a.text().toStdString();
-    EXPECT_TRUE(rtf.contains("\\u1235?")) << "Kildin letters are written as \\uN?";
 }
 
 } // namespace
