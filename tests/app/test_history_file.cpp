@@ -66,81 +66,56 @@ protected:
 
 } // namespace
 
-TEST_F(HistoryFileTest, FileWithoutMarkIsWindows1251AndWrittenBackTheSame)
+TEST_F(HistoryFileTest, EachEncodingIsReadAndWrittenBackTheSame)
 {
-    const QByteArray bytes = kPrivet1251 + "\r\n" + kMir1251 + "\r\n";
-    writeBytes(programFile(), bytes);
-    HistoryFile file = history();
-    QStringList entries;
-    ASSERT_EQ(file.load(&entries), QString());
-    EXPECT_EQ(entries, QStringList({QStringLiteral("Привет"), QStringLiteral("мир")}));
-    EXPECT_EQ(file.encoding(), HistoryEncoding::Windows1251);
-
-    ASSERT_EQ(file.save(entries), QString());
-    EXPECT_EQ(readBytes(programFile()), bytes);
-}
-
-TEST_F(HistoryFileTest, LineEndsAreCrLfAndOnlyTheFinalEmptyPieceIsDropped)
-{
-    HistoryEncoding encoding;
-    EXPECT_EQ(HistoryFile::decode("a\r\nb\r\n", &encoding), QStringList({"a", "b"}));
-    EXPECT_EQ(HistoryFile::decode("a\nb\n", &encoding), QStringList({"a", "b"}));
-    EXPECT_EQ(HistoryFile::decode("a\r\nb", &encoding), QStringList({"a", "b"}));
-    EXPECT_EQ(HistoryFile::decode("a\r\n\r\nb\r\n", &encoding), QStringList({"a", "", "b"}));
-    EXPECT_EQ(HistoryFile::decode("\r\n", &encoding), QStringList({""}));
-    EXPECT_EQ(HistoryFile::decode("", &encoding), QStringList());
-    EXPECT_EQ(HistoryFile::decode("\xEF\xBB\xBF", &encoding), QStringList());
-    // Spaces belong to the entries.
-    EXPECT_EQ(HistoryFile::decode(" a \r\n", &encoding), QStringList({" a "}));
-
-    HistoryEncoding used;
-    EXPECT_EQ(HistoryFile::encode({"a", "", "b"}, HistoryEncoding::Windows1251, &used),
-              QByteArray("a\r\n\r\nb\r\n"));
-    EXPECT_EQ(HistoryFile::encode({}, HistoryEncoding::Windows1251, &used), QByteArray());
-}
-
-TEST_F(HistoryFileTest, LineBreaksInsideAnEntryDoNotSplitIt)
-{
-    HistoryEncoding used;
-    const QByteArray bytes = HistoryFile::encode({"one\r\ntwo", "three\nfour"},
-                                                 HistoryEncoding::Windows1251, &used);
-    EXPECT_EQ(bytes, QByteArray("one two\r\nthree four\r\n"));
-}
-
-TEST_F(HistoryFileTest, Utf8WithMarkIsKeptWithItsMark)
-{
-    const QByteArray bytes = QByteArray("\xEF\xBB\xBF") + kKildin.toUtf8() + "\r\n" +
-                             QStringLiteral("Привет").toUtf8() + "\r\n";
-    writeBytes(programFile(), bytes);
-    HistoryFile file = history();
-    QStringList entries;
-    ASSERT_EQ(file.load(&entries), QString());
-    EXPECT_EQ(entries, QStringList({kKildin, QStringLiteral("Привет")}));
-    EXPECT_EQ(file.encoding(), HistoryEncoding::Utf8Bom);
-    ASSERT_EQ(file.save(entries), QString());
-    EXPECT_EQ(readBytes(programFile()), bytes);
-}
-
-TEST_F(HistoryFileTest, Utf16InBothByteOrdersIsKeptWithItsMark)
-{
-    const QString text = kKildin + QStringLiteral("\r\nабв\r\n");
-    for (const bool little : {true, false}) {
-        SCOPED_TRACE(little ? "UTF-16LE" : "UTF-16BE");
+    const auto utf16 = [](const QString &text, bool little) {
         QByteArray bytes = little ? QByteArray("\xFF\xFE", 2) : QByteArray("\xFE\xFF", 2);
         for (QChar c : text) {
             const char low = char(c.unicode() & 0xFF), high = char(c.unicode() >> 8);
             bytes += little ? low : high;
             bytes += little ? high : low;
         }
-        writeBytes(programFile(), bytes);
+        return bytes;
+    };
+    const QString kildinLines = kKildin + QStringLiteral("\r\nабв\r\n");
+    const struct { const char *what; QByteArray bytes; QStringList entries; HistoryEncoding encoding; } cases[] = {
+        {"no mark: Windows-1251", kPrivet1251 + "\r\n" + kMir1251 + "\r\n",
+         {QStringLiteral("Привет"), QStringLiteral("мир")}, HistoryEncoding::Windows1251},
+        {"UTF-8 with mark", QByteArray("\xEF\xBB\xBF") + kildinLines.toUtf8(), {kKildin, QStringLiteral("абв")},
+         HistoryEncoding::Utf8Bom},
+        {"UTF-16LE", utf16(kildinLines, true), {kKildin, QStringLiteral("абв")}, HistoryEncoding::Utf16LeBom},
+        {"UTF-16BE", utf16(kildinLines, false), {kKildin, QStringLiteral("абв")}, HistoryEncoding::Utf16BeBom},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        writeBytes(programFile(), c.bytes);
         HistoryFile file = history();
         QStringList entries;
         ASSERT_EQ(file.load(&entries), QString());
-        EXPECT_EQ(entries, QStringList({kKildin, QStringLiteral("абв")}));
-        EXPECT_EQ(file.encoding(), little ? HistoryEncoding::Utf16LeBom : HistoryEncoding::Utf16BeBom);
+        EXPECT_EQ(entries, c.entries);
+        EXPECT_EQ(file.encoding(), c.encoding);
         ASSERT_EQ(file.save(entries), QString());
-        EXPECT_EQ(readBytes(programFile()), bytes);
+        EXPECT_EQ(readBytes(programFile()), c.bytes);
     }
+}
+
+TEST_F(HistoryFileTest, LineEndsAreCrLfAndOnlyTheFinalEmptyPieceIsDropped)
+{
+    const struct { QByteArray bytes; QStringList entries; } decoded[] = {
+        {"a\r\nb\r\n", {"a", "b"}}, {"a\nb\n", {"a", "b"}}, {"a\r\nb", {"a", "b"}},
+        {"a\r\n\r\nb\r\n", {"a", "", "b"}}, {"\r\n", {""}}, {"", {}}, {"\xEF\xBB\xBF", {}},
+        {" a \r\n", {" a "}}, // spaces belong to the entries
+    };
+    for (const auto &c : decoded) {
+        HistoryEncoding encoding;
+        EXPECT_EQ(HistoryFile::decode(c.bytes, &encoding), c.entries) << c.bytes.toStdString();
+    }
+    HistoryEncoding used;
+    EXPECT_EQ(HistoryFile::encode({"a", "", "b"}, HistoryEncoding::Windows1251, &used), QByteArray("a\r\n\r\nb\r\n"));
+    EXPECT_EQ(HistoryFile::encode({}, HistoryEncoding::Windows1251, &used), QByteArray());
+    // Line breaks inside an entry do not split it.
+    EXPECT_EQ(HistoryFile::encode({"one\r\ntwo", "three\nfour"}, HistoryEncoding::Windows1251, &used),
+              QByteArray("one two\r\nthree four\r\n"));
 }
 
 TEST_F(HistoryFileTest, SavingWithoutLoadingKeepsTheMarkOfTheFileItReplaces)

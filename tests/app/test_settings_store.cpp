@@ -91,7 +91,7 @@ TEST_F(SettingsStoreTest, EmptyStoreGivesTheDefaultsOfTheTable)
     EXPECT_FALSE(s.IconTray);
 }
 
-TEST_F(SettingsStoreTest, EverySettingSurvivesARoundTrip)
+TEST_F(SettingsStoreTest, EverySettingSurvivesARoundTripStoredAsDecimalAndBooleanText)
 {
     const Settings written = changedSettings();
     {
@@ -101,21 +101,12 @@ TEST_F(SettingsStoreTest, EverySettingSurvivesARoundTrip)
     SettingsStore store(iniPath());
     EXPECT_EQ(store.readAll(), written);
     EXPECT_TRUE(store.readNoDoubleProgramm());
-}
 
-TEST_F(SettingsStoreTest, ValuesAreStoredAsDecimalAndBooleanText)
-{
-    Settings s = changedSettings();
-    {
-        SettingsStore store(iniPath());
-        ASSERT_EQ(store.writeAtShutdown(s), QString());
-    }
     EXPECT_EQ(rawValue(QStringLiteral("FormMainLeft")), QStringLiteral("-5"));
-    EXPECT_EQ(rawValue(QStringLiteral("FormMainWidth")), QStringLiteral("1024"));
     EXPECT_EQ(rawValue(QStringLiteral("ColorEvenLines")), QString::number(0x00FF8040));
     EXPECT_EQ(rawValue(QStringLiteral("noDoubleProgramm")), QStringLiteral("1"));
     EXPECT_EQ(rawValue(QStringLiteral("OpenCardWin")), QStringLiteral("0"));
-    EXPECT_EQ(rawValue(QStringLiteral("FontNameLumo")), s.FontNameLumo);
+    EXPECT_EQ(rawValue(QStringLiteral("FontNameLumo")), written.FontNameLumo);
     // In the file itself the numbers are plain text under [Setup].
     QFile file(iniPath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -128,57 +119,46 @@ TEST_F(SettingsStoreTest, ValuesAreStoredAsDecimalAndBooleanText)
 
 TEST_F(SettingsStoreTest, TextsThatAreNotDecimalIntegersGiveTheDefault)
 {
-    writeRaw({{QStringLiteral("FormMainWidth"), QStringLiteral("abc")},
-              {QStringLiteral("FormMainHeight"), QStringLiteral("")},
-              {QStringLiteral("FormMainLeft"), QStringLiteral(" 5")},
-              {QStringLiteral("FormMainTop"), QStringLiteral("0x10")},
-              {QStringLiteral("PanelWordWidth"), QStringLiteral("99999999999")},
-              {QStringLiteral("PanelFindWidth"), QStringLiteral("12.5")},
-              {QStringLiteral("FontSizeList"), QStringLiteral("-")},
-              {QStringLiteral("FontSizeCard"), QStringLiteral("+9")},
-              {QStringLiteral("FontSizeText"), QStringLiteral("-3")},
-              {QStringLiteral("CardHeight"), QStringLiteral("2147483647")},
-              {QStringLiteral("CardWidth"), QStringLiteral("-2147483648")},
-              {QStringLiteral("Transparency"), QStringLiteral("1e3")},
-              {QStringLiteral("BookMark"), QStringLiteral("١٢")}});   // Arabic-Indic digits
+    // Only decimal integer texts are read; their values are not range-checked.
+    const struct { const char *name; QString text; int Settings::*field; int expected; } ints[] = {
+        {"FormMainWidth", QStringLiteral("abc"), &Settings::FormMainWidth, 700},
+        {"FormMainHeight", QStringLiteral(""), &Settings::FormMainHeight, 550},
+        {"FormMainLeft", QStringLiteral(" 5"), &Settings::FormMainLeft, -1},
+        {"FormMainTop", QStringLiteral("0x10"), &Settings::FormMainTop, -1},
+        {"PanelWordWidth", QStringLiteral("99999999999"), &Settings::PanelWordWidth, 200},
+        {"PanelFindWidth", QStringLiteral("12.5"), &Settings::PanelFindWidth, 200},
+        {"FontSizeList", QStringLiteral("-"), &Settings::FontSizeList, 12},
+        {"FontSizeCard", QStringLiteral("+9"), &Settings::FontSizeCard, 9},
+        {"FontSizeText", QStringLiteral("-3"), &Settings::FontSizeText, -3},
+        {"CardHeight", QStringLiteral("2147483647"), &Settings::CardHeight, 2147483647},
+        {"CardWidth", QStringLiteral("-2147483648"), &Settings::CardWidth, -2147483647 - 1},
+        {"Transparency", QStringLiteral("1e3"), &Settings::Transparency, 0},
+        {"BookMark", QStringLiteral("١٢"), &Settings::BookMark, 0}, // Arabic-Indic digits
+    };
+    // Booleans are true for every non-zero integer; other texts give the default.
+    const struct { const char *name; QString text; bool Settings::*field; bool expected; } bools[] = {
+        {"noDoubleProgramm", QStringLiteral("2"), &Settings::noDoubleProgramm, true},
+        {"OpenCardWin", QStringLiteral("0"), &Settings::OpenCardWin, false},
+        {"CloseCardsAtSwith", QStringLiteral("-1"), &Settings::CloseCardsAtSwith, true},
+        {"TranspCard", QStringLiteral("abc"), &Settings::TranspCard, true},
+        {"IconTray", QStringLiteral("abc"), &Settings::IconTray, false},
+        {"DockWindow", QStringLiteral("00"), &Settings::DockWindow, false},
+        {"HintWord", QStringLiteral("true"), &Settings::HintWord, true},
+        {"EvenLines", QStringLiteral(""), &Settings::EvenLines, true},
+    };
+    QList<QPair<QString, QString>> raw;
+    for (const auto &c : ints)
+        raw.append({QString::fromLatin1(c.name), c.text});
+    for (const auto &c : bools)
+        raw.append({QString::fromLatin1(c.name), c.text});
+    writeRaw(raw);
     SettingsStore store(iniPath());
     const Settings s = store.readAll();
-    EXPECT_EQ(s.FormMainWidth, 700);
-    EXPECT_EQ(s.FormMainHeight, 550);
-    EXPECT_EQ(s.FormMainLeft, -1);
-    EXPECT_EQ(s.FormMainTop, -1);
-    EXPECT_EQ(s.PanelWordWidth, 200);
-    EXPECT_EQ(s.PanelFindWidth, 200);
-    EXPECT_EQ(s.FontSizeList, 12);
-    EXPECT_EQ(s.FontSizeCard, 9);
-    EXPECT_EQ(s.FontSizeText, -3);           // not range-checked on reading
-    EXPECT_EQ(s.CardHeight, 2147483647);
-    EXPECT_EQ(s.CardWidth, -2147483647 - 1);
-    EXPECT_EQ(s.Transparency, 0);
-    EXPECT_EQ(s.BookMark, 0);
-}
-
-TEST_F(SettingsStoreTest, BooleansAreTrueForEveryNonZeroInteger)
-{
-    writeRaw({{QStringLiteral("noDoubleProgramm"), QStringLiteral("2")},
-              {QStringLiteral("OpenCardWin"), QStringLiteral("0")},
-              {QStringLiteral("CloseCardsAtSwith"), QStringLiteral("-1")},
-              {QStringLiteral("TranspCard"), QStringLiteral("abc")},   // default true
-              {QStringLiteral("IconTray"), QStringLiteral("abc")},     // default false
-              {QStringLiteral("DockWindow"), QStringLiteral("00")},
-              {QStringLiteral("HintWord"), QStringLiteral("true")},    // not an integer: default
-              {QStringLiteral("EvenLines"), QStringLiteral("")}});
-    SettingsStore store(iniPath());
-    const Settings s = store.readAll();
-    EXPECT_TRUE(s.noDoubleProgramm);
+    for (const auto &c : ints)
+        EXPECT_EQ(s.*c.field, c.expected) << c.name << " = " << c.text.toStdString();
+    for (const auto &c : bools)
+        EXPECT_EQ(s.*c.field, c.expected) << c.name << " = " << c.text.toStdString();
     EXPECT_TRUE(store.readNoDoubleProgramm());
-    EXPECT_FALSE(s.OpenCardWin);
-    EXPECT_TRUE(s.CloseCardsAtSwith);
-    EXPECT_TRUE(s.TranspCard);
-    EXPECT_FALSE(s.IconTray);
-    EXPECT_FALSE(s.DockWindow);
-    EXPECT_TRUE(s.HintWord);
-    EXPECT_TRUE(s.EvenLines);
 }
 
 TEST_F(SettingsStoreTest, HandEditedIniFileIsRead)
@@ -196,7 +176,7 @@ TEST_F(SettingsStoreTest, HandEditedIniFileIsRead)
     EXPECT_EQ(s.FormMainHeight, 550);   // only the group "Setup" counts
 }
 
-TEST_F(SettingsStoreTest, ShutdownWritesInTheFixedOrder)
+TEST_F(SettingsStoreTest, FirstShutdownCreatesEveryValueInTheFixedOrder)
 {
     const QStringList expected = {
         "FormMainWidth", "FormMainHeight", "FormMainLeft", "FormMainTop", "PanelWordWidth",
@@ -209,6 +189,13 @@ TEST_F(SettingsStoreTest, ShutdownWritesInTheFixedOrder)
     for (const auto &value : SettingsStore::shutdownValues(changedSettings()))
         names.append(value.first);
     EXPECT_EQ(names, expected);
+    {
+        SettingsStore store(iniPath());
+        ASSERT_EQ(store.writeAtShutdown(Settings()), QString());
+    }
+    QSettings raw(iniPath(), QSettings::IniFormat);
+    raw.beginGroup(QStringLiteral("Setup"));
+    EXPECT_EQ(raw.childKeys().size(), expected.size());
 }
 
 TEST_F(SettingsStoreTest, WithoutSaveParamOnlyBookMarkAndSaveParamAreWritten)
@@ -236,17 +223,6 @@ TEST_F(SettingsStoreTest, WithoutSaveParamOnlyBookMarkAndSaveParamAreWritten)
     EXPECT_FALSE(read.SaveParam);
     EXPECT_EQ(read.FormMainWidth, 800);
     EXPECT_EQ(read.FormMainHeight, 550);
-}
-
-TEST_F(SettingsStoreTest, FirstShutdownCreatesEveryValue)
-{
-    {
-        SettingsStore store(iniPath());
-        ASSERT_EQ(store.writeAtShutdown(Settings()), QString());
-    }
-    QSettings raw(iniPath(), QSettings::IniFormat);
-    raw.beginGroup(QStringLiteral("Setup"));
-    EXPECT_EQ(raw.childKeys().size(), 28);
 }
 
 TEST_F(SettingsStoreTest, UnwritableStoreIsReported)
