@@ -1,6 +1,7 @@
 #include "appfixture.h"
 
 #include "app/settingsstore.h"
+#include "article/bodydecoder.h"
 #include "article/transcription.h"
 #include "data/dataloader.h"
 #include "data/datafileschema.h"
@@ -11,7 +12,6 @@
 #include <QSettings>
 
 #include <gtest/gtest.h>
-#include <zlib.h>
 
 namespace lumolex::test {
 
@@ -39,31 +39,19 @@ std::vector<ArticleRow> sampleArticles()
     };
 }
 
-namespace {
-
-// A stored body: the RTF text as a zlib stream.
-QByteArray zlibStream(const QByteArray &plain)
-{
-    uLongf size = compressBound(uLong(plain.size()));
-    QByteArray out(int(size), Qt::Uninitialized);
-    compress2(reinterpret_cast<Bytef *>(out.data()), &size, reinterpret_cast<const Bytef *>(plain.constData()),
-              uLong(plain.size()), Z_BEST_SPEED);
-    out.resize(int(size));
-    return out;
-}
-
-} // namespace
-
 void writeDataFiles(const QString &folder, const std::vector<ArticleRow> &articles, QList<int> omit)
 {
     QDir(folder).mkpath(QStringLiteral("DATA"));
-    const QString data = folder + QStringLiteral("/DATA/");
+    const auto create = [&](sqlite::Database &db, DataFile file) {
+        const DataFileLayout &layout = dataFileLayout(file);
+        ASSERT_TRUE(db.create(folder + QStringLiteral("/DATA/") + layout.fileName)) << qPrintable(db.errorMessage());
+        ASSERT_TRUE(db.exec("PRAGMA synchronous=OFF"));
+        ASSERT_TRUE(db.exec(layout.createSql.toUtf8().constData()));
+    };
 
     if (!omit.contains(1)) {
         sqlite::Database db;
-        ASSERT_TRUE(db.create(data + dataFileLayout(DataFile::Articles).fileName)) << qPrintable(db.errorMessage());
-        ASSERT_TRUE(db.exec("PRAGMA synchronous=OFF"));
-        ASSERT_TRUE(db.exec(dataFileLayout(DataFile::Articles).createSql.toUtf8().constData()));
+        create(db, DataFile::Articles);
         ASSERT_TRUE(db.exec(kCreditsCreateSql));
         ASSERT_TRUE(db.exec("BEGIN"));
         {
@@ -73,8 +61,7 @@ void writeDataFiles(const QString &folder, const std::vector<ArticleRow> &articl
                 insert.bindInt(1, a.id);
                 insert.bindInt(2, a.dict);
                 insert.bindText(3, a.word);
-                const QByteArray rtf = "{\\rtf1\\ansi " + a.word.toUtf8() + "}";
-                insert.bindBlob(4, zlibStream(rtf));
+                insert.bindBlob(4, deflateBody("{\\rtf1\\ansi " + a.word.toUtf8() + "}"));
                 insert.bindText(5, RetTransc(a.word));
                 if (a.gotoWord.isNull())
                     insert.bindNull(6);
@@ -82,19 +69,13 @@ void writeDataFiles(const QString &folder, const std::vector<ArticleRow> &articl
                     insert.bindText(6, a.gotoWord);
                 ASSERT_TRUE(insert.run()) << qPrintable(db.errorMessage());
             }
-        }
-        {
-            sqlite::Statement credit(db, "INSERT INTO credits VALUES (?, ?, ?)");
-            const QList<QPair<int, QString>> persons = {{1, QStringLiteral("Иванов И. И.")},
-                                                        {2, QStringLiteral("Петров П. П.")},
-                                                        {3, QStringLiteral("Петров П. П.")},
-                                                        {4, QStringLiteral("Сидоров С. С.")},
-                                                        {9, QStringLiteral("Смирнова А. А.")}};
-            for (const auto &person : persons) {
+            sqlite::Statement credit(db, "INSERT INTO credits VALUES (?, ?, NULL)");
+            for (const auto &[dict, person] : {std::pair{1, "Иванов И. И."}, std::pair{2, "Петров П. П."},
+                                               std::pair{3, "Петров П. П."}, std::pair{4, "Сидоров С. С."},
+                                               std::pair{9, "Смирнова А. А."}}) {
                 credit.reset();
-                credit.bindInt(1, person.first);
-                credit.bindText(2, person.second);
-                credit.bindNull(3);
+                credit.bindInt(1, dict);
+                credit.bindText(2, QString::fromUtf8(person));
                 ASSERT_TRUE(credit.run());
             }
         }
@@ -102,18 +83,14 @@ void writeDataFiles(const QString &folder, const std::vector<ArticleRow> &articl
     }
     if (!omit.contains(2)) {
         sqlite::Database db;
-        ASSERT_TRUE(db.create(data + dataFileLayout(DataFile::WordForms).fileName));
-        ASSERT_TRUE(db.exec("PRAGMA synchronous=OFF"));
-        ASSERT_TRUE(db.exec(dataFileLayout(DataFile::WordForms).createSql.toUtf8().constData()));
+        create(db, DataFile::WordForms);
         ASSERT_TRUE(db.exec("INSERT INTO wordforms VALUES ('дом', '|1|2|3|')"));
     }
     if (!omit.contains(3)) {
         sqlite::Database db;
-        ASSERT_TRUE(db.create(data + dataFileLayout(DataFile::Examples).fileName));
-        ASSERT_TRUE(db.exec("PRAGMA synchronous=OFF"));
-        ASSERT_TRUE(db.exec(dataFileLayout(DataFile::Examples).createSql.toUtf8().constData()));
+        create(db, DataFile::Examples);
         sqlite::Statement insert(db, "INSERT INTO examples VALUES (1, ?)");
-        insert.bindBlob(1, zlibStream("{\\rtf1\\ansi example}"));
+        insert.bindBlob(1, deflateBody("{\\rtf1\\ansi example}"));
         ASSERT_TRUE(insert.run());
     }
 }

@@ -150,9 +150,13 @@ TEST_F(HistoryFileTest, KildinLettersTurnA1251FileIntoUtf8WithMark)
     QStringList reread;
     ASSERT_EQ(again.load(&reread), QString());
     EXPECT_EQ(reread, QStringList({kKildin, QStringLiteral("Привет")}));
+    // A character outside Windows-1251 of any script forces UTF-8 too.
+    HistoryEncoding used;
+    HistoryFile::encode({QStringLiteral("日本")}, HistoryEncoding::Windows1251, &used);
+    EXPECT_EQ(used, HistoryEncoding::Utf8Bom);
 }
 
-TEST_F(HistoryFileTest, NewFileIsWindows1251WhenEveryEntryFits)
+TEST_F(HistoryFileTest, NewFileIsWindows1251AndEachSaveReplacesTheWholeFile)
 {
     HistoryFile file = history();
     QStringList entries;
@@ -160,10 +164,13 @@ TEST_F(HistoryFileTest, NewFileIsWindows1251WhenEveryEntryFits)
     EXPECT_TRUE(entries.isEmpty());
     ASSERT_EQ(file.save({QStringLiteral("Привет"), QStringLiteral("мир")}), QString());
     EXPECT_EQ(readBytes(programFile()), kPrivet1251 + "\r\n" + kMir1251 + "\r\n");
-    // A character outside Windows-1251 of any script forces UTF-8 too.
-    HistoryEncoding used;
-    HistoryFile::encode({QStringLiteral("日本")}, HistoryEncoding::Windows1251, &used);
-    EXPECT_EQ(used, HistoryEncoding::Utf8Bom);
+    ASSERT_EQ(file.save({"x"}), QString());
+    EXPECT_EQ(readBytes(programFile()), QByteArray("x\r\n"));
+    EXPECT_EQ(QDir(m_program + QStringLiteral("/DATA")).entryList(QDir::Files),
+              QStringList({QStringLiteral("LumoCard.hst")}));   // no temporary files left
+    EXPECT_EQ(file.lastPath(), programFile());
+    // The program folder may come with or without a trailing separator.
+    EXPECT_EQ(HistoryFile(m_program + QLatin1Char('/'), kRelative, m_user).programPath(), programFile());
 }
 
 TEST_F(HistoryFileTest, EveryByteOfAFileWithoutMarkSurvivesReadAndWrite)
@@ -182,17 +189,6 @@ TEST_F(HistoryFileTest, EveryByteOfAFileWithoutMarkSurvivesReadAndWrite)
     HistoryEncoding used;
     EXPECT_EQ(HistoryFile::encode(entries, encoding, &used), all);
     EXPECT_EQ(used, HistoryEncoding::Windows1251);
-}
-
-TEST_F(HistoryFileTest, SavingReplacesTheWholeFileAndLeavesNoTemporaryFiles)
-{
-    HistoryFile file = history();
-    ASSERT_EQ(file.save({"first", "second", "third"}), QString());
-    ASSERT_EQ(file.save({"x"}), QString());
-    EXPECT_EQ(readBytes(programFile()), QByteArray("x\r\n"));
-    EXPECT_EQ(QDir(m_program + QStringLiteral("/DATA")).entryList(QDir::Files),
-              QStringList({QStringLiteral("LumoCard.hst")}));
-    EXPECT_EQ(file.lastPath(), programFile());
 }
 
 TEST_F(HistoryFileTest, UnwritableProgramFolderSendsTheListToTheUserFolder)
@@ -265,10 +261,4 @@ TEST_F(HistoryFileTest, UnreadableFileIsReportedWithAnEmptyList)
     QStringList entries = {"stale"};
     EXPECT_FALSE(file.load(&entries).isEmpty());
     EXPECT_TRUE(entries.isEmpty());
-}
-
-TEST_F(HistoryFileTest, ProgramFolderWithOrWithoutTrailingSeparator)
-{
-    EXPECT_EQ(HistoryFile(m_program + QLatin1Char('/'), kRelative, m_user).programPath(), programFile());
-    EXPECT_EQ(HistoryFile(m_program, kRelative, m_user).programPath(), programFile());
 }
