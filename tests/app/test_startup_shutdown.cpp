@@ -15,6 +15,7 @@
 #include "data/wordlistmodel.h"
 #include "article/view/articlepanel.h"
 #include "article/view/examplespanel.h"
+#include "article/view/historykeeper.h"
 #include "app/statuspanel.h"
 #include "data/table.h"
 
@@ -328,10 +329,16 @@ TEST(StartUp, StoredBookmarkOpensItsArticleAndDictionary)
     EXPECT_EQ(app.readSetting("BookMark"), QStringLiteral("0"));
 }
 
-TEST(Shutdown, WritesEverySettingAndBothHistories)
+TEST(Shutdown, HistoryFilesFillTheDropDownListsAndEverySettingAndBothListsAreWritten)
 {
     AppFixture app;
+    QFile card(app.folder() + "/DATA/LumoCard.hst");
+    ASSERT_TRUE(card.open(QIODevice::WriteOnly));
+    card.write("\xe4\xee\xec\r\n\xea\xee\xf2\r\n"); // "дом", "кот" in Windows-1251
+    card.close();
     TFormLumoLex *w = app.start();
+    EXPECT_EQ(HistoryKeeper::entries(w->PanelWord->EditWord), (QStringList{QStringLiteral("дом"), QStringLiteral("кот")}));
+    EXPECT_EQ(w->PanelFind->EditFind->count(), 0);
     w->PanelWord->EditWord->addItem(QStringLiteral("ӧлле"));
     w->PanelFind->EditFind->addItem(QStringLiteral("дом"));
     w->move(40, 30);
@@ -346,9 +353,9 @@ TEST(Shutdown, WritesEverySettingAndBothHistories)
     EXPECT_EQ(app.readSetting("ColorEvenLines"), QStringLiteral("16119285"));
     EXPECT_EQ(app.readSetting("SaveParam"), QStringLiteral("1"));
 
-    QFile card(app.folder() + "/DATA/LumoCard.hst");
+    // The card list now needs UTF-8; the find list is written too.
     ASSERT_TRUE(card.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(QString::fromUtf8(card.readAll()).contains(QStringLiteral("ӧлле")));
+    EXPECT_EQ(card.readAll(), "\xEF\xBB\xBF" + QStringLiteral("дом\r\nкот\r\nӧлле\r\n").toUtf8());
     EXPECT_TRUE(QFile::exists(app.folder() + "/DATA/LumoFind.hst"));
 }
 
@@ -366,20 +373,6 @@ TEST(Shutdown, WithoutSaveParamOnlyBookmarkAndSaveParam)
     EXPECT_EQ(app.readSetting("SaveParam"), QStringLiteral("0"));
     EXPECT_TRUE(QFile::exists(app.folder() + "/DATA/LumoCard.hst"));
     EXPECT_TRUE(QFile::exists(app.folder() + "/DATA/LumoFind.hst"));
-}
-
-TEST(StartUp, HistoryFilesFillTheDropDownLists)
-{
-    AppFixture app;
-    QFile card(app.folder() + "/DATA/LumoCard.hst");
-    ASSERT_TRUE(card.open(QIODevice::WriteOnly));
-    card.write("\xe4\xee\xec\r\n\xea\xee\xf2\r\n"); // "дом", "кот" in Windows-1251
-    card.close();
-    TFormLumoLex *w = app.start();
-    ASSERT_EQ(w->PanelWord->EditWord->count(), 2);
-    EXPECT_EQ(w->PanelWord->EditWord->itemText(0), QStringLiteral("дом"));
-    EXPECT_EQ(w->PanelWord->EditWord->itemText(1), QStringLiteral("кот"));
-    EXPECT_EQ(w->PanelFind->EditFind->count(), 0);
 }
 
 TEST(SingleInstance, SecondCopyEndsWithoutWriting)

@@ -51,13 +51,13 @@ TEST(DialogMessageBoxes, ErrorHasTheErrorIconAndOk)
 TEST(DialogMessageBoxes, QuestionHasYesAndNo)
 {
     DialogMessageBoxes boxes;
-    SeenBox seen;
-    answerNextBox(&seen, QMessageBox::Yes);
-    EXPECT_TRUE(boxes.askYesNo(QStringLiteral("Лумолекс"), QStringLiteral("Очистить историю карточек и поиска?")));
-    EXPECT_EQ(seen.icon, QMessageBox::Question);
-    EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No);
-    EXPECT_EQ(seen.title, QStringLiteral("Лумолекс"));
-
-    answerNextBox(&seen, QMessageBox::No);
-    EXPECT_FALSE(boxes.askYesNo(QStringLiteral("Лумолекс"), QStringLiteral("Очистить историю карточек и поиска?")));
+    for (const bool yes : {true, false}) {
+        SeenBox seen;
+        answerNextBox(&seen, yes ? QMessageBox::Yes : QMessageBox::No);
+        EXPECT_EQ(boxes.askYesNo(QStringLiteral("Лумолекс"), QStringLiteral("Очистить историю карточек и поиска?")), yes);
+        EXPECT_EQ(seen.icon, QMessageBox::Question);
+        EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No);
+        EXPECT_EQ(seen.title, QStringLiteral("Лумолекс"));
+        EXPECT_EQ(seen.text, QStringLiteral("Очистить историю карточек и поиска?"));
+    }
 }
