@@ -107,24 +107,19 @@ TEST_F(HistoryKeeperTest, CardHistoryWithoutACurrentArticleRecordsNothing)
     EXPECT_EQ(wordBox.count(), 0);
 }
 
-TEST_F(HistoryKeeperTest, FindHistoryRecordsTheTrimmedTextAndShowsIt)
+TEST_F(HistoryKeeperTest, FindHistoryRecordsTheTrimmedTextAndIgnoresBlankTextAndOtherModes)
 {
     findBox.addItems({QStringLiteral("кот"), QStringLiteral("пёс")});
+    findBox.setEditText(QStringLiteral(" \t "));
+    for (const int mode : {int(HistoryKeeper::FindHistory), 2, -1})
+        keeper->AddHistory(mode);
+    EXPECT_EQ(HistoryKeeper::entries(&findBox), (QStringList{QStringLiteral("кот"), QStringLiteral("пёс")}));
+    EXPECT_EQ(wordBox.count(), 0);
+
     findBox.setEditText(QStringLiteral("  пёс\t"));
     keeper->AddHistory(HistoryKeeper::FindHistory);
     EXPECT_EQ(HistoryKeeper::entries(&findBox), (QStringList{QStringLiteral("пёс"), QStringLiteral("кот")}));
     EXPECT_EQ(findBox.currentText(), QStringLiteral("пёс"));
-}
-
-TEST_F(HistoryKeeperTest, FindHistoryIgnoresBlankTextAndUnknownModes)
-{
-    findBox.addItem(QStringLiteral("кот"));
-    findBox.setEditText(QStringLiteral(" \t "));
-    keeper->AddHistory(HistoryKeeper::FindHistory);
-    keeper->AddHistory(2);
-    keeper->AddHistory(-1);
-    EXPECT_EQ(HistoryKeeper::entries(&findBox), QStringList{QStringLiteral("кот")});
-    EXPECT_EQ(wordBox.count(), 0);
 }
 
 TEST_F(HistoryKeeperTest, ClearingAsksAndKeepsTheShownTexts)
