@@ -123,10 +123,7 @@ TEST(StartUp, MenusHoldEveryItemInOrder)
     EXPECT_EQ(dictionary[3], QStringLiteral("-"));
     EXPECT_EQ(dictionary[8], QStringLiteral("Выход"));
 
-    // Shortcuts of the dictionary items follow the screen order, not the codes.
-    EXPECT_EQ(w->menu->MainMenuDict4->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_3));
-    EXPECT_EQ(w->menu->MainMenuDict3->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_4));
-    EXPECT_EQ(w->menu->MainMenuRazg1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_5));
+    // The dictionary shortcuts are pressed in the window dictionaries test.
     EXPECT_EQ(w->menu->MainMenuExit->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
     EXPECT_EQ(w->menu->MainMenuLink->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
     // Every item is found by its name.
@@ -163,16 +160,15 @@ TEST(StartUp, SplitterKeepsFiftyPixelsOnEachSide)
     TFormLumoLex *w = app.start();
     QSplitterHandle *handle = w->SplitterLeft;
     EXPECT_EQ(handle->width(), 5);
-    const QPoint grip(2, handle->height() / 2);
-    QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, grip);
-    QTest::mouseMove(handle, grip - QPoint(400, 0));
-    QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, grip - QPoint(400, 0));
+    const auto drag = [handle](int dx) {
+        const QPoint grip(2, handle->height() / 2);
+        QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, grip);
+        QTest::mouseMove(handle, grip + QPoint(dx, 0));
+        QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, grip + QPoint(dx, 0));
+    };
+    drag(-400);
     EXPECT_EQ(w->PanelWord->width(), 50);
-
-    const QPoint start(2, handle->height() / 2);
-    QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, start);
-    QTest::mouseMove(handle, start + QPoint(1000, 0));
-    QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, start + QPoint(1000, 0));
+    drag(1000);
     EXPECT_EQ(w->PanelTransl->width(), 50);
     EXPECT_GT(w->PanelWord->width(), 500);
 }
@@ -313,22 +309,6 @@ TEST(StartUp, UnreadableDataFileNamesFileAndCause)
     EXPECT_TRUE(app.messages()[0].text.contains(QStringLiteral("lumophra.db"))) << qPrintable(app.messages()[0].text);
 }
 
-TEST(StartUp, StoredBookmarkOpensItsArticleAndDictionary)
-{
-    AppFixture app;
-    app.writeSetting("BookMark", "8"); // "лес", Russian-Saami
-    TFormLumoLex *w = app.start();
-    EXPECT_EQ(test::currentId(*w->ClientDataSet1), 8);
-    EXPECT_TRUE(w->PanelTop->SpeedButtonDict3->isChecked());
-    EXPECT_FALSE(w->PanelTop->SpeedButtonDict1->isChecked());
-    EXPECT_TRUE(w->menu->MainMenuDict1->isChecked()); // the menu keeps its marks
-    EXPECT_FALSE(w->PanelTop->SpeedButtonBookmark->isChecked());
-
-    // Not pressed during the run: the next start opens nothing special.
-    app.close();
-    EXPECT_EQ(app.readSetting("BookMark"), QStringLiteral("0"));
-}
-
 TEST(Shutdown, HistoryFilesFillTheDropDownListsAndEverySettingAndBothListsAreWritten)
 {
     AppFixture app;
@@ -359,16 +339,23 @@ TEST(Shutdown, HistoryFilesFillTheDropDownListsAndEverySettingAndBothListsAreWri
     EXPECT_TRUE(QFile::exists(app.folder() + "/DATA/LumoFind.hst"));
 }
 
-TEST(Shutdown, WithoutSaveParamOnlyBookmarkAndSaveParam)
+TEST(StartUp, StoredBookmarkOpensItsArticleAndWithoutSaveParamOnlyBookmarkAndSaveParamAreWritten)
 {
     AppFixture app;
+    app.writeSetting("BookMark", "8"); // "лес", Russian-Saami
     app.writeSetting("SaveParam", "0");
     app.writeSetting("FormMainLeft", "10");
     TFormLumoLex *w = app.start();
+    EXPECT_EQ(test::currentId(*w->ClientDataSet1), 8);
+    EXPECT_TRUE(w->PanelTop->SpeedButtonDict3->isChecked());
+    EXPECT_FALSE(w->PanelTop->SpeedButtonDict1->isChecked());
+    EXPECT_TRUE(w->menu->MainMenuDict1->isChecked()); // the menu keeps its marks
+    EXPECT_FALSE(w->PanelTop->SpeedButtonBookmark->isChecked());
     w->move(123, 45);
     app.close();
     EXPECT_EQ(app.readSetting("FormMainLeft"), QStringLiteral("10"));
     EXPECT_TRUE(app.readSetting("FormMainWidth").isEmpty());
+    // The bookmark was not pressed during the run: the next start opens nothing special.
     EXPECT_EQ(app.readSetting("BookMark"), QStringLiteral("0"));
     EXPECT_EQ(app.readSetting("SaveParam"), QStringLiteral("0"));
     EXPECT_TRUE(QFile::exists(app.folder() + "/DATA/LumoCard.hst"));
