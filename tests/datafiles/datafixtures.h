@@ -9,8 +9,11 @@
 #include "data/datafileschema.h"
 #include "data/table.h"
 
+#include <QDir>
 #include <QStringList>
 #include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 namespace lumolex::testing {
 
@@ -34,5 +37,22 @@ void makeEmptyDataFiles(const QString &folder);
 
 // The ARRID of a key in the word-form table, or a null text.
 QString arridOf(Table &wordForms, const QString &key);
+
+// A test with a temporary folder of its own for sources and built files.
+class FolderTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
+
+    QString path(const QString &name) const { return QDir(m_dir.path()).filePath(name); }
+    // Writes a file into the folder; returns its path.
+    QString file(const QString &name, const QByteArray &content)
+    {
+        writeFile(path(name), content);
+        return path(name);
+    }
+
+    QTemporaryDir m_dir;
+};
 
 } // namespace lumolex::testing

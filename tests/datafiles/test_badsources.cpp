@@ -17,33 +17,21 @@ using namespace lumolex::testing;
 
 namespace {
 
-class BadSources : public ::testing::Test
+class BadSources : public FolderTest
 {
 protected:
-    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
-
-    QString file(const QString &name, const QByteArray &content)
-    {
-        const QString path = QDir(m_dir.path()).filePath(name);
-        writeFile(path, content);
-        return path;
-    }
-
     QStringList problemsOf(const mkdata::BuildInput &input)
     {
         QStringList problems;
-        const QString out = QDir(m_dir.path()).filePath(QStringLiteral("DATA"));
-        EXPECT_FALSE(buildData(input, out, &problems));
-        EXPECT_FALSE(QFileInfo::exists(out)) << "a failed build wrote files";
+        EXPECT_FALSE(buildData(input, path("DATA"), &problems));
+        EXPECT_FALSE(QFileInfo::exists(path("DATA"))) << "a failed build wrote files";
         return problems;
     }
-
-    QTemporaryDir m_dir;
 };
 
 TEST_F(BadSources, ArticleLinesAreReportedWithFileAndLine)
 {
-    const QString articles = file(QStringLiteral("articles.tsv"),
+    const QString articles = file("articles.tsv",
                                   "# header\n"                                    // 1
                                   "1\tаббьр\t\t<b>аббьр</b>\n"                      // 2 good
                                   "x\tслово\t\t\n"                                  // 3 code
@@ -64,15 +52,15 @@ TEST_F(BadSources, ArticleLinesAreReportedWithFileAndLine)
         int line;
         QString text;
     } expected[] = {
-        {3, QStringLiteral("the dictionary code \"x\"")},
-        {4, QStringLiteral("Пустое значение слова!")},
-        {5, QStringLiteral("Пустое значение транскрипции!")},
-        {6, QStringLiteral("found 5")},
-        {7, QStringLiteral("found 2")},
-        {8, QStringLiteral("longer than 50 characters")},
-        {9, QStringLiteral("RTF body is damaged")},
-        {10, QStringLiteral("U+0436")},
-        {11, QStringLiteral("not valid UTF-8")},
+        {3, "the dictionary code \"x\""},
+        {4, "Пустое значение слова!"},
+        {5, "Пустое значение транскрипции!"},
+        {6, "found 5"},
+        {7, "found 2"},
+        {8, "longer than 50 characters"},
+        {9, "RTF body is damaged"},
+        {10, "U+0436"},
+        {11, "not valid UTF-8"},
     };
     ASSERT_EQ(problems.size(), int(std::size(expected))) << problems.join(u'\n').toStdString();
     for (const auto &e : expected) {
@@ -85,35 +73,35 @@ TEST_F(BadSources, ArticleLinesAreReportedWithFileAndLine)
 TEST_F(BadSources, OtherListsAndMissingFiles)
 {
     mkdata::BuildInput input;
-    input.articleFiles = {file(QStringLiteral("a.tsv"), "1\tслово\t\t\n")};
-    input.exampleFiles = {file(QStringLiteral("e.tsv"), "пример\tлишнее\n")};
-    input.formFiles = {file(QStringLiteral("f.tsv"), "слово\n")};
-    input.creditFiles = {file(QStringLiteral("c.tsv"), "1\tКуруч Р. Д.\n1\tКерт Г. М.\n")};
-    input.formFiles.append(QDir(m_dir.path()).filePath(QStringLiteral("missing.tsv")));
+    input.articleFiles = {file("a.tsv", "1\tслово\t\t\n")};
+    input.exampleFiles = {file("e.tsv", "пример\tлишнее\n")};
+    input.formFiles = {file("f.tsv", "слово\n")};
+    input.creditFiles = {file("c.tsv", "1\tКуруч Р. Д.\n1\tКерт Г. М.\n")};
+    input.formFiles.append(path("missing.tsv"));
     const QStringList problems = problemsOf(input);
     const QString all = problems.join(u'\n');
     ASSERT_EQ(problems.size(), 4) << all.toStdString();
-    EXPECT_TRUE(all.contains(input.exampleFiles.at(0) + QStringLiteral(":1: expected one field")));
-    EXPECT_TRUE(all.contains(input.formFiles.at(0) + QStringLiteral(":1: expected at least 2")));
-    EXPECT_TRUE(all.contains(input.formFiles.at(1) + QStringLiteral(": cannot read the file")));
-    EXPECT_TRUE(all.contains(input.creditFiles.at(0) + QStringLiteral(":2: dictionary 1 is credited twice")));
+    EXPECT_TRUE(all.contains(input.exampleFiles.at(0) + ":1: expected one field"));
+    EXPECT_TRUE(all.contains(input.formFiles.at(0) + ":1: expected at least 2"));
+    EXPECT_TRUE(all.contains(input.formFiles.at(1) + ": cannot read the file"));
+    EXPECT_TRUE(all.contains(input.creditFiles.at(0) + ":2: dictionary 1 is credited twice"));
 }
 
 TEST_F(BadSources, NotesDoNotStopTheBuild)
 {
     mkdata::BuildInput input;
-    input.articleFiles = {file(QStringLiteral("a.tsv"), "1\tслово\tнигде\t\n2\tдругое\tслово\t\n")};
-    input.formFiles = {file(QStringLiteral("f.tsv"), "неизвестное\tформа\n")};
+    input.articleFiles = {file("a.tsv", "1\tслово\tнигде\t\n2\tдругое\tслово\t\n")};
+    input.formFiles = {file("f.tsv", "неизвестное\tформа\n")};
     mkdata::BuiltData data;
     mkdata::ProblemList problems;
     mkdata::DataBuilder builder;
     ASSERT_TRUE(builder.build(input, &data, &problems)) << problems.messages().join(u'\n').toStdString();
     const QString warnings = builder.warnings().join(u'\n');
     // Both cross-references are broken: the second names a headword of another dictionary.
-    EXPECT_TRUE(warnings.contains(QStringLiteral("\"нигде\" names no headword of dictionary 1"))) << warnings.toStdString();
-    EXPECT_TRUE(warnings.contains(QStringLiteral("\"слово\" names no headword of dictionary 2"))) << warnings.toStdString();
-    EXPECT_TRUE(warnings.contains(QStringLiteral("1 forms belong to headwords that no article holds")));
-    EXPECT_EQ(data.wordForms.idsOf(QStringLiteral("форма")), nullptr);
+    EXPECT_TRUE(warnings.contains("\"нигде\" names no headword of dictionary 1")) << warnings.toStdString();
+    EXPECT_TRUE(warnings.contains("\"слово\" names no headword of dictionary 2")) << warnings.toStdString();
+    EXPECT_TRUE(warnings.contains("1 forms belong to headwords that no article holds"));
+    EXPECT_EQ(data.wordForms.idsOf("форма"), nullptr);
 }
 
 } // namespace

@@ -38,28 +38,36 @@ const ConvertedArticle *find(const KildinOutput &output, int dict, const QString
     return nullptr;
 }
 
+// Each piece is in the HTML, each absent piece is not.
+void expectHtml(const QString &html, std::initializer_list<const char *> pieces, std::initializer_list<const char *> absent = {})
+{
+    for (const char *piece : pieces)
+        EXPECT_TRUE(html.contains(QString::fromUtf8(piece))) << piece << "\n in " << html.toStdString();
+    for (const char *piece : absent)
+        EXPECT_FALSE(html.contains(QString::fromUtf8(piece))) << piece << "\n in " << html.toStdString();
+}
+
 TEST(SplitWords, LettersMarksAndCompounds)
 {
     EXPECT_EQ(splitWords(u"1) кто-то, а̄ввьл (вар.) don't"),
-              (QStringList{QStringLiteral("кто"), QStringLiteral("то"), QStringLiteral("кто-то"), QStringLiteral("а̄ввьл"),
-                           QStringLiteral("вар"), QStringLiteral("don"), QStringLiteral("t"), QStringLiteral("don't")}));
-    EXPECT_EQ(splitWords(u"-да- \u0304x 42"), (QStringList{QStringLiteral("да"), QStringLiteral("x")}));
+              (QStringList{"кто", "то", "кто-то", "а̄ввьл", "вар", "don", "t", "don't"}));
+    EXPECT_EQ(splitWords(u"-да- \u0304x 42"), (QStringList{"да", "x"}));
     EXPECT_TRUE(splitWords(u"").isEmpty());
 }
 
 TEST(ArticleLayoutHtml, RemarksAndEscaping)
 {
     EXPECT_EQ(withItalicRemarks(u"(бойкий, шустрый) сӯрвэсь; (о реке (горной)) выррьт-"),
-              QStringLiteral("<i>(бойкий, шустрый)</i> сӯрвэсь; <i>(о реке (горной))</i> выррьт-"));
-    EXPECT_EQ(withItalicRemarks(u"a < b (c & d"), QStringLiteral("a &lt; b <i>(c &amp; d</i>"));
+              "<i>(бойкий, шустрый)</i> сӯрвэсь; <i>(о реке (горной))</i> выррьт-");
+    EXPECT_EQ(withItalicRemarks(u"a < b (c & d"), "a &lt; b <i>(c &amp; d</i>");
 
     ArticleLayout layout;
-    layout.headword = QStringLiteral("<x>");
+    layout.headword = "<x>";
     layout.homonym = 2;
-    layout.examples = {ExamplePair{QStringLiteral("фраза"), QString()}};
+    layout.examples = {ExamplePair{"фраза", QString()}};
     const QString html = renderArticle(layout);
-    EXPECT_TRUE(html.startsWith(QStringLiteral("<div><b>&lt;x&gt;</b><sup>2</sup></div>"))) << html.toStdString();
-    EXPECT_TRUE(html.contains(QStringLiteral(">фраза</div>"))) << html.toStdString();
+    EXPECT_TRUE(html.startsWith("<div><b>&lt;x&gt;</b><sup>2</sup></div>")) << html.toStdString();
+    EXPECT_TRUE(html.contains(">фраза</div>")) << html.toStdString();
 }
 
 TEST(KildinConversion, NotesOfThe1985Dictionary)
@@ -76,36 +84,28 @@ TEST(KildinConversion, NotesOfThe1985Dictionary)
     sources.examples = {example("аббьр", "аббьр аббр", "дождь идёт"), example("вырнэ", "вырнэ кӯль", "ловить рыбу")};
     const KildinOutput output = convertKildin(sources);
 
-    const ConvertedArticle *rain = find(output, 1, QStringLiteral("аббьр"));
+    const ConvertedArticle *rain = find(output, 1, "аббьр");
     ASSERT_TRUE(rain);
     EXPECT_TRUE(rain->html.startsWith(
-        QStringLiteral("<div><b>аббьр</b> <i style=\"color:#5a5a5a\">сущ.; кл. II,1; осн. абьр</i> дождь м.</div>")))
+        "<div><b>аббьр</b> <i style=\"color:#5a5a5a\">сущ.; кл. II,1; осн. абьр</i> дождь м.</div>"))
         << rain->html.toStdString();
-    EXPECT_TRUE(rain->html.contains(QStringLiteral("<b>аббьр аббр</b> \u2014 дождь идёт")));
-    EXPECT_FALSE(rain->html.contains(QStringLiteral("gtdict")));
-
+    expectHtml(rain->html, {"<b>аббьр аббр</b> \u2014 дождь идёт"}, {"gtdict"});
     // Homonyms: numbered; the examples go to the first only.
-    EXPECT_TRUE(find(output, 1, QStringLiteral("вырнэ"), 0)->html.contains(QStringLiteral("<sup>1</sup>")));
-    EXPECT_TRUE(find(output, 1, QStringLiteral("вырнэ"), 0)->html.contains(QStringLiteral("вырнэ кӯль")));
-    EXPECT_FALSE(find(output, 1, QStringLiteral("вырнэ"), 1)->html.contains(QStringLiteral("вырнэ кӯль")));
-
+    expectHtml(find(output, 1, "вырнэ", 0)->html, {"<sup>1</sup>", "вырнэ кӯль"});
+    expectHtml(find(output, 1, "вырнэ", 1)->html, {"<sup>2</sup>"}, {"вырнэ кӯль"});
     // An explanation keeps its own semicolons; the labels after it are notes again.
-    const QString mushroom = find(output, 1, QStringLiteral("бакалл"))->html;
-    EXPECT_TRUE(mushroom.contains(QStringLiteral("Пояснение:</i> гриб; растёт на берёзе</div>"))) << mushroom.toStdString();
-    EXPECT_TRUE(mushroom.contains(QStringLiteral(">кл. I</i>"))) << mushroom.toStdString();
-    EXPECT_TRUE(mushroom.contains(QStringLiteral("вар.</i> <b>бакал</b>, <b>бакаль</b>"))) << mushroom.toStdString();
-
+    expectHtml(find(output, 1, "бакалл")->html, {"Пояснение:</i> гриб; растёт на берёзе</div>", ">кл. I</i>",
+                                                 "вар.</i> <b>бакал</b>, <b>бакаль</b>"});
     // The cross-reference is the first reference that names an existing
     // other headword; a homonym number is dropped from it.
-    const ConvertedArticle *guest = find(output, 1, QStringLiteral("кӯсс"));
-    EXPECT_EQ(guest->gotoWord, QStringLiteral("аббьр"));
-    EXPECT_TRUE(guest->html.contains(QStringLiteral("ср.</i> нигде")));
-    EXPECT_FALSE(guest->html.contains(QStringLiteral("восстановлена")));
-    EXPECT_TRUE(find(output, 1, QStringLiteral("ла̄гк"))->gotoWord.isEmpty());   // never to itself
+    const ConvertedArticle *guest = find(output, 1, "кӯсс");
+    EXPECT_EQ(guest->gotoWord, "аббьр");
+    expectHtml(guest->html, {"ср.</i> нигде"}, {"восстановлена"});
+    EXPECT_TRUE(find(output, 1, "ла̄гк")->gotoWord.isEmpty());   // never to itself
     EXPECT_TRUE(rain->gotoWord.isEmpty());
 
-    EXPECT_EQ(output.examples.size(), 2);
-    EXPECT_EQ(output.examples.first(), QStringLiteral("<div><b>аббьр аббр</b> \u2014 дождь идёт</div>"));
+    EXPECT_EQ(output.examples, (QStringList{"<div><b>аббьр аббр</b> \u2014 дождь идёт</div>",
+                                            "<div><b>вырнэ кӯль</b> \u2014 ловить рыбу</div>"}));
 }
 
 TEST(KildinConversion, The1986DictionariesAndTheirExamples)
@@ -115,15 +115,10 @@ TEST(KildinConversion, The1986DictionariesAndTheirExamples)
     sources.russianSaami1986 = {entry("близкий", "прил.", "альтэсь; (родной) ро̄дэнҍ", "(-ая, -ое); примеры: близкий путь альтэсь ва̄рр")};
     sources.examples = {example("ва̄ллт", "ва̄ллт", "свобода"), example("па̄ррнэ", "па̄ррнэ", "детям путь")};
     const KildinOutput output = convertKildin(sources);
-
-    const QString horizon = find(output, 2, QStringLiteral("а̄бпь"))->html;
-    EXPECT_TRUE(horizon.contains(QStringLiteral("<i style=\"color:#5a5a5a\">мн. а̄бь; формы: а̄бя, а̄бп</i> горизонт")))
-        << horizon.toStdString();
-    EXPECT_TRUE(horizon.contains(QStringLiteral("<b>ва̄ллт па̄ррнэ</b> \u2014 свобода детям"))) << horizon.toStdString();
-
-    const QString close = find(output, 3, QStringLiteral("близкий"))->html;
-    EXPECT_TRUE(close.contains(QStringLiteral("прил. (-ая, -ое)</i> альтэсь; <i>(родной)</i> ро̄дэнҍ"))) << close.toStdString();
-    EXPECT_TRUE(close.contains(QStringLiteral("<b>близкий путь</b> \u2014 альтэсь ва̄рр"))) << close.toStdString();
+    expectHtml(find(output, 2, "а̄бпь")->html,
+               {"<i style=\"color:#5a5a5a\">мн. а̄бь; формы: а̄бя, а̄бп</i> горизонт", "<b>ва̄ллт па̄ррнэ</b> \u2014 свобода детям"});
+    expectHtml(find(output, 3, "близкий")->html,
+               {"прил. (-ая, -ое)</i> альтэсь; <i>(родной)</i> ро̄дэнҍ", "<b>близкий путь</b> \u2014 альтэсь ва̄рр"});
 }
 
 TEST(ExampleSplit, FindsTheBoundaryOrLeavesTheTextWhole)
@@ -138,19 +133,22 @@ TEST(ExampleSplit, FindsTheBoundaryOrLeavesTheTextWhole)
     EXPECT_LT(splitter.languageOf(u"быстрая"), 0);        // same beginning as a known word
     EXPECT_EQ(splitter.languageOf(u"это"), 0);
 
-    ExamplePair pair = splitter.split(QStringLiteral("ваййшэсь пуаз быстроногий олень"), true);
-    EXPECT_EQ(pair.phrase, QStringLiteral("ваййшэсь пуаз"));
-    EXPECT_EQ(pair.translation, QStringLiteral("быстроногий олень"));
-    pair = splitter.split(QStringLiteral("близкий путь альтэсь ва̄рр"), false);
-    EXPECT_EQ(pair.phrase, QStringLiteral("близкий путь"));
-    EXPECT_EQ(pair.translation, QStringLiteral("альтэсь ва̄рр"));
-    // An unclaimed word between the parts goes with the phrase.
-    pair = splitter.split(QStringLiteral("путь кулл ва̄рр"), false);
-    EXPECT_EQ(pair.phrase, QStringLiteral("путь кулл"));
-    // No evidence for the second language: kept whole.
-    pair = splitter.split(QStringLiteral("пуаз ва̄рр"), true);
-    EXPECT_EQ(pair.phrase, QStringLiteral("пуаз ва̄рр"));
-    EXPECT_TRUE(pair.translation.isEmpty());
+    const struct {
+        const char *text;
+        bool saamiFirst;
+        const char *phrase;
+        const char *translation;
+    } cases[] = {
+        {"ваййшэсь пуаз быстроногий олень", true, "ваййшэсь пуаз", "быстроногий олень"},
+        {"близкий путь альтэсь ва̄рр", false, "близкий путь", "альтэсь ва̄рр"},
+        {"путь кулл ва̄рр", false, "путь кулл", "ва̄рр"},   // an unclaimed word goes with the phrase
+        {"пуаз ва̄рр", true, "пуаз ва̄рр", ""},              // no evidence for the second language: kept whole
+    };
+    for (const auto &c : cases) {
+        const ExamplePair pair = splitter.split(QString::fromUtf8(c.text), c.saamiFirst);
+        EXPECT_EQ(pair.phrase, c.phrase) << c.text;
+        EXPECT_EQ(pair.translation, c.translation) << c.text;
+    }
 }
 
 TEST(Phrasebook, TopicsGatherShortTranslatedPhrases)
@@ -165,13 +163,13 @@ TEST(Phrasebook, TopicsGatherShortTranslatedPhrases)
     };
     const QVector<PhrasebookArticle> book = buildPhrasebook(examples);
     ASSERT_EQ(book.size(), 2);
-    EXPECT_EQ(book.at(0).title, QStringLiteral("Погода"));
+    EXPECT_EQ(book.at(0).title, "Погода");
     EXPECT_EQ(book.at(0).phrases.size(), 1);
-    EXPECT_EQ(book.at(1).title, QStringLiteral("Оленеводство"));
+    EXPECT_EQ(book.at(1).title, "Оленеводство");
     ASSERT_EQ(book.at(1).phrases.size(), 2);
-    EXPECT_EQ(book.at(1).phrases.at(0).phrase, QStringLiteral("пуаз ля̄ннч"));   // shorter first
+    EXPECT_EQ(book.at(1).phrases.at(0).phrase, "пуаз ля̄ннч");   // shorter first
     const QString html = renderPhrasebookArticle(book.at(0));
-    EXPECT_TRUE(html.startsWith(QStringLiteral("<div><b>Погода</b></div>")));
+    EXPECT_TRUE(html.startsWith("<div><b>Погода</b></div>"));
 }
 
 TEST(Scaling, CopiesHaveTheirOwnHeadwordsAndForms)
@@ -181,34 +179,34 @@ TEST(Scaling, CopiesHaveTheirOwnHeadwordsAndForms)
         ArticleRow row;
         row.id = id;
         row.dict = id;
-        row.word = id == 1 ? QStringLiteral("Слово") : QString(50, u'ы');
+        row.word = id == 1 ? "Слово" : QString(50, u'ы');
         row.key = RetTransc(row.word);
         row.bodyNull = false;
         row.body = "body";
-        row.gotoWord = id == 2 ? QStringLiteral("Слово") : QString();
+        row.gotoWord = id == 2 ? "Слово" : QString();
         data.articles.append(row);
-        data.wordForms.addArticle(id, row.word, QStringLiteral("общий"));
+        data.wordForms.addArticle(id, row.word, "общий");
     }
     data.wordForms.normalise();
     scaleData(&data, 3);
 
     ASSERT_EQ(data.articles.size(), 6);
-    EXPECT_EQ(copySuffix(1), QStringLiteral("ъб"));
+    EXPECT_EQ(copySuffix(1), "ъб");
     const ArticleRow &copy = data.articles.at(2);
     EXPECT_EQ(copy.id, 3);
-    EXPECT_EQ(copy.word, QStringLiteral("Словоъб"));
-    EXPECT_EQ(copy.key, QStringLiteral("словоъб"));
+    EXPECT_EQ(copy.word, "Словоъб");
+    EXPECT_EQ(copy.key, "словоъб");
     EXPECT_EQ(copy.body, QByteArray("body"));
     const ArticleRow &longCopy = data.articles.at(5);
     EXPECT_EQ(longCopy.id, 6);
     EXPECT_EQ(longCopy.word.size(), 50);
     EXPECT_TRUE(longCopy.word.endsWith(copySuffix(2)));
-    EXPECT_EQ(longCopy.gotoWord, QStringLiteral("Словоъв"));
+    EXPECT_EQ(longCopy.gotoWord, "Словоъв");
 
-    ASSERT_TRUE(data.wordForms.idsOf(QStringLiteral("общийъбом")));
-    EXPECT_EQ(*data.wordForms.idsOf(QStringLiteral("общийъбом")), (std::vector<int>{3, 4}));
-    EXPECT_EQ(*data.wordForms.idsOf(QStringLiteral("общий")), (std::vector<int>{1, 2}));
-    EXPECT_EQ(*data.wordForms.idsOf(QStringLiteral("словоъва")), (std::vector<int>{5}));
+    ASSERT_TRUE(data.wordForms.idsOf("общийъбом"));
+    EXPECT_EQ(*data.wordForms.idsOf("общийъбом"), (std::vector<int>{3, 4}));
+    EXPECT_EQ(*data.wordForms.idsOf("общий"), (std::vector<int>{1, 2}));
+    EXPECT_EQ(*data.wordForms.idsOf("словоъва"), (std::vector<int>{5}));
 }
 
 } // namespace

@@ -77,39 +77,60 @@ protected:
     static inline DictionaryCredits s_credits;
 };
 
-TEST_F(Sample, ChecksPassAndEveryDictionaryIsThere)
+TEST_F(Sample, ChecksPassAndEveryDictionaryIsCredited)
 {
     EXPECT_TRUE(checkDataFiles(QStringLiteral(LUMOLEX_SAMPLE_DATA_DIR)).isEmpty());
-    QMap<int, int> perDict;
-    forEachArticle([&](Table &a) { ++perDict[a.value(u"DICT").toInt()]; });
-    EXPECT_EQ(perDict.value(1), sourceRows("sjd_rus.tsv").size());
-    EXPECT_EQ(perDict.value(2), sourceRows("sjd_rus_kert1986.tsv").size());
-    EXPECT_EQ(perDict.value(3), sourceRows("rus_sjd.tsv").size());
-    EXPECT_EQ(perDict.value(4), 0);
-    EXPECT_GE(perDict.value(9), 8);
-    EXPECT_EQ(perDict.keys(), (QList<int>{1, 2, 3, 9}));
-    EXPECT_EQ(s_tables->examples.recordCount(), sourceRows("examples.tsv").size());
-
-    EXPECT_EQ(s_credits.person(1), QStringLiteral("Куруч Р. Д."));
-    EXPECT_EQ(s_credits.person(2), QStringLiteral("Керт Г. М."));
+    EXPECT_EQ(s_credits.person(1), "Куруч Р. Д.");
+    EXPECT_EQ(s_credits.person(2), "Керт Г. М.");
     EXPECT_EQ(s_credits.person(3), s_credits.person(2));
     EXPECT_FALSE(s_credits.person(9).isEmpty());
     EXPECT_FALSE(s_credits.contains(4));
 }
 
-TEST_F(Sample, EveryHeadwordIsInTheWordFormIndex)
+// Every source line is an article; every article's key is the key of its
+// headword, the word-form index leads from the key to it, its body is an
+// intact document starting with the headword, and its cross-reference names
+// a headword of its own dictionary. Every example is an intact document.
+TEST_F(Sample, EveryArticle)
 {
-    Table &forms = s_tables->wordForms;
-    int checked = 0;
+    Table &articles = s_tables->articles;
+    QVector<std::pair<QString, int>> links;
+    QMap<int, int> perDict;
+    int damaged = 0;
     forEachArticle([&](Table &a) {
+        ++perDict[a.value(u"DICT").toInt()];
         const QString word = a.value(u"WORD").toString();
+        SCOPED_TRACE(word.toStdString());
         const QString key = a.value(u"TRANSC").toString();
-        EXPECT_EQ(key, RetTransc(word)) << word.toStdString();
-        const QString arrid = arridOf(forms, key);
-        EXPECT_TRUE(idsOf(arrid).contains(a.value(u"ID").toInt())) << word.toStdString() << " -> " << arrid.toStdString();
-        ++checked;
+        EXPECT_EQ(key, RetTransc(word));
+        EXPECT_TRUE(idsOf(arridOf(s_tables->wordForms, key)).contains(a.value(u"ID").toInt()));
+        BodyKind kind = BodyKind::Null;
+        const QString text = bodyPlainText(a.blob(u"TRANSL"), a.isNull(a.fieldIndex(u"TRANSL")), &kind);
+        damaged += kind != BodyKind::RichText;
+        EXPECT_TRUE(kind != BodyKind::RichText || text.startsWith(word)) << text.left(60).toStdString();
+        if (!a.isNull(a.fieldIndex(u"GOTO")))
+            links.append({a.value(u"GOTO").toString(), a.value(u"DICT").toInt()});
     });
-    EXPECT_EQ(checked, s_tables->articles.rowCount());
+    EXPECT_EQ(perDict.value(1), sourceRows("sjd_rus.tsv").size());
+    EXPECT_EQ(perDict.value(2), sourceRows("sjd_rus_kert1986.tsv").size());
+    EXPECT_EQ(perDict.value(3), sourceRows("rus_sjd.tsv").size());
+    EXPECT_GE(perDict.value(9), 8);
+    EXPECT_EQ(perDict.keys(), (QList<int>{1, 2, 3, 9}));
+    EXPECT_EQ(damaged, 0);
+    EXPECT_GT(links.size(), 10);
+    for (const auto &[target, dict] : links)
+        EXPECT_TRUE(articles.findKey({RetTransc(target), dict})) << target.toStdString();
+
+    Table &examples = s_tables->examples;
+    EXPECT_EQ(examples.recordCount(), sourceRows("examples.tsv").size());
+    int withDash = 0;
+    for (int i = 1; i <= examples.recordCount(); ++i) {
+        examples.setRecordNumber(i);
+        BodyKind kind = BodyKind::Null;
+        withDash += bodyPlainText(examples.blob(u"PHRASE"), false, &kind).contains(" — ") ? 1 : 0;
+        EXPECT_EQ(kind, BodyKind::RichText) << i;
+    }
+    EXPECT_GT(withDash, examples.recordCount() - 10);
 }
 
 TEST_F(Sample, EveryFormLeadsToTheArticlesOfItsHeadword)
@@ -139,74 +160,34 @@ TEST_F(Sample, EveryFormLeadsToTheArticlesOfItsHeadword)
     // morphology knows) lead nowhere and are left out; they are few.
     EXPECT_GT(withArticles, 4000);
     EXPECT_LT(headwordsWithout.size(), 300);
-    EXPECT_FALSE(headwordsWithout.contains(QStringLiteral("аббьр")));
-}
-
-TEST_F(Sample, CrossReferencesNameHeadwordsOfTheSameDictionary)
-{
-    Table &articles = s_tables->articles;
-    QVector<std::pair<QString, int>> links;
-    forEachArticle([&](Table &a) {
-        if (!a.isNull(a.fieldIndex(u"GOTO")))
-            links.append({a.value(u"GOTO").toString(), a.value(u"DICT").toInt()});
-    });
-    EXPECT_GT(links.size(), 10);
-    for (const auto &[target, dict] : links)
-        EXPECT_TRUE(articles.findKey({RetTransc(target), dict})) << target.toStdString();
-}
-
-TEST_F(Sample, EveryBodyIsAnIntactDocumentStartingWithItsHeadword)
-{
-    int damaged = 0;
-    forEachArticle([&](Table &a) {
-        const int body = a.fieldIndex(u"TRANSL");
-        BodyKind kind = BodyKind::Null;
-        const QString text = bodyPlainText(a.blob(body), a.isNull(body), &kind);
-        if (kind != BodyKind::RichText) {
-            ++damaged;
-            return;
-        }
-        EXPECT_TRUE(text.startsWith(a.value(u"WORD").toString())) << text.left(60).toStdString();
-    });
-    EXPECT_EQ(damaged, 0);
-
-    Table &examples = s_tables->examples;
-    const int phrase = examples.fieldIndex(u"PHRASE");
-    int withDash = 0;
-    for (int i = 1; i <= examples.recordCount(); ++i) {
-        examples.setRecordNumber(i);
-        BodyKind kind = BodyKind::Null;
-        withDash += bodyPlainText(examples.blob(phrase), false, &kind).contains(QStringLiteral(" — ")) ? 1 : 0;
-        EXPECT_EQ(kind, BodyKind::RichText) << i;
-    }
-    EXPECT_GT(withDash, examples.recordCount() - 10);
+    EXPECT_FALSE(headwordsWithout.contains("аббьр"));
 }
 
 TEST_F(Sample, ArticleLayout)
 {
     Table &articles = s_tables->articles;
-    ASSERT_TRUE(articles.findKey({QStringLiteral("аббьр"), 1}));
+    ASSERT_TRUE(articles.findKey({"аббьр", 1}));
     QTextDocument doc;
     ASSERT_EQ(decodeBody(articles.blob(articles.fieldIndex(u"TRANSL")), false, &doc), BodyKind::RichText);
     const QString text = doc.toPlainText();
-    EXPECT_TRUE(text.startsWith(QStringLiteral("аббьр сущ.; кл. II,1; осн. абьр дождь м."))) << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("\nаббьр аббр — дождь идёт\n"))) << text.toStdString();
-    EXPECT_FALSE(text.contains(QStringLiteral("gtdict")));
+    EXPECT_TRUE(text.startsWith("аббьр сущ.; кл. II,1; осн. абьр дождь м.")) << text.toStdString();
+    EXPECT_TRUE(text.contains("\nаббьр аббр — дождь идёт\n")) << text.toStdString();
+    EXPECT_FALSE(text.contains("gtdict"));
 
     QTextCursor cursor(&doc);
     cursor.setPosition(1);
     EXPECT_TRUE(cursor.charFormat().font().bold());          // headword
     cursor.setPosition(8);
     EXPECT_TRUE(cursor.charFormat().font().italic());        // grammar
-    cursor.setPosition(int(text.indexOf(QStringLiteral("дождь м."))) + 2);
+    cursor.setPosition(int(text.indexOf("дождь м.")) + 2);
     EXPECT_FALSE(cursor.charFormat().font().italic());       // translation
     EXPECT_FALSE(cursor.charFormat().font().bold());
 
     // The phrasebook's topics are Russian headwords with phrases under them.
-    ASSERT_TRUE(articles.findKey({QStringLiteral("погода"), 9}));
+    ASSERT_TRUE(articles.findKey({"погода", 9}));
     const QString weather = bodyPlainText(articles.blob(articles.fieldIndex(u"TRANSL")), false);
-    EXPECT_TRUE(weather.startsWith(QStringLiteral("Погода\n")));
-    EXPECT_GE(weather.count(QStringLiteral(" — ")), 10);
+    EXPECT_TRUE(weather.startsWith("Погода\n"));
+    EXPECT_GE(weather.count(" — "), 10);
 }
 
 } // namespace
