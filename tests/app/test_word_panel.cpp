@@ -154,8 +154,9 @@ TEST_F(WordPanelTest, ListKeysInTheListAndInTheWordBoxMoveTheList)
         EXPECT_EQ(articles->recordNumber(), k.record);
         EXPECT_EQ(panel->DBGrid1->currentIndex().row(), k.record - 1);
         EXPECT_EQ(panel->model()->rowCount(), rows);
-        if (k.target == box) // the word box keeps the focus
+        if (k.target == box) { // the word box keeps the focus
             EXPECT_TRUE(box->hasFocus() || panel->EditWord->hasFocus());
+        }
     }
 }
 

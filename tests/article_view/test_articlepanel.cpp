@@ -7,13 +7,9 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QLabel>
-#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextFrame>
-#include <QToolBar>
-#include <QToolButton>
 
 #include <gtest/gtest.h>
 

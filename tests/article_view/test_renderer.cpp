@@ -7,7 +7,6 @@
 #include "rtf/rtfwriter.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTextBlock>

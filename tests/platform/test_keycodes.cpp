@@ -67,21 +67,7 @@ TEST(VirtualKeyFromEvent, NavigationKeysAndTheEdgesOfTheTable)
         EXPECT_EQ(virtualKeyFromXKeycode(outside), 0) << outside;
 }
 
-TEST(VirtualKeyFromEvent, QtKeyFallback)
-{
-    EXPECT_EQ(virtualKeyFromQtKey(Qt::Key_A, false), 65);
-    EXPECT_EQ(virtualKeyFromQtKey(Qt::Key_5, false), '5');
-    EXPECT_EQ(virtualKeyFromQtKey(Qt::Key_5, true), 0x65);
-    EXPECT_EQ(virtualKeyFromQtKey(Qt::Key_F11, false), 0x7A);
-    // Both characters of a punctuation key give the key.
-    EXPECT_EQ(virtualKeyFromQtKey(Qt::Key_BracketLeft, false), 219);
-    EXPECT_EQ(virtualKeyFromQtKey(Qt::Key_BraceLeft, false), 219);
-    // A Kildin Saami letter has no place on a standard keyboard.
-    EXPECT_EQ(virtualKeyFromQtKey(0x04D2, false), 0);
-    EXPECT_EQ(virtualKeyFromQtKey(Qt::Key_unknown, false), 0);
-}
-
-TEST(VirtualKeyFromEvent, KeypadFollowsNumLockAndNativeCodesWinOverTheQtKey)
+TEST(VirtualKeyFromEvent, NativeCodesWinOverTheQtKeyAndTheKeypadFollowsNumLock)
 {
     const struct { const char *what; int qtKey; quint32 scan, nativeVk; const char16_t *text;
                    Qt::KeyboardModifiers mods; NativeKeySystem system; int vk; } cases[] = {
@@ -97,6 +83,17 @@ TEST(VirtualKeyFromEvent, KeypadFollowsNumLockAndNativeCodesWinOverTheQtKey)
         // A synthesised event without native code falls back on the Qt key.
         {"synthetic X11", Qt::Key_B, 0, 0, u"b", {}, NativeKeySystem::Xkb, 66},
         {"synthetic Windows", Qt::Key_B, 0, 0, u"b", {}, NativeKeySystem::Windows, 66},
+        // From the Qt key alone.
+        {"A", Qt::Key_A, 0, 0, u"a", {}, NativeKeySystem::None, 65},
+        {"5", Qt::Key_5, 0, 0, u"5", {}, NativeKeySystem::None, '5'},
+        {"keypad 5", Qt::Key_5, 0, 0, u"5", Qt::KeypadModifier, NativeKeySystem::None, 0x65},
+        {"F11", Qt::Key_F11, 0, 0, u"", {}, NativeKeySystem::None, 0x7A},
+        // Both characters of a punctuation key give the key.
+        {"[", Qt::Key_BracketLeft, 0, 0, u"[", {}, NativeKeySystem::None, 219},
+        {"{", Qt::Key_BraceLeft, 0, 0, u"{", {}, NativeKeySystem::None, 219},
+        // A Kildin Saami letter has no place on a standard keyboard.
+        {"Kildin letter", 0x04D2, 0, 0, u"Ӓ", {}, NativeKeySystem::None, 0},
+        {"unknown", Qt::Key_unknown, 0, 0, u"", {}, NativeKeySystem::None, 0},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
