@@ -5,6 +5,7 @@
 // counter of the table's notifications.
 
 #include "article/transcription.h"
+#include "data/datafileschema.h"
 #include "data/table.h"
 
 #include <QObject>
@@ -23,12 +24,7 @@ struct Article {
 
 inline QVector<FieldDef> articleFields()
 {
-    return {{QStringLiteral("ID"), FieldType::Integer, 0},
-            {QStringLiteral("DICT"), FieldType::Integer, 0},
-            {QStringLiteral("WORD"), FieldType::Text, 50},
-            {QStringLiteral("TRANSL"), FieldType::Blob, 0},
-            {QStringLiteral("TRANSC"), FieldType::Text, 50},
-            {QStringLiteral("GOTO"), FieldType::Text, 50}};
+    return fieldDefs(DataFile::Articles);
 }
 
 // The article table as the program opens it: both indexes, "cds1i1" active.
@@ -43,7 +39,7 @@ inline std::unique_ptr<Table> articleTable(const std::vector<Article> &articles)
     return table;
 }
 
-// The TRANSC values of the whole view, in view order.
+// The TRANSC or ID values of the whole view, in view order.
 inline QStringList viewKeys(const Table &table)
 {
     QStringList keys;

@@ -31,17 +31,17 @@ protected:
     void SetUp() override
     {
         std::vector<Article> articles;
-        const QString letters = QStringLiteral("абвгдежзик");
+        const QString letters = "абвгдежзик";
         for (int i = 0; i < GetParam().visible; ++i) {
             if (GetParam().filtered)
-                articles.push_back({100 + i, 7, letters.mid(i, 1) + QStringLiteral("а")});
-            articles.push_back({i + 1, 1, letters.mid(i, 1) + QStringLiteral("б")});
+                articles.push_back({100 + i, 7, letters.mid(i, 1) + "а"});
+            articles.push_back({i + 1, 1, letters.mid(i, 1) + "б"});
         }
         if (GetParam().filtered)
-            articles.push_back({999, 7, QStringLiteral("яя")});
+            articles.push_back({999, 7, "яя"});
         table = articleTable(articles);
         if (GetParam().filtered) {
-            table->setFilterText(QStringLiteral("(DICT=0) OR (DICT=1)"));
+            table->setFilterText("(DICT=0) OR (DICT=1)");
             table->setFiltered(true);
         }
         counter = std::make_unique<NotificationCounter>(*table);
@@ -69,87 +69,55 @@ protected:
 
 } // namespace
 
-TEST_P(CursorTest, FirstAndLastAlwaysNotify)
+// One walk through every kind of move: to the last record and back to the
+// first by steps, then forward to the last, each end overshot twice.
+TEST_P(CursorTest, FlagsAndNotificationsOfEveryMove)
 {
     ASSERT_EQ(table->recordCount(), n);
+    const bool empty = n == 0;
+    const int firstNumber = empty ? 0 : 1;
+    const int taken = empty ? 0 : 1;   // notifications of a step that moves or raises a flag
+    // first and last always notify, even repeated, even on an empty view
     table->first();
-    if (n == 0)
-        expectState(0, true, true, 1);
-    else
-        expectState(1, true, false, 1);
+    expectState(firstNumber, true, empty, 1);
     table->last();
-    if (n == 0)
-        expectState(0, true, true, 1);
-    else
-        expectState(n, false, true, 1);
+    expectState(n, empty, true, 1);
     table->last();
-    expectState(n, n == 0, true, 1);
-}
-
-TEST_P(CursorTest, StepsForwardRaiseTheEndFlagOnlyPastTheLastRecord)
-{
-    table->first();
-    counter->reset();
-    for (int expected = 2; expected <= n; ++expected) {
-        table->next();
-        expectState(expected, false, false, 1);
-    }
-    // the step past the last record is taken, stays, raises the flag, notifies
-    table->next();
-    if (n == 0)
-        expectState(0, true, true, 0);
-    else
-        expectState(n, false, true, 1);
-    // a step not taken does nothing at all
-    table->next();
-    expectState(n, n == 0, true, 0);
-}
-
-TEST_P(CursorTest, StepsBackRaiseTheBeginningFlagOnlyBeforeTheFirstRecord)
-{
-    table->last();
-    counter->reset();
+    expectState(n, empty, true, 1);
+    // reaching the first record by steps does not raise the beginning flag;
+    // the step before it is taken, stays, raises it and notifies; one more
+    // step is not taken and does nothing at all
     for (int expected = n - 1; expected >= 1; --expected) {
         table->prior();
         expectState(expected, false, false, 1);
     }
     table->prior();
-    if (n == 0)
-        expectState(0, true, true, 0);
-    else
-        expectState(1, true, false, 1);
+    expectState(firstNumber, true, empty, taken);
     table->prior();
-    expectState(n == 0 ? 0 : 1, true, n == 0, 0);
-}
-
-TEST_P(CursorTest, TurningBackAtAnEndClearsTheOtherFlag)
-{
-    table->first();
-    if (n == 0) {
+    expectState(firstNumber, true, empty, 0);
+    // the same forward
+    for (int expected = 2; expected <= n; ++expected) {
         table->next();
-        table->prior();
-        expectState(0, true, true, 1);  // only first() notified
-        return;
+        expectState(expected, false, false, 1);
     }
-    table->next();                      // n == 1: at-end raised while at-beginning is cleared
-    counter->reset();
+    table->next();
+    expectState(n, empty, true, taken);
+    table->next();
+    expectState(n, empty, true, 0);
+    // turning back at the end clears the end flag; with one record the
+    // step raises the beginning flag at once
     table->prior();
-    if (n == 1)
-        expectState(1, true, false, 1); // no record before: stays, flag raised
-    else
-        expectState(1, false, false, 1);
+    expectState(n <= 1 ? firstNumber : n - 1, n <= 1, empty, taken);
 }
 
 TEST_P(CursorTest, ScanLoopVisitsEveryRecordOnce)
 {
     QList<int> visited;
-    table->first();
-    while (!table->atEnd()) {
+    QList<int> expected;
+    for (table->first(); !table->atEnd(); table->next()) {
         if (!EmptyTable(*table))
             visited << currentId(*table);
-        table->next();
     }
-    QList<int> expected;
     for (int id = 1; id <= n; ++id)
         expected << id;
     EXPECT_EQ(visited, expected);
@@ -162,8 +130,8 @@ INSTANTIATE_TEST_SUITE_P(Views, CursorTest,
 
 TEST(CursorState, AnEmptyViewAnswersNothingAndMovesNowhere)
 {
-    auto table = articleTable({{1, 1, QStringLiteral("а")}});
-    table->setFilterText(QStringLiteral("(DICT=0)"));
+    auto table = articleTable({{1, 1, "а"}});
+    table->setFilterText("(DICT=0)");
     table->setFiltered(true);
     NotificationCounter counter(*table);
     EXPECT_TRUE(EmptyTable(*table));
@@ -171,33 +139,18 @@ TEST(CursorState, AnEmptyViewAnswersNothingAndMovesNowhere)
     EXPECT_FALSE(table->value(u"WORD").isValid());
     EXPECT_TRUE(table->isNull(0));
     EXPECT_TRUE(table->blob(u"TRANSL").isEmpty());
-    EXPECT_FALSE(table->findNearest(QStringLiteral("а")));
-    EXPECT_FALSE(table->findKey({QStringLiteral("а")}));
+    EXPECT_FALSE(table->findNearest("а"));
+    EXPECT_FALSE(table->findKey({"а"}));
     EXPECT_FALSE(table->setRecordNumber(1));
     EXPECT_FALSE(table->mark().isValid());
     EXPECT_FALSE(table->gotoMark(table->mark()));
     EXPECT_EQ(counter.records, 0);
 }
 
-TEST(CursorState, KeySearchesAndRecordNumbersLowerBothFlags)
-{
-    auto table = articleTable({{1, 1, QStringLiteral("а")}, {2, 1, QStringLiteral("б")}, {3, 1, QStringLiteral("в")}});
-    table->first();
-    ASSERT_TRUE(table->findKey({QStringLiteral("а")}));
-    EXPECT_FALSE(table->atBeginning());
-    table->last();
-    ASSERT_TRUE(table->setRecordNumber(3));
-    EXPECT_FALSE(table->atEnd());
-    // so one more step is taken, stays and raises the flag
-    table->next();
-    EXPECT_EQ(table->recordNumber(), 3);
-    EXPECT_TRUE(table->atEnd());
-}
-
 TEST(CursorState, LoadingStartsOnTheFirstRecordWithoutNotifying)
 {
-    Table table(QStringLiteral("examples"), {{QStringLiteral("ID"), FieldType::Integer, 0},
-                                             {QStringLiteral("PHRASE"), FieldType::Blob, 0}});
+    Table table("examples", {{"ID", FieldType::Integer, 0},
+                                             {"PHRASE", FieldType::Blob, 0}});
     NotificationCounter counter(table);
     EXPECT_TRUE(EmptyTable(table));
     table.appendRow({5, QByteArray("x")});

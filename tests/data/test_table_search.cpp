@@ -20,11 +20,11 @@ namespace {
 std::vector<Article> sampleArticles()
 {
     return {
-        {1, 1, QStringLiteral("кот")},   {2, 4, QStringLiteral("Кот")},  {3, 2, QStringLiteral("КОТ")},
-        {4, 1, QStringLiteral("ёж")},    {5, 1, QStringLiteral("ель")},  {6, 1, QStringLiteral("жук")},
-        {7, 1, QStringLiteral("уха")},   {8, 1, QStringLiteral("Ӱгь")},  {9, 1, QStringLiteral("фара")},
-        {10, 1, QStringLiteral("абв")},  {11, 1, QStringLiteral("ящик")}, {12, 1, QStringLiteral("2 мая")},
-        {13, 0, QStringLiteral("котёл")}, {14, 3, QStringLiteral("кото")},
+        {1, 1, "кот"},   {2, 4, "Кот"},  {3, 2, "КОТ"},
+        {4, 1, "ёж"},    {5, 1, "ель"},  {6, 1, "жук"},
+        {7, 1, "уха"},   {8, 1, "Ӱгь"},  {9, 1, "фара"},
+        {10, 1, "абв"},  {11, 1, "ящик"}, {12, 1, "2 мая"},
+        {13, 0, "котёл"}, {14, 3, "кото"},
     };
 }
 
@@ -45,82 +45,97 @@ protected:
 TEST_F(SearchTest, IndexOrderFollowsTheAlphabetAndTiesGoByDictionary)
 {
     EXPECT_EQ(viewIds(*table), (QList<int>{12, 10, 5, 4, 6, 1, 3, 2, 13, 14, 7, 8, 9, 11}));
-    table->setActiveIndex(QStringLiteral("cds1i2"));
+    table->setActiveIndex("cds1i2");
     EXPECT_EQ(viewIds(*table), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}));
 }
 
-TEST_F(SearchTest, ExactSearchFindsTheSmallestVisibleDictionaryOfATie)
+// Each search starts from the last record of the view; a search that finds
+// nothing neither moves nor notifies.
+TEST_F(SearchTest, ExactSearch)
+{
+    const QString someDicts = "(DICT=0) OR (DICT=2) OR (DICT=4)";
+    const struct {
+        const char *index;
+        QString filter;
+        QVariantList key;
+        int id;   // 0: not found
+    } cases[] = {
+        {"cds1i1", {}, {"кот"}, 1},                 // a tie: the smallest visible dictionary
+        {"cds1i1", someDicts, {"кот"}, 3},
+        {"cds1i1", someDicts, {"кот", 4}, 2},       // both fields
+        {"cds1i1", someDicts, {"кот", 1}, 0},       // dictionary 1 is hidden
+        {"cds1i1", {}, {"КОТЁЛ"}, 13},              // case-insensitive
+        {"cds1i1", {}, {"ӰГЬ"}, 8},                 // capital Ӱ of the typed key equals the stored ӱ
+        {"cds1i1", {}, {"ко"}, 0},                  // a prefix is not a match
+        {"cds1i1", {}, {"котелок"}, 0},
+        {"cds1i1", {}, {"еж"}, 0},                  // е and ё are different letters
+        {"cds1i2", {}, {14}, 14},
+        {"cds1i2", {}, {"5"}, 5},                   // a number given as text
+        {"cds1i2", {}, {15}, 0},
+        {"cds1i2", {}, {"пять"}, 0},                // not a number: refused
+        {"cds1i2", {}, {1, 2}, 0},                  // more values than fields
+        {"cds1i2", {}, {}, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(QVariant(c.key).toStringList().join(u'/').toStdString() + " " + c.filter.toStdString());
+        ASSERT_TRUE(table->setActiveIndex(QString::fromLatin1(c.index)));
+        ASSERT_TRUE(table->setFilterText(c.filter));
+        table->setFiltered(!c.filter.isEmpty());
+        table->last();
+        const int before = currentId(*table);
+        counter->reset();
+        EXPECT_EQ(table->findKey(c.key), c.id != 0);
+        EXPECT_EQ(currentId(*table), c.id != 0 ? c.id : before);
+        EXPECT_EQ(counter->records, c.id != 0 ? 1 : 0);
+    }
+}
+
+// Key searches, record numbers and marks lower both flags, so from the last
+// record one more step is taken, stays and raises the end flag.
+TEST_F(SearchTest, MovesOtherThanStepsLowerBothFlags)
 {
     table->first();
-    counter->reset();
-    ASSERT_TRUE(table->findKey({QStringLiteral("кот")}));
-    EXPECT_EQ(currentId(*table), 1);
-    EXPECT_EQ(counter->records, 1);
-
-    table->setFilterText(QStringLiteral("(DICT=0) OR (DICT=2) OR (DICT=4)"));
-    table->setFiltered(true);
-    ASSERT_TRUE(table->findKey({QStringLiteral("кот")}));
-    EXPECT_EQ(currentId(*table), 3);
-    // both fields
-    ASSERT_TRUE(table->findKey({QStringLiteral("кот"), 4}));
-    EXPECT_EQ(currentId(*table), 2);
-    // dictionary 1 is hidden now: no match, no move, no notification
-    counter->reset();
-    EXPECT_FALSE(table->findKey({QStringLiteral("кот"), 1}));
-    EXPECT_EQ(currentId(*table), 2);
-    EXPECT_EQ(counter->records, 0);
-}
-
-TEST_F(SearchTest, ExactSearchIgnoresCaseAndNeedsTheWholeKey)
-{
-    ASSERT_TRUE(table->findKey({QStringLiteral("КОТЁЛ")}));
-    EXPECT_EQ(currentId(*table), 13);
-    EXPECT_TRUE(table->findKey({QStringLiteral("ӰГЬ")}));   // capital Ӱ of the typed key equals the stored ӱ
-    EXPECT_EQ(currentId(*table), 8);
-    EXPECT_FALSE(table->findKey({QStringLiteral("ко")}));   // a prefix is not a match
-    EXPECT_FALSE(table->findKey({QStringLiteral("котелок")}));
-    EXPECT_FALSE(table->findKey({QStringLiteral("еж")}));   // е and ё are different letters
-    EXPECT_EQ(currentId(*table), 8);
-}
-
-TEST_F(SearchTest, ExactSearchOnTheIdIndex)
-{
-    table->setActiveIndex(QStringLiteral("cds1i2"));
-    EXPECT_TRUE(table->findKey({14}));
-    EXPECT_EQ(table->value(u"WORD").toString(), QStringLiteral("кото"));
-    EXPECT_TRUE(table->findKey({QStringLiteral("5")}));      // a number given as text
-    EXPECT_EQ(currentId(*table), 5);
-    EXPECT_FALSE(table->findKey({15}));
-    EXPECT_FALSE(table->findKey({QStringLiteral("пять")}));  // not a number: refused
-    EXPECT_FALSE(table->findKey({1, 2}));                    // more values than fields
-    EXPECT_FALSE(table->findKey({}));
-    EXPECT_EQ(currentId(*table), 5);
-}
-
-TEST_F(SearchTest, NearestSearchAtTheEdgesOfTheView)
-{
-    ASSERT_TRUE(table->findNearest(QStringLiteral("!")));     // below every key
+    ASSERT_TRUE(table->findKey({"2 мая"}));
+    EXPECT_EQ(table->recordNumber(), 1);
+    EXPECT_FALSE(table->atBeginning());
+    table->first();
+    ASSERT_TRUE(table->findNearest("!"));     // below every key
     EXPECT_EQ(table->recordNumber(), 1);
     EXPECT_FALSE(table->atBeginning());
     ASSERT_TRUE(table->findNearest(QString()));               // empty text: the first record
     EXPECT_EQ(table->recordNumber(), 1);
-    ASSERT_TRUE(table->findNearest(QStringLiteral("яя")));    // past the last key: the last record
+
+    table->last();
+    ASSERT_TRUE(table->setRecordNumber(table->recordCount()));
+    EXPECT_FALSE(table->atEnd());
+    table->last();
+    const TableMark last = table->mark();
+    table->last();
+    ASSERT_TRUE(table->gotoMark(last));
+    EXPECT_FALSE(table->atEnd());
+    table->last();
+    ASSERT_TRUE(table->findNearest("яя"));    // past the last key: the last record
     EXPECT_EQ(currentId(*table), 11);
     EXPECT_FALSE(table->atEnd());
-    table->next();                                            // one more step raises the flag
+    table->next();
     EXPECT_TRUE(table->atEnd());
     EXPECT_EQ(currentId(*table), 11);
 }
 
 TEST_F(SearchTest, NearestSearchTakesTheFirstKeyNotLess)
 {
-    const struct { const char16_t *typed; int id; } cases[] = {
+    const QString someDicts = "(DICT=0) OR (DICT=3)";
+    const struct { const char16_t *typed; int id; QString filter = {}; } cases[] = {
         {u"к", 1}, {u"К", 1}, {u"ко", 1}, {u"КОТ", 1}, {u"коте", 13}, {u"котё", 13},
         {u"котж", 14}, {u"е", 5}, {u"ё", 4}, {u"Ё", 4}, {u"у", 7}, {u"ӱ", 8}, {u"ф", 9},
         {u"ъ", 11}, {u"2 м", 12}, {u"a", 10},   // Latin letters sort below every Cyrillic one
+        {u"а", 13, someDicts},                   // the first visible key not less
+        {u"котп", 14, someDicts},                // past the last visible key: the last visible record
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(QString::fromUtf16(c.typed).toStdString());
+        SCOPED_TRACE(QString::fromUtf16(c.typed).toStdString() + " " + c.filter.toStdString());
+        table->setFilterText(c.filter);
+        table->setFiltered(!c.filter.isEmpty());
         counter->reset();
         ASSERT_TRUE(table->findNearest(QString::fromUtf16(c.typed)));
         EXPECT_EQ(currentId(*table), c.id);
@@ -128,19 +143,9 @@ TEST_F(SearchTest, NearestSearchTakesTheFirstKeyNotLess)
     }
 }
 
-TEST_F(SearchTest, NearestSearchStaysInsideTheFilteredView)
-{
-    table->setFilterText(QStringLiteral("(DICT=0) OR (DICT=3)"));
-    table->setFiltered(true);
-    ASSERT_TRUE(table->findNearest(QStringLiteral("а")));
-    EXPECT_EQ(currentId(*table), 13);                         // first visible key >= "а"
-    ASSERT_TRUE(table->findNearest(QStringLiteral("котп")));
-    EXPECT_EQ(currentId(*table), 14);                         // the last visible record
-}
-
 TEST_F(SearchTest, KeysLongerThanTheFieldWidth)
 {
-    const QString longWord = QString(70, QChar(u'д')) + QStringLiteral("Ӣ");
+    const QString longWord = QString(70, QChar(u'д')) + "Ӣ";
     table->appendRow({20, 1, longWord, QVariant(), RetTransc(longWord), QVariant()});
     // the comparison folds no Kildin letter: keys are made by the key function
     EXPECT_FALSE(table->findKey({longWord}));
@@ -148,7 +153,7 @@ TEST_F(SearchTest, KeysLongerThanTheFieldWidth)
     EXPECT_EQ(currentId(*table), 20);
     ASSERT_TRUE(table->findNearest(QString(200, QChar(u'д'))));
     EXPECT_EQ(currentId(*table), 20);                         // "д"x70 + "и" is the first key not less
-    ASSERT_TRUE(table->findNearest(QString(70, QChar(u'д')) + QStringLiteral("й")));
+    ASSERT_TRUE(table->findNearest(QString(70, QChar(u'д')) + "й"));
     EXPECT_EQ(currentId(*table), 5);
 }
 
@@ -156,12 +161,12 @@ TEST_F(SearchTest, SearchesWithoutAnIndexAreRefused)
 {
     ASSERT_TRUE(table->setActiveIndex(QString()));
     table->first();
-    EXPECT_FALSE(table->findKey({QStringLiteral("кот")}));
-    EXPECT_FALSE(table->findNearest(QStringLiteral("кот")));
+    EXPECT_FALSE(table->findKey({"кот"}));
+    EXPECT_FALSE(table->findNearest("кот"));
     EXPECT_EQ(currentId(*table), 1);                          // table order
-    table->setActiveIndex(QStringLiteral("cds1i2"));
-    EXPECT_FALSE(table->findNearest(QStringLiteral("кот")));  // an integer index wants a number
-    EXPECT_TRUE(table->findNearest(QStringLiteral("7")));
+    table->setActiveIndex("cds1i2");
+    EXPECT_FALSE(table->findNearest("кот"));  // an integer index wants a number
+    EXPECT_TRUE(table->findNearest("7"));
     EXPECT_EQ(currentId(*table), 7);
 }
 
@@ -170,8 +175,8 @@ TEST(IndexOrder, AgreesWithTheCollationOnLongSharedAndEqualKeys)
     // Keys up to 40 letters over a small alphabet: many share long beginnings
     // or are equal, some are empty or null.
     QRandomGenerator random(7);
-    const QString letters = QStringLiteral("аёеӱуяA");
-    Table table(QStringLiteral("articles"), articleFields());
+    const QString letters = "аёеӱуяA";
+    Table table("articles", articleFields());
     struct Expected { QVariant key; int dict; int row; };
     std::vector<Expected> rows;
     for (int row = 0; row < 3000; ++row) {
@@ -183,8 +188,8 @@ TEST(IndexOrder, AgreesWithTheCollationOnLongSharedAndEqualKeys)
         table.appendRow({row, dict, key, QVariant(), value, QVariant()});
         rows.push_back({value, dict, row});
     }
-    table.addIndex(QStringLiteral("cds1i1"), QStringLiteral("TRANSC;DICT"));
-    table.setActiveIndex(QStringLiteral("cds1i1"));
+    table.addIndex("cds1i1", "TRANSC;DICT");
+    table.setActiveIndex("cds1i1");
 
     std::sort(rows.begin(), rows.end(), [](const Expected &a, const Expected &b) {
         if (a.key.isValid() != b.key.isValid())
