@@ -87,6 +87,7 @@ TEST(Corpus, EveryDocument)
         ReadResult result;
         const auto second = readRtf(written, &result);
         EXPECT_FALSE(result.damaged);
+        EXPECT_EQ(writeDocument(*second), written) << "written again differently";
         const QStringList before = signature(*first).split(u'\n');
         const QStringList after = signature(*second).split(u'\n');
         EXPECT_EQ(after.size(), before.size());

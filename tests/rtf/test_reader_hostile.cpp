@@ -82,20 +82,6 @@ TEST(ReaderHostile, BrokenInputKeepsWhatCouldBeRead)
     }
 }
 
-TEST(ReaderHostile, DeepButLegalNestingRestoresEveryLevel)
-{
-    // Real documents reach a depth of a few thousand.
-    QByteArray rtf = "{\\rtf1 ";
-    for (int i = 0; i < 3000; ++i)
-        rtf += "{\\b";
-    rtf += " x";
-    rtf += QByteArray(3000, '}');
-    rtf += "y}";
-    const auto doc = readRtf(rtf);
-    EXPECT_EQ(doc->toPlainText(), QStringLiteral("xy"));
-    EXPECT_EQ(describeChar(charFormatOf(*doc, QStringLiteral("y"))), QStringLiteral("size=12"));
-}
-
 TEST(ReaderHostile, HugeNumbersSaturate)
 {
     QByteArray rtf = "{\\rtf1 \\li" + QByteArray(100000, '9') + "\\fs" + QByteArray(50, '9') + "\\sb-"
