@@ -5,47 +5,37 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace lumolex;
 using namespace lumolex::test;
 
 namespace {
 
-struct ViewCase {
-    int visible;     // records the view shows
-    bool filtered;   // hidden rows of dictionary 7 around every visible one
-};
-
-void PrintTo(const ViewCase &c, std::ostream *out)
-{
-    *out << c.visible << (c.filtered ? " visible among hidden rows" : " rows");
-}
-
-std::string caseName(const testing::TestParamInfo<ViewCase> &info)
-{
-    return std::to_string(info.param.visible) + (info.param.filtered ? "Filtered" : "Plain");
-}
-
-class CursorTest : public testing::TestWithParam<ViewCase>
+// The number of visible records, and whether rows of dictionary 7, hidden
+// by the filter, lie around every visible one.
+class CursorTest : public testing::TestWithParam<std::tuple<int, bool>>
 {
 protected:
     void SetUp() override
     {
+        const auto [visible, filtered] = GetParam();
+        n = visible;
         std::vector<Article> articles;
         const QString letters = "абвгдежзик";
-        for (int i = 0; i < GetParam().visible; ++i) {
-            if (GetParam().filtered)
+        for (int i = 0; i < n; ++i) {
+            if (filtered)
                 articles.push_back({100 + i, 7, letters.mid(i, 1) + "а"});
             articles.push_back({i + 1, 1, letters.mid(i, 1) + "б"});
         }
-        if (GetParam().filtered)
+        if (filtered)
             articles.push_back({999, 7, "яя"});
         table = articleTable(articles);
-        if (GetParam().filtered) {
+        if (filtered) {
             table->setFilterText("(DICT=0) OR (DICT=1)");
             table->setFiltered(true);
         }
         counter = std::make_unique<NotificationCounter>(*table);
-        n = GetParam().visible;
     }
 
     // Flags, position and notifications after one operation.
@@ -123,10 +113,10 @@ TEST_P(CursorTest, ScanLoopVisitsEveryRecordOnce)
     EXPECT_EQ(visited, expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Views, CursorTest,
-                         testing::Values(ViewCase{0, false}, ViewCase{1, false}, ViewCase{5, false},
-                                         ViewCase{0, true}, ViewCase{1, true}, ViewCase{5, true}),
-                         caseName);
+INSTANTIATE_TEST_SUITE_P(Views, CursorTest, testing::Combine(testing::Values(0, 1, 5), testing::Bool()),
+                         [](const auto &info) {
+                             return std::to_string(std::get<0>(info.param)) + (std::get<1>(info.param) ? "Filtered" : "Plain");
+                         });
 
 TEST(CursorState, AnEmptyViewAnswersNothingAndMovesNowhere)
 {

@@ -10,8 +10,6 @@
 #include <QDir>
 #include <QFile>
 
-#include <functional>
-
 #include <gtest/gtest.h>
 
 using namespace lumolex;
@@ -107,38 +105,39 @@ TEST_F(DataFileChecks, FilePresentButWrong)
     const struct {
         const char *name;
         DataFile file;
-        std::function<void(const QString &)> spoil;
+        QByteArray bytes;   // the file's content, or
+        QStringList sql;    // the statements of a database in its place; neither: a folder
         const char *cause;
     } cases[] = {
-        {"not a database", DataFile::WordForms,
-         [](const QString &p) { writeFile(p, QByteArray("TRANSC\tARRID\nдом\t1\n").repeated(50)); }, "это не база данных SQLite"},
-        {"empty file", DataFile::Examples, [](const QString &p) { writeFile(p, QByteArray()); }, "файл пуст"},
-        {"folder in place of the file", DataFile::Examples,
-         [](const QString &p) { QFile::remove(p); QDir().mkdir(p); }, "это папка"},
-        {"no table", DataFile::Articles, [](const QString &p) { makeDatabase(p, {"CREATE TABLE other (ID INTEGER)"}); },
-         "нет таблицы «articles»"},
-        {"fields out of order", DataFile::Articles,
-         [](const QString &p) {
-             makeDatabase(p, {"CREATE TABLE articles (ID INTEGER, DICT INTEGER, TRANSC TEXT, TRANSL BLOB, WORD TEXT, GOTO TEXT)"});
-         }, "столбец 3 называется «TRANSC», а должен называться «WORD»"},
-        {"wrong type", DataFile::Articles,
-         [](const QString &p) {
-             makeDatabase(p, {"CREATE TABLE articles (ID INTEGER, DICT TEXT, WORD TEXT, TRANSL BLOB, TRANSC TEXT, GOTO TEXT)"});
-         }, "«DICT» имеет тип «TEXT» вместо «INTEGER»"},
-        {"missing column", DataFile::WordForms,
-         [](const QString &p) { makeDatabase(p, {"CREATE TABLE wordforms (TRANSC TEXT)"}); }, "нет столбца «ARRID»"},
+        {"not a database", DataFile::WordForms, QByteArray("TRANSC\tARRID\nдом\t1\n").repeated(50), {},
+         "это не база данных SQLite"},
+        {"empty file", DataFile::Examples, "", {}, "файл пуст"},
+        {"folder in place of the file", DataFile::Examples, {}, {}, "это папка"},
+        {"no table", DataFile::Articles, {}, {"CREATE TABLE other (ID INTEGER)"}, "нет таблицы «articles»"},
+        {"fields out of order", DataFile::Articles, {},
+         {"CREATE TABLE articles (ID INTEGER, DICT INTEGER, TRANSC TEXT, TRANSL BLOB, WORD TEXT, GOTO TEXT)"},
+         "столбец 3 называется «TRANSC», а должен называться «WORD»"},
+        {"wrong type", DataFile::Articles, {},
+         {"CREATE TABLE articles (ID INTEGER, DICT TEXT, WORD TEXT, TRANSL BLOB, TRANSC TEXT, GOTO TEXT)"},
+         "«DICT» имеет тип «TEXT» вместо «INTEGER»"},
+        {"missing column", DataFile::WordForms, {}, {"CREATE TABLE wordforms (TRANSC TEXT)"}, "нет столбца «ARRID»"},
         // only the size recorded in the header tells
-        {"cut at a page boundary", DataFile::Examples,
-         [&](const QString &p) { writeFile(p, bytes.left(bytes.size() / 2 / 4096 * 4096)); }, "файл обрезан"},
-        {"cut inside a page", DataFile::Examples, [&](const QString &p) { writeFile(p, bytes.left(bytes.size() - 1000)); },
-         "файл обрезан"},
+        {"cut at a page boundary", DataFile::Examples, bytes.left(bytes.size() / 2 / 4096 * 4096), {}, "файл обрезан"},
+        {"cut inside a page", DataFile::Examples, bytes.left(bytes.size() - 1000), {}, "файл обрезан"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         QTemporaryDir caseDir;
         folder = caseDir.path();
         makeEmptyDataFiles(folder);
-        c.spoil(path(c.file));
+        if (!c.sql.isEmpty()) {
+            makeDatabase(path(c.file), c.sql);
+        } else if (!c.bytes.isNull()) {
+            writeFile(path(c.file), c.bytes);
+        } else {
+            QFile::remove(path(c.file));
+            QDir().mkdir(path(c.file));
+        }
         const QStringList problems = checkDataFiles(folder);
         ASSERT_EQ(problems.size(), 1) << problems.join(u'\n').toStdString();
         const QString message = problems.first();

@@ -10,12 +10,9 @@
 #include <QDir>
 #include <QList>
 #include <QRegularExpression>
-#include <QTextCursor>
 #include <QTextDocument>
 
 #include <gtest/gtest.h>
-
-#include <tuple>
 
 using namespace lumolex;
 using namespace lumolex::testing;
@@ -84,19 +81,14 @@ TEST_F(RoundTrip, FieldsKeysAndOrder)
     EXPECT_EQ(order, (QList<int>{1, 3, 2, 4, 5}));
 }
 
-// HTML bodies are stored as RTF with their formatting, RTF bodies as given.
+// HTML bodies are stored as RTF (their formatting is checked on the sample),
+// RTF bodies as given.
 TEST_F(RoundTrip, BodiesExamplesAndCredits)
 {
     gotoId(1);
     QTextDocument doc;
     EXPECT_EQ(decodeBody(t.articles.blob(u"TRANSL"), false, &doc), BodyKind::RichText);
     EXPECT_EQ(doc.toPlainText(), "аббьр сущ. дождь");
-    QTextCursor cursor(&doc);
-    for (const auto &[position, bold, italic] : {std::tuple{2, true, false}, {8, false, true}, {14, false, false}}) {
-        cursor.setPosition(position);
-        EXPECT_EQ(cursor.charFormat().font().bold(), bold) << position;
-        EXPECT_EQ(cursor.charFormat().font().italic(), italic) << position;
-    }
     gotoId(3);
     QByteArray inflated;
     ASSERT_TRUE(inflateBody(t.articles.blob(u"TRANSL"), &inflated));
