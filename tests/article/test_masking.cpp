@@ -26,7 +26,7 @@ TEST(Masking, StemsBecomeAsManyX)
         {u"трахал", u"xxxxxx"}, {u"трахает", u"xxxxxxx"},
         // an earlier stem hides a later one it overlaps: "потрах" + "ал", not "трахал"
         {u"потрахал", u"xxxxxxал"}, {u"потрахает", u"xxxxxxает"}, {u"трахать", u"xxxxxxь"},
-        {u"Хуй ПИЗД Трахал", u"Хуй ПИЗД Трахал"},   // case matters
+        {u"Хуй ПИЗД Трахал хуй", u"Хуй ПИЗД Трахал xxx"},   // case matters
         {u"распиздяй", u"расxxxxяй"}, {u"пиздпизд", u"xxxxxxxx"},   // inside words
         {u"а хуй б\nтрахал хуй\n\nпизд", u"а xxx б\nxxxxxx xxx\n\nxxxx"},
     };
