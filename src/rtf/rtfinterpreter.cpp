@@ -222,6 +222,15 @@ void RtfInterpreter::handleControlWord(const Token &token)
     paragraphFormat(token);
 }
 
+// \uN and \ucN mean the same in the text and in every table.
+void RtfInterpreter::unicodeWord(const Token &token)
+{
+    if (token.keyword == Keyword::Uc)
+        m_state.unicodeSkip = clamped<unsigned char>(token.hasParam ? token.param : 1, 0, Limits::kMaxUnicodeSkip);
+    else if (token.hasParam)
+        handleUnicode(token.param);
+}
+
 // Header words, destinations and tables. Returns true when the word was one.
 bool RtfInterpreter::tableWord(const Token &token)
 {
@@ -251,12 +260,9 @@ bool RtfInterpreter::tableWord(const Token &token)
                 m_state.chars.font = token.param;
         }
         return true;
-    case Keyword::Uc:
-        m_state.unicodeSkip = clamped<unsigned char>(token.hasParam ? token.param : 1, 0, Limits::kMaxUnicodeSkip);
-        return true;
     case Keyword::U:
-        if (token.hasParam)
-            handleUnicode(token.param);
+    case Keyword::Uc:
+        unicodeWord(token);
         return true;
     case Keyword::Upr:
         m_state.destination = Destination::UprContainer;

@@ -75,6 +75,7 @@ private:
     void handleText(const char *data, qsizetype size);
     void handleByte(unsigned char byte);
     void handleUnicode(std::int32_t param);
+    void unicodeWord(const Token &token);
     bool isReadDestination(Keyword keyword) const;
     void characterFormat(const Token &token);
     void paragraphFormat(const Token &token);
@@ -86,6 +87,18 @@ private:
     void appendDecoded(QStringView text);
     void flushPendingBytes();
     void flushRun();
+    // Body text is about to be appended: the pending breaks and cells come
+    // first, and a change of character format starts a new run. Inline: it
+    // runs for every character the text decodes one by one.
+    void prepareRun()
+    {
+        if (m_pendingBreak || m_pendingCells || !m_paragraphStarted)
+            beginContent();
+        if (m_wantsFormatting && !(m_runFormat == m_state.chars)) {
+            flushRun();
+            m_runFormat = m_state.chars;
+        }
+    }
     void beginContent();
     void startParagraph();
     void appendListText(char16_t ch);

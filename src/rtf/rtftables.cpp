@@ -120,12 +120,8 @@ void RtfInterpreter::fontTableWord(const Token &token)
         skipGroup();
         return;
     case Keyword::U:
-        if (token.hasParam)
-            handleUnicode(token.param);
-        return;
     case Keyword::Uc:
-        m_state.unicodeSkip = static_cast<unsigned char>(
-            std::clamp<int>(token.hasParam ? token.param : 1, 0, Limits::kMaxUnicodeSkip));
+        unicodeWord(token);
         return;
     default:
         return;
@@ -234,12 +230,8 @@ void RtfInterpreter::listTableWord(const Token &token)
             m_lists.setOverrideNumber(value);
         return;
     case Keyword::U:
-        if (token.hasParam)
-            handleUnicode(token.param);
-        return;
     case Keyword::Uc:
-        m_state.unicodeSkip = static_cast<unsigned char>(
-            std::clamp<int>(token.hasParam ? token.param : 1, 0, Limits::kMaxUnicodeSkip));
+        unicodeWord(token);
         return;
     case Keyword::F:
         selectFont(value); // the font of a level text's bytes

@@ -207,12 +207,7 @@ void RtfInterpreter::appendChar(char16_t ch)
         appendListText(ch);
         return;
     }
-    if (m_pendingBreak || m_pendingCells || !m_paragraphStarted)
-        beginContent();
-    if (m_wantsFormatting && !(m_runFormat == m_state.chars)) {
-        flushRun();
-        m_runFormat = m_state.chars;
-    }
+    prepareRun();
     m_run.append(QChar(ch));
 }
 
@@ -234,12 +229,7 @@ void RtfInterpreter::appendBytes(const char *data, qsizetype size)
         }
         return;
     }
-    if (m_pendingBreak || m_pendingCells || !m_paragraphStarted)
-        beginContent();
-    if (m_wantsFormatting && !(m_runFormat == m_state.chars)) {
-        flushRun();
-        m_runFormat = m_state.chars;
-    }
+    prepareRun();
     // Body text usually goes on in the same way: decode it without tokens.
     m_tokenizer.decodeTextRun(QByteArrayView(data, size), codec->byteTable(), CodePageCodec::kDropped,
                               m_state.unicodeSkip, m_run);
