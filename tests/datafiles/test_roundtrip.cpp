@@ -39,11 +39,14 @@ protected:
         input.formFiles = {file("forms.tsv", "аббьр\tаббра\tN+Sg+Gen\tkert1986\n")};
         input.creditFiles = {file("credits.tsv", "1\tКуруч Р. Д.\tсловарь 1985 года\n")};
         QStringList problems;
-        ASSERT_TRUE(buildData(input, path("DATA"), &problems)) << problems.join(u'\n').toStdString();
-        DataFileLoader loader(path("DATA"));
+        ASSERT_TRUE(buildData(input, dataFolder(), &problems)) << problems.join(u'\n').toStdString();
+        DataFileLoader loader(dataFolder());
         ASSERT_TRUE(loader.load(t.articles, t.wordForms, t.examples)) << loader.errorString().toStdString();
         credits = loader.credits();
     }
+
+    // A folder name outside ASCII: the files are written and replaced there too.
+    QString dataFolder() const { return path("Словари №1/DATA"); }
 
     // Makes the article with that ID current (through the ID index) and
     // returns to the key index.
@@ -131,10 +134,10 @@ TEST_F(RoundTrip, RebuildReplacesTheFilesWhole)
     mkdata::BuildInput input;
     input.articleFiles = {file("more.tsv", "9\tПогода\t\t<b>Погода</b>\n")};
     QStringList problems;
-    ASSERT_TRUE(buildData(input, path("DATA"), &problems)) << problems.join(u'\n').toStdString();
-    EXPECT_EQ(QDir(path("DATA")).entryList(QDir::Files), (QStringList{"lumolex.db", "lumophra.db", "lumoword.db"}));
+    ASSERT_TRUE(buildData(input, dataFolder(), &problems)) << problems.join(u'\n').toStdString();
+    EXPECT_EQ(QDir(dataFolder()).entryList(QDir::Files), (QStringList{"lumolex.db", "lumophra.db", "lumoword.db"}));
     LoadedTables reloaded;
-    DataFileLoader loader(path("DATA"));
+    DataFileLoader loader(dataFolder());
     ASSERT_TRUE(loader.load(reloaded.articles, reloaded.wordForms, reloaded.examples));
     EXPECT_EQ(reloaded.articles.rowCount(), 1);
     EXPECT_EQ(reloaded.examples.rowCount(), 0);

@@ -46,6 +46,18 @@ void bindBody(sqlite::Statement &insert, int index, bool isNull, const QByteArra
         insert.bindBlob(index, body);
 }
 
+// The path as the file system spells it. std::filesystem would convert a
+// wide string with the C++ global locale, which is "C" here, and throw on
+// any character outside ASCII.
+std::filesystem::path nativePath(const QString &path)
+{
+#ifdef Q_OS_WIN
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
+}
+
 // A unique, empty file next to the target, left for the caller to fill.
 QString reserveTemporaryPath(const QString &target, QString *error)
 {
@@ -84,7 +96,7 @@ QString DataWriter::write(const BuiltData &data, const QString &outputFolder)
         QFile::setPermissions(temporaries[i], QFileDevice::ReadOwner | QFileDevice::WriteOwner
                                                   | QFileDevice::ReadGroup | QFileDevice::ReadOther);
         std::error_code code;
-        std::filesystem::rename(temporaries[i].toStdWString(), targets[i].toStdWString(), code);
+        std::filesystem::rename(nativePath(temporaries[i]), nativePath(targets[i]), code);
         if (code)
             error = QStringLiteral("cannot replace %1: %2")
                         .arg(QDir::toNativeSeparators(targets[i]), QString::fromLocal8Bit(code.message()));
