@@ -46,6 +46,30 @@ void bindBody(sqlite::Statement &insert, int index, bool isNull, const QByteArra
         insert.bindBlob(index, body);
 }
 
+// An empty text is stored as null.
+void bindTextOrNull(sqlite::Statement &insert, int index, const QString &text)
+{
+    if (text.isEmpty())
+        insert.bindNull(index);
+    else
+        insert.bindText(index, text);
+}
+
+// Inserts every row with one statement; bind sets the statement's values
+// for a row. Returns an empty text, or the message of the first failure.
+template<typename Rows, typename Bind>
+QString insertRows(sqlite::Database &db, const char *sql, const Rows &rows, Bind bind)
+{
+    sqlite::Statement insert(db, sql);
+    for (const auto &row : rows) {
+        insert.reset();
+        bind(insert, row);
+        if (!insert.run())
+            return db.errorMessage();
+    }
+    return {};
+}
+
 // The path as the file system spells it. std::filesystem would convert a
 // wide string with the C++ global locale, which is "C" here, and throw on
 // any character outside ASCII.
@@ -114,80 +138,56 @@ QString DataWriter::writeArticles(const BuiltData &data, const QString &path)
 {
     sqlite::Database db;
     QString error = begin(db, path, dataFileLayout(DataFile::Articles).createSql);
-    if (!error.isEmpty())
-        return error;
-    {
-        sqlite::Statement insert(db, "INSERT INTO articles (ID, DICT, WORD, TRANSL, TRANSC, GOTO) VALUES (?, ?, ?, ?, ?, ?)");
-        for (const ArticleRow &row : data.articles) {
-            insert.reset();
-            insert.bindInt(1, row.id);
-            insert.bindInt(2, row.dict);
-            insert.bindText(3, row.word);
-            bindBody(insert, 4, row.bodyNull, row.body);
-            insert.bindText(5, row.key);
-            if (row.gotoWord.isEmpty())
-                insert.bindNull(6);
-            else
-                insert.bindText(6, row.gotoWord);
-            if (!insert.run())
-                return db.errorMessage();
-        }
+    if (error.isEmpty()) {
+        error = insertRows(db, "INSERT INTO articles (ID, DICT, WORD, TRANSL, TRANSC, GOTO) VALUES (?, ?, ?, ?, ?, ?)",
+                           data.articles, [](sqlite::Statement &insert, const ArticleRow &row) {
+                               insert.bindInt(1, row.id);
+                               insert.bindInt(2, row.dict);
+                               insert.bindText(3, row.word);
+                               bindBody(insert, 4, row.bodyNull, row.body);
+                               insert.bindText(5, row.key);
+                               bindTextOrNull(insert, 6, row.gotoWord);
+                           });
     }
-    if (!db.exec(kCreditsCreateSql))
-        return db.errorMessage();
-    {
-        sqlite::Statement insert(db, "INSERT INTO credits (DICT, PERSON, SOURCE) VALUES (?, ?, ?)");
-        for (const DictionaryCredit &credit : data.credits) {
-            insert.reset();
-            insert.bindInt(1, credit.dict);
-            insert.bindText(2, credit.person);
-            if (credit.source.isEmpty())
-                insert.bindNull(3);
-            else
-                insert.bindText(3, credit.source);
-            if (!insert.run())
-                return db.errorMessage();
-        }
+    if (error.isEmpty() && !db.exec(kCreditsCreateSql))
+        error = db.errorMessage();
+    if (error.isEmpty()) {
+        error = insertRows(db, "INSERT INTO credits (DICT, PERSON, SOURCE) VALUES (?, ?, ?)", data.credits,
+                           [](sqlite::Statement &insert, const DictionaryCredit &credit) {
+                               insert.bindInt(1, credit.dict);
+                               insert.bindText(2, credit.person);
+                               bindTextOrNull(insert, 3, credit.source);
+                           });
     }
-    return finish(db);
+    return error.isEmpty() ? finish(db) : error;
 }
 
 QString DataWriter::writeWordForms(const BuiltData &data, const QString &path)
 {
     sqlite::Database db;
     QString error = begin(db, path, dataFileLayout(DataFile::WordForms).createSql);
-    if (!error.isEmpty())
-        return error;
-    {
-        sqlite::Statement insert(db, "INSERT INTO wordforms (TRANSC, ARRID) VALUES (?, ?)");
-        for (const WordFormRow &row : data.wordForms.rows()) {
-            insert.reset();
-            insert.bindText(1, row.key);
-            insert.bindText(2, row.ids);
-            if (!insert.run())
-                return db.errorMessage();
-        }
+    if (error.isEmpty()) {
+        error = insertRows(db, "INSERT INTO wordforms (TRANSC, ARRID) VALUES (?, ?)", data.wordForms.rows(),
+                           [](sqlite::Statement &insert, const WordFormRow &row) {
+                               insert.bindText(1, row.key);
+                               insert.bindText(2, row.ids);
+                           });
     }
-    return finish(db);
+    return error.isEmpty() ? finish(db) : error;
 }
 
 QString DataWriter::writeExamples(const BuiltData &data, const QString &path)
 {
     sqlite::Database db;
     QString error = begin(db, path, dataFileLayout(DataFile::Examples).createSql);
-    if (!error.isEmpty())
-        return error;
-    {
-        sqlite::Statement insert(db, "INSERT INTO examples (ID, PHRASE) VALUES (?, ?)");
-        for (const ExampleRow &row : data.examples) {
-            insert.reset();
-            insert.bindInt(1, row.id);
-            bindBody(insert, 2, row.bodyNull, row.body);
-            if (!insert.run())
-                return db.errorMessage();
-        }
+    if (error.isEmpty()) {
+        error = insertRows(db, "INSERT INTO examples (ID, PHRASE) VALUES (?, ?)", data.examples,
+                           [](sqlite::Statement &insert, const ExampleRow &row) {
+                               insert.bindInt(1, row.id);
+                               bindBody(insert, 2, row.bodyNull, row.body);
+                           });
     }
-    return finish(db);
+    return error.isEmpty() ? finish(db) : error;
 }
 
 } // namespace lumolex::mkdata
