@@ -14,6 +14,16 @@ bool checkLength(const SourceLine &line, const QString &what, const QString &val
     return false;
 }
 
+// The dictionary code in the line's first field; a bad one is reported.
+bool readDictCode(const SourceLine &line, int *code, ProblemList *problems)
+{
+    if (parseDictCode(line.fields.at(0), code))
+        return true;
+    problems->add(line.where, QStringLiteral("the dictionary code \"%1\" is not a number from 0 to 2147483647")
+                                  .arg(line.fields.at(0)));
+    return false;
+}
+
 } // namespace
 
 bool parseDictCode(const QString &text, int *code)
@@ -38,11 +48,8 @@ void parseArticles(const QVector<SourceLine> &lines, QVector<ArticleSource> *out
         }
         ArticleSource article;
         article.where = line.where;
-        if (!parseDictCode(line.fields.at(0), &article.dict)) {
-            problems->add(line.where, QStringLiteral("the dictionary code \"%1\" is not a number from 0 to 2147483647")
-                                          .arg(line.fields.at(0)));
+        if (!readDictCode(line, &article.dict, problems))
             continue;
-        }
         // The headword is checked against the article invariant by the builder.
         article.word = line.fields.at(1).trimmed();
         article.gotoWord = line.fields.at(2).trimmed();
@@ -94,11 +101,8 @@ void parseCredits(const QVector<SourceLine> &lines, QVector<CreditSource> *out, 
         }
         CreditSource credit;
         credit.where = line.where;
-        if (!parseDictCode(line.fields.at(0), &credit.dict)) {
-            problems->add(line.where, QStringLiteral("the dictionary code \"%1\" is not a number from 0 to 2147483647")
-                                          .arg(line.fields.at(0)));
+        if (!readDictCode(line, &credit.dict, problems))
             continue;
-        }
         credit.person = line.fields.at(1).trimmed();
         credit.source = line.fields.size() == 3 ? line.fields.at(2).trimmed() : QString();
         if (credit.person.isEmpty()) {
