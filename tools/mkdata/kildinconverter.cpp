@@ -153,11 +153,7 @@ private:
             headwords.insert(RetTransc(entry.headword), entry.headword);
 
         for (const KildinEntry &entry : m_sources.saamiRussian1985) {
-            ArticleLayout layout;
-            layout.headword = entry.headword;
-            layout.translation = entry.translation;
-            if (!entry.pos.isEmpty())
-                layout.grammar.append(entry.pos);
+            ArticleLayout layout = saamiRussianLayout(entry);
             QStringList seeTargets;
             QStringList compareTargets;
             for (const QString &item : noteItems(entry.notes)) {
@@ -200,14 +196,22 @@ private:
         }
     }
 
+    // The headword, the translation and the part of speech first among the
+    // grammar notes: what both Saami-Russian dictionaries give alike.
+    static ArticleLayout saamiRussianLayout(const KildinEntry &entry)
+    {
+        ArticleLayout layout;
+        layout.headword = entry.headword;
+        layout.translation = entry.translation;
+        if (!entry.pos.isEmpty())
+            layout.grammar.append(entry.pos);
+        return layout;
+    }
+
     void convert1986SaamiRussian()
     {
         for (const KildinEntry &entry : m_sources.saamiRussian1986) {
-            ArticleLayout layout;
-            layout.headword = entry.headword;
-            layout.translation = entry.translation;
-            if (!entry.pos.isEmpty())
-                layout.grammar.append(entry.pos);
+            ArticleLayout layout = saamiRussianLayout(entry);
             QString notes = entry.notes;
             for (const QString &example : takeExamples(&notes))
                 layout.examples.append(m_splitter.split(example, true));
