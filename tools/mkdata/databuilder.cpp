@@ -8,6 +8,8 @@
 
 #include <QSet>
 
+#include <optional>
+
 namespace lumolex::mkdata {
 
 namespace {
@@ -22,6 +24,19 @@ QVector<Record> readRecords(const QStringList &files, Parse parse, ProblemList *
         parse(lines, &records, problems);
     }
     return records;
+}
+
+// The stored body of a source record; nullopt when it cannot be converted,
+// the problem reported at the record's line.
+std::optional<ConvertedBody> convertBody(BodyConverter &converter, const QString &source, const SourceLocation &where,
+                                         ProblemList *problems)
+{
+    ConvertedBody body;
+    const QString problem = converter.convert(source, &body);
+    if (problem.isEmpty())
+        return body;
+    problems->add(where, problem);
+    return std::nullopt;
 }
 
 } // namespace
@@ -56,15 +71,12 @@ void DataBuilder::buildArticles(const BuildInput &input, BuiltData *data, Proble
             problems->add(source.where, *refusal);
             continue;
         }
-        ConvertedBody body;
-        const QString problem = converter.convert(source.body, &body);
-        if (!problem.isEmpty()) {
-            problems->add(source.where, problem);
+        const std::optional<ConvertedBody> body = convertBody(converter, source.body, source.where, problems);
+        if (!body)
             continue;
-        }
-        row.bodyNull = body.isNull;
-        row.body = body.stored;
-        data->wordForms.addArticle(row.id, row.word, body.plainText);
+        row.bodyNull = body->isNull;
+        row.body = body->stored;
+        data->wordForms.addArticle(row.id, row.word, body->plainText);
         data->articles.append(row);
     }
 }
@@ -75,13 +87,8 @@ void DataBuilder::buildExamples(const BuildInput &input, BuiltData *data, Proble
     BodyConverter converter;
     data->examples.reserve(sources.size());
     for (const ExampleSource &source : sources) {
-        ConvertedBody body;
-        const QString problem = converter.convert(source.body, &body);
-        if (!problem.isEmpty()) {
-            problems->add(source.where, problem);
-            continue;
-        }
-        data->examples.append(ExampleRow{int(data->examples.size()) + 1, body.isNull, body.stored});
+        if (const std::optional<ConvertedBody> body = convertBody(converter, source.body, source.where, problems))
+            data->examples.append(ExampleRow{int(data->examples.size()) + 1, body->isNull, body->stored});
     }
 }
 
