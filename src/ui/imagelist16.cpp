@@ -163,18 +163,6 @@ int ImageList16::cardIconForDict(int dict)
     }
 }
 
-int ImageList16::menuIconForDict(int dict, bool checked)
-{
-    switch (dict) {
-    case 1: return checked ? Dictionary1 : DictionaryOff;
-    case 2: return checked ? Dictionary2 : DictionaryOff;
-    case 3: return checked ? Dictionary3 : DictionaryOff;
-    case 4: return checked ? Dictionary4 : DictionaryOff;
-    case 9: return checked ? Phrasebook : PhrasebookOff;
-    default: return -1;
-    }
-}
-
 QIcon ImageList16::applicationIcon()
 {
     initIconResources();

@@ -104,10 +104,9 @@ public:
     // Dictionary pictures by dictionary code (1, 2, 3, 4, 9):
     // in the word list and the result list (unknown codes: Letter) ...
     static int listIconForDict(int dict);
-    // ... on a card (unknown codes: -1, the card keeps its icon) ...
+    // ... and on a card (unknown codes: -1, the card keeps its icon). The
+    // dictionary menu items take theirs from the dictionary selection rules.
     static int cardIconForDict(int dict);
-    // ... and on a dictionary menu item, checked or not (unknown: -1).
-    static int menuIconForDict(int dict, bool checked);
 
     // The program's icon for windows and the tray, at all sizes.
     static QIcon applicationIcon();

@@ -97,16 +97,13 @@ TEST(ImageList16, LargerSizesAndTheApplicationIconAreDrawnFromTheSource)
 TEST(ImageList16, DictionaryCodesChooseTheirPictures)
 {
     // Code: word and result lists, cards (-1: the card keeps its icon), menu item checked and not.
-    const struct { int dict, list, card, menuOn, menuOff; } cases[] = {
-        {1, 30, 30, 30, 17}, {2, 31, 31, 31, 17}, {3, 32, 32, 32, 17}, {4, 33, 33, 33, 17},
-        {9, 51, 49, 49, 50}, {0, 0, -1, -1, -1},  {5, 0, -1, -1, -1},  {-1, 0, -1, -1, -1},
-        {127, 0, -1, -1, -1},
+    const struct { int dict, list, card; } cases[] = {
+        {1, 30, 30}, {2, 31, 31}, {3, 32, 32}, {4, 33, 33}, {9, 51, 49},
+        {0, 0, -1},  {5, 0, -1},  {-1, 0, -1}, {127, 0, -1},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.dict);
         EXPECT_EQ(ImageList16::listIconForDict(c.dict), c.list);
         EXPECT_EQ(ImageList16::cardIconForDict(c.dict), c.card);
-        EXPECT_EQ(ImageList16::menuIconForDict(c.dict, true), c.menuOn);
-        EXPECT_EQ(ImageList16::menuIconForDict(c.dict, false), c.menuOff);
     }
 }
