@@ -4,8 +4,6 @@
 #include "data/sqlitedb.h"
 #include "data/table.h"
 
-#include <QVariant>
-
 #include <sqlite3.h>
 
 #include <limits>
@@ -59,16 +57,18 @@ QVector<ColumnReader> columnReaders(const DataFileLayout &layout)
     return readers;
 }
 
-// Converts one column of the current row, checking it against its column
-// definition. Returns an empty text on success, else what is wrong.
-QString readValue(const sqlite::Statement &row, int column, const ColumnReader &reader, QVariant *value)
+// Checks one column of the current row against its column definition and
+// stores it in the row being appended to the table, straight from SQLite's
+// buffers. Returns an empty text on success, else what is wrong (the row
+// may then hold part of the value: the caller drops the row).
+QString readValue(const sqlite::Statement &row, int column, const ColumnReader &reader, Table &table)
 {
     const ColumnLayout &layout = *reader.layout;
     const int type = row.columnType(column);
     if (type == SQLITE_NULL) {
         if (layout.required)
             return QStringLiteral("поле %1 пустое").arg(layout.name);
-        *value = QVariant();
+        table.appendNull(column);
         return {};
     }
     switch (layout.fieldType) {
@@ -78,28 +78,31 @@ QString readValue(const sqlite::Statement &row, int column, const ColumnReader &
         const qint64 number = row.columnInt(column);
         if (number < reader.lowest || number > std::numeric_limits<qint32>::max())
             return QStringLiteral("значение %1 поля %2 вне допустимых пределов").arg(number).arg(layout.name);
-        *value = int(number);
+        table.appendInteger(column, number);
         return {};
     }
     case FieldType::Text: {
         if (type != SQLITE_TEXT)
             return QStringLiteral("поле %1 не текст").arg(layout.name);
-        QString text = row.columnText(column);
-        if (text.isEmpty()) {
+        const QByteArrayView utf8 = row.columnUtf8(column);
+        if (utf8.isEmpty()) {
             if (layout.required)
                 return QStringLiteral("поле %1 пустое").arg(layout.name);
-            *value = reader.emptyIsNull ? QVariant() : QVariant(text);
+            if (reader.emptyIsNull)
+                table.appendNull(column);
+            else
+                table.appendUtf8Text(column, utf8);
             return {};
         }
-        if (layout.maxLength > 0 && text.size() > layout.maxLength)
+        const qsizetype length = table.appendUtf8Text(column, utf8);
+        if (layout.maxLength > 0 && length > layout.maxLength)
             return QStringLiteral("поле %1 длиннее %2 символов").arg(layout.name).arg(layout.maxLength);
-        *value = std::move(text);
         return {};
     }
     case FieldType::Blob:
         if (type != SQLITE_BLOB)
             return QStringLiteral("поле %1 не двоичное").arg(layout.name);
-        *value = row.columnBlob(column);
+        table.appendBlob(column, row.columnBlobView(column));
         return {};
     }
     return {};
@@ -177,29 +180,27 @@ bool DataFileLoader::readFile(DataFile file, Table &table)
     const bool hasId = layout.columns.first().name == QLatin1String(field::ID);
     qint64 previousId = 0;
     qint64 rowNumber = 0;
-    QVariantList values;
     while (rows.next()) {
         ++rowNumber;
-        values.clear();
-        values.reserve(columns);
         for (int column = 0; column < columns; ++column) {
-            QVariant value;
-            const QString wrong = readValue(rows, column, readers.at(column), &value);
+            const QString wrong = readValue(rows, column, readers.at(column), table);
             if (!wrong.isEmpty()) {
+                table.cancelRow();
                 const QString where = hasId && rows.columnType(0) == SQLITE_INTEGER
                     ? QStringLiteral("запись с ID %1").arg(rows.columnInt(0))
                     : QStringLiteral("запись %1").arg(rowNumber);
                 return fail(file, where + QStringLiteral(": ") + wrong);
             }
-            values.append(std::move(value));
         }
         if (hasId) {
-            const qint64 id = values.first().toLongLong();
-            if (id == previousId)
+            const qint64 id = rows.columnInt(0);
+            if (id == previousId) {
+                table.cancelRow();
                 return fail(file, QStringLiteral("ID %1 встречается дважды").arg(id));
+            }
             previousId = id;
         }
-        table.appendRow(values);
+        table.endRow();
     }
     if (rows.failed())
         return fail(file, sqliteFailureCause(db));

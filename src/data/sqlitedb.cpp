@@ -178,6 +178,18 @@ QByteArray Statement::columnBlob(int column) const
     return data ? QByteArray(data, bytes) : QByteArray("", 0);
 }
 
+QByteArrayView Statement::columnUtf8(int column) const
+{
+    const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, column));
+    return QByteArrayView(text, sqlite3_column_bytes(m_stmt, column));
+}
+
+QByteArrayView Statement::columnBlobView(int column) const
+{
+    const auto *data = static_cast<const char *>(sqlite3_column_blob(m_stmt, column));
+    return QByteArrayView(data, sqlite3_column_bytes(m_stmt, column));
+}
+
 QString quoteIdentifier(const QString &name)
 {
     QString quoted = name;

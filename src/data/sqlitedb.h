@@ -71,6 +71,10 @@ public:
     qint64 columnInt(int column) const;
     QString columnText(int column) const;
     QByteArray columnBlob(int column) const;
+    // Views of SQLite's own buffers, valid until the next step or column
+    // read of another type; no copy. A zero-length blob may have no data.
+    QByteArrayView columnUtf8(int column) const;
+    QByteArrayView columnBlobView(int column) const;
 
 private:
     Database &m_db;

@@ -39,6 +39,70 @@ void Table::appendRow(const QVariantList &values)
     d->rowsChanged = true;
 }
 
+bool TablePrivate::acceptsTyped(int field, FieldType type) const
+{
+    if (field < 0 || field >= fields.size()) {
+        warn(QStringLiteral("row %1: there is no field %2").arg(rows + 1).arg(field));
+        return false;
+    }
+    if (columns[size_t(field)].size() != rows) {
+        warn(QStringLiteral("row %1: field %2 is given twice").arg(rows + 1).arg(fields[field].name));
+        return false;
+    }
+    if (fields[field].type != type) {
+        warn(QStringLiteral("row %1: field %2 does not take a value of that type").arg(rows + 1).arg(fields[field].name));
+        return false;
+    }
+    return true;
+}
+
+void Table::appendNull(int field)
+{
+    if (field >= 0 && field < d->fields.size() && d->columns[size_t(field)].size() == d->rows)
+        d->columns[size_t(field)].appendNull();
+    else
+        d->acceptsTyped(field, d->fields.value(field).type);   // says what is wrong
+}
+
+void Table::appendInteger(int field, qint64 value)
+{
+    if (d->acceptsTyped(field, FieldType::Integer))
+        d->columns[size_t(field)].appendInteger(value);
+}
+
+qsizetype Table::appendUtf8Text(int field, QByteArrayView utf8)
+{
+    if (!d->acceptsTyped(field, FieldType::Text))
+        return -1;
+    const qsizetype length = d->columns[size_t(field)].appendUtf8(utf8);
+    if (length < 0)
+        d->warn(QStringLiteral("row %1: field %2 does not fit (the column is full); stored as null")
+                    .arg(d->rows + 1).arg(d->fields[field].name));
+    return length;
+}
+
+void Table::appendBlob(int field, QByteArrayView bytes)
+{
+    if (d->acceptsTyped(field, FieldType::Blob))
+        d->columns[size_t(field)].appendBlob(bytes);
+}
+
+void Table::endRow()
+{
+    for (TableColumn &column : d->columns) {
+        if (column.size() == d->rows)
+            column.appendNull();
+    }
+    ++d->rows;
+    d->rowsChanged = true;
+}
+
+void Table::cancelRow()
+{
+    for (TableColumn &column : d->columns)
+        column.truncate(d->rows);
+}
+
 void Table::clear()
 {
     for (TableColumn &column : d->columns)

@@ -28,6 +28,7 @@
 // numbers) is refused with a qWarning and a false answer; nothing crashes.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -74,6 +75,20 @@ public:
     // appendRow does not check the article invariant: that is the write guard's job.
     void reserve(int rows);
     void appendRow(const QVariantList &values);
+    // Typed loading, for bulk loads: give the fields of one row (in any
+    // order, each at most once) with the append calls of their types, then
+    // endRow(); fields not given are null. A value of the wrong type, or a
+    // field given twice or unknown, is refused with a warning (the field
+    // stays as it was). cancelRow() drops a row begun but not ended.
+    void appendNull(int field);
+    void appendInteger(int field, qint64 value);
+    // Text from UTF-8 bytes, decoded once into the table's own storage.
+    // Answers the stored length in UTF-16 units, -1 when refused or when the
+    // column is full (then null is stored, with a warning).
+    qsizetype appendUtf8Text(int field, QByteArrayView utf8);
+    void appendBlob(int field, QByteArrayView bytes);
+    void endRow();
+    void cancelRow();
     void clear();                                  // drops all rows (indexes stay defined); notifies
     int rowCount() const;                          // all rows, ignoring the view
 

@@ -8,6 +8,7 @@
 #include "data/table.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QStringView>
 #include <QVariant>
 
@@ -28,6 +29,16 @@ public:
     // Appends one value; an invalid or null QVariant (or one that cannot be
     // read as the column's type) stores null. Answers false for the latter.
     bool append(const QVariant &value);
+    // Typed appends for bulk loading, no QVariant in between. Each one is
+    // meant for a column of its type only (the caller checks).
+    void appendNull();
+    void appendInteger(qint64 value);
+    // Decodes UTF-8 straight into the character pool, as QString::fromUtf8
+    // would. Answers the length of the stored text in UTF-16 units, or -1
+    // when the pool has no room (null stored).
+    qsizetype appendUtf8(QByteArrayView utf8);
+    void appendBlob(QByteArrayView bytes);          // a null data pointer still stores an empty, non-null blob
+    void truncate(int rows);                        // drops the rows from `rows` on
 
     bool isNull(int row) const { return m_null[size_t(row)]; }
     QVariant value(int row) const;                  // invalid QVariant for null
@@ -46,12 +57,15 @@ public:
     QByteArray blob(int row) const;                 // raw bytes of a Blob or Text column
 
 private:
+    void sizePool();
+
     FieldType m_type;
     std::vector<bool> m_null;
     std::vector<qint64> m_integers;
     std::vector<char16_t> m_chars;                  // all texts, one after the other
     std::vector<quint32> m_textEnds;                // end of row i's text in m_chars
     std::vector<QByteArray> m_blobs;
+    size_t m_expectedRows = 0;                      // from reserve(), to size the pool once
 };
 
 } // namespace lumolex

@@ -37,6 +37,9 @@ public:
         qWarning().noquote() << QStringLiteral("Table %1: %2").arg(name, message);
     }
 
+    // Whether a typed value may go into the row being appended.
+    bool acceptsTyped(int field, FieldType type) const;
+
     TableIndex *findIndex(const QString &indexName) const
     {
         for (const auto &index : indexes) {
