@@ -111,31 +111,43 @@ void TableColumn::appendInteger(qint64 value)
 qsizetype TableColumn::appendUtf8(QByteArrayView utf8)
 {
     sizePool();
-    // Stateless, dropping a leading byte order mark: every text decodes on
-    // its own, exactly like QString::fromUtf8.
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    // UTF-8 never needs more UTF-16 units than it has bytes.
     const size_t begin = m_chars.size();
-    const size_t room = size_t(decoder.requiredSpace(utf8.size()));
-    if (begin + room > MaxPoolSize) {
+    const qsizetype count = utf8.size();
+    if (begin + size_t(count) > MaxPoolSize) {
         appendNull();                               // no room left in the pool
         return -1;
     }
+    m_chars.resize(begin + size_t(count));
+    char16_t *out = m_chars.data() + begin;
+    // Plain ASCII and two-byte sequences (Latin, Cyrillic...) decode here;
+    // anything else, valid or not, goes to Qt's decoder so that it comes
+    // out exactly as QString::fromUtf8 makes it.
     const auto *bytes = reinterpret_cast<const uchar *>(utf8.data());
-    const qsizetype count = utf8.size();
-    qsizetype ascii = 0;
-    while (ascii < count && bytes[ascii] < 0x80)
-        ++ascii;
-    size_t length = 0;
-    if (ascii == count) {                           // plain ASCII widens unit by unit
-        m_chars.insert(m_chars.end(), bytes, bytes + count);
-        length = size_t(count);
-    } else {
-        m_chars.resize(begin + room);
-        QChar *out = reinterpret_cast<QChar *>(m_chars.data() + begin);
-        const QChar *end = decoder.appendToBuffer(out, utf8);
-        length = size_t(end - out);
-        m_chars.resize(begin + length);
+    char16_t *next = out;
+    qsizetype i = 0;
+    while (i < count) {
+        const uchar lead = bytes[i];
+        if (lead < 0x80) {
+            *next++ = lead;
+            ++i;
+        } else if (lead >= 0xC2 && lead <= 0xDF && i + 1 < count && (bytes[i + 1] & 0xC0) == 0x80) {
+            *next++ = char16_t(((lead & 0x1F) << 6) | (bytes[i + 1] & 0x3F));
+            i += 2;
+        } else {
+            break;
+        }
     }
+    if (i < count) {
+        // Stateless, dropping a leading byte order mark: every text decodes
+        // on its own, as in QString::fromUtf8.
+        QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        m_chars.resize(begin + size_t(decoder.requiredSpace(count)));
+        out = m_chars.data() + begin;               // the resize may have moved the pool
+        next = reinterpret_cast<char16_t *>(decoder.appendToBuffer(reinterpret_cast<QChar *>(out), utf8));
+    }
+    const size_t length = size_t(next - out);
+    m_chars.resize(begin + length);
     m_textEnds.push_back(quint32(m_chars.size()));
     m_null.push_back(false);
     return qsizetype(length);

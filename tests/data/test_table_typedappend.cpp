@@ -44,6 +44,8 @@ TEST(TypedAppend, StoresWhatAppendRowStores)
         "\xef\xbb\xbf" "bom",                         // a leading byte order mark goes, as in fromUtf8
         "mid \xef\xbb\xbf" "bom",                     // one inside the text stays
         "bad \xff\xfe bytes \xe2\x82",                // invalid and truncated sequences
+        "\xd0\xb0\xc0\xaf \xed\xa0\x80 \xe0\x80\xaf",    // overlong forms, a lone surrogate
+        "\xd0\xb0 \xe2\x82\xac \xf0\x9f\x98\x80 \xd0",     // three and four bytes, a cut two-byte one
         "",                                           // empty, not null
     };
     Table byVariant("v", mixedFields());
@@ -67,7 +69,7 @@ TEST(TypedAppend, StoresWhatAppendRowStores)
 
     ASSERT_EQ(typed.rowCount(), byVariant.rowCount());
     EXPECT_EQ(allRows(typed), allRows(byVariant));
-    typed.setRecordNumber(6);
+    typed.setRecordNumber(8);
     EXPECT_FALSE(typed.isNull(1));                              // the empty text is a value
     EXPECT_TRUE(typed.isNull(3));
     typed.setRecordNumber(1);
