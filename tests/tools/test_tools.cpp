@@ -78,7 +78,7 @@ TEST_F(Tools, HelpAndUsageErrors)
         EXPECT_TRUE(mkdata.out.contains(QString::fromLatin1(word))) << word;
     const ToolRun cli = run("lumolex-cli", {"--help"});
     EXPECT_EQ(cli.exitCode, 0);
-    for (const char *word : {"key TEXT", "list", "show ID", "stats", "rtf2text FILE", "--data", "Exit codes"})
+    for (const char *word : {"key TEXT", "list", "show ID", "find QUERY", "stats", "rtf2text FILE", "--data", "Exit codes"})
         EXPECT_TRUE(cli.out.contains(QString::fromLatin1(word))) << word;
 
     EXPECT_EQ(run("lumolex-mkdata", {}).exitCode, 2);
@@ -127,6 +127,15 @@ TEST_F(Tools, CliReadsTheBuiltData)
         {{"show", "2"}, 0, "аббьр дождь, ливень\n"},
         {{"show", "99"}, 1, ""},
         {{"show", "два"}, 2, ""},
+        {{"find", " ДОЖДЬ "}, 0, "1\t1\tаббьр\n2\t2\tаббьр\n4\t3\tдождь\n"},
+        {{"find", "дожд ливен"}, 0, "2\t2\tаббьр\n"},
+        {{"find", "дождь", "--dict", "3"}, 0, "4\t3\tдождь\n"},
+        {{"find", "дождь", "--dict", "1,2"}, 0, "1\t1\tаббьр\n2\t2\tаббьр\n"},
+        {{"find", "дождь", "--all"}, 0, "1\t1\tаббьр\n2\t2\tаббьр\n4\t3\tдождь\n"},
+        {{"find", "снег"}, 1, ""},
+        {{"find", " д "}, 2, ""},
+        {{"find", "   "}, 2, ""},
+        {{"find", "дождь", "--all", "--dict", "1"}, 2, ""},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.arguments.join(u' ').toStdString());

@@ -7,6 +7,8 @@
 #include "data/dataloader.h"
 #include "data/table.h"
 #include "rtf/rtfreader.h"
+#include "search/fastwordsearch.h"
+#include "search/querytext.h"
 
 #include <QFile>
 #include <QMap>
@@ -109,6 +111,31 @@ int Commands::show(int id)
         m_out << '\n';
     m_out.flush();
     return Success;
+}
+
+int Commands::find(const QString &query, const FindOptions &options)
+{
+    // The same rule and the same search as the search panel's button.
+    const QString text = trimQuery(query);
+    switch (checkQuery(text)) {
+    case QueryCheck::Empty:
+        m_err << "lumolex-cli: the query is empty" << Qt::endl;
+        return Failure;
+    case QueryCheck::TooShort:
+        m_err << "lumolex-cli: Поиск не меньше 2-х символов!" << Qt::endl;
+        return Failure;
+    case QueryCheck::Ok:
+        break;
+    }
+    Tables tables;
+    if (!loadTables(&tables))
+        return Failure;
+    const DictionaryScope scope = options.all ? DictionaryScope::all() : DictionaryScope::ofCodes(options.dicts);
+    const QVector<FoundArticle> found = FastWordSearch(tables.articles, tables.wordForms).run(text, scope);
+    for (const FoundArticle &article : found)
+        m_out << article.id << '\t' << article.dict << '\t' << article.word << '\n';
+    m_out.flush();
+    return found.isEmpty() ? NotFound : Success;
 }
 
 int Commands::stats()

@@ -18,6 +18,11 @@ struct ListOptions {
     int count = -1;         // -1: all
 };
 
+struct FindOptions {
+    QList<int> dicts;       // the selected dictionaries (and code 0)
+    bool all = true;        // every dictionary; off when --dict is given
+};
+
 class Commands
 {
 public:
@@ -26,6 +31,7 @@ public:
     int key(const QString &text);
     int list(const ListOptions &options);
     int show(int id);
+    int find(const QString &query, const FindOptions &options);
     int stats();
     int rtfToText(const QString &path);
 

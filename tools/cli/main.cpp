@@ -24,6 +24,11 @@ Commands:
                    --dict N (repeatable, or N,M) shows those dictionaries and
                    code 0, as the program does; --count K stops after K records
   show ID          prints the plain text of the article with that ID
+  find QUERY       the fast word search of the search panel: prints the found
+                   articles (ID, DICT, WORD) in the order of its result list;
+                   --dict N (repeatable, or N,M) searches those dictionaries and
+                   code 0, as the panel with "Во всех словарях" unticked;
+                   --all, or no --dict, searches every dictionary
   stats            prints the record count of each table and, per dictionary
                    code, its article count and credited person
   rtf2text FILE    prints the plain text of an RTF file
@@ -31,7 +36,7 @@ Commands:
 Output is UTF-8, one record a line, fields separated by tabs. The data files
 are taken from DATA/ beside this program, or from --data DIR.
 
-Exit codes: 0 success, 1 not found (no such article, an empty list),
+Exit codes: 0 success, 1 not found (no such article, an empty list, nothing found),
 2 error (bad arguments, missing or unreadable files).)";
 
 bool parseDicts(const QStringList &values, QList<int> *dicts)
@@ -62,12 +67,13 @@ int main(int argc, char **argv)
     parser.setApplicationDescription(QString::fromUtf8(kDescription));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("key, list, show, stats or rtf2text"));
-    parser.addPositionalArgument(QStringLiteral("argument"), QStringLiteral("TEXT, ID or FILE"), QStringLiteral("[argument]"));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("key, list, show, find, stats or rtf2text"));
+    parser.addPositionalArgument(QStringLiteral("argument"), QStringLiteral("TEXT, ID, QUERY or FILE"), QStringLiteral("[argument]"));
     parser.addOptions({
         {QStringLiteral("data"), QStringLiteral("Folder of the data files (default: DATA beside the program)."),
          QStringLiteral("dir")},
-        {QStringLiteral("dict"), QStringLiteral("Dictionary code to list (list)."), QStringLiteral("n")},
+        {QStringLiteral("dict"), QStringLiteral("Dictionary code to list or search (list, find)."), QStringLiteral("n")},
+        {QStringLiteral("all"), QStringLiteral("Search every dictionary (find).")},
         {QStringLiteral("from"), QStringLiteral("Start at the nearest key of this text (list)."), QStringLiteral("text")},
         {QStringLiteral("count"), QStringLiteral("Print at most this many records (list)."), QStringLiteral("k")},
     });
@@ -109,6 +115,19 @@ int main(int argc, char **argv)
     }
     if (command == QLatin1String("stats"))
         return commands.stats();
+    if (command == QLatin1String("find")) {
+        FindOptions options;
+        if (!parseDicts(parser.values(QStringLiteral("dict")), &options.dicts)) {
+            err << "lumolex-cli: --dict takes dictionary codes (numbers)" << Qt::endl;
+            return Failure;
+        }
+        if (parser.isSet(QStringLiteral("all")) && !options.dicts.isEmpty()) {
+            err << "lumolex-cli: give either --all or --dict" << Qt::endl;
+            return Failure;
+        }
+        options.all = options.dicts.isEmpty();
+        return commands.find(args.at(1), options);
+    }
     if (command == QLatin1String("rtf2text"))
         return commands.rtfToText(args.at(1));
     if (command == QLatin1String("list")) {

@@ -1,0 +1,143 @@
+#include "search/fastwordsearch.h"
+
+#include "article/transcription.h"
+#include "data/collation.h"
+#include "data/dataloader.h"
+#include "data/datafileschema.h"
+#include "data/table.h"
+#include "search/arrid.h"
+#include "search/querytext.h"
+
+#include <QHash>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace lumolex {
+
+namespace {
+
+// One article of the working list: reached by the first word, and by the
+// words after it up to `token`.
+struct WorkEntry {
+    int id = 0;
+    int dict = 0;
+    QString word;
+    QString transc;
+    int token = 0;   // how many words, counted from the first, it has matched
+};
+
+// The token of an ID the first word reached without an article to list (none
+// with that ID, or out of scope): remembered so it is looked up only once,
+// and never matched.
+constexpr int kRejected = -1;
+
+// The working list of one search: each article at most once, looked up by
+// its ID (which alone determines its key "TRANSC|ID").
+class WorkingList
+{
+public:
+    WorkEntry *find(int id)
+    {
+        const auto it = m_byId.constFind(id);
+        return it == m_byId.cend() ? nullptr : &m_entries[*it];
+    }
+    void add(WorkEntry entry)
+    {
+        m_byId.insert(entry.id, int(m_entries.size()));
+        m_entries.push_back(std::move(entry));
+    }
+    bool anyAt(int token) const
+    {
+        return std::any_of(m_entries.begin(), m_entries.end(), [token](const WorkEntry &e) { return e.token == token; });
+    }
+    // The entries that matched `words` words, in result order.
+    QVector<FoundArticle> matching(int words) const
+    {
+        struct Ranked {
+            std::string key;
+            QString idText;
+            const WorkEntry *entry;
+        };
+        std::vector<Ranked> ranked;
+        for (const WorkEntry &entry : m_entries)
+            if (entry.token == words)
+                ranked.push_back({KeyCollation::sortKey(entry.transc), QString::number(entry.id), &entry});
+        std::sort(ranked.begin(), ranked.end(), [](const Ranked &a, const Ranked &b) {
+            const int byKey = KeyCollation::compareKeys(a.key, b.key);
+            return byKey != 0 ? byKey < 0 : a.idText < b.idText;
+        });
+        QVector<FoundArticle> results;
+        results.reserve(qsizetype(ranked.size()));
+        for (const Ranked &r : ranked)
+            results.append({r.entry->id, r.entry->dict, r.entry->word});
+        return results;
+    }
+
+private:
+    std::vector<WorkEntry> m_entries;
+    QHash<int, int> m_byId;
+};
+
+} // namespace
+
+FastWordSearch::FastWordSearch(Table &articles, Table &wordForms)
+    : m_articles(articles)
+    , m_wordForms(wordForms)
+{
+}
+
+QVector<FoundArticle> FastWordSearch::run(const QString &query, const DictionaryScope &scope)
+{
+    const int idField = m_articles.fieldIndex(QString::fromLatin1(field::ID));
+    const int dictField = m_articles.fieldIndex(QString::fromLatin1(field::DICT));
+    const int wordField = m_articles.fieldIndex(QString::fromLatin1(field::WORD));
+    const int transcField = m_articles.fieldIndex(QString::fromLatin1(field::TRANSC));
+    const int arridField = m_wordForms.fieldIndex(QString::fromLatin1(field::ARRID));
+
+    m_articles.setFiltered(false);
+    m_articles.setActiveIndex(QString::fromLatin1(kIndexArticleId));
+    m_wordForms.setActiveIndex(QString::fromLatin1(kIndexWordFormKey));
+
+    const QChar blank(u' ');
+    const int words = TokenCount(query, blank);
+    WorkingList list;
+    std::vector<int> ids;
+    for (int i = 1; i <= words; ++i) {
+        // An article the previous word did not reach can never be listed.
+        if (i > 1 && !list.anyAt(i - 1))
+            break;
+        m_wordForms.setPrefixRange(RetTransc(GetToken(query, blank, i)));
+        const int forms = m_wordForms.recordCount();
+        for (int form = 0; form < forms; ++form) {
+            parseArrId(m_wordForms.valueAt(form, arridField).toString(), ids);
+            for (int id : ids) {
+                WorkEntry *entry = list.find(id);
+                if (i > 1) {
+                    // Only articles already in the list can go on matching.
+                    if (entry && entry->token == i - 1)
+                        entry->token = i;
+                    continue;
+                }
+                if (entry)
+                    continue;
+                if (!m_articles.findKey({id})) {
+                    list.add({id, 0, {}, {}, kRejected});
+                    continue;
+                }
+                const int dict = m_articles.value(dictField).toInt();
+                if (!scope.passes(dict)) {
+                    list.add({id, dict, {}, {}, kRejected});
+                    continue;
+                }
+                list.add({int(m_articles.value(idField).toLongLong()), dict, m_articles.value(wordField).toString(),
+                          m_articles.value(transcField).toString(), 1});
+            }
+        }
+    }
+    m_wordForms.cancelRange();
+    return list.matching(words);
+}
+
+} // namespace lumolex

@@ -1,0 +1,53 @@
+#pragma once
+
+// The fast word search: the articles that hold, for every word of a query, a
+// word form whose transcription key begins with the key of that word. Only
+// the word-form table is read (through its key index and a prefix range);
+// articles are looked up by ID and their bodies are never decoded.
+//
+// The window's search button and `lumolex-cli find` both call run(), so the
+// result list and the command line always agree.
+
+#include "search/dictionaryscope.h"
+
+#include <QString>
+#include <QVector>
+
+namespace lumolex {
+
+class Table;
+
+// One found article: a row of the result list.
+struct FoundArticle {
+    int id = 0;
+    int dict = 0;
+    QString word;   // the headword (WORD)
+
+    bool operator==(const FoundArticle &) const = default;
+};
+
+class FastWordSearch
+{
+public:
+    // Both tables as the data loader leaves them (all indexes defined).
+    FastWordSearch(Table &articles, Table &wordForms);
+
+    // Searches `query`, a text already trimmed (trimQuery) and checked
+    // (checkQuery). Words are the fields between single spaces, so two
+    // spaces in a row make an empty word, which restricts nothing. Results
+    // come in ascending order of the article's transcription key (the key
+    // collation), articles of equal key by their ID written in decimal and
+    // compared as text (12 before 9).
+    //
+    // The article table is left unfiltered on its ID index with its current
+    // record wherever the last lookup put it; the caller suspends its
+    // notifications and restores it. The word-form table is left without a
+    // key range.
+    QVector<FoundArticle> run(const QString &query, const DictionaryScope &scope);
+
+private:
+    Table &m_articles;
+    Table &m_wordForms;
+};
+
+} // namespace lumolex

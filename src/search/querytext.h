@@ -1,0 +1,35 @@
+#pragma once
+
+// The text functions of the searches: splitting a query into words and the
+// trimming and length rule every query passes first.
+
+#include <QString>
+#include <QStringView>
+
+namespace lumolex {
+
+// 0 for an empty text, otherwise 1 plus the number of separators in it.
+int TokenCount(QStringView text, QChar separator);
+
+// The n-th field of the text, counted from 1: the pieces before, between and
+// after separators (two separators in a row enclose an empty field). Empty
+// for n < 1 and for n past the last field. n may be any count, so a query of
+// any number of words can be walked.
+QString GetToken(QStringView text, QChar separator, int n);
+
+// The text without the characters of code 32 and below (blanks and control
+// characters) at both ends.
+QString trimQuery(QStringView text);
+
+enum class QueryCheck {
+    Empty,      // nothing to search for: no message
+    TooShort,   // fewer than kMinQueryLength characters
+    Ok,
+};
+
+inline constexpr int kMinQueryLength = 2;
+
+// The check of a query already trimmed.
+QueryCheck checkQuery(QStringView trimmed);
+
+} // namespace lumolex

@@ -1,0 +1,41 @@
+#pragma once
+
+// Article and word-form tables built in memory, indexed as the data loader
+// indexes them, for the search tests.
+
+#include "article/transcription.h"
+#include "data/datafileschema.h"
+#include "data/dataloader.h"
+#include "data/table.h"
+
+#include <memory>
+#include <vector>
+
+namespace lumolex::test {
+
+struct SearchArticle {
+    int id;
+    int dict;
+    QString word;
+};
+
+struct WordForm {
+    QString word;    // stored under its transcription key
+    QString arrid;
+};
+
+struct SearchTables {
+    Table articles{QStringLiteral("ClientDataSet1"), fieldDefs(DataFile::Articles)};
+    Table wordForms{QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms)};
+
+    SearchTables(const std::vector<SearchArticle> &rows, const std::vector<WordForm> &forms)
+    {
+        for (const SearchArticle &a : rows)
+            articles.appendRow({a.id, a.dict, a.word, QVariant(), RetTransc(a.word), QVariant()});
+        for (const WordForm &f : forms)
+            wordForms.appendRow({RetTransc(f.word), f.arrid});
+        DataFileLoader::buildIndexes(articles, wordForms);
+    }
+};
+
+} // namespace lumolex::test
