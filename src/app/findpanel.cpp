@@ -1,12 +1,12 @@
 #include "app/findpanel.h"
 
+#include "app/resultlistbox.h"
 #include "ui/imagelist16.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -64,9 +64,7 @@ FindPanel::FindPanel(QWidget *parent)
     ToolBarFind->addWidget(CheckBoxFindInAllDict);
     layout->addWidget(ToolBarFind);
 
-    ListBoxFind = new QListWidget(this);
-    ListBoxFind->setObjectName(QStringLiteral("ListBoxFind"));
-    ListBoxFind->setFrameShape(QFrame::NoFrame);
+    ListBoxFind = new ResultListBox(this);
     layout->addWidget(ListBoxFind, 1);
 
     PanelEditFind = new QFrame(this);

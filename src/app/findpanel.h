@@ -11,11 +11,12 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QListWidget;
 class QToolBar;
 class QToolButton;
 
 namespace lumolex {
+
+class ResultListBox;
 
 class FindPanel : public QFrame
 {
@@ -27,7 +28,7 @@ public:
     QToolBar *ToolBarFind;
     QToolButton *ToolButtonCloseFind;
     QCheckBox *CheckBoxFindInAllDict;
-    QListWidget *ListBoxFind;
+    ResultListBox *ListBoxFind;
     QFrame *PanelEditFind;
     QComboBox *EditFind;
     QToolBar *ToolBarFindGo;

@@ -7,6 +7,8 @@
 #include "app/findpanel.h"
 #include "app/mainmenu.h"
 #include "app/menushortcutsfirst.h"
+#include "app/resultlistbox.h"
+#include "app/searchlink.h"
 #include "app/settingsstore.h"
 #include "app/statuspanel.h"
 #include "app/toolbarpanel.h"
@@ -71,6 +73,7 @@ TFormLumoLex::TFormLumoLex(LaunchOptions options, QWidget *parent)
     article = new ArticleLink(this);
     connectCommands();
     markPendingCommands();
+    search = new SearchLink(this);
 
     FormCreate();
 }

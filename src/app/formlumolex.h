@@ -32,6 +32,7 @@ class ArticlePanel;
 class DictionaryControls;
 class ExamplesPanel;
 class FindPanel;
+class SearchLink;
 class SingleInstance;
 class StatusPanel;
 class Table;
@@ -108,6 +109,7 @@ public:
     QAction *PMenuListOpenCard = nullptr;
     DictionaryControls *dictionaries = nullptr;
     ArticleLink *article = nullptr;    // record change, link, steps, bookmark, histories
+    SearchLink *search = nullptr;      // search panel, fast word search, result list
 
     SettingsStore *settingsStore() const { return m_store.get(); }
     AppMessageBoxes *messages() const { return m_messages.get(); }

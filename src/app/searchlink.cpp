@@ -1,0 +1,219 @@
+#include "app/searchlink.h"
+
+#include "app/articlelink.h"
+#include "app/commandstate.h"
+#include "app/dictionarycontrols.h"
+#include "app/findpanel.h"
+#include "app/formlumolex.h"
+#include "app/mainmenu.h"
+#include "app/resultlistbox.h"
+#include "app/statuspanel.h"
+#include "app/toolbarpanel.h"
+#include "app/wordpanel.h"
+#include "article/view/historykeeper.h"
+#include "data/dataloader.h"
+#include "data/table.h"
+#include "search/querytext.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSplitter>
+#include <QToolButton>
+
+namespace lumolex {
+
+SearchLink::SearchLink(TFormLumoLex *window)
+    : QObject(window)
+    , m_window(window)
+{
+    FindPanel *panel = window->PanelFind;
+    ToolBarPanel *top = window->PanelTop;
+    panel->ListBoxFind->setSettings(&window->settings);
+
+    connect(top->SpeedButtonFind, &QToolButton::clicked, this, &SearchLink::SpeedButtonFindClick);
+    connect(panel->ToolButtonCloseFind, &QToolButton::clicked, this, &SearchLink::ToolButtonCloseFindClick);
+    connect(window->menu->N28, &QAction::triggered, this, &SearchLink::N28Click);
+    connect(panel->ToolButtonGoFind1, &QToolButton::clicked, this, &SearchLink::ToolButtonGoFind1Click);
+
+    // The selection changes by keyboard or by a click; a click on the row
+    // already selected makes its article current again.
+    ResultListBox *list = panel->ListBoxFind;
+    connect(list, &QListWidget::currentRowChanged, this, [this] {
+        if (QApplication::mouseButtons() == Qt::NoButton)
+            ListBoxFindClick();
+    });
+    connect(list, &QListWidget::itemClicked, this, &SearchLink::ListBoxFindClick);
+    connect(list, &QListWidget::itemDoubleClicked, this, &SearchLink::ListBoxFindDblClick);
+    connect(list, &QWidget::customContextMenuRequested, this, [this, list](const QPoint &pos) {
+        if (list->isEnabled())
+            m_window->PMenuList->popup(list->viewport()->mapToGlobal(pos));
+    });
+
+    panel->installEventFilter(this);
+    panel->EditFind->installEventFilter(this);
+    if (panel->EditFind->lineEdit())
+        panel->EditFind->lineEdit()->installEventFilter(this);
+
+    for (QObject *control : {static_cast<QObject *>(top->SpeedButtonFind), static_cast<QObject *>(panel->ToolButtonCloseFind),
+                             static_cast<QObject *>(window->menu->N28), static_cast<QObject *>(panel->ToolButtonGoFind1)})
+        setCommandReady(control);
+}
+
+DictionaryScope SearchLink::scope() const
+{
+    DictionaryScope scope;
+    scope.allDictionaries = m_window->PanelFind->CheckBoxFindInAllDict->isChecked();
+    scope.selected = m_window->dictionaries->states().buttons;
+    return scope;
+}
+
+bool SearchLink::eventFilter(QObject *watched, QEvent *event)
+{
+    FindPanel *panel = m_window->PanelFind;
+    if (watched == panel && event->type() == QEvent::Resize) {
+        PanelFindResize();
+    } else if (event->type() == QEvent::KeyPress && (watched == panel->EditFind || watched == panel->EditFind->lineEdit())) {
+        // EditFindKeyDown: Enter starts the fast word search, never the
+        // fragment search; a disabled box acts on nothing.
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && panel->EditFind->isEnabled()) {
+            ToolButtonGoFind1Click();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void SearchLink::SpeedButtonFindClick()
+{
+    FindPanel *panel = m_window->PanelFind;
+    const bool down = m_window->PanelTop->SpeedButtonFind->isChecked();
+    QList<int> widths = m_window->SplitterMain->sizes();
+    if (!down && panel->isVisible())
+        m_window->settings.PanelFindWidth = widths.value(2, m_window->settings.PanelFindWidth);
+    panel->setVisible(down);   // SplitterRight shows and hides with it
+    m_window->PanelStatus->StaticTextPosFind->setVisible(down);
+    if (down) {
+        // The panel comes back at its kept width, taken from the article.
+        widths = m_window->SplitterMain->sizes();
+        const int width = qMax(50, m_window->settings.PanelFindWidth);
+        widths[1] = qMax(50, widths[1] + widths[2] - width);
+        widths[2] = width;
+        m_window->SplitterMain->setSizes(widths);
+        panel->EditFind->setFocus();
+        return;
+    }
+    if (panel->ListBoxFind->count() > 0
+        && m_window->messages()->askYesNo(QStringLiteral("Поиск по словарям"),
+                                          QStringLiteral("Очистить результаты поиска?")))
+        clearResults();
+    m_window->PanelWord->EditWord->setFocus();
+}
+
+void SearchLink::ToolButtonCloseFindClick()
+{
+    QToolButton *button = m_window->PanelTop->SpeedButtonFind;
+    button->setChecked(!button->isChecked());
+    SpeedButtonFindClick();
+}
+
+void SearchLink::PanelFindResize()
+{
+    FindPanel *panel = m_window->PanelFind;
+    const int height = panel->EditFind->height();
+    panel->PanelEditFind->setFixedHeight(height + 3);
+    panel->ToolButtonGoFind1->setFixedHeight(height);
+    panel->ToolButtonGoFind2->setFixedHeight(height);
+}
+
+void SearchLink::setMode(const QString &text)
+{
+    m_window->PanelStatus->StaticTextMode->setText(text);
+}
+
+void SearchLink::clearResults()
+{
+    m_window->PanelFind->ListBoxFind->clear();
+    m_window->PanelStatus->StaticTextPosFind->setText(QStringLiteral("0 / 0"));
+}
+
+void SearchLink::updateCounter()
+{
+    const ResultListBox *list = m_window->PanelFind->ListBoxFind;
+    m_window->PanelStatus->StaticTextPosFind->setText(
+        QStringLiteral("%1 / %2").arg(list->currentRow() + 1).arg(list->count()));
+}
+
+void SearchLink::ToolButtonGoFind1Click()
+{
+    FindPanel *panel = m_window->PanelFind;
+    const QString query = trimQuery(panel->EditFind->currentText());
+    m_window->sharedSearchText = query;
+    switch (checkQuery(query)) {
+    case QueryCheck::Empty:
+        return;
+    case QueryCheck::TooShort:
+        m_window->messages()->show(QMessageBox::Critical, QStringLiteral("Лумолекс"),
+                                   QStringLiteral("Поиск не меньше 2-х символов!"));
+        return;
+    case QueryCheck::Ok:
+        break;
+    }
+
+    setMode(QStringLiteral("Поиск..."));
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    Table *articles = m_window->ClientDataSet1;
+    const TableMark mark = articles->mark();
+    articles->suspendNotifications();
+    m_window->SetFilterDict(false);
+    articles->setActiveIndex(QString::fromLatin1(kIndexArticleId));
+    clearResults();
+    // The new mode text and the emptied list are drawn; no input is taken
+    // until the search has finished.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+
+    const QVector<FoundArticle> results = FastWordSearch(*articles, *m_window->ClientDataSet2).run(query, scope());
+    panel->ListBoxFind->setResults(results);
+
+    setMode(QStringLiteral("Работа"));
+    m_window->article->histories->AddHistory(HistoryKeeper::FindHistory);
+    QApplication::restoreOverrideCursor();
+    if (!results.isEmpty()) {
+        {
+            const QSignalBlocker quiet(panel->ListBoxFind);
+            panel->ListBoxFind->setCurrentRow(0);
+        }
+        ListBoxFindClick();
+        panel->ListBoxFind->setFocus();
+    } else {
+        m_window->messages()->show(QMessageBox::Warning, QStringLiteral("Поиск в словарях"), QStringLiteral("Не найдено!"));
+        m_window->SetFilterDict(true);
+        articles->gotoMark(mark);
+    }
+    articles->resumeNotifications();
+    updateCounter();
+}
+
+void SearchLink::ListBoxFindClick()
+{
+    const ResultListBox *list = m_window->PanelFind->ListBoxFind;
+    if (list->count() == 0)
+        return;
+    if (list->currentRow() >= 0)
+        m_window->FindWord(list->idAt(list->currentRow()));
+    updateCounter();
+}
+
+void SearchLink::ListBoxFindDblClick()
+{
+    // The card command opens the article the first click made current.
+    m_window->PanelTop->SpeedButtonOpenCard->click();
+}
+
+} // namespace lumolex

@@ -1,0 +1,47 @@
+#pragma once
+
+// Wires the search panel to the main window: showing and hiding the panel
+// (SpeedButtonFind, ToolButtonCloseFind, N28), the fast word search of
+// ToolButtonGoFind1 and Enter in EditFind, and the selection of the result
+// list. The search itself is FastWordSearch (search/); this class does the
+// window's part around it: the current article, the filter, the status bar,
+// the messages and the find history.
+
+#include "search/dictionaryscope.h"
+#include "search/fastwordsearch.h"
+
+#include <QObject>
+
+namespace lumolex {
+
+class TFormLumoLex;
+
+class SearchLink : public QObject
+{
+    Q_OBJECT
+public:
+    explicit SearchLink(TFormLumoLex *window);
+
+    void SpeedButtonFindClick();
+    void ToolButtonCloseFindClick();
+    void N28Click() { ToolButtonCloseFindClick(); }
+    void PanelFindResize();
+    void ToolButtonGoFind1Click();
+    void ListBoxFindClick();
+    void ListBoxFindDblClick();
+
+    // The scope of the searches: "Во всех словарях" and the dictionary buttons.
+    DictionaryScope scope() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void setMode(const QString &text);
+    void updateCounter();
+    void clearResults();
+
+    TFormLumoLex *m_window;
+};
+
+} // namespace lumolex
