@@ -100,15 +100,31 @@ QVector<FoundArticle> FastWordSearch::run(const QString &query, const Dictionary
     m_articles.setActiveIndex(QString::fromLatin1(kIndexArticleId));
     m_wordForms.setActiveIndex(QString::fromLatin1(kIndexWordFormKey));
 
+    // The words are taken narrowest range first: the set of articles that
+    // match every word does not depend on the order, and the first word is
+    // the one whose articles are looked up, so it should reach few.
     const QChar blank(u' ');
     const int words = TokenCount(query, blank);
+    struct Word {
+        QString key;
+        int forms;
+    };
+    std::vector<Word> order;
+    order.reserve(size_t(words));
+    for (int i = 1; i <= words; ++i) {
+        const QString key = RetTransc(GetToken(query, blank, i));
+        m_wordForms.setPrefixRange(key);
+        order.push_back({key, m_wordForms.recordCount()});
+    }
+    std::stable_sort(order.begin(), order.end(), [](const Word &a, const Word &b) { return a.forms < b.forms; });
+
     WorkingList list;
     std::vector<int> ids;
     for (int i = 1; i <= words; ++i) {
         // An article the previous word did not reach can never be listed.
         if (i > 1 && !list.anyAt(i - 1))
             break;
-        m_wordForms.setPrefixRange(RetTransc(GetToken(query, blank, i)));
+        m_wordForms.setPrefixRange(order[size_t(i - 1)].key);
         const int forms = m_wordForms.recordCount();
         for (int form = 0; form < forms; ++form) {
             parseArrId(m_wordForms.valueAt(form, arridField).toString(), ids);

@@ -1,0 +1,194 @@
+// lumolex-bench-search: speed of the fast word search.
+//
+//  1. The search itself (FastWordSearch::run) for two-word queries, each made
+//     of two word forms of one article, so every query finds something.
+//  2. In the real window: from Enter in the search box to the first result's
+//     article shown (search, result list, record change, rendering, repaint).
+//
+// Data: the DATA folder of a program folder (default: the folder of this
+// executable). Build a large set with
+//   lumolex-mkdata build --scale 10 --out DIR/DATA ...
+// and give DIR with --folder.
+
+#include "app/appmessages.h"
+#include "app/findpanel.h"
+#include "app/formlumolex.h"
+#include "app/resultlistbox.h"
+#include "app/settingsstore.h"
+#include "app/toolbarpanel.h"
+#include "data/dataloader.h"
+#include "data/table.h"
+#include "search/arrid.h"
+#include "search/fastwordsearch.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCommandLineParser>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QToolButton>
+
+#include <algorithm>
+#include <map>
+#include <vector>
+
+using namespace lumolex;
+
+namespace {
+
+QTextStream out(stdout);
+
+double msSince(const QElapsedTimer &clock)
+{
+    return double(clock.nsecsElapsed()) / 1e6;
+}
+
+void report(const char *what, std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    const double median = times.empty() ? 0 : times[times.size() / 2];
+    const double worst = times.empty() ? 0 : times.back();
+    out << qSetFieldWidth(44) << Qt::left << what << qSetFieldWidth(0) << " median " << QString::number(median, 'f', 2)
+        << " ms, max " << QString::number(worst, 'f', 2) << " ms (" << times.size() << " runs)" << Qt::endl;
+}
+
+// Message boxes that never wait for an answer.
+class SilentMessages : public AppMessageBoxes
+{
+public:
+    void show(QMessageBox::Icon, const QString &, const QString &text) override { out << "message: " << text << Qt::endl; }
+    bool askYesNo(const QString &, const QString &) override { return true; }
+};
+
+// Two-word queries: two different word forms of one randomly chosen article.
+QStringList makeQueries(Table &wordForms, int count)
+{
+    const int keyField = wordForms.fieldIndex(u"TRANSC");
+    const int arridField = wordForms.fieldIndex(u"ARRID");
+    wordForms.cancelRange();
+    const int forms = wordForms.recordCount();
+    std::map<int, QStringList> keysOf;   // sampled article -> its forms
+    QRandomGenerator random(20261209);
+    std::vector<int> ids;
+    for (int i = 0; i < count * 4 && forms > 0; ++i) {
+        parseArrId(wordForms.valueAt(int(random.bounded(forms)), arridField).toString(), ids);
+        if (!ids.empty())
+            keysOf[ids.front()];
+    }
+    for (int p = 0; p < forms; ++p) {
+        parseArrId(wordForms.valueAt(p, arridField).toString(), ids);
+        for (int id : ids) {
+            const auto it = keysOf.find(id);
+            if (it != keysOf.end() && it->second.size() < 8)
+                it->second << wordForms.valueAt(p, keyField).toString();
+        }
+    }
+    QStringList queries;
+    for (const auto &[id, keys] : keysOf) {
+        // Two whole words of three letters or more, as a user types them.
+        QStringList words;
+        for (const QString &key : keys)
+            if (key.size() >= 3 && !key.contains(u' ') && words.size() < 2)
+                words << key;
+        if (words.size() < 2)
+            continue;
+        queries << words.join(u' ');
+        if (queries.size() == count)
+            break;
+    }
+    return queries;
+}
+
+void benchSearch(Table &articles, Table &wordForms, const QStringList &queries)
+{
+    FastWordSearch search(articles, wordForms);
+    std::vector<double> times;
+    qsizetype found = 0;
+    for (const QString &query : queries) {
+        QElapsedTimer clock;
+        clock.start();
+        found += search.run(query, DictionaryScope::all()).size();
+        times.push_back(msSince(clock));
+    }
+    report("fast word search, 2 words (search only)", times);
+    out << "results per query, mean                      "
+        << QString::number(queries.isEmpty() ? 0 : double(found) / queries.size(), 'f', 1) << Qt::endl;
+}
+
+void benchWindow(const QString &programFolder, QTemporaryDir &scratch, const QStringList &queries)
+{
+    LaunchOptions options;
+    options.programFolder = programFolder;
+    options.store = std::make_unique<SettingsStore>(scratch.filePath(QStringLiteral("bench.ini")));
+    options.messages = std::make_unique<SilentMessages>();
+    TFormLumoLex window(std::move(options));
+    window.show();
+    QApplication::processEvents();
+    if (!window.started() || window.endRequested()) {
+        out << "start-up failed: is there a DATA folder in " << programFolder << "?" << Qt::endl;
+        return;
+    }
+    out << "articles / word forms                        " << window.ClientDataSet1->rowCount() << " / "
+        << window.ClientDataSet2->rowCount() << Qt::endl;
+    window.PanelTop->SpeedButtonFind->click();
+    window.PanelFind->CheckBoxFindInAllDict->setChecked(true);
+    QApplication::processEvents();
+    QLineEdit *field = window.PanelFind->EditFind->lineEdit();
+    std::vector<double> times;
+    for (const QString &query : queries) {
+        window.PanelFind->EditFind->setEditText(query);
+        QApplication::processEvents();
+        QElapsedTimer clock;
+        clock.start();
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(field, &enter);
+        QApplication::processEvents();   // the list and the article repainted
+        times.push_back(msSince(clock));
+        if (window.PanelFind->ListBoxFind->count() == 0)
+            out << "no result for " << query << Qt::endl;
+    }
+    report("Enter to the first result's article shown", times);
+    window.close();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Speed of the fast word search."));
+    parser.addHelpOption();
+    parser.addOptions({
+        {QStringLiteral("folder"), QStringLiteral("Program folder holding DATA/ (default: beside this program)."),
+         QStringLiteral("dir")},
+        {QStringLiteral("queries"), QStringLiteral("Number of queries (default 200)."), QStringLiteral("n")},
+    });
+    parser.process(app);
+    const QString folder = parser.isSet(QStringLiteral("folder")) ? parser.value(QStringLiteral("folder"))
+                                                                  : QCoreApplication::applicationDirPath();
+    const int count = parser.isSet(QStringLiteral("queries")) ? parser.value(QStringLiteral("queries")).toInt() : 200;
+
+    Table articles(QStringLiteral("ClientDataSet1"), fieldDefs(DataFile::Articles));
+    Table wordForms(QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms));
+    Table examples(QStringLiteral("ClientDataSet3"), fieldDefs(DataFile::Examples));
+    DataFileLoader loader(folder + QStringLiteral("/DATA"));
+    if (!loader.load(articles, wordForms, examples)) {
+        out << "cannot load the data: " << loader.errorString() << Qt::endl;
+        return 2;
+    }
+    out << "articles / word forms                        " << articles.rowCount() << " / " << wordForms.rowCount()
+        << Qt::endl;
+    const QStringList queries = makeQueries(wordForms, count);
+    out << "for example: " << queries.mid(0, 3).join(QStringLiteral(", ")) << Qt::endl;
+    benchSearch(articles, wordForms, queries);
+
+    QTemporaryDir scratch;
+    benchWindow(folder, scratch, queries.mid(0, 50));
+    return 0;
+}
