@@ -4,12 +4,14 @@
 #include "app/commandstate.h"
 #include "app/dictionarycontrols.h"
 #include "app/findpanel.h"
+#include "app/formfind.h"
 #include "app/formlumolex.h"
 #include "app/mainmenu.h"
 #include "app/resultlistbox.h"
 #include "app/statuspanel.h"
 #include "app/toolbarpanel.h"
 #include "app/wordpanel.h"
+#include "article/view/articlepanel.h"
 #include "article/view/historykeeper.h"
 #include "data/dataloader.h"
 #include "data/table.h"
@@ -60,8 +62,20 @@ SearchLink::SearchLink(TFormLumoLex *window)
     if (panel->EditFind->lineEdit())
         panel->EditFind->lineEdit()->installEventFilter(this);
 
-    for (QObject *control : {static_cast<QObject *>(top->SpeedButtonFind), static_cast<QObject *>(panel->ToolButtonCloseFind),
-                             static_cast<QObject *>(window->menu->N28), static_cast<QObject *>(panel->ToolButtonGoFind1)})
+    FindDialogContext find;
+    find.mainWindow = window;
+    find.editor = window->PanelTransl->Editor;
+    find.sharedSearchText = &window->sharedSearchText;
+    find.flag = &window->findDialogFlag;
+    find.messages = window->messages();
+    findDialog = new FindDialogOpener(find, this);
+    connect(window->PanelTransl->ToolButtonFind, &QToolButton::clicked, this, &SearchLink::ToolButtonFindClick);
+    connect(window->menu->MainMenuFind, &QAction::triggered, this, &SearchLink::ToolButtonFindClick);
+
+    const QList<QObject *> ready = {top->SpeedButtonFind, panel->ToolButtonCloseFind, window->menu->N28,
+                                    panel->ToolButtonGoFind1, window->PanelTransl->ToolButtonFind,
+                                    window->menu->MainMenuFind};
+    for (QObject *control : ready)
         setCommandReady(control);
 }
 
@@ -208,6 +222,12 @@ void SearchLink::ListBoxFindClick()
     if (list->currentRow() >= 0)
         m_window->FindWord(list->idAt(list->currentRow()));
     updateCounter();
+}
+
+void SearchLink::ToolButtonFindClick()
+{
+    const Table *articles = m_window->ClientDataSet1;
+    findDialog->ToolButtonFindClick(!articles->isEmpty() && !articles->isNull(articles->fieldIndex(u"TRANSL")));
 }
 
 void SearchLink::ListBoxFindDblClick()

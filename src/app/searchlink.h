@@ -14,6 +14,7 @@
 
 namespace lumolex {
 
+class FindDialogOpener;
 class TFormLumoLex;
 
 class SearchLink : public QObject
@@ -29,6 +30,10 @@ public:
     void ToolButtonGoFind1Click();
     void ListBoxFindClick();
     void ListBoxFindDblClick();
+    // ToolButtonFind and MainMenuFind (Ctrl+F): the find dialog.
+    void ToolButtonFindClick();
+
+    FindDialogOpener *findDialog = nullptr;
 
     // The scope of the searches: "Во всех словарях" and the dictionary buttons.
     DictionaryScope scope() const;
