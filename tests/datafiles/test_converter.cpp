@@ -210,3 +210,38 @@ TEST(Scaling, CopiesHaveTheirOwnHeadwordsAndForms)
 }
 
 } // namespace
+
+namespace {
+
+TEST(WordFormIndexLabels, GrammarLabelsAreNoWordsButHeadwordPiecesAre)
+{
+    const QString html = QStringLiteral("<div><b>аббьр</b> <i style=\"color:#5a5a5a\">сущ.; кл. II,1 &amp; мн.</i>"
+                                        " дождь ж.</div>");
+    EXPECT_EQ(mkdata::grammarNoteTexts(html), QStringList{QStringLiteral("сущ.; кл. II,1 & мн.")});
+    EXPECT_TRUE(mkdata::grammarNoteTexts(u"<i>сущ.</i>").isEmpty());
+    EXPECT_EQ(mkdata::abbreviationsIn(u"сущ.; кл. II,1 о.ч. конец"), (QStringList{"сущ", "кл", "о", "ч"}));
+
+    mkdata::WordFormIndex index;
+    index.setLabelKeys({QStringLiteral("сущ"), QStringLiteral("кл"), QStringLiteral("мн"), QStringLiteral("ж")});
+    index.addArticle(1, QStringLiteral("аббьр"),
+                     QStringLiteral("аббьр сущ.; кл. II,1 & мн. дождь ж. (мн. дожди) кл кл"),
+                     mkdata::grammarNoteTexts(html));
+    index.addArticle(2, QStringLiteral("элл-ла, элл-ла!"), QString());
+    index.normalise();
+    const struct {
+        const char *key;
+        std::vector<int> ids;   // empty: no such key
+    } cases[] = {
+        {"аббьр", {1}}, {"дождь", {1}}, {"дожди", {1}},
+        {"сущ", {}}, {"ii", {}}, {"мн", {}}, {"ж", {}},    // labels in the notes and abbreviated in the text
+        {"кл", {1}},                                      // written out twice besides the note's label
+        {"элл-ла,", {2}}, {"элл-ла!", {2}}, {"элл-ла", {2}}, {"элл-ла, элл-ла!", {2}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.key);
+        const std::vector<int> *ids = index.idsOf(QString::fromUtf8(c.key));
+        EXPECT_EQ(ids ? *ids : std::vector<int>{}, c.ids);
+    }
+}
+
+} // namespace

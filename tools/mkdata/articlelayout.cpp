@@ -1,5 +1,7 @@
 #include "articlelayout.h"
 
+#include <QTextDocumentFragment>
+
 namespace lumolex::mkdata {
 
 namespace {
@@ -14,6 +16,22 @@ QString line(const QString &html, const QString &style = QString())
 }
 
 } // namespace
+
+QStringList grammarNoteTexts(QStringView html)
+{
+    const QString open = QStringLiteral("<i style=\"%1\">").arg(kGrammarStyle);
+    const QString close = QStringLiteral("</i>");
+    QStringList notes;
+    for (qsizetype at = html.indexOf(open); at >= 0; at = html.indexOf(open, at)) {
+        at += open.size();
+        const qsizetype end = html.indexOf(close, at);
+        if (end < 0)
+            break;
+        notes << QTextDocumentFragment::fromHtml(html.mid(at, end - at).toString()).toPlainText();
+        at = end + close.size();
+    }
+    return notes;
+}
 
 QString escapeHtml(QStringView text)
 {

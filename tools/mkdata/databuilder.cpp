@@ -1,5 +1,6 @@
 #include "databuilder.h"
 
+#include "articlelayout.h"
 #include "bodyconverter.h"
 #include "sourcerecords.h"
 
@@ -58,6 +59,13 @@ bool DataBuilder::build(const BuildInput &input, BuiltData *data, ProblemList *p
 void DataBuilder::buildArticles(const BuildInput &input, BuiltData *data, ProblemList *problems)
 {
     const QVector<ArticleSource> sources = readRecords<ArticleSource>(input.articleFiles, parseArticles, problems);
+    // The grammar labels are the abbreviations of the grammar notes.
+    QSet<QString> labelKeys;
+    for (const ArticleSource &source : sources)
+        for (const QString &note : grammarNoteTexts(source.body))
+            for (const QString &label : abbreviationsIn(note))
+                labelKeys.insert(RetTransc(label));
+    data->wordForms.setLabelKeys(labelKeys);
     BodyConverter converter;
     data->articles.reserve(sources.size());
     for (const ArticleSource &source : sources) {
@@ -76,7 +84,7 @@ void DataBuilder::buildArticles(const BuildInput &input, BuiltData *data, Proble
             continue;
         row.bodyNull = body->isNull;
         row.body = body->stored;
-        data->wordForms.addArticle(row.id, row.word, body->plainText);
+        data->wordForms.addArticle(row.id, row.word, body->plainText, grammarNoteTexts(source.body));
         data->articles.append(row);
     }
 }

@@ -2,7 +2,6 @@
 
 #include "article/transcription.h"
 
-#include <QSet>
 
 #include <algorithm>
 
@@ -54,6 +53,23 @@ QStringList splitWords(QStringView text)
     return words;
 }
 
+QStringList abbreviationsIn(QStringView text)
+{
+    QStringList words;
+    qsizetype start = -1;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        const bool inWord = i < text.size() && isWordChar(text[i]);
+        if (inWord && start < 0)
+            start = i;
+        if (!inWord && start >= 0) {
+            if (i < text.size() && text[i] == u'.')
+                words << text.mid(start, i - start).toString();
+            start = -1;
+        }
+    }
+    return words;
+}
+
 void WordFormIndex::addKey(const QString &key, int id)
 {
     if (key.isEmpty())
@@ -63,14 +79,39 @@ void WordFormIndex::addKey(const QString &key, int id)
         ids.push_back(id);
 }
 
-void WordFormIndex::addArticle(int id, const QString &headword, const QString &plainText)
+void WordFormIndex::addArticle(int id, const QString &headword, const QString &plainText,
+                               const QStringList &grammarNotes)
 {
-    // The headword as a whole (it may hold several words), then every word.
-    addKey(RetTransc(headword), id);
+    const QString key = RetTransc(headword);
+    addKey(key, id);
+    for (const QString &piece : key.split(u' ', Qt::SkipEmptyParts))
+        addKey(piece, id);
     for (const QString &word : splitWords(headword))
         addKey(RetTransc(word), id);
-    for (const QString &word : splitWords(plainText))
-        addKey(RetTransc(word), id);
+    // How many occurrences of each key are labels: every word of the notes,
+    // and the label abbreviations outside them.
+    QHash<QString, int> labels;
+    const auto countLabels = [this, &labels](QStringView text, int sign) {
+        for (const QString &word : abbreviationsIn(text)) {
+            const QString wordKey = RetTransc(word);
+            if (m_labelKeys.contains(wordKey))
+                labels[wordKey] += sign;
+        }
+    };
+    countLabels(plainText, 1);
+    for (const QString &note : grammarNotes) {
+        countLabels(note, -1);
+        for (const QString &word : splitWords(note))
+            ++labels[RetTransc(word)];
+    }
+    for (const QString &word : splitWords(plainText)) {
+        const QString wordKey = RetTransc(word);
+        if (auto label = labels.find(wordKey); label != labels.end() && label.value() > 0) {
+            --label.value();
+            continue;
+        }
+        addKey(wordKey, id);
+    }
 }
 
 bool WordFormIndex::addForm(const QString &headword, const QString &form)

@@ -6,6 +6,7 @@
 // article that holds that headword.
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -24,11 +25,25 @@ struct WordFormRow {
 // well as its parts.
 QStringList splitWords(QStringView text);
 
+// The words of a text written directly before a full stop ("кл." "мн."),
+// as abbreviations are.
+QStringList abbreviationsIn(QStringView text);
+
 class WordFormIndex
 {
 public:
-    // Articles must be added in ascending ID order.
-    void addArticle(int id, const QString &headword, const QString &plainText);
+    // The keys of the grammar labels: abbreviations that, written with their
+    // full stop, are no words of the article anywhere in its text ("мн." in
+    // a translation's remark). Set before adding articles.
+    void setLabelKeys(const QSet<QString> &keys) { m_labelKeys = keys; }
+
+    // Articles must be added in ascending ID order. The headword counts as a
+    // whole, piece by piece as a search splits it at blanks, and word by
+    // word; then every word of the text, except as many occurrences of a word
+    // as the grammar notes hold (their labels are no words of the article),
+    // and except grammar labels written as abbreviations.
+    void addArticle(int id, const QString &headword, const QString &plainText,
+                    const QStringList &grammarNotes = {});
     // Adds the form under every article that holds the headword (as its
     // headword or in its text). False when no article holds it.
     bool addForm(const QString &headword, const QString &form);
@@ -54,6 +69,7 @@ public:
     void normalise();
 
 private:
+    QSet<QString> m_labelKeys;
     QHash<QString, std::vector<int>> m_ids;       // from the articles' words (and after normalise(), all)
     QHash<QString, std::vector<int>> m_formIds;   // from the inflected forms
 };

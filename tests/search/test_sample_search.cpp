@@ -1,0 +1,75 @@
+// The fast word search over the whole sample as the build made it: every
+// headword of the dictionaries 1, 2 and 3 finds its own article.
+
+#include "data/datafiles.h"
+#include "data/dataloader.h"
+#include "data/table.h"
+#include "search/fastwordsearch.h"
+#include "search/querytext.h"
+
+#include <gtest/gtest.h>
+
+using namespace lumolex;
+
+namespace {
+
+TEST(SampleSearch, EveryHeadwordFindsItsOwnArticle)
+{
+    Table articles(QStringLiteral("ClientDataSet1"), fieldDefs(DataFile::Articles));
+    Table wordForms(QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms));
+    Table examples(QStringLiteral("ClientDataSet3"), fieldDefs(DataFile::Examples));
+    DataFileLoader loader(QStringLiteral(LUMOLEX_SAMPLE_DATA_DIR));
+    ASSERT_TRUE(loader.load(articles, wordForms, examples)) << loader.errorString().toStdString();
+
+    struct Headword {
+        int id;
+        QString query;
+    };
+    std::vector<Headword> headwords;
+    int tooShort = 0;
+    for (int p = 0; p < articles.recordCount(); ++p) {
+        const int dict = articles.valueAt(p, u"DICT").toInt();
+        if (dict < 1 || dict > 3)
+            continue;
+        const QString query = trimQuery(articles.valueAt(p, u"WORD").toString());
+        if (checkQuery(query) != QueryCheck::Ok) {
+            ++tooShort;   // the panel does not search a single letter
+            continue;
+        }
+        headwords.push_back({int(articles.valueAt(p, u"ID").toLongLong()), query});
+    }
+    ASSERT_GT(headwords.size(), 1000u);
+    EXPECT_LT(tooShort, 20);   // the single letters of the alphabet
+
+    FastWordSearch search(articles, wordForms);
+    QStringList missed;
+    for (const Headword &h : headwords) {
+        const QVector<FoundArticle> found = search.run(h.query, DictionaryScope::all());
+        const bool listed = std::any_of(found.begin(), found.end(), [&](const FoundArticle &f) { return f.id == h.id; });
+        if (!listed)
+            missed << QStringLiteral("%1 %2").arg(h.id).arg(h.query);
+    }
+    EXPECT_TRUE(missed.isEmpty()) << missed.size() << " of " << headwords.size() << " headwords not found, first: "
+                                  << missed.mid(0, 20).join(u", ").toStdString();
+}
+
+TEST(SampleSearch, RussianWordsFindTheirSaamiArticlesAndGrammarLabelsFindNothing)
+{
+    Table articles(QStringLiteral("ClientDataSet1"), fieldDefs(DataFile::Articles));
+    Table wordForms(QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms));
+    Table examples(QStringLiteral("ClientDataSet3"), fieldDefs(DataFile::Examples));
+    DataFileLoader loader(QStringLiteral(LUMOLEX_SAMPLE_DATA_DIR));
+    ASSERT_TRUE(loader.load(articles, wordForms, examples)) << loader.errorString().toStdString();
+
+    const QVector<FoundArticle> rain =
+        FastWordSearch(articles, wordForms).run(QStringLiteral("дождь"), DictionaryScope::ofCodes({1}));
+    EXPECT_TRUE(std::any_of(rain.begin(), rain.end(), [](const FoundArticle &f) {
+        return f.dict == 1 && f.word == QStringLiteral("аббьр");
+    }));
+    // The labels of the grammar notes are no word forms (as whole keys).
+    // ("мн" stays once: one source writes it without its full stop.)
+    for (const char *label : {"кл", "сущ", "глаг", "осн", "прил", "iii", "iv"})
+        EXPECT_FALSE(wordForms.findKey({QString::fromUtf8(label)})) << label;
+}
+
+} // namespace
