@@ -284,4 +284,17 @@ TEST_F(SearchPanel, ResultRowsAreMeasuredFromTheListFont)
     }
 }
 
+TEST_F(SearchPanel, DisabledSearchBoxStartsNothing)
+{
+    search(QStringLiteral("дом"), true);
+    ASSERT_EQ(list->count(), 3);
+    window->EnabledComp(false);
+    search(QStringLiteral("кот"), true);
+    EXPECT_EQ(listedIds(), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(window->sharedSearchText, QStringLiteral("дом"));
+    window->EnabledComp(true);
+    search(QStringLiteral("кот"), true);
+    EXPECT_EQ(listedIds(), (std::vector<int>{4, 14}));
+}
+
 } // namespace

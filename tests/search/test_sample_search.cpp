@@ -13,13 +13,27 @@ using namespace lumolex;
 
 namespace {
 
-TEST(SampleSearch, EveryHeadwordFindsItsOwnArticle)
+// The sample, loaded once for the whole suite.
+class SampleSearch : public ::testing::Test
 {
-    Table articles(QStringLiteral("ClientDataSet1"), fieldDefs(DataFile::Articles));
-    Table wordForms(QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms));
-    Table examples(QStringLiteral("ClientDataSet3"), fieldDefs(DataFile::Examples));
-    DataFileLoader loader(QStringLiteral(LUMOLEX_SAMPLE_DATA_DIR));
-    ASSERT_TRUE(loader.load(articles, wordForms, examples)) << loader.errorString().toStdString();
+protected:
+    static void SetUpTestSuite()
+    {
+        DataFileLoader loader(QStringLiteral(LUMOLEX_SAMPLE_DATA_DIR));
+        loaded = loader.load(articles, wordForms, examples);
+        error = loader.errorString();
+    }
+
+    static inline Table articles{QStringLiteral("ClientDataSet1"), fieldDefs(DataFile::Articles)};
+    static inline Table wordForms{QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms)};
+    static inline Table examples{QStringLiteral("ClientDataSet3"), fieldDefs(DataFile::Examples)};
+    static inline bool loaded = false;
+    static inline QString error;
+};
+
+TEST_F(SampleSearch, EveryHeadwordFindsItsOwnArticle)
+{
+    ASSERT_TRUE(loaded) << error.toStdString();
 
     struct Headword {
         int id;
@@ -53,13 +67,9 @@ TEST(SampleSearch, EveryHeadwordFindsItsOwnArticle)
                                   << missed.mid(0, 20).join(u", ").toStdString();
 }
 
-TEST(SampleSearch, RussianWordsFindTheirSaamiArticlesAndGrammarLabelsFindNothing)
+TEST_F(SampleSearch, RussianWordsFindTheirSaamiArticlesAndGrammarLabelsFindNothing)
 {
-    Table articles(QStringLiteral("ClientDataSet1"), fieldDefs(DataFile::Articles));
-    Table wordForms(QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms));
-    Table examples(QStringLiteral("ClientDataSet3"), fieldDefs(DataFile::Examples));
-    DataFileLoader loader(QStringLiteral(LUMOLEX_SAMPLE_DATA_DIR));
-    ASSERT_TRUE(loader.load(articles, wordForms, examples)) << loader.errorString().toStdString();
+    ASSERT_TRUE(loaded) << error.toStdString();
 
     const QVector<FoundArticle> rain =
         FastWordSearch(articles, wordForms).run(QStringLiteral("дождь"), DictionaryScope::ofCodes({1}));
