@@ -243,8 +243,7 @@ bool WordPanel::DBGrid1KeyDown(QKeyEvent *event)
         return true;
     }
 
-    const Qt::KeyboardModifiers mods = event->modifiers();
-    if (isWordBoxTypingKey(key) && !(mods & (Qt::AltModifier | Qt::ControlModifier))) {
+    if (isWordBoxTypingKey(key, event->text(), event->modifiers())) {
         EditWord->setFocus(Qt::OtherFocusReason);
         EditWord->lineEdit()->selectAll();
         replayKey(EditWord->lineEdit(), *event);

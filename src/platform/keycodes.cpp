@@ -202,9 +202,29 @@ int virtualKeyFromQtKey(int qtKey, bool keypad)
     }
 }
 
-bool isWordBoxTypingKey(int virtualKey)
+bool isTypedLetter(const QString &text)
 {
-    return (virtualKey >= 65 && virtualKey <= 122) || (virtualKey >= 192 && virtualKey <= 255);
+    const QList<uint> codePoints = text.toUcs4();
+    if (codePoints.isEmpty() || !QChar::isLetter(codePoints.first()))
+        return false;
+    for (const uint c : codePoints) {
+        if (!QChar::isLetter(c) && !QChar::isMark(c))
+            return false;
+    }
+    return true;
+}
+
+bool isWordBoxTypingKey(int virtualKey, const QString &text, Qt::KeyboardModifiers modifiers)
+{
+    if (modifiers & (Qt::ControlModifier | Qt::AltModifier))
+        return false;
+    const bool letterKey = (virtualKey >= 65 && virtualKey <= 122) || (virtualKey >= 192 && virtualKey <= 255);
+    return letterKey || isTypedLetter(text);
+}
+
+bool isWordBoxTypingKey(const QKeyEvent &event)
+{
+    return isWordBoxTypingKey(virtualKeyFromEvent(event), event.text(), event.modifiers());
 }
 
 } // namespace lumolex

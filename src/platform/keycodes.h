@@ -3,9 +3,10 @@
 // Windows virtual-key codes for key events on every platform.
 //
 // Some keyboard rules are defined by virtual-key ranges (letters typed in the
-// word list go to the word box: 65..122 and 192..255). To make the ranges
-// hold everywhere, a key event is mapped to the virtual-key code of the same
-// physical key, as the key is labelled on a US keyboard:
+// word list go to the word box: 65..122 and 192..255, and any other key that
+// types a letter). To make the ranges hold everywhere, a key event is mapped
+// to the virtual-key code of the same physical key, as the key is labelled on
+// a US keyboard:
 //  - Windows: the event's own nativeVirtualKey();
 //  - X11 and Wayland (xkb): from nativeScanCode(), the X key code (= evdev
 //    code + 8), through a table of the standard PC keyboard;
@@ -14,6 +15,7 @@
 //    (Ж -> 186, Б -> 188, Ю -> 190, Ё -> 192, Х -> 219, Ъ -> 221, Э -> 222).
 // 0 means "no known key".
 
+#include <QString>
 #include <QtGlobal>
 
 class QKeyEvent;
@@ -65,7 +67,17 @@ int virtualKeyFromEvent(const QKeyEvent &event, NativeKeySystem system);
 int virtualKeyFromXKeycode(quint32 xKeycode);
 int virtualKeyFromQtKey(int qtKey, bool keypad);
 
-// True for the keys that are re-typed into the word box: 65..122 or 192..255.
-bool isWordBoxTypingKey(int virtualKey);
+// True for a key that is typed again into the word box when it is pressed in
+// the word list or the article view: no Ctrl and no Alt, and either its
+// virtual-key code lies in 65..122 or 192..255, or its text is a letter. The
+// ranges alone would lose letters: on a Russian layout Ж, Б and Ю sit on keys
+// 186, 188 and 190, and a Kildin letter may have no key code at all.
+bool isWordBoxTypingKey(int virtualKey, const QString &text, Qt::KeyboardModifiers modifiers);
+// The same for a key event, with its virtual-key code on this platform.
+bool isWordBoxTypingKey(const QKeyEvent &event);
+
+// True when text is one letter as typed: a letter, possibly followed by
+// further letters or combining marks (a letter and its diacritic).
+bool isTypedLetter(const QString &text);
 
 } // namespace lumolex

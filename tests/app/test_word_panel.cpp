@@ -160,22 +160,39 @@ TEST_F(WordPanelTest, ListKeysInTheListAndInTheWordBoxMoveTheList)
     }
 }
 
-TEST_F(WordPanelTest, LetterInTheListGoesToTheWordBox)
+TEST_F(WordPanelTest, EveryLetterTypedInTheListGoesToTheWordBox)
 {
-    articles->last();
-    panel->DBGrid1->setFocus();
-    QApplication::processEvents();
-    press(panel->DBGrid1, 0x041E, QStringLiteral("о")); // the key of О on a Russian layout
-    QApplication::processEvents();
-    EXPECT_EQ(boxText(), QStringLiteral("о"));
-    EXPECT_EQ(word(), QStringLiteral("общее"));
-    EXPECT_TRUE(panel->EditWord->hasFocus() || panel->EditWord->lineEdit()->hasFocus());
+    // Qt key and text as a Russian or Saami layout delivers them. Ж, Б and Ю
+    // sit on the keys 186, 188 and 190; the Kildin letters have no key code.
+    const struct { int key; const char *text; const char *jumpedTo; } letters[] = {
+        {0x041E, "о", "общее"}, {0x0416, "ж", "кот"}, {0x0411, "б", "дом"},
+        {0x042E, "ю", "ягель"}, {0x04D2, "ӓ", nullptr}, {0x0520, "ԡ", nullptr},
+    };
+    for (const auto &letter : letters) {
+        const QString text = QString::fromUtf8(letter.text);
+        SCOPED_TRACE(text.toStdString());
+        articles->last();
+        panel->DBGrid1->setFocus();
+        QApplication::processEvents();
+        press(panel->DBGrid1, letter.key, text);
+        QApplication::processEvents();
+        EXPECT_EQ(boxText(), text);
+        if (letter.jumpedTo)
+            EXPECT_EQ(word(), QString::fromUtf8(letter.jumpedTo));
+        EXPECT_TRUE(panel->EditWord->hasFocus() || panel->EditWord->lineEdit()->hasFocus());
+    }
 
-    // With Ctrl the key is not redirected.
-    panel->DBGrid1->setFocus();
-    QApplication::processEvents();
-    press(panel->DBGrid1, Qt::Key_K, QStringLiteral("k"), Qt::ControlModifier);
-    EXPECT_EQ(word(), QStringLiteral("общее"));
+    // With Ctrl or Alt the key is not redirected, nor is punctuation.
+    const struct { int key; const char *text; Qt::KeyboardModifiers mods; } others[] = {
+        {Qt::Key_K, "k", Qt::ControlModifier}, {0x041A, "к", Qt::AltModifier}, {Qt::Key_Comma, ",", {}}};
+    articles->last();
+    for (const auto &other : others) {
+        panel->DBGrid1->setFocus();
+        QApplication::processEvents();
+        press(panel->DBGrid1, other.key, QString::fromUtf8(other.text), other.mods);
+        EXPECT_EQ(word(), QStringLiteral("ягель")) << other.text;
+        EXPECT_TRUE(panel->DBGrid1->hasFocus()) << other.text;
+    }
 }
 
 TEST_F(WordPanelTest, LetterMenuJumpsToTheLetter)

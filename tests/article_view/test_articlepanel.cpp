@@ -129,7 +129,7 @@ TEST_F(PanelTest, LetterKeysInTheArticleGoToTheWordBoxOtherKeysAndCtrlStay)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window));
     w.panel->Editor->setFocus();
     ASSERT_TRUE(w.panel->Editor->hasFocus());
-    // Ж, Б, Ю of a Russian layout sit on virtual keys 186, 188 and 190.
+    // Punctuation and list keys stay in the article, as do Alt and Ctrl keys.
     for (Qt::Key key : {Qt::Key_Semicolon, Qt::Key_Comma, Qt::Key_Period, Qt::Key_Down})
         QTest::keyClick(w.panel->Editor, key);
     QTest::keyClick(w.panel->Editor, Qt::Key_A, Qt::AltModifier);
@@ -141,8 +141,17 @@ TEST_F(PanelTest, LetterKeysInTheArticleGoToTheWordBoxOtherKeysAndCtrlStay)
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("ab\ncdef"));
     ASSERT_TRUE(w.panel->Editor->hasFocus());
 
-    QTest::keyClick(w.panel->Editor, Qt::Key_K);
-    QApplication::processEvents();
-    EXPECT_TRUE(w.wordBox->hasFocus());
-    EXPECT_EQ(w.wordBox->currentText(), QStringLiteral("k"));   // the headword was replaced
+    // Every letter goes: K, Ж, Б and Ю of a Russian layout (on the keys 186,
+    // 188 and 190) and a Kildin letter without a key code.
+    const struct { int key; const char *text; } letters[] = {
+        {Qt::Key_K, "k"}, {0x0416, "ж"}, {0x0411, "Б"}, {0x042E, "ю"}, {0x04C5, "ӆ"}};
+    for (const auto &letter : letters) {
+        const QString text = QString::fromUtf8(letter.text);
+        SCOPED_TRACE(text.toStdString());
+        w.panel->Editor->setFocus();
+        QTest::sendKeyEvent(QTest::Click, w.panel->Editor, Qt::Key(letter.key), text, Qt::NoModifier);
+        QApplication::processEvents();
+        EXPECT_TRUE(w.wordBox->hasFocus());
+        EXPECT_EQ(w.wordBox->currentText(), text);   // the headword was replaced
+    }
 }

@@ -1,5 +1,6 @@
 // Virtual-key codes of key events: the same physical key gives the same code
-// on every platform, so the typing ranges 65..122 and 192..255 hold.
+// on every platform, so the typing ranges 65..122 and 192..255 hold; and the
+// keys that are typed again into the word box.
 #include "platform/keycodes.h"
 
 #include <gtest/gtest.h>
@@ -36,10 +37,9 @@ TEST(VirtualKeyFromEvent, LetterKeysOfAllThreeRowsFromXKeycodes)
 TEST(VirtualKeyFromEvent, RussianLayoutPunctuationKeysFromXKeycodes)
 {
     // Russian letters on the US punctuation keys: the code of the US key.
-    const struct { char16_t letter; quint32 xKeycode; int vk; bool typed; } keys[] = {
-        {u'Ж', 47, 186, false}, {u'Б', 59, 188, false}, {u'Ю', 60, 190, false},
-        {u'Ё', 49, 192, true},  {u'Х', 34, 219, true},  {u'Ъ', 35, 221, true},
-        {u'Э', 48, 222, true},  {u'Ф', 38, 65, true},   {u'Я', 52, 90, true},
+    const struct { char16_t letter; quint32 xKeycode; int vk; } keys[] = {
+        {u'Ж', 47, 186}, {u'Б', 59, 188}, {u'Ю', 60, 190}, {u'Ё', 49, 192}, {u'Х', 34, 219},
+        {u'Ъ', 35, 221}, {u'Э', 48, 222}, {u'Ф', 38, 65},  {u'Я', 52, 90},
     };
     for (const auto &key : keys) {
         SCOPED_TRACE(key.vk);
@@ -47,7 +47,8 @@ TEST(VirtualKeyFromEvent, RussianLayoutPunctuationKeysFromXKeycodes)
         const QKeyEvent event = xkbEvent(key.letter, key.xKeycode, text);
         const int vk = virtualKeyFromEvent(event, NativeKeySystem::Xkb);
         EXPECT_EQ(vk, key.vk);
-        EXPECT_EQ(isWordBoxTypingKey(vk), key.typed);
+        // Every one of them types a letter, inside the ranges or not.
+        EXPECT_TRUE(isWordBoxTypingKey(event));
         // Without a native code the Qt key gives the same answer.
         const QKeyEvent plain(QEvent::KeyPress, key.letter, Qt::NoModifier, text);
         EXPECT_EQ(virtualKeyFromEvent(plain, NativeKeySystem::None), key.vk);
@@ -102,10 +103,45 @@ TEST(VirtualKeyFromEvent, NativeCodesWinOverTheQtKeyAndTheKeypadFollowsNumLock)
     }
 }
 
-TEST(VirtualKeyFromEvent, WordBoxTypingRanges)
+TEST(WordBoxTypingKey, LetterKeysByRangeOrByTextWithoutCtrlOrAlt)
+{
+    const struct { const char *what; int qtKey; quint32 xKeycode; const char *text;
+                   Qt::KeyboardModifiers mods; bool typed; } cases[] = {
+        // A Russian layout: the letters on the US punctuation keys.
+        {"ж on 186", 0x0416, 47, "ж", {}, true},
+        {"Б on 188", 0x0411, 59, "Б", Qt::ShiftModifier, true},
+        {"ю on 190", 0x042E, 60, "ю", {}, true},
+        // Kildin letters of a Saami layout, on no key of a US keyboard.
+        {"Kildin ӓ", 0x04D2, 0, "ӓ", {}, true},
+        {"Kildin ҏ", 0x048E, 0, "ҏ", {}, true},
+        {"letter with a combining mark", Qt::Key_unknown, 0, "е\u0308", {}, true},
+        // The same keys on a US layout type punctuation: they stay.
+        {"; on 186", Qt::Key_Semicolon, 47, ";", {}, false},
+        {", on 188", Qt::Key_Comma, 59, ",", {}, false},
+        // Inside the ranges the key code alone is enough.
+        {"A", Qt::Key_A, 38, "a", {}, true},
+        {"` on 192", Qt::Key_QuoteLeft, 49, "`", {}, true},
+        // Ctrl or Alt: a command, not typing.
+        {"Ctrl+ж", 0x0416, 47, "ж", Qt::ControlModifier, false},
+        {"Alt+ӓ", 0x04D2, 0, "ӓ", Qt::AltModifier, false},
+        {"Ctrl+A", Qt::Key_A, 38, "a", Qt::ControlModifier, false},
+        // Digits, list keys and marks alone are not letters.
+        {"1", Qt::Key_1, 10, "1", {}, false},
+        {"Down", Qt::Key_Down, 116, "", {}, false},
+        {"a lone combining mark", Qt::Key_unknown, 0, "\u0308", {}, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const QKeyEvent event = xkbEvent(c.qtKey, c.xKeycode, QString::fromUtf8(c.text), c.mods);
+        EXPECT_EQ(isWordBoxTypingKey(virtualKeyFromEvent(event, NativeKeySystem::Xkb), event.text(), c.mods), c.typed);
+    }
+}
+
+TEST(WordBoxTypingKey, KeyCodeRangesWithoutText)
 {
     for (int vk = 0; vk < 300; ++vk) {
         const bool expected = (vk >= 65 && vk <= 122) || (vk >= 192 && vk <= 255);
-        EXPECT_EQ(isWordBoxTypingKey(vk), expected) << vk;
+        EXPECT_EQ(isWordBoxTypingKey(vk, QString(), Qt::ShiftModifier), expected) << vk;
     }
+    EXPECT_FALSE(isWordBoxTypingKey(65, QString(), Qt::AltModifier));
 }

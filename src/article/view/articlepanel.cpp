@@ -179,9 +179,7 @@ void ArticlePanel::EditorSelectionChange()
 
 bool ArticlePanel::EditorKeyDown(const QKeyEvent &event)
 {
-    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier))
-        return false;
-    if (!m_wordBox || !isWordBoxTypingKey(virtualKeyFromEvent(event)))
+    if (!m_wordBox || !isWordBoxTypingKey(event))
         return false;
     m_wordBox->setFocus(Qt::OtherFocusReason);
     if (QLineEdit *edit = m_wordBox->lineEdit())

@@ -58,8 +58,9 @@ public:
     // Recomputes the caret field and emits caretPositionChanged.
     void EditorSelectionChange();
     // Key-down handler of the article view. Letter keys (virtual keys 65..122
-    // and 192..255) without Ctrl or Alt move the focus to the word box, select
-    // its text and type the key again there; answers true when it did.
+    // and 192..255, or any key that types a letter) without Ctrl or Alt move
+    // the focus to the word box, select its text and type the key again
+    // there; answers true when it did.
     bool EditorKeyDown(const QKeyEvent &event);
 
     QString caretPositionText() const;   // the last text reported
