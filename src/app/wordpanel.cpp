@@ -50,6 +50,20 @@ bool isListKey(int virtualKey)
     }
 }
 
+// Presses, clicks and keys that start something. A disabled control gets
+// them too (its event filters see them before the control ignores them).
+bool isActingInput(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 WordPanel::WordPanel(Table *articles, const Settings *settings, bool *wordBoxGuard,
@@ -329,11 +343,17 @@ void WordPanel::DBGrid1MouseLeave()
 bool WordPanel::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
+    if (watched->isWidgetType() && isActingInput(type) && !static_cast<QWidget *>(watched)->isEnabled())
+        return false;   // the control ignores it as well
     if (watched == ToolButtonNext || watched == ToolButtonPrev) {
+        const NavDirection direction = watched == ToolButtonNext ? NavDirection::Next : NavDirection::Prior;
         if (type == QEvent::MouseButtonPress)
-            m_navigator->press(watched == ToolButtonNext ? NavDirection::Next : NavDirection::Prior);
+            m_navigator->press(direction);
         else if (type == QEvent::MouseButtonRelease)
             m_navigator->release();
+        else if (type == QEvent::EnabledChange && !static_cast<QWidget *>(watched)->isEnabled()
+                 && m_navigator->direction() == direction)
+            m_navigator->release();   // the held button was switched off: stepping stops
         return false;
     }
     if (watched == DBGrid1 && type == QEvent::KeyPress)

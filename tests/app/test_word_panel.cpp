@@ -10,6 +10,7 @@
 #include "app/wordpanel.h"
 #include "data/table.h"
 #include "data/wordlistmodel.h"
+#include "data/wordlistnavigator.h"
 #include "ui/imagelist16.h"
 #include "ui/wordhintwindow.h"
 
@@ -20,10 +21,13 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace lumolex {
 namespace {
@@ -247,6 +251,57 @@ TEST_F(WordPanelTest, HoldingNextStepsOnTheTimer)
     EXPECT_FALSE(timer->isActive());
     EXPECT_TRUE(articles->atEnd());
     EXPECT_FALSE(panel->ToolButtonNext->isEnabled());
+}
+
+TEST_F(WordPanelTest, NothingActsWhileDisabled)
+{
+    test::ManualStepTimer *timer = app.navTimer();
+    QSignalSpy doubleClicks(panel, &WordPanel::DBGrid1DblClick);
+    articles->setRecordNumber(3);
+    // Switching the controls off stops a running step timer.
+    QTest::mousePress(panel->ToolButtonNext, Qt::LeftButton);
+    ASSERT_TRUE(timer->isActive());
+    w->EnabledComp(false);
+    EXPECT_FALSE(timer->isActive());
+    EXPECT_EQ(panel->navigator().direction(), NavDirection::None);
+    QTest::mouseRelease(panel->ToolButtonNext, Qt::LeftButton);
+
+    const int record = articles->recordNumber();
+    const QString box = boxText();
+    const QPoint firstRow(10, panel->DBGrid1->rowHeight() / 2);
+    const struct { const char *what; std::function<void()> act; } inputs[] = {
+        {"press on Next", [&] { QTest::mousePress(panel->ToolButtonNext, Qt::LeftButton); }},
+        {"press on Prev", [&] { QTest::mousePress(panel->ToolButtonPrev, Qt::RightButton); }},
+        {"double click on the list", [&] { QTest::mouseDClick(panel->DBGrid1->viewport(), Qt::LeftButton, {}, firstRow); }},
+        {"Down in the list", [&] { press(panel->DBGrid1, Qt::Key_Down); }},
+        {"End in the list", [&] { press(panel->DBGrid1, Qt::Key_End); }},
+        {"letter in the list", [&] { press(panel->DBGrid1, 0x0416, QStringLiteral("ж")); }},
+        {"Page Down in the word box", [&] { press(panel->EditWord->lineEdit(), Qt::Key_PageDown); }},
+        {"Home in the word box", [&] { press(panel->EditWord, Qt::Key_Home); }},
+    };
+    for (const auto &input : inputs) {
+        SCOPED_TRACE(input.what);
+        input.act();
+        QApplication::processEvents();
+        EXPECT_FALSE(timer->isActive());
+        EXPECT_EQ(articles->recordNumber(), record);
+        EXPECT_EQ(boxText(), box);
+        EXPECT_EQ(doubleClicks.count(), 0);
+    }
+    QTest::mouseRelease(panel->ToolButtonNext, Qt::LeftButton);
+    QTest::mouseRelease(panel->ToolButtonPrev, Qt::RightButton);
+
+    // One step button switched off at the end of the list: holding it does nothing.
+    w->EnabledComp(true);
+    articles->last();
+    articles->next();
+    ASSERT_FALSE(panel->ToolButtonNext->isEnabled());
+    QTest::mousePress(panel->ToolButtonNext, Qt::LeftButton);
+    EXPECT_FALSE(timer->isActive());
+    QTest::mouseRelease(panel->ToolButtonNext, Qt::LeftButton);
+    // Enabled again, the same controls act.
+    QTest::mouseDClick(panel->DBGrid1->viewport(), Qt::LeftButton, {}, firstRow);
+    EXPECT_EQ(doubleClicks.count(), 1);
 }
 
 TEST_F(WordPanelTest, OddRowsAreTintedExceptTheSelectedOne)

@@ -154,4 +154,10 @@ TEST_F(PanelTest, LetterKeysInTheArticleGoToTheWordBoxOtherKeysAndCtrlStay)
         EXPECT_TRUE(w.wordBox->hasFocus());
         EXPECT_EQ(w.wordBox->currentText(), text);   // the headword was replaced
     }
+
+    // A disabled article view sends nothing.
+    w.panel->Editor->setEnabled(false);
+    QTest::sendKeyEvent(QTest::Click, w.panel->Editor, Qt::Key_A, QStringLiteral("a"), Qt::NoModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(w.wordBox->currentText(), QStringLiteral("ӆ"));
 }

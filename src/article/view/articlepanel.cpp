@@ -195,7 +195,8 @@ QString ArticlePanel::caretPositionText() const
 
 bool ArticlePanel::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Editor && event->type() == QEvent::KeyPress)
+    // A disabled view ignores keys, and so does its handler.
+    if (watched == Editor && event->type() == QEvent::KeyPress && Editor->isEnabled())
         return EditorKeyDown(*static_cast<QKeyEvent *>(event));
     return QFrame::eventFilter(watched, event);
 }
