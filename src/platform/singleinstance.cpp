@@ -1,9 +1,13 @@
 #include "platform/singleinstance.h"
 
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QLockFile>
+#include <QThread>
 #include <QWidget>
 
 namespace lumolex {
@@ -24,6 +28,7 @@ SingleInstance::~SingleInstance()
 {
     if (m_server)
         m_server->close();   // removes the socket file on Unix
+    // m_lock goes after the server: the socket is never left without its lock.
 }
 
 QString SingleInstance::defaultKey()
@@ -52,6 +57,12 @@ QString SingleInstance::currentUserName()
     return QDir::homePath();
 }
 
+QString SingleInstance::lockFileName() const
+{
+    // Beside the socket files of QLocalServer, per user by the name.
+    return QDir(QDir::tempPath()).filePath(m_serverName + QStringLiteral(".lock"));
+}
+
 bool SingleInstance::isPrimary() const
 {
     return m_server && m_server->isListening();
@@ -60,15 +71,41 @@ bool SingleInstance::isPrimary() const
 bool SingleInstance::tryBecomePrimary(OnSecondary onSecondary)
 {
     m_errorString.clear();
-    if (isPrimary())
+    if (isPrimary() || (m_lock && m_lock->isLocked()))
         return true;
     const QByteArray message = onSecondary == OnSecondary::Activate ? kActivateMessage : QByteArray();
-    if (sendToPrimary(message))
+
+    m_lock = std::make_unique<QLockFile>(lockFileName());
+    // Held for the whole run: stale only when its process is gone, never by age.
+    m_lock->setStaleLockTime(0);
+    if (m_lock->tryLock(0)) {
+        listen(/*replaceStaleSocket*/ true);
+        return true;   // when listening failed, errorString() tells why nobody will be told
+    }
+    if (m_lock->error() == QLockFile::LockFailedError) {
+        // A running copy holds the lock; it may not be listening yet.
+        if (!message.isEmpty())
+            sendToPrimary(message);
         return false;
-    if (listen())
+    }
+    // No lock file can be made here: the socket alone decides.
+    const QString lockError = QStringLiteral("Cannot create %1").arg(QDir::toNativeSeparators(lockFileName()));
+    m_lock.reset();
+    const bool primary = tryBecomePrimaryWithoutLock(message);
+    if (primary && m_errorString.isEmpty())
+        m_errorString = lockError;
+    return primary;
+}
+
+bool SingleInstance::tryBecomePrimaryWithoutLock(const QByteArray &message)
+{
+    if (connectAndSend(message, ConnectTimeoutMs))
+        return false;
+    // Without the lock a socket file under the name may belong to a copy
+    // that is just starting, so it is never removed here.
+    if (listen(/*replaceStaleSocket*/ false))
         return true;
-    // Another copy may have started listening between the two steps.
-    if (sendToPrimary(message))
+    if (connectAndSend(message, ConnectTimeoutMs))
         return false;
     return true;   // run alone; errorString() tells why nobody will be told
 }
@@ -82,22 +119,36 @@ bool SingleInstance::activatePrimary()
 
 bool SingleInstance::sendToPrimary(const QByteArray &message)
 {
+    // The first copy takes the lock and then starts listening: a copy that
+    // comes in between tries again for a while.
+    QDeadlineTimer deadline(ConnectTimeoutMs);
+    while (true) {
+        if (connectAndSend(message, int(qMax<qint64>(1, deadline.remainingTime()))))
+            return true;
+        if (deadline.hasExpired() || !QFileInfo::exists(lockFileName()))
+            return false;   // no copy holds the lock: nobody will listen
+        QThread::msleep(10);
+    }
+}
+
+bool SingleInstance::connectAndSend(const QByteArray &message, int timeoutMs)
+{
     QLocalSocket socket;
     socket.connectToServer(m_serverName, QIODevice::WriteOnly);
-    if (!socket.waitForConnected(ConnectTimeoutMs))
+    if (!socket.waitForConnected(timeoutMs))
         return false;   // nobody listens, or only a stale socket file is left
     bool sent = true;
     if (!message.isEmpty()) {
         socket.write(message);
-        sent = socket.waitForBytesWritten(ConnectTimeoutMs) || socket.bytesToWrite() == 0;
+        sent = socket.waitForBytesWritten(timeoutMs) || socket.bytesToWrite() == 0;
     }
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState)
-        socket.waitForDisconnected(ConnectTimeoutMs);
+        socket.waitForDisconnected(timeoutMs);
     return sent;
 }
 
-bool SingleInstance::listen()
+bool SingleInstance::listen(bool replaceStaleSocket)
 {
     if (!m_server) {
         m_server = new QLocalServer(this);
@@ -106,9 +157,9 @@ bool SingleInstance::listen()
     }
     if (m_server->listen(m_serverName))
         return true;
-    if (m_server->serverError() == QAbstractSocket::AddressInUseError) {
-        // Nobody answered on the name, so what is left is the socket file of
-        // a copy that ended without closing it.
+    if (replaceStaleSocket && m_server->serverError() == QAbstractSocket::AddressInUseError) {
+        // Only the holder of the lock listens, so the socket file is what a
+        // copy that ended without closing it left behind.
         QLocalServer::removeServer(m_serverName);
         if (m_server->listen(m_serverName))
             return true;

@@ -18,14 +18,20 @@
 // tryBecomePrimary() can be found, so a copy started with the rule off is
 // invisible to later ones.
 //
-// A socket file left behind by a crashed copy is recognised - nobody answers
-// on it - and replaced.
+// Which copy is the first is decided by a lock file (QLockFile) beside the
+// socket: taking it is atomic, so of two copies started at the same moment
+// exactly one wins. Only the holder of the lock listens, so a socket file
+// found under the name is stale and replaced. A lock file left behind by a
+// crashed copy is recognised as stale (its process is gone) and taken over.
 
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 class QLocalServer;
 class QLocalSocket;
+class QLockFile;
 class QWidget;
 
 namespace lumolex {
@@ -46,6 +52,8 @@ public:
     static QString currentUserName();
 
     QString serverName() const { return m_serverName; }
+    // The lock file that makes a copy the first one.
+    QString lockFileName() const;
 
     // What a later copy does at once when it finds the first one.
     enum class OnSecondary {
@@ -67,7 +75,8 @@ public:
     bool isPrimary() const;
     QString errorString() const { return m_errorString; }
 
-    // How long a later copy waits for the first one, in milliseconds.
+    // How long a later copy waits for the first one, in milliseconds (the
+    // first copy may hold the lock but not listen yet).
     static constexpr int ConnectTimeoutMs = 1000;
 
 signals:
@@ -76,13 +85,16 @@ signals:
 
 private:
     bool sendToPrimary(const QByteArray &message);
-    bool listen();
+    bool connectAndSend(const QByteArray &message, int timeoutMs);
+    bool tryBecomePrimaryWithoutLock(const QByteArray &message);
+    bool listen(bool replaceStaleSocket);
     void acceptConnections();
     void readMessages(QLocalSocket *socket);
 
     QString m_serverName;
     QString m_errorString;
     QLocalServer *m_server = nullptr;
+    std::unique_ptr<QLockFile> m_lock;
 };
 
 // Restores a minimised window, raises it and activates it. A hidden window

@@ -1,5 +1,6 @@
 // Single instance: a second copy finds the first, which is asked to come to
-// the front; a socket file left by a crashed copy does not block the next.
+// the front; of two copies started at the same moment exactly one runs; a
+// lock or socket file left by a crashed copy does not block the next.
 // That the first copy's minimised window comes back is checked on the real
 // window in the app tests.
 #include "platform/singleinstance.h"
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUuid>
@@ -27,6 +29,19 @@ namespace {
 QString uniqueKey()
 {
     return QStringLiteral("Лумолекс тест ") + QUuid::createUuid().toString();
+}
+
+// A copy of the rule in its own process (instancehelper/main.cpp), waiting
+// for the word to start.
+void startCopy(QProcess &copy, const QString &key, int lifetimeMs)
+{
+    copy.start(QStringLiteral(LUMOLEX_INSTANCE_HELPER), {key, QString::number(lifetimeMs)});
+    ASSERT_TRUE(copy.waitForStarted(5000)) << copy.errorString().toStdString();
+}
+
+QStringList saidBy(QProcess &copy)
+{
+    return QString::fromLatin1(copy.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 } // namespace
@@ -71,6 +86,52 @@ TEST(SingleInstance, SecondCopyActivatesTheFirst)
     EXPECT_FALSE(first.activatePrimary());
     QTest::qWait(50);
     EXPECT_EQ(activated.count(), 2);
+}
+
+TEST(SingleInstance, OfTwoCopiesStartedTogetherExactlyOneRuns)
+{
+    // Released at the same moment, again and again: never two first copies.
+    for (int round = 0; round < 40 && !::testing::Test::HasFailure(); ++round) {
+        SCOPED_TRACE(round);
+        const QString key = uniqueKey();
+        QProcess copies[2];
+        for (QProcess &copy : copies)
+            startCopy(copy, key, 3000);
+        for (QProcess &copy : copies)
+            copy.write("go\n");
+        for (QProcess &copy : copies)
+            copy.waitForBytesWritten(1000);
+        QList<QStringList> said;
+        for (QProcess &copy : copies) {
+            EXPECT_TRUE(copy.waitForFinished(10000));
+            said.append(saidBy(copy));
+        }
+        if (said[1].value(0) == QLatin1String("primary"))
+            std::swap(said[0], said[1]);
+        // The first copy runs and is asked to come forward; the second one
+        // takes the "Программа уже запущена !" path.
+        EXPECT_EQ(said[0], (QStringList{"primary", "activated"}));
+        EXPECT_EQ(said[1], (QStringList{"secondary", "asked"}));
+    }
+}
+
+TEST(SingleInstance, ACopyKilledWhileRunningDoesNotBlockTheNext)
+{
+    const QString key = uniqueKey();
+    QProcess crashed;
+    startCopy(crashed, key, 30000);
+    crashed.write("go\n");
+    ASSERT_TRUE(crashed.waitForReadyRead(5000));
+    ASSERT_EQ(saidBy(crashed), QStringList{"primary"});
+    crashed.kill();   // no clean-up: its lock file and socket file stay
+    ASSERT_TRUE(crashed.waitForFinished(5000));
+
+    SingleInstance next(key);
+    ASSERT_TRUE(QFile::exists(next.lockFileName()));
+    EXPECT_TRUE(next.tryBecomePrimary());
+    EXPECT_TRUE(next.isPrimary()) << next.errorString().toStdString();
+    SingleInstance later(key);
+    EXPECT_FALSE(later.tryBecomePrimary());
 }
 
 TEST(SingleInstance, NextCopyIsPrimaryAfterTheFirstEnds)
