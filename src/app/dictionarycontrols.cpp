@@ -113,7 +113,10 @@ void DictionaryControls::applyCredits(const DictionaryCredits &credits)
 {
     for (int slot = 0; slot < kDictionaryCount; ++slot) {
         const QString person = credits.person(kDictionaryControls[slot].dict);
-        m_menuItems[slot]->setText(QString::fromUtf8(kCreditTexts[slot].menuCaption) + person);
+        // "&" in a menu caption marks the shortcut letter; the author's "&" is a character.
+        QString menuPerson = person;
+        menuPerson.replace(QLatin1Char('&'), QLatin1String("&&"));
+        m_menuItems[slot]->setText(QString::fromUtf8(kCreditTexts[slot].menuCaption) + menuPerson);
         m_buttons[slot]->setToolTip(QString::fromUtf8(kCreditTexts[slot].buttonHint) + person);
     }
 }

@@ -11,6 +11,7 @@ namespace {
 QLabel *newField(QWidget *parent, const char *name, const QString &text, int minimumWidth)
 {
     auto *field = new QLabel(text, parent);
+    field->setTextFormat(Qt::PlainText);
     field->setObjectName(QString::fromLatin1(name));
     field->setMinimumWidth(minimumWidth);
     field->setFrameShape(QFrame::StyledPanel);

@@ -91,6 +91,7 @@ ArticlePanel::ArticlePanel(QWidget *parent)
     QFont linkFont(QStringLiteral("Tahoma"));
     linkFont.setPixelSize(13);
     StaticTextLink->setFont(linkFont);
+    StaticTextLink->setTextFormat(Qt::PlainText);   // the GOTO value as written, never as markup
     StaticTextLink->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     StaticTextLink->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     ToolBarTransl->addWidget(ToolButtonLink);
