@@ -1,9 +1,10 @@
 #include "app/historyfile.h"
 
+#include "platform/safefile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -230,17 +231,9 @@ QString HistoryFile::load(QStringList *entries)
 
 QString HistoryFile::writeFile(const QString &path, const QByteArray &bytes) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return error;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return QString();
+    // In the program folder a link is replaced, never followed; the user's
+    // own folder may hold links of the user's making.
+    return replaceFile(path, bytes, path == m_programPath ? LinkPolicy::NoFollow : LinkPolicy::Follow);
 }
 
 QString HistoryFile::save(const QStringList &entries)
@@ -265,7 +258,7 @@ QString HistoryFile::save(const QStringList &entries)
         }
     }
     if (m_userPath.isEmpty())
-        return QStringLiteral("Не удалось сохранить файл истории «%1»: %2")
+        return QStringLiteral("Не удалось сохранить файл истории «%1»: %2. Прежний файл оставлен как был.")
                 .arg(QDir::toNativeSeparators(m_programPath), programError);
 
     QDir().mkpath(QFileInfo(m_userPath).absolutePath());
@@ -276,9 +269,10 @@ QString HistoryFile::save(const QStringList &entries)
         return QString();
     }
     if (programError.isEmpty())
-        return QStringLiteral("Не удалось сохранить файл истории «%1»: %2")
+        return QStringLiteral("Не удалось сохранить файл истории «%1»: %2. Прежний файл оставлен как был.")
                 .arg(QDir::toNativeSeparators(m_userPath), userError);
-    return QStringLiteral("Не удалось сохранить файл истории ни в «%1» (%2), ни в «%3» (%4).")
+    return QStringLiteral("Не удалось сохранить файл истории ни в «%1» (%2), ни в «%3» (%4). "
+                          "Прежние файлы оставлены как были.")
             .arg(QDir::toNativeSeparators(m_programPath), programError,
                  QDir::toNativeSeparators(m_userPath), userError);
 }

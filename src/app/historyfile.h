@@ -16,8 +16,9 @@
 // (QStandardPaths::AppLocalDataLocation). Once a copy exists there it is the
 // one read and written, so the newest list is always the one found.
 //
-// A file is replaced atomically (QSaveFile): a failed or interrupted write
-// leaves the old file as it was.
+// A file is replaced atomically (replaceFile): the new content is written
+// whole and flushed to the disk before it takes the file's name, so a full
+// disk, a failed or an interrupted write leaves the old file as it was.
 
 #include <QByteArray>
 #include <QString>

@@ -2,6 +2,8 @@
 // UTF-8 for letters Windows-1251 lacks, and the user-folder fallback.
 #include "app/historyfile.h"
 
+#include "isolation.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -261,4 +263,38 @@ TEST_F(HistoryFileTest, UnreadableFileIsReportedWithAnEmptyList)
     QStringList entries = {"stale"};
     EXPECT_FALSE(file.load(&entries).isEmpty());
     EXPECT_TRUE(entries.isEmpty());
+}
+
+TEST_F(HistoryFileTest, FullDiskKeepsTheOldFileAndSaysSo)
+{
+    const QString folder = lumolex::test::isolatedFolder();
+    if (folder.isEmpty()) {
+        QString output;
+        EXPECT_TRUE(lumolex::test::rerunIsolated(m_dir.path(), lumolex::test::smallTmpfsScript(256), &output))
+                << output.toStdString();
+        return;
+    }
+    // In the child, on a file system of 256 KB: a list of 100 entries, then
+    // the disk filled to the last byte.
+    m_program = folder + QStringLiteral("/program");
+    m_user = folder + QStringLiteral("/user");
+    ASSERT_TRUE(QDir().mkpath(m_program + QStringLiteral("/DATA")));
+    QByteArray old;
+    for (int i = 0; i < 100; ++i)
+        old += "entry " + QByteArray::number(i) + "\r\n";
+    writeBytes(programFile(), old);
+    QFile filler(folder + QStringLiteral("/filler"));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const QByteArray block(4096, 'x');
+    while (filler.write(block) == block.size()) {
+    }
+
+    HistoryFile file = history();
+    const QString error = file.save({QStringLiteral("новое"), QStringLiteral("слово")});
+    EXPECT_TRUE(error.contains(QStringLiteral("на диске нет места"))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QDir::toNativeSeparators(programFile()))) << error.toStdString();
+    EXPECT_EQ(readBytes(programFile()), old);
+    // No half-written file is left beside it.
+    EXPECT_EQ(QDir(m_program + QStringLiteral("/DATA")).entryList(QDir::Files | QDir::Hidden),
+              QStringList({QStringLiteral("LumoCard.hst")}));
 }
