@@ -6,113 +6,19 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QStringDecoder>
-#include <QStringEncoder>
-
-#include <unicode/ucnv.h>
-#include <unicode/ucnv_err.h>
-
-#include <memory>
 
 namespace lumolex {
 
 namespace {
 
-// History files are small; anything far larger is not a history file.
-constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
-
-const QByteArray kUtf8Bom("\xEF\xBB\xBF", 3);
-const QByteArray kUtf16LeBom("\xFF\xFE", 2);
-const QByteArray kUtf16BeBom("\xFE\xFF", 2);
-
-// Windows-1251 through ICU (Qt's own codecs do not have it without ICU).
-class Windows1251
-{
-public:
-    Windows1251()
-    {
-        UErrorCode status = U_ZERO_ERROR;
-        m_converter.reset(ucnv_open("windows-1251", &status));
-        if (U_FAILURE(status))
-            m_converter.reset();
-    }
-
-    bool isValid() const { return bool(m_converter); }
-
-    QString decode(const QByteArray &bytes)
-    {
-        if (!m_converter || bytes.isEmpty())
-            return QString();
-        ucnv_reset(m_converter.get());
-        QString text(bytes.size(), Qt::Uninitialized);   // one unit per byte
-        UErrorCode status = U_ZERO_ERROR;
-        const int32_t length = ucnv_toUChars(m_converter.get(),
-                                             reinterpret_cast<UChar *>(text.data()), int32_t(text.size()),
-                                             bytes.constData(), int32_t(bytes.size()), &status);
-        if (U_FAILURE(status) && status != U_STRING_NOT_TERMINATED_WARNING)
-            return QString();
-        text.resize(length);
-        return text;
-    }
-
-    // False when the text holds a character the code page lacks.
-    bool encode(const QString &text, QByteArray *bytes)
-    {
-        bytes->clear();
-        if (!m_converter)
-            return false;
-        if (text.isEmpty())
-            return true;
-        ucnv_reset(m_converter.get());
-        UErrorCode status = U_ZERO_ERROR;
-        ucnv_setFromUCallBack(m_converter.get(), UCNV_FROM_U_CALLBACK_STOP, nullptr,
-                              nullptr, nullptr, &status);
-        if (U_FAILURE(status))
-            return false;
-        bytes->resize(text.size() * 2);
-        const int32_t length = ucnv_fromUChars(m_converter.get(), bytes->data(), int32_t(bytes->size()),
-                                               reinterpret_cast<const UChar *>(text.constData()),
-                                               int32_t(text.size()), &status);
-        if (U_FAILURE(status) && status != U_STRING_NOT_TERMINATED_WARNING)
-            return false;
-        bytes->resize(length);
-        return true;
-    }
-
-private:
-    struct Closer { void operator()(UConverter *c) const { ucnv_close(c); } };
-    std::unique_ptr<UConverter, Closer> m_converter;
-};
-
-QString decodeUnicode(const QByteArray &bytes, QStringConverter::Encoding encoding)
-{
-    QStringDecoder decoder(encoding, QStringConverter::Flag::Default);
-    return decoder.decode(bytes);
-}
-
-QByteArray encodeUnicode(const QString &text, QStringConverter::Encoding encoding)
-{
-    QStringEncoder encoder(encoding, QStringConverter::Flag::Default);
-    return encoder.encode(text);
-}
-
-// One line of the file per entry: line breaks inside an entry would split it.
-QString fileText(const QStringList &entries)
-{
-    QString text;
-    for (QString entry : entries) {
-        entry.replace(QLatin1String("\r\n"), QLatin1String(" "));
-        entry.replace(QLatin1Char('\r'), QLatin1Char(' '));
-        entry.replace(QLatin1Char('\n'), QLatin1Char(' '));
-        text += entry;
-        text += QLatin1String("\r\n");
-    }
-    return text;
-}
-
 QString joinPath(const QString &folder, const QString &relative)
 {
     return QDir::cleanPath(folder + QLatin1Char('/') + relative);
+}
+
+QString nativePath(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
 }
 
 } // namespace
@@ -126,76 +32,6 @@ HistoryFile::HistoryFile(const QString &programFolder, const QString &relativePa
             : userFolder;
     if (!folder.isEmpty())
         m_userPath = joinPath(folder, QFileInfo(relativePath).fileName());
-}
-
-HistoryEncoding HistoryFile::encodingOf(const QByteArray &start)
-{
-    if (start.startsWith(kUtf8Bom))
-        return HistoryEncoding::Utf8Bom;
-    if (start.startsWith(kUtf16LeBom))
-        return HistoryEncoding::Utf16LeBom;
-    if (start.startsWith(kUtf16BeBom))
-        return HistoryEncoding::Utf16BeBom;
-    return HistoryEncoding::Windows1251;
-}
-
-QStringList HistoryFile::decode(const QByteArray &bytes, HistoryEncoding *encoding)
-{
-    QString text;
-    const HistoryEncoding found = encodingOf(bytes);
-    switch (found) {
-    case HistoryEncoding::Utf8Bom:
-        text = decodeUnicode(bytes.mid(kUtf8Bom.size()), QStringConverter::Utf8);
-        break;
-    case HistoryEncoding::Utf16LeBom:
-        text = decodeUnicode(bytes.mid(kUtf16LeBom.size()), QStringConverter::Utf16LE);
-        break;
-    case HistoryEncoding::Utf16BeBom:
-        text = decodeUnicode(bytes.mid(kUtf16BeBom.size()), QStringConverter::Utf16BE);
-        break;
-    case HistoryEncoding::Windows1251:
-        text = Windows1251().decode(bytes);
-        break;
-    }
-    if (encoding)
-        *encoding = found;
-
-    // Lines end with CR LF (LF alone is accepted); only the empty piece after
-    // the last line end is not an entry.
-    QStringList entries = text.split(QLatin1Char('\n'));
-    if (!entries.isEmpty() && entries.last().isEmpty())
-        entries.removeLast();
-    for (QString &entry : entries) {
-        if (entry.endsWith(QLatin1Char('\r')))
-            entry.chop(1);
-    }
-    return entries;
-}
-
-QByteArray HistoryFile::encode(const QStringList &entries, HistoryEncoding wished,
-                               HistoryEncoding *used)
-{
-    const QString text = fileText(entries);
-    HistoryEncoding encoding = wished;
-    QByteArray bytes;
-    if (wished == HistoryEncoding::Windows1251 && !Windows1251().encode(text, &bytes))
-        encoding = HistoryEncoding::Utf8Bom;   // keep every letter
-    switch (encoding) {
-    case HistoryEncoding::Windows1251:
-        break;
-    case HistoryEncoding::Utf8Bom:
-        bytes = kUtf8Bom + encodeUnicode(text, QStringConverter::Utf8);
-        break;
-    case HistoryEncoding::Utf16LeBom:
-        bytes = kUtf16LeBom + encodeUnicode(text, QStringConverter::Utf16LE);
-        break;
-    case HistoryEncoding::Utf16BeBom:
-        bytes = kUtf16BeBom + encodeUnicode(text, QStringConverter::Utf16BE);
-        break;
-    }
-    if (used)
-        *used = encoding;
-    return bytes;
 }
 
 QString HistoryFile::currentPath() const
@@ -212,21 +48,48 @@ QString HistoryFile::load(QStringList *entries)
     m_encodingKnown = true;
     const QString path = currentPath();
     m_lastPath = path;
-    QFile file(path);
-    if (!file.exists())
+    QFile file;
+    QString cause;
+    const OpenOutcome outcome = openRegularFile(&file, path, LinkPolicy::Follow, &cause);
+    if (outcome == OpenOutcome::Missing)
         return QString();
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("Не удалось прочитать файл истории «%1»: %2")
-                .arg(QDir::toNativeSeparators(path), file.errorString());
-    if (file.size() > kMaxFileSize)
-        return QStringLiteral("Файл истории «%1» слишком велик и не прочитан.")
-                .arg(QDir::toNativeSeparators(path));
-    const QByteArray bytes = file.readAll();
+    if (outcome != OpenOutcome::Opened)
+        return notReadMessage(path, outcome, cause);
+    const HistoryText text = readHistory(&file);
     if (file.error() != QFileDevice::NoError)
-        return QStringLiteral("Не удалось прочитать файл истории «%1»: %2")
-                .arg(QDir::toNativeSeparators(path), file.errorString());
-    *entries = decode(bytes, &m_encoding);
+        return notReadMessage(path, OpenOutcome::Failed, file.errorString());
+    *entries = text.entries;
+    m_encoding = text.encoding;
+    if (text.cut)
+        return QStringLiteral("Файл истории «%1» больше, чем вмещает список: прочитаны только первые записи, "
+                              "сколько вмещает список (%2). При выходе файл будет записан заново только с ними.")
+                .arg(nativePath(path))
+                .arg(HistoryLimits::entries);
     return QString();
+}
+
+QString HistoryFile::notReadMessage(const QString &path, OpenOutcome outcome, const QString &cause)
+{
+    switch (outcome) {
+    case OpenOutcome::NotRegular:
+        return QStringLiteral("Файл истории «%1» не прочитан: это не обычный файл. Он не будет перезаписан.")
+                .arg(nativePath(path));
+    default:
+        return QStringLiteral("Не удалось прочитать файл истории «%1»: %2. Он не будет перезаписан.")
+                .arg(nativePath(path), cause);
+    }
+}
+
+QString HistoryFile::notSavedMessage(const QString &path, OpenOutcome outcome, const QString &cause)
+{
+    switch (outcome) {
+    case OpenOutcome::NotRegular:
+        return QStringLiteral("Файл истории «%1» не сохранён: на его месте не обычный файл, он оставлен как есть.")
+                .arg(nativePath(path));
+    default:
+        return QStringLiteral("Файл истории «%1» не сохранён: его не удалось прочитать (%2), он оставлен как есть.")
+                .arg(nativePath(path), cause);
+    }
 }
 
 QString HistoryFile::writeFile(const QString &path, const QByteArray &bytes) const
@@ -238,14 +101,20 @@ QString HistoryFile::writeFile(const QString &path, const QByteArray &bytes) con
 
 QString HistoryFile::save(const QStringList &entries)
 {
-    if (!m_encodingKnown) {
-        QFile current(currentPath());
-        if (current.open(QIODevice::ReadOnly))
-            m_encoding = encodingOf(current.read(3));
-        m_encodingKnown = true;
-    }
+    // A file that cannot be read was not read at start-up either: it is
+    // left as it is, never replaced by a list that does not hold it.
+    const QString current = currentPath();
+    QFile existing;
+    QString cause;
+    const OpenOutcome outcome = openRegularFile(&existing, current, LinkPolicy::Follow, &cause);
+    if (outcome != OpenOutcome::Opened && outcome != OpenOutcome::Missing)
+        return notSavedMessage(current, outcome, cause);
+    if (!m_encodingKnown && outcome == OpenOutcome::Opened)
+        m_encoding = historyEncodingOf(existing.read(3));
+    m_encodingKnown = true;
+    existing.close();
     HistoryEncoding used = m_encoding;
-    const QByteArray bytes = encode(entries, m_encoding, &used);
+    const QByteArray bytes = encodeHistory(entries, m_encoding, &used);
 
     const bool userCopyExists = !m_userPath.isEmpty() && QFileInfo::exists(m_userPath);
     QString programError;

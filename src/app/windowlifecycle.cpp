@@ -217,9 +217,9 @@ void TFormLumoLex::loadHistories()
     for (const HistoryList &list : lists) {
         HistoryFile file(programFolder, QString::fromLatin1(list.file));
         QStringList entries;
-        const QString error = file.load(&entries);
-        if (!error.isEmpty())
-            std::fprintf(stderr, "lumolex: %s\n", qPrintable(error));
+        const QString notice = file.load(&entries);
+        if (!notice.isEmpty())
+            m_messages->show(QMessageBox::Warning, kTitle, notice);
         HistoryKeeper::setEntries(list.box, entries);
     }
 }

@@ -98,7 +98,7 @@ OpenOutcome openRegularFile(QFile *file, const QString &path, LinkPolicy links, 
     const int fd = ::open(native.constData(), flags);
     if (fd < 0) {
         const int cause = errno;
-        if (cause == ENOENT)
+        if (cause == ENOENT || cause == ENOTDIR)   // nothing there, or no folder to hold it
             return OpenOutcome::Missing;
         if (links == LinkPolicy::NoFollow && cause == ELOOP && isSymbolicLink(path))
             return OpenOutcome::IsLink;

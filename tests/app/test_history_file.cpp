@@ -1,13 +1,17 @@
-// History files: line ends, byte-order marks and code pages, the switch to
-// UTF-8 for letters Windows-1251 lacks, and the user-folder fallback.
+// History files on disk: each encoding read and written back, the switch to
+// UTF-8 for letters Windows-1251 lacks, where the list is kept, and files
+// that cannot be read or written.
 #include "app/historyfile.h"
 
 #include "isolation.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 using lumolex::HistoryEncoding;
@@ -101,25 +105,6 @@ TEST_F(HistoryFileTest, EachEncodingIsReadAndWrittenBackTheSame)
     }
 }
 
-TEST_F(HistoryFileTest, LineEndsAreCrLfAndOnlyTheFinalEmptyPieceIsDropped)
-{
-    const struct { QByteArray bytes; QStringList entries; } decoded[] = {
-        {"a\r\nb\r\n", {"a", "b"}}, {"a\nb\n", {"a", "b"}}, {"a\r\nb", {"a", "b"}},
-        {"a\r\n\r\nb\r\n", {"a", "", "b"}}, {"\r\n", {""}}, {"", {}}, {"\xEF\xBB\xBF", {}},
-        {" a \r\n", {" a "}}, // spaces belong to the entries
-    };
-    for (const auto &c : decoded) {
-        HistoryEncoding encoding;
-        EXPECT_EQ(HistoryFile::decode(c.bytes, &encoding), c.entries) << c.bytes.toStdString();
-    }
-    HistoryEncoding used;
-    EXPECT_EQ(HistoryFile::encode({"a", "", "b"}, HistoryEncoding::Windows1251, &used), QByteArray("a\r\n\r\nb\r\n"));
-    EXPECT_EQ(HistoryFile::encode({}, HistoryEncoding::Windows1251, &used), QByteArray());
-    // Line breaks inside an entry do not split it.
-    EXPECT_EQ(HistoryFile::encode({"one\r\ntwo", "three\nfour"}, HistoryEncoding::Windows1251, &used),
-              QByteArray("one two\r\nthree four\r\n"));
-}
-
 TEST_F(HistoryFileTest, SavingWithoutLoadingKeepsTheMarkOfTheFileItReplaces)
 {
     // At shutdown the list may be saved by an object that never loaded it.
@@ -154,7 +139,7 @@ TEST_F(HistoryFileTest, KildinLettersTurnA1251FileIntoUtf8WithMark)
     EXPECT_EQ(reread, QStringList({kKildin, QStringLiteral("Привет")}));
     // A character outside Windows-1251 of any script forces UTF-8 too.
     HistoryEncoding used;
-    HistoryFile::encode({QStringLiteral("日本")}, HistoryEncoding::Windows1251, &used);
+    lumolex::encodeHistory({QStringLiteral("日本")}, HistoryEncoding::Windows1251, &used);
     EXPECT_EQ(used, HistoryEncoding::Utf8Bom);
 }
 
@@ -173,24 +158,6 @@ TEST_F(HistoryFileTest, NewFileIsWindows1251AndEachSaveReplacesTheWholeFile)
     EXPECT_EQ(file.lastPath(), programFile());
     // The program folder may come with or without a trailing separator.
     EXPECT_EQ(HistoryFile(m_program + QLatin1Char('/'), kRelative, m_user).programPath(), programFile());
-}
-
-TEST_F(HistoryFileTest, EveryByteOfAFileWithoutMarkSurvivesReadAndWrite)
-{
-    // Even a file that is not Windows-1251 text at all comes back unchanged.
-    QByteArray all;
-    for (int b = 1; b < 256; ++b) {
-        if (b != '\r' && b != '\n')
-            all += char(b);
-    }
-    all += "\r\n";
-    HistoryEncoding encoding;
-    const QStringList entries = HistoryFile::decode(all, &encoding);
-    ASSERT_EQ(entries.size(), 1);
-    EXPECT_EQ(entries[0].at(0xC0 - 1 - 2), QChar(u'А'));   // 0xC0, less the bytes 0, CR, LF
-    HistoryEncoding used;
-    EXPECT_EQ(HistoryFile::encode(entries, encoding, &used), all);
-    EXPECT_EQ(used, HistoryEncoding::Windows1251);
 }
 
 TEST_F(HistoryFileTest, UnwritableProgramFolderSendsTheListToTheUserFolder)
@@ -255,16 +222,6 @@ TEST_F(HistoryFileTest, NoWritableFolderAtAllIsReported)
     EXPECT_TRUE(error.contains(QDir::toNativeSeparators(userFile()))) << error.toStdString();
 }
 
-TEST_F(HistoryFileTest, UnreadableFileIsReportedWithAnEmptyList)
-{
-    // A folder where the file should be cannot be read as a file.
-    ASSERT_TRUE(QDir().mkpath(programFile()));
-    HistoryFile file = history();
-    QStringList entries = {"stale"};
-    EXPECT_FALSE(file.load(&entries).isEmpty());
-    EXPECT_TRUE(entries.isEmpty());
-}
-
 TEST_F(HistoryFileTest, FullDiskKeepsTheOldFileAndSaysSo)
 {
     const QString folder = lumolex::test::isolatedFolder();
@@ -297,4 +254,55 @@ TEST_F(HistoryFileTest, FullDiskKeepsTheOldFileAndSaysSo)
     // No half-written file is left beside it.
     EXPECT_EQ(QDir(m_program + QStringLiteral("/DATA")).entryList(QDir::Files | QDir::Hidden),
               QStringList({QStringLiteral("LumoCard.hst")}));
+}
+
+TEST_F(HistoryFileTest, FileOverSixteenMegabytesGivesItsFirstEntriesAndSaysSo)
+{
+    // 150 entries, then far more than any list: the first 101 are read and
+    // are what the file holds after the next save.
+    QByteArray bytes;
+    for (int i = 0; i < 150; ++i)
+        bytes += "word" + QByteArray::number(i) + "\r\n";
+    const QByteArray filler = QByteArray(1000, 'z') + "\r\n";
+    while (bytes.size() <= 17 * 1024 * 1024)
+        bytes += filler;
+    writeBytes(programFile(), bytes);
+
+    HistoryFile file = history();
+    QStringList entries;
+    const QString notice = file.load(&entries);
+    ASSERT_EQ(entries.size(), 101);
+    EXPECT_EQ(entries.first(), QStringLiteral("word0"));
+    EXPECT_EQ(entries.last(), QStringLiteral("word100"));
+    EXPECT_TRUE(notice.contains(QDir::toNativeSeparators(programFile()))) << notice.toStdString();
+    EXPECT_TRUE(notice.contains(QStringLiteral("101"))) << notice.toStdString();
+
+    ASSERT_EQ(history().save(entries), QString());
+    QByteArray kept;
+    for (int i = 0; i <= 100; ++i)
+        kept += "word" + QByteArray::number(i) + "\r\n";
+    EXPECT_EQ(readBytes(programFile()), kept);
+}
+
+TEST_F(HistoryFileTest, FileThatCannotBeReadIsNeverReplaced)
+{
+    // A FIFO would block a plain open for ever; a folder is no file either.
+    const QString fifo = programFile();
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    const QString folderPath = m_program + QStringLiteral("/DATA/LumoFind.hst");
+    ASSERT_TRUE(QDir().mkpath(folderPath));
+    for (const QString &relative : {kRelative, QStringLiteral("DATA/LumoFind.hst")}) {
+        SCOPED_TRACE(relative.toStdString());
+        HistoryFile file(m_program, relative, m_user);
+        QStringList entries = {"stale"};
+        const QString notice = file.load(&entries);
+        EXPECT_TRUE(entries.isEmpty());
+        EXPECT_TRUE(notice.contains(QStringLiteral("не прочитан"))) << notice.toStdString();
+        const QString error = HistoryFile(m_program, relative, m_user).save({"new"});
+        EXPECT_TRUE(error.contains(QStringLiteral("не сохранён"))) << error.toStdString();
+    }
+    EXPECT_TRUE(QFileInfo::exists(fifo));
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
+    EXPECT_TRUE(QFileInfo(folderPath).isDir());
+    EXPECT_FALSE(QFileInfo::exists(m_user));   // nothing went elsewhere instead
 }

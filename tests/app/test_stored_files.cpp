@@ -1,0 +1,56 @@
+// The main window over stored files it did not write itself: histories
+// larger than a list, files it cannot read, settings edited by hand.
+
+#include "appfixture.h"
+
+#include "app/findpanel.h"
+#include "app/wordpanel.h"
+#include "article/view/historykeeper.h"
+
+#include <QComboBox>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace lumolex {
+namespace {
+
+using test::AppFixture;
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+} // namespace
+
+TEST(StoredFiles, HistoryLongerThanAListIsCutToItsFirstEntriesWithAMessage)
+{
+    AppFixture app;
+    const QString card = app.folder() + QStringLiteral("/DATA/LumoCard.hst");
+    QByteArray bytes, kept;
+    for (int i = 0; i < 150; ++i) {
+        const QByteArray line = "word" + QByteArray::number(i) + "\r\n";
+        bytes += line;
+        if (i < 101)
+            kept += line;
+    }
+    writeFile(card, bytes);
+    TFormLumoLex *w = app.start();
+    ASSERT_EQ(app.messages().size(), 1u);
+    EXPECT_EQ(app.messages()[0].icon, QMessageBox::Warning);
+    EXPECT_TRUE(app.messages()[0].text.contains(QStringLiteral("LumoCard.hst"))) << qPrintable(app.messages()[0].text);
+    EXPECT_EQ(w->PanelWord->EditWord->count(), 101);
+    app.close();
+    EXPECT_EQ(readFile(card), kept);
+}
+
+} // namespace lumolex
