@@ -1,5 +1,8 @@
 #include "app/settingsstore.h"
 
+#include "platform/safefile.h"
+
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -190,16 +193,71 @@ QString SettingsStore::checkWritable() const
     return QString();
 }
 
+QString SettingsStore::keepUnreadableFile(QString *copyPath) const
+{
+    // The first free name of LumoLex.ini.bak, LumoLex.ini.bak2, ...; a copy
+    // already made of the same text is not made again.
+    const QString path = location();
+    QFile original(path);
+    if (!original.open(QIODevice::ReadOnly))
+        return original.errorString();
+    const QByteArray text = original.readAll();
+    for (int n = 1; n < 100; ++n) {
+        *copyPath = path + QStringLiteral(".bak") + (n == 1 ? QString() : QString::number(n));
+        QFile existing(*copyPath);
+        if (!existing.exists())
+            return replaceFile(*copyPath, text, LinkPolicy::NoFollow);
+        if (existing.open(QIODevice::ReadOnly) && existing.readAll() == text)
+            return QString();
+    }
+    return QStringLiteral("все имена для копии заняты");
+}
+
+bool SettingsStore::storedAsWritten(const QList<QPair<QString, QString>> &values) const
+{
+    QSettings stored(location(), QSettings::IniFormat);
+    stored.beginGroup(kGroup);
+    for (const auto &[name, text] : values) {
+        if (stored.value(name).toString() != text)
+            return false;
+    }
+    return stored.status() == QSettings::NoError;
+}
+
 QString SettingsStore::writeAtShutdown(const Settings &settings)
 {
-    if (const QString error = checkWritable(); !error.isEmpty())
-        return error;
+    // A file that was not an INI file was read only in part. Its text is kept
+    // in a copy before the store writes a new file over it. (QSettings parses
+    // each section when it is first used; listing every key parses them all
+    // and so finds a format error before anything is written.)
+    m_settings->allKeys();
+    const bool unreadable = m_settings->format() == QSettings::IniFormat
+            && m_settings->status() == QSettings::FormatError;
+    QString copyPath;
+    if (unreadable) {
+        if (const QString cause = keepUnreadableFile(&copyPath); !cause.isEmpty())
+            return QStringLiteral("Настройки не сохранены: файл «%1» не в формате INI, а сохранить его копию «%2» "
+                                  "не удалось (%3). Файл оставлен как был.")
+                    .arg(location(), copyPath, cause);
+    }
+    if (!m_settings->isWritable() || m_settings->status() == QSettings::AccessError)
+        return QStringLiteral("Не удалось сохранить настройки: нет доступа к «%1».").arg(location());
+    const QList<QPair<QString, QString>> values = shutdownValues(settings);
     m_settings->beginGroup(kGroup);
-    for (const auto &[name, text] : shutdownValues(settings))
+    for (const auto &[name, text] : values)
         m_settings->setValue(name, text);
     m_settings->endGroup();
     m_settings->sync();
-    return checkWritable();
+    if (!unreadable)
+        return checkWritable();
+    // The store keeps reporting the format error of its reading, so the
+    // new file is read back to see that it holds what was written.
+    if (!storedAsWritten(values))
+        return QStringLiteral("Не удалось сохранить настройки в «%1». Прежний файл сохранён как «%2».")
+                .arg(location(), copyPath);
+    return QStringLiteral("Файл настроек «%1» был не в формате INI и прочитан не полностью: недостающие настройки "
+                          "взяты по умолчанию. Его прежний текст сохранён в «%2», настройки записаны заново.")
+            .arg(location(), copyPath);
 }
 
 } // namespace lumolex

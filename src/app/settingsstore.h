@@ -66,7 +66,9 @@ public:
 
     // Writes shutdownValues() in order and flushes them to the store.
     // Returns an empty string on success, otherwise a message saying the
-    // settings could not be saved and where.
+    // settings could not be saved and where. A settings file that was not
+    // an INI file is first copied to LumoLex.ini.bak (once: an existing copy
+    // is never overwritten); the message then says so.
     QString writeAtShutdown(const Settings &settings);
 
     // Text forms of the values as they are stored.
@@ -79,6 +81,8 @@ public:
 private:
     QString rawValue(const QString &name, bool *present) const;
     QString checkWritable() const;
+    QString keepUnreadableFile(QString *copyPath) const;
+    bool storedAsWritten(const QList<QPair<QString, QString>> &values) const;
 
     std::unique_ptr<QSettings> m_settings;
 };

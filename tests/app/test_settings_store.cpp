@@ -225,6 +225,45 @@ TEST_F(SettingsStoreTest, UnwritableStoreIsReported)
     EXPECT_TRUE(error.contains(QStringLiteral("not-a-folder"))) << error.toStdString();
 }
 
+TEST_F(SettingsStoreTest, FileThatIsNotIniIsKeptAsACopyBeforeANewOneIsWritten)
+{
+    const QString backup = iniPath() + QStringLiteral(".bak");
+    const QByteArray texts[] = {"plain words no equals", "\x01\x02\xFF binary", "[Setup]\r\nFontSizeList=14\r\nno equals\r\n"};
+    for (const QByteArray &text : texts) {
+        SCOPED_TRACE(text.toStdString());
+        QFile::remove(backup);
+        QFile file(iniPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+        file.close();
+
+        Settings written = changedSettings();
+        {
+            SettingsStore store(iniPath());
+            store.readAll();
+            const QString message = store.writeAtShutdown(written);
+            EXPECT_TRUE(message.contains(QStringLiteral("LumoLex.ini.bak"))) << message.toStdString();
+            EXPECT_FALSE(message.contains(QStringLiteral("Не удалось"))) << message.toStdString();
+        }
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(file.readAll().startsWith("[Setup]"));
+        file.close();
+        QFile copy(backup);
+        ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+        EXPECT_EQ(copy.readAll(), text);
+        copy.close();
+
+        // The new file reads back whole; the next write makes no copy.
+        SettingsStore again(iniPath());
+        EXPECT_EQ(again.readAll(), written);
+        written.FontSizeList = 20;
+        EXPECT_EQ(again.writeAtShutdown(written), QString());
+        ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+        EXPECT_EQ(copy.readAll(), text);
+        copy.close();
+    }
+}
+
 TEST(SettingsColours, BgrIntegersMapToColours)
 {
     EXPECT_EQ(lumolex::colorFromBgr(16119285), QColor(0xF5, 0xF5, 0xF5));
