@@ -50,7 +50,7 @@ QString HistoryFile::load(QStringList *entries)
     m_lastPath = path;
     QFile file;
     QString cause;
-    const OpenOutcome outcome = openRegularFile(&file, path, LinkPolicy::Follow, &cause);
+    const OpenOutcome outcome = openRegularFile(&file, path, linkPolicy(path), &cause);
     if (outcome == OpenOutcome::Missing)
         return QString();
     if (outcome != OpenOutcome::Opened)
@@ -68,11 +68,23 @@ QString HistoryFile::load(QStringList *entries)
     return QString();
 }
 
+LinkPolicy HistoryFile::linkPolicy(const QString &path) const
+{
+    // Others may be able to write the program folder: a link there could
+    // point at any file of the user's. The user's own folder may hold links
+    // of the user's making.
+    return path == m_programPath ? LinkPolicy::NoFollow : LinkPolicy::Follow;
+}
+
 QString HistoryFile::notReadMessage(const QString &path, OpenOutcome outcome, const QString &cause)
 {
     switch (outcome) {
     case OpenOutcome::NotRegular:
         return QStringLiteral("Файл истории «%1» не прочитан: это не обычный файл. Он не будет перезаписан.")
+                .arg(nativePath(path));
+    case OpenOutcome::IsLink:
+        return QStringLiteral("Файл истории «%1» не прочитан: это символическая ссылка, а в папке программы история "
+                              "по ссылкам не читается и не пишется. Ссылка оставлена как есть.")
                 .arg(nativePath(path));
     default:
         return QStringLiteral("Не удалось прочитать файл истории «%1»: %2. Он не будет перезаписан.")
@@ -86,6 +98,10 @@ QString HistoryFile::notSavedMessage(const QString &path, OpenOutcome outcome, c
     case OpenOutcome::NotRegular:
         return QStringLiteral("Файл истории «%1» не сохранён: на его месте не обычный файл, он оставлен как есть.")
                 .arg(nativePath(path));
+    case OpenOutcome::IsLink:
+        return QStringLiteral("Файл истории «%1» не сохранён: это символическая ссылка, а в папке программы история "
+                              "по ссылкам не пишется. Ссылка оставлена как есть.")
+                .arg(nativePath(path));
     default:
         return QStringLiteral("Файл истории «%1» не сохранён: его не удалось прочитать (%2), он оставлен как есть.")
                 .arg(nativePath(path), cause);
@@ -94,9 +110,7 @@ QString HistoryFile::notSavedMessage(const QString &path, OpenOutcome outcome, c
 
 QString HistoryFile::writeFile(const QString &path, const QByteArray &bytes) const
 {
-    // In the program folder a link is replaced, never followed; the user's
-    // own folder may hold links of the user's making.
-    return replaceFile(path, bytes, path == m_programPath ? LinkPolicy::NoFollow : LinkPolicy::Follow);
+    return replaceFile(path, bytes, linkPolicy(path));
 }
 
 QString HistoryFile::save(const QStringList &entries)
@@ -106,7 +120,7 @@ QString HistoryFile::save(const QStringList &entries)
     const QString current = currentPath();
     QFile existing;
     QString cause;
-    const OpenOutcome outcome = openRegularFile(&existing, current, LinkPolicy::Follow, &cause);
+    const OpenOutcome outcome = openRegularFile(&existing, current, linkPolicy(current), &cause);
     if (outcome != OpenOutcome::Opened && outcome != OpenOutcome::Missing)
         return notSavedMessage(current, outcome, cause);
     if (!m_encodingKnown && outcome == OpenOutcome::Opened)

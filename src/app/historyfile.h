@@ -11,7 +11,9 @@
 // one read and written, so the newest list is always the one found.
 //
 // Only regular files are read, and only the entries a list can hold; a
-// file that cannot be read is never replaced.
+// file that cannot be read is never replaced. In the program folder, which
+// others may be able to write, a symbolic link is neither read nor written
+// through; in the user's folder links are followed.
 //
 // A file is replaced atomically (replaceFile): the new content is written
 // whole and flushed to the disk before it takes the file's name, so a full
@@ -57,6 +59,7 @@ public:
 private:
     QString currentPath() const;
     QString writeFile(const QString &path, const QByteArray &bytes) const;
+    LinkPolicy linkPolicy(const QString &path) const;
     static QString notReadMessage(const QString &path, OpenOutcome outcome, const QString &cause);
     static QString notSavedMessage(const QString &path, OpenOutcome outcome, const QString &cause);
 

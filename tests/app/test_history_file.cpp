@@ -306,3 +306,23 @@ TEST_F(HistoryFileTest, FileThatCannotBeReadIsNeverReplaced)
     EXPECT_TRUE(QFileInfo(folderPath).isDir());
     EXPECT_FALSE(QFileInfo::exists(m_user));   // nothing went elsewhere instead
 }
+
+TEST_F(HistoryFileTest, LinkInTheProgramFolderIsNeitherReadNorWritten)
+{
+    // Anyone who may write the program folder could point the history at
+    // another file of the user's: it must not be read into the list, nor
+    // be overwritten at close.
+    const QString target = m_dir.filePath(QStringLiteral("private.txt"));
+    writeBytes(target, "secret\r\n");
+    ASSERT_TRUE(QFile::link(target, programFile()));
+    HistoryFile file = history();
+    QStringList entries;
+    const QString notice = file.load(&entries);
+    EXPECT_TRUE(entries.isEmpty());
+    EXPECT_TRUE(notice.contains(QStringLiteral("ссылка"))) << notice.toStdString();
+    const QString error = history().save({"new"});
+    EXPECT_TRUE(error.contains(QStringLiteral("ссылка"))) << error.toStdString();
+    EXPECT_EQ(readBytes(target), QByteArray("secret\r\n"));
+    EXPECT_EQ(QFileInfo(programFile()).symLinkTarget(), target);
+    EXPECT_FALSE(QFileInfo::exists(m_user));
+}

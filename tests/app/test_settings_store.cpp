@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -261,6 +263,29 @@ TEST_F(SettingsStoreTest, FileThatIsNotIniIsKeptAsACopyBeforeANewOneIsWritten)
         ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
         EXPECT_EQ(copy.readAll(), text);
         copy.close();
+    }
+}
+
+TEST_F(SettingsStoreTest, SettingsFileThatIsALinkStaysOneAndItsTargetIsWritten)
+{
+    // Dotfile managers keep the settings file elsewhere and link it in place.
+    const QString target = m_dir.filePath(QStringLiteral("dotfiles/LumoLex.ini"));
+    ASSERT_TRUE(QDir().mkpath(m_dir.filePath(QStringLiteral("dotfiles"))));
+    for (const QByteArray &text : {QByteArray("[Setup]\r\nFontSizeList=14\r\n"), QByteArray("not an ini file")}) {
+        SCOPED_TRACE(text.toStdString());
+        QFile::remove(iniPath());
+        QFile::remove(iniPath() + QStringLiteral(".bak"));
+        QFile file(target);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+        file.close();
+        ASSERT_TRUE(QFile::link(target, iniPath()));
+        {
+            SettingsStore store(iniPath());
+            store.writeAtShutdown(changedSettings());
+        }
+        EXPECT_EQ(QFileInfo(iniPath()).symLinkTarget(), target);
+        EXPECT_EQ(SettingsStore(target).readAll(), changedSettings());
     }
 }
 

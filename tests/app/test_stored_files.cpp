@@ -53,4 +53,20 @@ TEST(StoredFiles, HistoryLongerThanAListIsCutToItsFirstEntriesWithAMessage)
     EXPECT_EQ(readFile(card), kept);
 }
 
+TEST(StoredFiles, PlantedLinkAsHistoryFileLeavesItsTargetAlone)
+{
+    AppFixture app;
+    const QString target = app.folder() + QStringLiteral("/elsewhere.txt");
+    writeFile(target, "kept\r\n");
+    ASSERT_TRUE(QFile::link(target, app.folder() + QStringLiteral("/DATA/LumoCard.hst")));
+    TFormLumoLex *w = app.start();
+    EXPECT_EQ(w->PanelWord->EditWord->count(), 0);
+    ASSERT_EQ(app.messages().size(), 1u);
+    w->PanelWord->EditWord->addItem(QStringLiteral("дом"));
+    app.close();
+    EXPECT_EQ(readFile(target), QByteArray("kept\r\n"));
+    ASSERT_EQ(app.messages().size(), 2u);   // said at start and at close
+    EXPECT_EQ(app.messages()[1].icon, QMessageBox::Warning);
+}
+
 } // namespace lumolex
