@@ -9,7 +9,32 @@
 #include <QColor>
 #include <QString>
 
+#include <limits>
+
 namespace lumolex {
+
+// The values a stored number may take. A value read outside its range is
+// brought to the nearest bound, as the settings dialog's fields do with a
+// typed value.
+struct SettingRange
+{
+    int min;
+    int max;
+    constexpr int clamp(int value) const { return value < min ? min : value > max ? max : value; }
+};
+
+// The settings dialog's fields.
+inline constexpr SettingRange kFontSizeRange{8, 72};              // points
+inline constexpr SettingRange kCardSizeRange{100, 900};           // pixels
+inline constexpr SettingRange kTransparencyRange{0, 90};          // percent
+inline constexpr SettingRange kColourRange{0, 0xFFFFFF};          // 0x00BBGGRR
+// The window and its panels, in the 16-bit coordinates window systems use
+// (X11 and Windows alike); the splitters keep 50 pixels on each side.
+inline constexpr SettingRange kWindowEdgeRange{-32768, 32767};    // -1 centres
+inline constexpr SettingRange kWindowSizeRange{1, 32767};
+inline constexpr SettingRange kPanelWidthRange{50, 32767};
+// An article ID; 0 is no bookmark.
+inline constexpr SettingRange kBookMarkRange{0, std::numeric_limits<int>::max()};
 
 struct Settings
 {

@@ -110,23 +110,23 @@ Settings SettingsStore::readAll() const
     const Settings d;
     Settings s;
 #define LUMOLEX_READ_BOOL(name) s.name = readBool(QStringLiteral(#name), d.name)
-#define LUMOLEX_READ_INT(name) s.name = readInt(QStringLiteral(#name), d.name)
+#define LUMOLEX_READ_INT(name, range) s.name = range.clamp(readInt(QStringLiteral(#name), d.name))
     LUMOLEX_READ_BOOL(noDoubleProgramm);
-    LUMOLEX_READ_INT(FormMainWidth);
-    LUMOLEX_READ_INT(FormMainHeight);
-    LUMOLEX_READ_INT(FormMainLeft);
-    LUMOLEX_READ_INT(FormMainTop);
-    LUMOLEX_READ_INT(PanelWordWidth);
-    LUMOLEX_READ_INT(PanelFindWidth);
+    LUMOLEX_READ_INT(FormMainWidth, kWindowSizeRange);
+    LUMOLEX_READ_INT(FormMainHeight, kWindowSizeRange);
+    LUMOLEX_READ_INT(FormMainLeft, kWindowEdgeRange);
+    LUMOLEX_READ_INT(FormMainTop, kWindowEdgeRange);
+    LUMOLEX_READ_INT(PanelWordWidth, kPanelWidthRange);
+    LUMOLEX_READ_INT(PanelFindWidth, kPanelWidthRange);
     s.FontNameLumo = readText(QStringLiteral("FontNameLumo"), d.FontNameLumo);
-    LUMOLEX_READ_INT(FontSizeList);
-    LUMOLEX_READ_INT(FontSizeCard);
-    LUMOLEX_READ_INT(FontSizeText);
-    LUMOLEX_READ_INT(CardHeight);
-    LUMOLEX_READ_INT(CardWidth);
+    LUMOLEX_READ_INT(FontSizeList, kFontSizeRange);
+    LUMOLEX_READ_INT(FontSizeCard, kFontSizeRange);
+    LUMOLEX_READ_INT(FontSizeText, kFontSizeRange);
+    LUMOLEX_READ_INT(CardHeight, kCardSizeRange);
+    LUMOLEX_READ_INT(CardWidth, kCardSizeRange);
     LUMOLEX_READ_BOOL(OpenCardWin);
     LUMOLEX_READ_BOOL(CloseCardsAtSwith);
-    LUMOLEX_READ_INT(Transparency);
+    LUMOLEX_READ_INT(Transparency, kTransparencyRange);
     LUMOLEX_READ_BOOL(TranspCard);
     LUMOLEX_READ_BOOL(DockWindow);
     LUMOLEX_READ_BOOL(HintWord);
@@ -134,11 +134,11 @@ Settings SettingsStore::readAll() const
     LUMOLEX_READ_BOOL(PanelStatus);
     LUMOLEX_READ_BOOL(PanelPhrase);
     LUMOLEX_READ_BOOL(PanelCaption);
-    LUMOLEX_READ_INT(BookMark);
+    LUMOLEX_READ_INT(BookMark, kBookMarkRange);
     LUMOLEX_READ_BOOL(SaveParam);
     LUMOLEX_READ_BOOL(IconTray);
     LUMOLEX_READ_BOOL(EvenLines);
-    LUMOLEX_READ_INT(ColorEvenLines);
+    LUMOLEX_READ_INT(ColorEvenLines, kColourRange);
 #undef LUMOLEX_READ_BOOL
 #undef LUMOLEX_READ_INT
     return s;

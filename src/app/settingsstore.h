@@ -14,6 +14,7 @@
 // booleans as "1" or "0", text unchanged. On reading, a missing value or one
 // whose text is not a decimal integer gives the default, and a boolean is
 // true when its integer is non-zero ("2" is true, "abc" is the default).
+// readAll() brings every number into its setting's range (settings.h).
 
 #include "app/settings.h"
 

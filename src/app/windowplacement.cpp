@@ -1,5 +1,7 @@
 #include "app/windowplacement.h"
 
+#include <limits>
+
 namespace lumolex {
 
 namespace {
@@ -28,6 +30,15 @@ bool isReachable(const QRect &window, const QList<QRect> &screens)
 QRect placeMainWindow(const QSize &size, int left, int top, const QRect &primary, const QList<QRect> &screens)
 {
     if (left == -1 || top == -1)
+        return QRect(centredOn(primary, size), size);
+    // QRect computes the edge after its far side and the one before its
+    // near side; a window where either lies past the integers is off every
+    // screen, and QRect could not even hold it.
+    const auto pastTheIntegers = [](int edge, int extent) {
+        return qint64(edge) - 1 < std::numeric_limits<int>::min()
+               || qint64(edge) + extent > std::numeric_limits<int>::max();
+    };
+    if (pastTheIntegers(left, size.width()) || pastTheIntegers(top, size.height()))
         return QRect(centredOn(primary, size), size);
     const QRect stored(QPoint(left, top), size);
     if (screens.isEmpty() || isReachable(stored, screens))

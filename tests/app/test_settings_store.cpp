@@ -121,7 +121,7 @@ TEST_F(SettingsStoreTest, EverySettingSurvivesARoundTripStoredAsDecimalAndBoolea
 
 TEST_F(SettingsStoreTest, TextsThatAreNotDecimalIntegersGiveTheDefault)
 {
-    // Only decimal integer texts are read; their values are not range-checked.
+    // Only decimal integer texts are read.
     const struct { const char *name; QString text; int Settings::*field; int expected; } ints[] = {
         {"FormMainWidth", QStringLiteral("abc"), &Settings::FormMainWidth, 700},
         {"FormMainHeight", QStringLiteral(""), &Settings::FormMainHeight, 550},
@@ -131,9 +131,9 @@ TEST_F(SettingsStoreTest, TextsThatAreNotDecimalIntegersGiveTheDefault)
         {"PanelFindWidth", QStringLiteral("12.5"), &Settings::PanelFindWidth, 200},
         {"FontSizeList", QStringLiteral("-"), &Settings::FontSizeList, 12},
         {"FontSizeCard", QStringLiteral("+9"), &Settings::FontSizeCard, 9},
-        {"FontSizeText", QStringLiteral("-3"), &Settings::FontSizeText, -3},
-        {"CardHeight", QStringLiteral("2147483647"), &Settings::CardHeight, 2147483647},
-        {"CardWidth", QStringLiteral("-2147483648"), &Settings::CardWidth, -2147483647 - 1},
+        {"FontSizeText", QStringLiteral("-"), &Settings::FontSizeText, 11},
+        {"CardHeight", QStringLiteral("+300"), &Settings::CardHeight, 300},
+        {"CardWidth", QStringLiteral("-2147483649"), &Settings::CardWidth, 350},
         {"Transparency", QStringLiteral("1e3"), &Settings::Transparency, 0},
         {"BookMark", QStringLiteral("١٢"), &Settings::BookMark, 0}, // Arabic-Indic digits
     };
@@ -161,6 +161,43 @@ TEST_F(SettingsStoreTest, TextsThatAreNotDecimalIntegersGiveTheDefault)
     for (const auto &c : bools)
         EXPECT_EQ(s.*c.field, c.expected) << c.name << " = " << c.text.toStdString();
     EXPECT_TRUE(store.readNoDoubleProgramm());
+}
+
+TEST_F(SettingsStoreTest, NumbersOutsideTheirRangeAreBroughtToTheNearestBound)
+{
+    // Each bound is accepted as it is, and one past it is brought back to it.
+    const struct { const char *name; int Settings::*field; int min; int max; } ranges[] = {
+        {"FormMainWidth", &Settings::FormMainWidth, 1, 32767},
+        {"FormMainHeight", &Settings::FormMainHeight, 1, 32767},
+        {"FormMainLeft", &Settings::FormMainLeft, -32768, 32767},
+        {"FormMainTop", &Settings::FormMainTop, -32768, 32767},
+        {"PanelWordWidth", &Settings::PanelWordWidth, 50, 32767},
+        {"PanelFindWidth", &Settings::PanelFindWidth, 50, 32767},
+        {"FontSizeList", &Settings::FontSizeList, 8, 72},
+        {"FontSizeCard", &Settings::FontSizeCard, 8, 72},
+        {"FontSizeText", &Settings::FontSizeText, 8, 72},
+        {"CardHeight", &Settings::CardHeight, 100, 900},
+        {"CardWidth", &Settings::CardWidth, 100, 900},
+        {"Transparency", &Settings::Transparency, 0, 90},
+        {"BookMark", &Settings::BookMark, 0, 2147483647},
+        {"ColorEvenLines", &Settings::ColorEvenLines, 0, 0xFFFFFF},
+    };
+    const auto readWith = [this](const char *name, qint64 stored) {
+        writeRaw({{QString::fromLatin1(name), QString::number(stored)}});
+        return SettingsStore(iniPath()).readAll();
+    };
+    for (const auto &r : ranges) {
+        SCOPED_TRACE(r.name);
+        EXPECT_EQ(readWith(r.name, r.min).*r.field, r.min);
+        EXPECT_EQ(readWith(r.name, r.max).*r.field, r.max);
+        if (r.min > -2147483647 - 1)
+            EXPECT_EQ(readWith(r.name, qint64(r.min) - 1).*r.field, r.min);
+        if (r.max < 2147483647)
+            EXPECT_EQ(readWith(r.name, qint64(r.max) + 1).*r.field, r.max);
+        EXPECT_EQ(readWith(r.name, -2147483647 - 1).*r.field, r.min);
+        EXPECT_EQ(readWith(r.name, 2147483647).*r.field, r.max);
+        QFile::remove(iniPath());
+    }
 }
 
 TEST_F(SettingsStoreTest, HandEditedIniFileIsRead)

@@ -270,6 +270,9 @@ TEST(WindowPlacement, OffEveryScreenComesBackToThePrimary)
     // With two screens, a place on the second one is kept.
     EXPECT_EQ(placeMainWindow(QSize(700, 550), 2500, 100, primary, {primary, QRect(1920, 0, 1280, 1024)}).topLeft(),
               QPoint(2500, 100));
+    // Edges where the window's far side is past the largest integer.
+    EXPECT_EQ(placeMainWindow(QSize(700, 550), 2147483647, 2147483647, primary, screens).topLeft(), QPoint(610, 265));
+    EXPECT_EQ(placeMainWindow(QSize(700, 550), -2147483647 - 1, 100, primary, screens).topLeft(), QPoint(610, 265));
     // -1 in either edge centres.
     EXPECT_EQ(placeMainWindow(QSize(700, 551), 10, -1, primary, screens).topLeft(), QPoint(610, 265));
 }
