@@ -188,6 +188,30 @@ HistoryText readHistory(QIODevice *device)
     LineDecoder decoder(result.encoding);
     QByteArray line;
     QByteArray odd;   // the first byte of a two-byte unit split between pieces
+    bool lineCut = false;
+
+    // A line's bytes beyond what its longest kept entry can need (four bytes
+    // a character is more than any of the encodings takes) are not kept.
+    constexpr qsizetype kLineBytes = qsizetype(HistoryLimits::entryLength) * 4 + 4;
+    const auto keep = [&](const char *data, qsizetype size) {
+        const qsizetype room = qMax<qsizetype>(0, kLineBytes - line.size());
+        line.append(data, qMin(size, room));
+        lineCut = lineCut || size > room;
+    };
+    const auto endLine = [&] {
+        QString entry = decoder.decode(line);
+        if (entry.size() > HistoryLimits::entryLength) {
+            qsizetype length = HistoryLimits::entryLength;
+            if (entry.at(length - 1).isHighSurrogate())
+                --length;   // never half of a character
+            entry.truncate(length);
+            lineCut = true;
+        }
+        result.cut = result.cut || lineCut;
+        result.entries.append(entry);
+        line.clear();
+        lineCut = false;
+    };
 
     for (;;) {
         chunk.prepend(odd);
@@ -198,19 +222,18 @@ HistoryText readHistory(QIODevice *device)
         }
         for (qsizetype start = 0; start < chunk.size();) {
             const qsizetype end = findLineEnd(chunk, start, result.encoding);
-            line.append(chunk.constData() + start, (end < 0 ? chunk.size() : end) - start);
+            keep(chunk.constData() + start, (end < 0 ? chunk.size() : end) - start);
             if (end < 0)
                 break;
-            result.entries.append(decoder.decode(line));
-            line.clear();
+            endLine();
             start = end + unit;
             if (result.entries.size() == HistoryLimits::entries) {
-                result.cut = start < chunk.size() || !odd.isEmpty() || !device->atEnd();
+                result.cut = result.cut || start < chunk.size() || !odd.isEmpty() || !device->atEnd();
                 return result;
             }
         }
         if (scanned >= HistoryLimits::scannedBytes) {
-            result.cut = !device->atEnd();
+            result.cut = result.cut || !device->atEnd();
             break;
         }
         chunk = device->read(qMin(kChunk, HistoryLimits::scannedBytes - scanned));
@@ -220,9 +243,9 @@ HistoryText readHistory(QIODevice *device)
     }
     // The last line needs no line end; only the empty piece after the last
     // line end is not an entry.
-    line += odd;
+    keep(odd.constData(), odd.size());
     if (!line.isEmpty())
-        result.entries.append(decoder.decode(line));
+        endLine();
     return result;
 }
 

@@ -10,7 +10,8 @@
 // with a mark instead, so no entry is damaged.
 //
 // Reading is bounded, whatever the file holds: it stops after the entries a
-// list can hold, and never looks at more than the first 16 MB.
+// list can hold, cuts each to the longest entry kept, and never looks at more
+// than the first 16 MB.
 
 #include <QByteArray>
 #include <QString>
@@ -30,6 +31,12 @@ enum class HistoryEncoding {
 struct HistoryLimits {
     // A list keeps 100 entries when a new one is recorded, then adds it.
     static constexpr int entries = 101;
+    // The longest entry kept, in characters. A card-history entry is a
+    // headword (at most 50 characters in the data files), a find-history
+    // entry a text typed into the search box: 1000 holds any text a user
+    // searches for, while 101 such entries stay small and quick to lay out
+    // in the drop-down list (a 10 MB line took the list 49 s to open).
+    static constexpr int entryLength = 1000;
     // The most of a file read in search of those entries.
     static constexpr qint64 scannedBytes = 16 * 1024 * 1024;
 };
@@ -37,7 +44,7 @@ struct HistoryLimits {
 struct HistoryText {
     QStringList entries;   // newest first
     HistoryEncoding encoding = HistoryEncoding::Windows1251;
-    bool cut = false;      // the file holds more than `entries`
+    bool cut = false;      // the file holds more than `entries`, or longer ones
 };
 
 // Reads the first entries of a history file from `device`, within the limits.

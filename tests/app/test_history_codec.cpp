@@ -95,9 +95,32 @@ TEST(HistoryCodec, LinesAcrossTheReadingPiecesStayWhole)
     ASSERT_EQ(wide.entries.size(), 2);
     EXPECT_EQ(wide.entries[1], QStringLiteral("b"));
 
-    const QByteArray utf8 = "\xEF\xBB\xBF" + QByteArray(65532, 'a') + QStringLiteral("ӧ\r\nӱ\r\n").toUtf8();
+    // The mark and the first line fill the first piece but one byte.
+    const QByteArray utf8 = "\xEF\xBB\xBF" + QByteArray(65530, 'a') + QStringLiteral("\r\nӧ\r\n").toUtf8();
     const lumolex::HistoryText narrow = decodeHistory(utf8);
     ASSERT_EQ(narrow.entries.size(), 2);
-    EXPECT_TRUE(narrow.entries[0].endsWith(QStringLiteral("aӧ")));
-    EXPECT_EQ(narrow.entries[1], QStringLiteral("ӱ"));
+    EXPECT_EQ(narrow.entries[1], QStringLiteral("ӧ"));
+}
+
+TEST(HistoryCodec, EachEntryIsCutToTheLongestAListKeeps)
+{
+    const int most = HistoryLimits::entryLength;
+    const QString kildin = QStringLiteral("ӧ").repeated(most);
+    const QString emoji = QString(most - 1, QLatin1Char('a')) + QStringLiteral("😀");   // a pair across the limit
+    const struct { const char *what; QByteArray bytes; QString first; bool cut; } cases[] = {
+        {"as long as kept", QByteArray(most, 'a') + "\r\nb\r\n", QString(most, QLatin1Char('a')), false},
+        {"one longer", QByteArray(most + 1, 'a') + "\r\nb\r\n", QString(most, QLatin1Char('a')), true},
+        {"10 MB", QByteArray(10 * 1024 * 1024, 'a') + "\r\nb\r\n", QString(most, QLatin1Char('a')), true},
+        {"two-byte letters", "\xEF\xBB\xBF" + (kildin + QStringLiteral("\r\nb\r\n")).toUtf8(), kildin, false},
+        {"no half of a pair", "\xEF\xBB\xBF" + (emoji + QStringLiteral("\r\nb\r\n")).toUtf8(),
+         QString(most - 1, QLatin1Char('a')), true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const lumolex::HistoryText text = decodeHistory(c.bytes);
+        ASSERT_EQ(text.entries.size(), 2);
+        EXPECT_EQ(text.entries[0], c.first);
+        EXPECT_EQ(text.entries[1], QStringLiteral("b"));
+        EXPECT_EQ(text.cut, c.cut);
+    }
 }

@@ -115,8 +115,12 @@ int runCase(const Case &c)
 
 } // namespace
 
+// The offscreen platform's notes about what it cannot do are no figures.
+void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
+
 int main(int argc, char *argv[])
 {
+    qInstallMessageHandler(quiet);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
