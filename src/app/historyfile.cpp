@@ -2,6 +2,7 @@
 
 #include "platform/safefile.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -31,14 +32,38 @@ HistoryFile::HistoryFile(const QString &programFolder, const QString &relativePa
             ? QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)
             : userFolder;
     if (!folder.isEmpty())
-        m_userPath = joinPath(folder, QFileInfo(relativePath).fileName());
+        m_userPath = joinPath(folder, installationKey(programFolder) + QLatin1Char('/')
+                                              + QFileInfo(relativePath).fileName());
+}
+
+QString HistoryFile::installationKey(const QString &programFolder)
+{
+    // The same installation reached through another path keeps one copy.
+    const QFileInfo folder(programFolder);
+    QString path = folder.canonicalFilePath();
+    if (path.isEmpty())
+        path = QDir::cleanPath(folder.absoluteFilePath());
+    const QByteArray hash = QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha256);
+    return QStringLiteral("installation-") + QString::fromLatin1(hash.toHex().left(16));
+}
+
+bool HistoryFile::programFolderWritable() const
+{
+    const QFileInfo folder(QFileInfo(m_programPath).absolutePath());
+    return folder.isDir() && folder.isWritable();
+}
+
+QString HistoryFile::sourcePath() const
+{
+    // The user's copy starts as the program folder's file.
+    const QString current = currentPath();
+    return current == m_userPath && !QFileInfo::exists(m_userPath) && !isSymbolicLink(m_userPath) ? m_programPath
+                                                                                                   : current;
 }
 
 QString HistoryFile::currentPath() const
 {
-    // A copy in the user's folder was written because the program folder
-    // could not be: it is the newer one.
-    return (!m_userPath.isEmpty() && QFileInfo::exists(m_userPath)) ? m_userPath : m_programPath;
+    return programFolderWritable() || m_userPath.isEmpty() ? m_programPath : m_userPath;
 }
 
 QString HistoryFile::load(QStringList *entries)
@@ -46,7 +71,7 @@ QString HistoryFile::load(QStringList *entries)
     entries->clear();
     m_encoding = HistoryEncoding::Windows1251;
     m_encodingKnown = true;
-    const QString path = currentPath();
+    const QString path = sourcePath();
     m_lastPath = path;
     QFile file;
     QString cause;
@@ -117,12 +142,13 @@ QString HistoryFile::save(const QStringList &entries)
 {
     // A file that cannot be read was not read at start-up either: it is
     // left as it is, never replaced by a list that does not hold it.
-    const QString current = currentPath();
+    const QString target = currentPath();
+    const QString source = sourcePath();
     QFile existing;
     QString cause;
-    const OpenOutcome outcome = openRegularFile(&existing, current, linkPolicy(current), &cause);
-    if (outcome != OpenOutcome::Opened && outcome != OpenOutcome::Missing)
-        return notSavedMessage(current, outcome, cause);
+    const OpenOutcome outcome = openRegularFile(&existing, source, linkPolicy(source), &cause);
+    if (source == target && outcome != OpenOutcome::Opened && outcome != OpenOutcome::Missing)
+        return notSavedMessage(target, outcome, cause);
     if (!m_encodingKnown && outcome == OpenOutcome::Opened)
         m_encoding = historyEncodingOf(existing.read(3));
     m_encodingKnown = true;
@@ -130,34 +156,19 @@ QString HistoryFile::save(const QStringList &entries)
     HistoryEncoding used = m_encoding;
     const QByteArray bytes = encodeHistory(entries, m_encoding, &used);
 
-    const bool userCopyExists = !m_userPath.isEmpty() && QFileInfo::exists(m_userPath);
-    QString programError;
-    if (!userCopyExists) {
-        programError = writeFile(m_programPath, bytes);
-        if (programError.isEmpty()) {
-            m_lastPath = m_programPath;
-            m_encoding = used;
-            return QString();
-        }
-    }
-    if (m_userPath.isEmpty())
+    if (target == m_userPath)
+        QDir().mkpath(QFileInfo(m_userPath).absolutePath());
+    const QString error = writeFile(target, bytes);
+    if (!error.isEmpty() && target == m_programPath)
         return QStringLiteral("Не удалось сохранить файл истории «%1»: %2. Прежний файл оставлен как был.")
-                .arg(QDir::toNativeSeparators(m_programPath), programError);
-
-    QDir().mkpath(QFileInfo(m_userPath).absolutePath());
-    const QString userError = writeFile(m_userPath, bytes);
-    if (userError.isEmpty()) {
-        m_lastPath = m_userPath;
-        m_encoding = used;
-        return QString();
-    }
-    if (programError.isEmpty())
-        return QStringLiteral("Не удалось сохранить файл истории «%1»: %2. Прежний файл оставлен как был.")
-                .arg(QDir::toNativeSeparators(m_userPath), userError);
-    return QStringLiteral("Не удалось сохранить файл истории ни в «%1» (%2), ни в «%3» (%4). "
-                          "Прежние файлы оставлены как были.")
-            .arg(QDir::toNativeSeparators(m_programPath), programError,
-                 QDir::toNativeSeparators(m_userPath), userError);
+                .arg(nativePath(target), error);
+    if (!error.isEmpty())
+        return QStringLiteral("Не удалось сохранить файл истории «%1»: в папку программы писать нельзя, а в «%2» "
+                              "записать не удалось (%3).")
+                .arg(nativePath(m_programPath), nativePath(m_userPath), error);
+    m_lastPath = target;
+    m_encoding = used;
+    return QString();
 }
 
 } // namespace lumolex

@@ -5,10 +5,12 @@
 // form of historycodec.h. A list is written back in the encoding it was read
 // in, mark included.
 //
-// Location: the file in the program folder's DATA folder. When that cannot
-// be written, the list goes to the same file name in the user's data folder
-// (QStandardPaths::AppLocalDataLocation). Once a copy exists there it is the
-// one read and written, so the newest list is always the one found.
+// Location: while the program folder's DATA folder can be written, its own
+// file is read and written, whatever the user's folder holds. While it
+// cannot (a system install), the list lives in the user's data folder
+// (QStandardPaths::AppLocalDataLocation), in a folder named after the
+// installation's path, so two installations never share a list; the first
+// time, it is read from the program folder's file.
 //
 // Only regular files are read, and only the entries a list can hold; a
 // file that cannot be read is never replaced. In the program folder, which
@@ -32,7 +34,8 @@ class HistoryFile
 public:
     // relativePath is the file's path under the program folder, e.g.
     // "DATA/LumoCard.hst"; programFolder may end with a separator or not.
-    // userFolder defaults to the user's data folder of the application.
+    // userFolder defaults to the user's data folder of the application; the
+    // copies of this installation go into a folder of their own below it.
     HistoryFile(const QString &programFolder, const QString &relativePath,
                 const QString &userFolder = QString());
 
@@ -57,7 +60,13 @@ public:
     HistoryEncoding encoding() const { return m_encoding; }
 
 private:
+    // The file written: the program folder's while it can be written,
+    // otherwise the user's copy; and the file read, which is the program
+    // folder's until the user's copy exists.
     QString currentPath() const;
+    QString sourcePath() const;
+    bool programFolderWritable() const;
+    static QString installationKey(const QString &programFolder);
     QString writeFile(const QString &path, const QByteArray &bytes) const;
     LinkPolicy linkPolicy(const QString &path) const;
     static QString notReadMessage(const QString &path, OpenOutcome outcome, const QString &cause);

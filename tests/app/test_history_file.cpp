@@ -42,7 +42,6 @@ protected:
     HistoryFile history() const { return HistoryFile(m_program, kRelative, m_user); }
 
     QString programFile() const { return m_program + QLatin1Char('/') + kRelative; }
-    QString userFile() const { return m_user + QStringLiteral("/LumoCard.hst"); }
 
     static void writeBytes(const QString &path, const QByteArray &bytes)
     {
@@ -165,30 +164,52 @@ TEST_F(HistoryFileTest, UnwritableProgramFolderSendsTheListToTheUserFolder)
     blockProgramFolder();
     HistoryFile file = history();
     ASSERT_EQ(file.save({QStringLiteral("Привет")}), QString());
-    EXPECT_EQ(file.lastPath(), userFile());
-    EXPECT_EQ(readBytes(userFile()), kPrivet1251 + "\r\n");
+    EXPECT_EQ(file.lastPath(), file.userPath());
+    EXPECT_TRUE(file.userPath().startsWith(m_user + QLatin1Char('/')));
+    EXPECT_EQ(readBytes(file.userPath()), kPrivet1251 + "\r\n");
 
     // The next run reads it from there.
     HistoryFile next = history();
     QStringList entries;
     ASSERT_EQ(next.load(&entries), QString());
     EXPECT_EQ(entries, QStringList({QStringLiteral("Привет")}));
-    EXPECT_EQ(next.lastPath(), userFile());
+    EXPECT_EQ(next.lastPath(), file.userPath());
 }
 
-TEST_F(HistoryFileTest, CopyInTheUserFolderIsReadFirstAndKeptCurrent)
+TEST_F(HistoryFileTest, WritableProgramFolderKeepsItsOwnFileWhateverTheUserFolderHolds)
 {
-    writeBytes(programFile(), "old\r\n");
-    QDir().mkpath(m_user);
-    writeBytes(userFile(), "new\r\n");
+    // Copies in the user's folder, left by this installation while its
+    // folder was read-only or by another one, are not the list of a
+    // program folder that can be written.
+    writeBytes(programFile(), "own\r\n");
     HistoryFile file = history();
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(file.userPath()).absolutePath()));
+    writeBytes(file.userPath(), "stale copy\r\n");
+    writeBytes(m_user + QStringLiteral("/LumoCard.hst"), "another installation\r\n");
     QStringList entries;
     ASSERT_EQ(file.load(&entries), QString());
-    EXPECT_EQ(entries, QStringList({"new"}));
-    // Saving goes where the list was found, so the next load sees it.
+    EXPECT_EQ(entries, QStringList({"own"}));
     ASSERT_EQ(file.save({"newer"}), QString());
-    EXPECT_EQ(readBytes(userFile()), QByteArray("newer\r\n"));
-    EXPECT_EQ(readBytes(programFile()), QByteArray("old\r\n"));
+    EXPECT_EQ(readBytes(programFile()), QByteArray("newer\r\n"));
+    EXPECT_EQ(readBytes(file.userPath()), QByteArray("stale copy\r\n"));
+}
+
+TEST_F(HistoryFileTest, InstallationsWithoutWritableFoldersKeepCopiesOfTheirOwn)
+{
+    blockProgramFolder();
+    const QString other = m_dir.filePath(QStringLiteral("other"));
+    ASSERT_TRUE(QDir().mkpath(other));
+    writeBytes(other + QStringLiteral("/DATA"), "not a folder");
+    HistoryFile first = history();
+    HistoryFile second(other, kRelative, m_user);
+    EXPECT_NE(first.userPath(), second.userPath());
+    ASSERT_EQ(first.save({"first"}), QString());
+    QStringList entries;
+    ASSERT_EQ(second.load(&entries), QString());
+    EXPECT_TRUE(entries.isEmpty());
+    ASSERT_EQ(second.save({"second"}), QString());
+    ASSERT_EQ(history().load(&entries), QString());
+    EXPECT_EQ(entries, QStringList({"first"}));
 }
 
 TEST_F(HistoryFileTest, ReadOnlyDataFolderKeepsTheOldFileAndUsesTheUserFolder)
@@ -208,9 +229,14 @@ TEST_F(HistoryFileTest, ReadOnlyDataFolderKeepsTheOldFileAndUsesTheUserFolder)
     m_program = folder + QStringLiteral("/program");
     m_user = folder + QStringLiteral("/user");
     HistoryFile file = history();
-    const QString error = file.save({"new"});
-    EXPECT_EQ(error, QString());
+    QStringList entries;
+    ASSERT_EQ(file.load(&entries), QString());
+    EXPECT_EQ(entries, QStringList({"old"}));   // the first time, from the program folder
+    EXPECT_EQ(file.save({"new"}), QString());
     EXPECT_EQ(file.lastPath(), file.userPath());
+    HistoryFile next = history();
+    ASSERT_EQ(next.load(&entries), QString());   // from then on, the user's copy
+    EXPECT_EQ(entries, QStringList({"new"}));
 }
 
 TEST_F(HistoryFileTest, NoWritableFolderAtAllIsReported)
@@ -221,7 +247,7 @@ TEST_F(HistoryFileTest, NoWritableFolderAtAllIsReported)
     const QString error = file.save({"a"});
     EXPECT_FALSE(error.isEmpty());
     EXPECT_TRUE(error.contains(QDir::toNativeSeparators(programFile()))) << error.toStdString();
-    EXPECT_TRUE(error.contains(QDir::toNativeSeparators(userFile()))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QDir::toNativeSeparators(file.userPath()))) << error.toStdString();
 }
 
 TEST_F(HistoryFileTest, FullDiskKeepsTheOldFileAndSaysSo)
