@@ -252,19 +252,40 @@ void TFormLumoLex::MainMenuHelpClick()
 void TFormLumoLex::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    if (m_started || m_endRequested)
+    // The start-up sequence runs at the first showing only.
+    if (m_stage != Stage::Created || m_endRequested)
         return;
-    m_started = true;
-    if (!FormShow())
+    m_stage = Stage::Starting;
+    if (!FormShow()) {
+        m_stage = Stage::Ended;
         requestEnd(1);
+        return;
+    }
+    m_stage = Stage::Running;
+    // A close asked for while the program was starting is carried out now
+    // that the settings and the histories are loaded and can be saved.
+    if (m_closeAskedWhileStarting)
+        QMetaObject::invokeMethod(this, [this] { close(); }, Qt::QueuedConnection);
 }
 
 void TFormLumoLex::closeEvent(QCloseEvent *event)
 {
-    // The shutdown sequence runs once, and only after a complete start-up.
-    if (m_started && !m_endRequested && !m_shutDown) {
-        m_shutDown = true;
+    switch (m_stage) {
+    case Stage::Starting:
+        // Nothing is loaded yet: saving now would overwrite the stored
+        // settings and histories with empty ones. The close waits for the
+        // start-up, and a start-up that fails ends the program unsaved.
+        m_closeAskedWhileStarting = true;
+        event->ignore();
+        return;
+    case Stage::Running:
+        m_stage = Stage::ShutDown;
         FormCloseQuery();
+        break;
+    case Stage::Created:    // never shown (a second copy)
+    case Stage::ShutDown:   // saved already
+    case Stage::Ended:      // the start-up failed: nothing to save
+        break;
     }
     event->accept();
 }

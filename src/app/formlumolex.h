@@ -68,7 +68,8 @@ public:
     // program entry then returns exitCode().
     bool endRequested() const { return m_endRequested; }
     int exitCode() const { return m_exitCode; }
-    bool started() const { return m_started; }
+    // True once the start-up sequence has completed.
+    bool started() const { return m_stage == Stage::Running || m_stage == Stage::ShutDown; }
 
     // Operations other parts call.
     void SetButtonDict(QObject *sender);
@@ -141,8 +142,10 @@ private:
     SingleInstance *m_singleInstance = nullptr;
     QElapsedTimer m_clock;
     qint64 m_startupMs = -1;
-    bool m_started = false;
-    bool m_shutDown = false;
+    // Created until the first showing; Ended after a failed start-up.
+    enum class Stage { Created, Starting, Running, ShutDown, Ended };
+    Stage m_stage = Stage::Created;
+    bool m_closeAskedWhileStarting = false;
     bool m_endRequested = false;
     int m_exitCode = 0;
 };

@@ -120,6 +120,7 @@ TFormLumoLex *AppFixture::create(const QString &singleInstanceKey)
     options.singleInstanceKey = singleInstanceKey;
     auto messages = std::make_unique<RecordedMessages>();
     m_shown = messages->shown;
+    m_messages = messages.get();
     options.messages = std::move(messages);
     auto timer = std::make_unique<ManualStepTimer>();
     m_navTimer = timer.get();

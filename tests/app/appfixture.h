@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -43,6 +44,8 @@ public:
     void show(QMessageBox::Icon icon, const QString &title, const QString &text) override
     {
         shown->push_back({icon, title, text});
+        if (whileShown)
+            whileShown();
     }
     bool askYesNo(const QString &title, const QString &text) override
     {
@@ -51,6 +54,7 @@ public:
     }
     std::shared_ptr<std::vector<Shown>> shown = std::make_shared<std::vector<Shown>>();
     bool answerYes = true;
+    std::function<void()> whileShown; // runs as if from inside the open box
 };
 
 // A TimerNav that ticks only when the test says so.
@@ -98,12 +102,15 @@ public:
 
     TFormLumoLex *window() const { return m_window.get(); }
     const std::vector<RecordedMessages::Shown> &messages() const { return *m_shown; }
+    // Makes every later box run `action` while it is open; call after create().
+    void whileMessageShown(std::function<void()> action) { m_messages->whileShown = std::move(action); }
     ManualStepTimer *navTimer() const { return m_navTimer; }
 
 private:
     QTemporaryDir m_dir;
     std::unique_ptr<TFormLumoLex> m_window;
     std::shared_ptr<std::vector<RecordedMessages::Shown>> m_shown;
+    RecordedMessages *m_messages = nullptr;
     ManualStepTimer *m_navTimer = nullptr;
 };
 

@@ -277,40 +277,6 @@ TEST(WindowPlacement, OffEveryScreenComesBackToThePrimary)
     EXPECT_EQ(placeMainWindow(QSize(700, 551), 10, -1, primary, screens).topLeft(), QPoint(610, 265));
 }
 
-TEST(StartUp, MissingDataFilesAreEachReportedThenTheProgramEndsWritingNothing)
-{
-    for (const QList<int> &omit : {QList<int>{1, 2, 3}, QList<int>{2}}) {
-        SCOPED_TRACE(omit.size());
-        AppFixture app(test::sampleArticles(), omit);
-        TFormLumoLex *w = app.start();
-        EXPECT_TRUE(w->endRequested());
-        ASSERT_EQ(app.messages().size(), size_t(omit.size()));
-        for (int i = 0; i < omit.size(); ++i) {
-            EXPECT_EQ(app.messages()[i].text, QStringLiteral("Файл базы данных %1 не найден").arg(omit[i]));
-            EXPECT_EQ(app.messages()[i].title, QStringLiteral("Лумолекс"));
-            EXPECT_EQ(app.messages()[i].icon, QMessageBox::NoIcon);
-        }
-        EXPECT_EQ(w->ClientDataSet1->rowCount(), 0);
-        app.close();
-        EXPECT_FALSE(QFile::exists(app.settingsPath()));
-        EXPECT_FALSE(QFile::exists(app.folder() + "/DATA/LumoCard.hst"));
-    }
-}
-
-TEST(StartUp, UnreadableDataFileNamesFileAndCause)
-{
-    AppFixture app;
-    QFile broken(app.folder() + "/DATA/lumophra.db");
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    broken.write("this is not a database at all, just text that is long enough to have a header............");
-    broken.close();
-    TFormLumoLex *w = app.start();
-    EXPECT_TRUE(w->endRequested());
-    ASSERT_EQ(app.messages().size(), 1u);
-    EXPECT_EQ(app.messages()[0].icon, QMessageBox::Critical);
-    EXPECT_TRUE(app.messages()[0].text.contains(QStringLiteral("lumophra.db"))) << qPrintable(app.messages()[0].text);
-}
-
 TEST(Shutdown, HistoryFilesFillTheDropDownListsAndEverySettingAndBothListsAreWritten)
 {
     AppFixture app;
