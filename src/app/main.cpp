@@ -3,7 +3,8 @@
 //
 // Two things help scripts and measurements: a termination signal (SIGTERM,
 // SIGINT, SIGHUP) closes the main window as the user would, so the settings
-// and history files are written; and with LUMOLEX_TIMING=1 in the
+// and history files are written (during start-up the close waits for it to
+// end, and a failed start writes nothing); and with LUMOLEX_TIMING=1 in the
 // environment the program prints to stderr how long it took from its start
 // to the first article shown.
 
@@ -32,9 +33,11 @@ int main(int argc, char *argv[])
     if (window.endRequested())
         return window.exitCode();
     lumolex::closeOnTerminationRequest(&window);
+    // The start-up runs inside show(). When it fails it has reported why,
+    // and the program ends here with its exit code, whatever was asked of
+    // the window meanwhile.
     window.show();
-    if (window.endRequested() && !window.started())
+    if (window.endRequested())
         return window.exitCode();
-    const int code = app.exec();
-    return window.endRequested() ? window.exitCode() : code;
+    return app.exec();
 }

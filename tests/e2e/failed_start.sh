@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Starts the real program from a program folder whose DATA lacks the word-form
+# file, over a user's stored settings and history files. While the box
+# "Файл базы данных 2 не найден" is open the program gets SIGTERM (as at
+# logout); then OK is pressed in the box. The program must end with exit
+# code 1 and leave the settings and both history files byte for byte as
+# they were.
+#
+# Usage: failed_start.sh <lumolex executable> <built DATA folder>
+set -euo pipefail
+
+program=$1
+data=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+mkdir -p "$work/program" "$work/config/LumoLex" "$work/userdata"
+cp "$program" "$work/program/lumolex"
+cp -r "$data" "$work/program/DATA"
+rm "$work/program/DATA/lumoword.db"
+printf '[Setup]\nFormMainWidth=640\nBookMark=8\n' >"$work/config/LumoLex/LumoLex.ini"
+printf '\xe4\xee\xec\r\n\xea\xee\xf2\r\n' >"$work/program/DATA/LumoCard.hst"
+printf '\xef\xbb\xbf\xd0\xbb\xd0\xb5\xd1\x81\r\n' >"$work/program/DATA/LumoFind.hst"
+mkdir "$work/before"
+cp "$work/config/LumoLex/LumoLex.ini" "$work/program/DATA/LumoCard.hst" "$work/program/DATA/LumoFind.hst" "$work/before/"
+
+export XDG_CONFIG_HOME="$work/config"
+export XDG_DATA_HOME="$work/userdata"
+
+fail() { echo "FAIL: $*"; echo "--- program output:"; cat "$work/stderr" 2>/dev/null || true; exit 1; }
+
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+  work=$1
+  "$work/program/lumolex" 2>"$work/stderr" &
+  pid=$!
+  box=$(timeout 20 xdotool search --sync --onlyvisible --classname lumolex | head -n 1) || true
+  [ -n "$box" ] && echo found >"$work/box-seen"
+  kill -TERM $pid 2>/dev/null || true
+  sleep 0.5
+  # The message stays until it is answered.
+  xdotool search --onlyvisible --classname lumolex >/dev/null 2>&1 && echo open >"$work/box-open-after-term"
+  if [ -n "$box" ]; then
+    xdotool windowfocus --sync "$box" 2>/dev/null || true
+    xdotool key --window "$box" Return 2>/dev/null || true
+  fi
+  for _ in $(seq 1 100); do
+    kill -0 $pid 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 $pid 2>/dev/null; then
+    echo "still running" >"$work/hung"
+    kill -KILL $pid
+  fi
+  wait $pid && echo 0 >"$work/exit-code" || echo $? >"$work/exit-code"
+' _ "$work" || true
+
+[ -f "$work/box-seen" ] || fail "the missing-file box never appeared"
+[ -f "$work/box-open-after-term" ] || fail "the message closed before it was answered"
+[ -f "$work/hung" ] && fail "the program kept running after OK was pressed"
+[ "$(cat "$work/exit-code")" = 1 ] || fail "exit code $(cat "$work/exit-code"), expected 1"
+cmp -s "$work/before/LumoLex.ini" "$work/config/LumoLex/LumoLex.ini" || fail "the settings file was changed"
+for history in LumoCard.hst LumoFind.hst; do
+  cmp -s "$work/before/$history" "$work/program/DATA/$history" || fail "history file $history was changed"
+done
+echo "e2e failed start: 1 passed, 0 failed"
