@@ -22,6 +22,7 @@
 #include "article/view/bookmark.h"
 #include "article/view/examplespanel.h"
 #include "article/view/historykeeper.h"
+#include "article/view/stepnavigator.h"
 #include "data/datafiles.h"
 #include "data/dataloader.h"
 #include "data/table.h"
@@ -116,6 +117,9 @@ bool TFormLumoLex::FormShow()
     PanelWord->navigator().release();
 
     // S6
+    // The record changes while the tables are opened and set up are not
+    // visits of the user: the step list begins with the first article shown.
+    article->steps->setRecording(false);
     DataFileLoader loader(dataFolder);
     if (!loader.load(*ClientDataSet1, *ClientDataSet2, *ClientDataSet3)) {
         m_messages->show(QMessageBox::Critical, kTitle, loader.errorString());
@@ -133,12 +137,17 @@ bool TFormLumoLex::FormShow()
     SetFonts();                         // S13
 
     // S14
+    article->steps->setRecording(true);
     if (startupBookmark != 0) {
         FindWord(startupBookmark);
     } else {
+        // Choosing the dictionary and moving to its first article are one
+        // move: only that article is shown and recorded as a step.
+        ClientDataSet1->suspendNotifications();
         dictionaries->setStates(DictionaryControlStates::initial());
         SetButtonDict(this);
         ClientDataSet1->first();
+        ClientDataSet1->resumeNotifications();
     }
     // S15 to S19 (transparency, tray hint, panel commands, speech example,
     // splash) come with their parts; the first example is drawn here.

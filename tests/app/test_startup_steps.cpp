@@ -1,0 +1,71 @@
+// The step list after the real start-up sequence: the first article the
+// user sees is step 1 and nothing can be stepped back to.
+
+#include "appfixture.h"
+
+#include "app/articlelink.h"
+#include "app/mainmenu.h"
+#include "app/toolbarpanel.h"
+#include "app/wordpanel.h"
+#include "article/view/stepnavigator.h"
+#include "data/table.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace lumolex {
+namespace {
+
+using test::AppFixture;
+
+TEST(StartUpSteps, TheFirstArticleShownIsStepOneAndBothStepCommandsAreDisabled)
+{
+    const struct {
+        const char *bookmark;
+        int firstId;   // the article the user sees first
+    } cases[] = {
+        {"0", 6},      // dictionary 1, first of its list: "абба"
+        {"8", 8},      // the stored bookmark: "лес", dictionary 3
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.bookmark);
+        AppFixture app;
+        app.writeSetting(QStringLiteral("BookMark"), QString::fromLatin1(c.bookmark));
+        TFormLumoLex *w = app.start();
+        ASSERT_TRUE(w->started());
+        const StepList &steps = w->article->steps->steps();
+        EXPECT_EQ(test::currentId(*w->ClientDataSet1), c.firstId);
+        EXPECT_EQ(steps.currentStep(), 1);
+        EXPECT_EQ(steps.slot(1), c.firstId);
+        EXPECT_EQ(steps.slot(2), 0);
+        EXPECT_FALSE(w->PanelTop->SpeedButtonBack->isEnabled());
+        EXPECT_FALSE(w->menu->MainMenuBack->isEnabled());
+        EXPECT_FALSE(w->PanelTop->SpeedButtonForward->isEnabled());
+        EXPECT_FALSE(w->menu->MainMenuForward->isEnabled());
+
+        // Ctrl+Z in the word box leads nowhere.
+        w->activateWindow();
+        QApplication::processEvents();
+        QLineEdit *box = w->PanelWord->EditWord->lineEdit();
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(test::currentId(*w->ClientDataSet1), c.firstId);
+
+        // The next article is step 2, and stepping back returns to the first.
+        w->PanelWord->ToolButtonNext->click();
+        EXPECT_EQ(steps.currentStep(), 2);
+        ASSERT_TRUE(w->PanelTop->SpeedButtonBack->isEnabled());
+        w->PanelTop->SpeedButtonBack->click();
+        EXPECT_EQ(test::currentId(*w->ClientDataSet1), c.firstId);
+        EXPECT_FALSE(w->PanelTop->SpeedButtonBack->isEnabled());
+    }
+}
+
+} // namespace
+} // namespace lumolex
