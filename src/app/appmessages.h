@@ -21,12 +21,11 @@ public:
     void error(const QString &title, const QString &text) override { show(QMessageBox::Critical, title, text); }
 };
 
-// Real modal boxes.
+// Real modal boxes over the main window.
 class DialogAppMessageBoxes : public AppMessageBoxes
 {
 public:
     explicit DialogAppMessageBoxes(QWidget *parent = nullptr);
-    void setParent(QWidget *parent) { m_parent = parent; }
     void show(QMessageBox::Icon icon, const QString &title, const QString &text) override;
     bool askYesNo(const QString &title, const QString &text) override;
 
