@@ -20,11 +20,11 @@ bool isCommandPending(const QObject *control);
 void markAlwaysDisabled(QObject *control);
 bool isAlwaysDisabled(const QObject *control);
 
-// Step 1 of EnabledComp: sets the enabled state of every menu item, button,
-// tool button, check box, edit box, combo box, list, grid and rich-text box
-// under `root` (menu items of its menus and pop-up menus included). Panels,
-// labels and tool bars are left alone. Pending and always-disabled controls
-// stay disabled.
+// The part of EnabledComp that treats all controls alike: sets the enabled
+// state of every menu item, button, tool button, check box, edit box, combo
+// box, list, grid and rich-text box under `root` (menu items of its menus and
+// pop-up menus included). Panels, labels and tool bars are left alone.
+// Pending and always-disabled controls stay disabled.
 void setAllControlsEnabled(QObject *root, bool on);
 
 } // namespace lumolex

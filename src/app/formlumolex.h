@@ -60,9 +60,9 @@ public:
     static QString caption() { return QStringLiteral("Лумолекс 3.1"); }
 
     // Creation, start-up and shutdown (windowlifecycle.cpp).
-    void FormCreate();                 // C1-C3
-    bool FormShow();                   // S1-S19; false when the program must end
-    void FormCloseQuery();             // D1-D6
+    void FormCreate();                 // settings store, single-instance rule
+    bool FormShow();                   // the start-up; false when the program must end
+    void FormCloseQuery();             // the shutdown: settings and history files written
     void StartDoubleProgramm();
     // True when creation or start-up decided that the program ends; the
     // program entry then returns exitCode().
@@ -128,9 +128,9 @@ private:
     void connectCommands();
     void markPendingCommands();
     void setPanelCaptions(bool phrasebook);
-    void readSettings();          // S7
-    void applyPlacement();        // S7.1
-    void loadHistories();         // S9
+    void readSettings();          // reads every setting and applies it to the window
+    void applyPlacement();        // the stored size and place, or centred
+    void loadHistories();         // the two history files into the drop-down lists
     void requestEnd(int code);
 
     LaunchOptions m_options;

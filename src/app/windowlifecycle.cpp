@@ -65,10 +65,9 @@ QString withTrailingSeparator(QString folder)
 
 void TFormLumoLex::FormCreate()
 {
-    // C1: the splash box comes with the About box.
-    // C2: the settings store.
+    // The splash box comes with the About box. The settings store opens
+    // first: the single-instance rule is the one setting read at creation.
     m_store = m_options.store ? std::move(m_options.store) : std::make_unique<SettingsStore>();
-    // C3: the single-instance rule.
     settings.noDoubleProgramm = m_store->readNoDoubleProgramm();
     if (settings.noDoubleProgramm)
         StartDoubleProgramm();
@@ -93,13 +92,13 @@ void TFormLumoLex::StartDoubleProgramm()
 
 bool TFormLumoLex::FormShow()
 {
-    // S1, S2, S3
+    // The caption, the program folder every path starts from, the help file.
     setWindowTitle(caption());
     programFolder = withTrailingSeparator(m_options.programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
                                                                              : m_options.programFolder);
     helpFile = programFolder + QStringLiteral("LumoLex.html");
 
-    // S4: every missing file is reported, then the program ends; so does a
+    // Every missing data file is reported, then the program ends; so does a
     // file that is present but cannot be read.
     const QString dataFolder = dataFolderOf(programFolder);
     const QStringList problems = checkDataFiles(dataFolder);
@@ -110,15 +109,16 @@ bool TFormLumoLex::FormShow()
         return false;
     }
 
-    // S5
+    // The run-time state starts afresh: card cascade, find dialog flag,
+    // card count and the word list's stepping accelerator.
     nextCardPosition = QPoint(0, 0);
     findDialogFlag = false;
     openCardCount = 0;
     PanelWord->navigator().release();
 
-    // S6
-    // The record changes while the tables are opened and set up are not
-    // visits of the user: the step list begins with the first article shown.
+    // The three tables with their indexes. The record changes while the
+    // tables are opened and set up are not visits of the user: the step list
+    // begins with the first article shown.
     article->steps->setRecording(false);
     DataFileLoader loader(dataFolder);
     if (!loader.load(*ClientDataSet1, *ClientDataSet2, *ClientDataSet3)) {
@@ -128,15 +128,16 @@ bool TFormLumoLex::FormShow()
     credits = loader.credits();
     dictionaries->applyCredits(credits);
 
-    readSettings();                     // S7
-    PanelWord->AddPMenuLetter();        // S8
-    loadHistories();                    // S9
-    // S10: the list has a vertical scroll bar only (WordListView).
-    PanelWord->clearRowWords();         // S11
-    EnabledComp(true);                  // S12
-    SetFonts();                         // S13
+    readSettings();
+    PanelWord->AddPMenuLetter();
+    loadHistories();
+    // The word list has a vertical scroll bar only (WordListView).
+    PanelWord->clearRowWords();
+    EnabledComp(true);
+    SetFonts();
 
-    // S14
+    // The first article: the stored bookmark's, with its dictionary, or
+    // the first of dictionary 1.
     article->steps->setRecording(true);
     if (startupBookmark != 0) {
         FindWord(startupBookmark);
@@ -149,8 +150,8 @@ bool TFormLumoLex::FormShow()
         ClientDataSet1->first();
         ClientDataSet1->resumeNotifications();
     }
-    // S15 to S19 (transparency, tray hint, panel commands, speech example,
-    // splash) come with their parts; the first example is drawn here.
+    // Transparency, the tray hint, the panel commands and the splash box come
+    // with their parts; the first speech example is drawn here.
     PanelPhrase->setExamples(ClientDataSet3);
     PanelPhrase->UpdateEditorPhrase();
     // Typing goes to the word box from the start.
@@ -237,7 +238,8 @@ void TFormLumoLex::FormCloseQuery()
 {
     PanelWord->navigator().release();
 
-    // D1 to D4: the window's state into the settings, then the store.
+    // The window's state into the settings, then the settings into the store
+    // (all of them when SaveParam is on, the bookmark and SaveParam always).
     Settings toStore = settings;
     toStore.FormMainWidth = width();
     toStore.FormMainHeight = height();
@@ -258,7 +260,7 @@ void TFormLumoLex::FormCloseQuery()
     if (!storeError.isEmpty())
         m_messages->show(QMessageBox::Warning, kTitle, storeError);
 
-    // D5: both history files, whatever SaveParam says.
+    // Both history files, whatever SaveParam says.
     const HistoryList lists[] = {{kCardHistoryFile, PanelWord->EditWord}, {kFindHistoryFile, PanelFind->EditFind}};
     for (const HistoryList &list : lists) {
         HistoryFile file(programFolder, QString::fromLatin1(list.file));
@@ -266,7 +268,7 @@ void TFormLumoLex::FormCloseQuery()
         if (!error.isEmpty())
             m_messages->show(QMessageBox::Warning, kTitle, error);
     }
-    // D6: the close goes ahead.
+    // The close goes ahead.
 }
 
 } // namespace lumolex
