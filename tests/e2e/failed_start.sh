@@ -9,25 +9,14 @@
 # Usage: failed_start.sh <lumolex executable> <built DATA folder>
 set -euo pipefail
 
-program=$1
-data=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-mkdir -p "$work/program" "$work/config/LumoLex" "$work/userdata"
-cp "$program" "$work/program/lumolex"
-cp -r "$data" "$work/program/DATA"
+source "$(dirname "$0")/programfolder.sh" "$1" "$2"
+mkdir -p "$work/config/LumoLex"
 rm "$work/program/DATA/lumoword.db"
 printf '[Setup]\nFormMainWidth=640\nBookMark=8\n' >"$work/config/LumoLex/LumoLex.ini"
 printf '\xe4\xee\xec\r\n\xea\xee\xf2\r\n' >"$work/program/DATA/LumoCard.hst"
 printf '\xef\xbb\xbf\xd0\xbb\xd0\xb5\xd1\x81\r\n' >"$work/program/DATA/LumoFind.hst"
 mkdir "$work/before"
 cp "$work/config/LumoLex/LumoLex.ini" "$work/program/DATA/LumoCard.hst" "$work/program/DATA/LumoFind.hst" "$work/before/"
-
-export XDG_CONFIG_HOME="$work/config"
-export XDG_DATA_HOME="$work/userdata"
-
-fail() { echo "FAIL: $*"; echo "--- program output:"; cat "$work/stderr" 2>/dev/null || true; exit 1; }
 
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   work=$1

@@ -8,20 +8,8 @@
 # Usage: start_and_close.sh <lumolex executable> <built DATA folder>
 set -euo pipefail
 
-program=$1
-data=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-mkdir -p "$work/program" "$work/config" "$work/userdata"
-cp "$program" "$work/program/lumolex"
-cp -r "$data" "$work/program/DATA"
-
-export XDG_CONFIG_HOME="$work/config"
-export XDG_DATA_HOME="$work/userdata"
+source "$(dirname "$0")/programfolder.sh" "$1" "$2"
 export LUMOLEX_TIMING=1
-
-fail() { echo "FAIL: $*"; echo "--- program output:"; cat "$work/stderr" || true; exit 1; }
 
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   "$1/program/lumolex" 2>"$1/stderr" &
