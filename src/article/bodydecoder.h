@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rtf/rtfreader.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -10,7 +12,7 @@ namespace lumolex {
 enum class BodyKind { Null, Empty, RichText, PlainText, Damaged };
 
 // Largest inflated body accepted; larger streams count as damaged.
-inline constexpr qsizetype kMaxInflatedBody = 16 * 1024 * 1024;
+inline constexpr qsizetype kMaxInflatedBody = rtf::kMaxDocumentBytes;
 
 // zlib (RFC 1950) helpers for stored bodies.
 QByteArray deflateBody(QByteArrayView plain);

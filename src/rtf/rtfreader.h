@@ -7,6 +7,10 @@ class QTextDocument;
 
 namespace lumolex::rtf {
 
+// The largest document the program reads: article bodies and the files
+// given to the command line.
+inline constexpr qsizetype kMaxDocumentBytes = 16 * 1024 * 1024;
+
 struct ReadResult {
     bool isRtf = false;      // input starts with an RTF header
     bool damaged = false;    // input was repaired (unbalanced groups, truncation...)

@@ -171,6 +171,34 @@ TEST_F(Tools, RtfToText)
     EXPECT_EQ(run("lumolex-cli", {"rtf2text", path("none.rtf")}).exitCode, 2);
 }
 
+// rtf2text reads regular files up to the reader's cap (16 MiB) and refuses
+// anything else at once: endless devices, pipes that never deliver, folders.
+TEST_F(Tools, RtfToTextReadsOnlyBoundedRegularFiles)
+{
+    constexpr qsizetype kCap = 16 * 1024 * 1024;
+    const QByteArray head = "{\\rtf1 cap";
+    QByteArray atCap = head + QByteArray(kCap - head.size() - 1, ' ') + '}';
+    writeFile(path("cap.rtf"), atCap);
+    const ToolRun accepted = run("lumolex-cli", {"rtf2text", path("cap.rtf")});
+    EXPECT_EQ(accepted.exitCode, 0) << accepted.err.toStdString();
+    EXPECT_TRUE(accepted.out.startsWith("cap")) << accepted.out.left(20).toStdString();
+
+    atCap.insert(head.size(), ' ');
+    writeFile(path("past.rtf"), atCap);
+    const ToolRun refused = run("lumolex-cli", {"rtf2text", path("past.rtf")});
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_TRUE(refused.err.contains("16777216")) << refused.err.toStdString();
+    EXPECT_TRUE(refused.out.isEmpty());
+
+    const QString fifo = path("fifo.rtf");
+    ASSERT_EQ(QProcess::execute(QStringLiteral("mkfifo"), {fifo}), 0);
+    for (const QString &source : {QStringLiteral("/dev/zero"), QStringLiteral("/dev/urandom"), fifo, m_dir.path()}) {
+        const ToolRun r = run("lumolex-cli", {"rtf2text", source});
+        EXPECT_EQ(r.exitCode, 2) << source.toStdString();
+        EXPECT_TRUE(r.err.contains("not a regular file")) << r.err.toStdString();
+    }
+}
+
 TEST_F(Tools, ScaleRepeatsTheArticles)
 {
     const ToolRun built = build({"--scale", "3"});

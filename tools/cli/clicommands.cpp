@@ -11,6 +11,7 @@
 #include "search/querytext.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
 #include <QTextStream>
 
@@ -159,12 +160,33 @@ int Commands::stats()
 
 int Commands::rtfToText(const QString &path)
 {
+    // Only a regular file has a size known before reading: a device such as
+    // /dev/zero never ends and a pipe may never deliver.
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        m_err << "lumolex-cli: cannot read " << path << ": no such file" << Qt::endl;
+        return Failure;
+    }
+    if (!info.isFile()) {
+        m_err << "lumolex-cli: cannot read " << path << ": not a regular file" << Qt::endl;
+        return Failure;
+    }
+    if (info.size() > rtf::kMaxDocumentBytes) {
+        m_err << "lumolex-cli: " << path << " is larger than " << rtf::kMaxDocumentBytes << " bytes" << Qt::endl;
+        return Failure;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         m_err << "lumolex-cli: cannot read " << path << ": " << file.errorString() << Qt::endl;
         return Failure;
     }
-    const QByteArray bytes = file.readAll();
+    // The file may have grown since it was measured: one byte past the cap
+    // is enough to tell.
+    const QByteArray bytes = file.read(rtf::kMaxDocumentBytes + 1);
+    if (bytes.size() > rtf::kMaxDocumentBytes) {
+        m_err << "lumolex-cli: " << path << " is larger than " << rtf::kMaxDocumentBytes << " bytes" << Qt::endl;
+        return Failure;
+    }
     rtf::ReadResult result;
     const QString text = rtf::plainText(bytes, &result);
     if (!result.isRtf) {

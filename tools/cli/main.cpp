@@ -31,7 +31,8 @@ Commands:
                    --all, or no --dict, searches every dictionary
   stats            prints the record count of each table and, per dictionary
                    code, its article count and credited person
-  rtf2text FILE    prints the plain text of an RTF file
+  rtf2text FILE    prints the plain text of an RTF file (a regular file of at
+                   most 16 MiB)
 
 Output is UTF-8, one record a line, fields separated by tabs. The data files
 are taken from DATA/ beside this program, or from --data DIR.
