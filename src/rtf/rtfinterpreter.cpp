@@ -142,6 +142,8 @@ bool RtfInterpreter::closeGroup()
         // trailing NUL, stray braces) is not part of the document.
         return false;
     }
+    if (!m_fields.empty() && m_fields.back().depth == m_stack.size())
+        endField();
     const Destination leaving = m_state.destination;
     const Destination parent = m_stack.back().destination;
     if (leaving == Destination::FontTable && parent != Destination::FontTable)
@@ -172,6 +174,7 @@ bool RtfInterpreter::isReadDestination(Keyword keyword) const
     // is skipped whole.
     switch (keyword) {
     case Keyword::Ud:
+    case Keyword::Nesttableprops:
     case Keyword::Fldinst:
     case Keyword::Fldrslt:
     case Keyword::Fonttbl:
@@ -308,7 +311,10 @@ bool RtfInterpreter::tableWord(const Token &token)
         }
         return true;
     case Keyword::Field:
-        m_fieldInstruction.clear();
+        beginField();
+        return true;
+    case Keyword::Nesttableprops:
+        m_state.destination = Destination::RowProperties;
         return true;
     case Keyword::Fldinst:
         m_state.destination = Destination::FieldInstruction;
@@ -337,8 +343,12 @@ bool RtfInterpreter::breakOrCharacterWord(const Token &token)
     case Keyword::Page:
     case Keyword::Column:
     case Keyword::Row:
-    case Keyword::NestRow:
         if (m_state.destination == Destination::Text)
+            paragraphMark();
+        return true;
+    case Keyword::NestRow:
+        // Written inside the nested row's properties, which carry no text.
+        if (m_state.destination == Destination::Text || m_state.destination == Destination::RowProperties)
             paragraphMark();
         return true;
     case Keyword::Cell:

@@ -13,6 +13,7 @@
 namespace lumolex::rtf {
 
 class CodePageCodec;
+struct SymbolInstruction;
 
 // Limits that keep hostile input linear in time and bounded in memory.
 namespace Limits {
@@ -24,6 +25,7 @@ inline constexpr int kMaxHalfPoints = 3276;    // 1638 pt
 inline constexpr int kMaxFieldInstruction = 4096;
 inline constexpr int kMaxFontName = 256;
 inline constexpr int kMaxListText = 256;
+inline constexpr int kMaxOpenFields = 64;      // fields inside fields beyond this are read as plain groups
 }
 
 struct InterpretResult
@@ -54,6 +56,7 @@ private:
         FieldInstruction,  // collected for hyperlink targets, never shown
         UprContainer,      // \upr: only its \ud branch is read
         Dropped,           // text ignored (the ANSI branch of \upr)
+        RowProperties,     // \nesttableprops: no text, but its \nestrow ends a nested row
     };
 
     struct GroupState
@@ -122,7 +125,12 @@ private:
     void fontNameChar(QStringView text);
     void finishFontName();
     void colorTableText(const char *data, qsizetype size);
+    void beginField();
     void beginFieldResult();
+    void endField();
+    void showSymbol(const SymbolInstruction &symbol);
+    int fontNumberFor(const QString &name, bool addMissing);
+    qsizetype visibleTextCount() const { return m_textEmitted + m_run.size(); }
     void listTableWord(const Token &token);
     void levelTextByte(unsigned char byte);
     void finishLevelText();
@@ -168,6 +176,16 @@ private:
     bool m_colorSet = false;
 
     QString m_fieldInstruction;
+    // The fields being read: the depth of each one's group and how much text
+    // had been shown when it began, to tell whether its result showed any.
+    struct OpenField
+    {
+        std::size_t depth = 0;
+        qsizetype textBefore = 0;
+        QString instruction;
+    };
+    std::vector<OpenField> m_fields;
+    qsizetype m_textEmitted = 0;
     int m_footnotes = 0;
 
     // Lists: definitions, the label text written for the next paragraph

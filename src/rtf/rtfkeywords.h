@@ -14,7 +14,7 @@ enum class Keyword : unsigned char {
     // tables
     Fonttbl, Colortbl, F, Fcharset, Cpg, Red, Green, Blue,
     // fields, footnote marks and text-bearing destinations
-    Field, Fldinst, Fldrslt, Chftn, Listtext, Pntext,
+    Field, Fldinst, Fldrslt, Chftn, Listtext, Pntext, Nesttableprops,
     // list definitions
     Listtable, List, Listid, Listlevel, Levelnfc, Levelstartat, Levelfollow, Leveltext,
     Listoverridetable, Listoverride, Ls, Ilvl,

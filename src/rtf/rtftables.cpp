@@ -1,4 +1,4 @@
-// Font, colour and field tables of the interpreter: the destinations that
+// Font, colour and list tables of the interpreter: the destinations that
 // declare what body text refers to.
 #include "rtf/rtfinterpreter.h"
 
@@ -11,51 +11,6 @@ namespace {
 bool hasCodec(int codePage)
 {
     return codePage > 0 && CodePageCache::codec(codePage) != nullptr;
-}
-
-// The target of a HYPERLINK field instruction: HYPERLINK "url" \l "anchor"
-// \o "tooltip"... Empty when the instruction is something else.
-QString hyperlinkTarget(QStringView instruction)
-{
-    instruction = instruction.trimmed();
-    static constexpr QLatin1StringView kHyperlink("HYPERLINK");
-    if (!instruction.startsWith(kHyperlink, Qt::CaseInsensitive))
-        return {};
-    QStringView rest = instruction.mid(kHyperlink.size());
-    QString url;
-    QString anchor;
-    enum { Url, Anchor, SwitchArgument } next = Url;
-    while (!rest.isEmpty()) {
-        rest = rest.trimmed();
-        if (rest.isEmpty())
-            break;
-        if (rest.front() == u'\\' && rest.size() > 1) {
-            const QChar option = rest.at(1);
-            next = option == u'l' ? Anchor : (option == u'o' || option == u't') ? SwitchArgument : next;
-            rest = rest.mid(2);
-            continue;
-        }
-        QStringView word;
-        if (rest.front() == u'"') {
-            const qsizetype close = rest.indexOf(u'"', 1);
-            word = close < 0 ? rest.mid(1) : rest.mid(1, close - 1);
-            rest = close < 0 ? QStringView() : rest.mid(close + 1);
-        } else {
-            qsizetype end = 0;
-            while (end < rest.size() && !rest.at(end).isSpace())
-                ++end;
-            word = rest.left(end);
-            rest = rest.mid(end);
-        }
-        if (next == Anchor)
-            anchor = word.toString();
-        else if (next == Url && url.isEmpty())
-            url = word.toString();
-        next = Url;
-    }
-    if (!anchor.isEmpty())
-        url += u'#' + anchor;
-    return url;
 }
 
 } // namespace
@@ -175,17 +130,6 @@ void RtfInterpreter::colorTableText(const char *data, qsizetype size)
         m_red = m_green = m_blue = 0;
         m_colorSet = false;
     }
-}
-
-void RtfInterpreter::beginFieldResult()
-{
-    m_state.destination = Destination::Text;
-    const QString target = hyperlinkTarget(m_fieldInstruction);
-    m_fieldInstruction.clear();
-    if (target.isEmpty() || m_tables.links.size() >= Limits::kMaxTableEntries)
-        return;
-    m_tables.links.append(target);
-    m_state.chars.link = int(m_tables.links.size() - 1);
 }
 
 void RtfInterpreter::listTableWord(const Token &token)

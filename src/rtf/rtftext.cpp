@@ -45,6 +45,7 @@ void RtfInterpreter::handleText(const char *data, qsizetype size)
     case Destination::ListOverrideTable:
     case Destination::UprContainer:
     case Destination::Dropped:
+    case Destination::RowProperties:
         break;
     }
 }
@@ -262,6 +263,7 @@ void RtfInterpreter::flushRun()
     if (m_run.isEmpty())
         return;
     m_sink->text(m_run, m_runFormat);
+    m_textEmitted += m_run.size();
     m_run.resize(0);
 }
 

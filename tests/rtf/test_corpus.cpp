@@ -31,6 +31,11 @@ const QHash<QString, QString> kKnownDifferences = {
     // Two \cell words without any \row: we separate the cells with a TAB,
     // the reference joins their text ("StationFax").
     {QStringLiteral("tika__testRTFTableCellSeparation2"), QStringLiteral("cells without a row")},
+    // SYMBOL fields in symbol fonts: we give the Unicode equivalent where one
+    // is known (Wingdings 74 is a smiling face, Symbol 97 alpha) and private
+    // use U+F000 + code otherwise; the reference gives the code as a Latin
+    // letter ("J", "a", "ü").
+    {QStringLiteral("lumolex__symbol_field"), QStringLiteral("symbol font codes")},
 };
 
 QString normalizedWhitespace(QString text)
@@ -98,7 +103,8 @@ TEST(Corpus, EveryDocument)
         }
     }
     ASSERT_GT(withReference, 0);
-    EXPECT_GE(matching * 100, withReference * 95) << matching << " of " << withReference;
+    // Only the documents listed above differ, each for the reason given.
+    EXPECT_EQ(matching, withReference - kKnownDifferences.size()) << matching << " of " << withReference;
 }
 
 } // namespace

@@ -135,7 +135,20 @@ INSTANTIATE_TEST_SUITE_P(Destinations, ReaderText, testing::Values(
              "\\pard\\ls2 a\\par\\pard\\ls2\\ilvl1 b\\par\\pard\\ls2 c\\par}",
              u(u"a)\ta\n◦ b\nb)\tc")},
     TextCase{"UndefinedListShowsNoLabel", "{\\rtf1 {\\listtext 10.\\tab}\\pard\\ls23 text}", "text"},
-    TextCase{"HiddenTextIsNotShown", "{\\rtf1 a{\\v hidden}b\\v c\\v0 d}", "abd"}),
+    TextCase{"HiddenTextIsNotShown", "{\\rtf1 a{\\v hidden}b\\v c\\v0 d}", "abd"},
+    // A SYMBOL field with an empty result shows its character: symbol fonts
+    // through their Unicode equivalents, else as private use U+F000 + code;
+    // other fonts through their code page; \\u gives the code point itself.
+    TextCase{"SymbolFieldInWingdings",
+             "{\\rtf1 a{\\field{\\*\\fldinst SYMBOL 74 \\\\f \"Wingdings\" \\\\s 12}{\\fldrslt }}b}", u(u"a\u263Ab")},
+    TextCase{"SymbolFieldInSymbol", "{\\rtf1 {\\field{\\*\\fldinst SYMBOL 97 \\\\f \"Symbol\"}{\\fldrslt }}}", u(u"\u03B1")},
+    TextCase{"SymbolFieldWithoutKnownEquivalent",
+             "{\\rtf1 {\\field{\\*\\fldinst {SYMBOL 0xFC \\\\f \"Wingdings\"}}{\\fldrslt }}}", u(u"\uF0FC")},
+    TextCase{"SymbolFieldInATextFont",
+             "{\\rtf1\\ansi\\ansicpg1251 {\\field{\\*\\fldinst SYMBOL 192 \\\\f \"Arial\"}{\\fldrslt}}}", u(u"А")},
+    TextCase{"SymbolFieldUnicodeWithoutResultGroup", "{\\rtf1 {\\field{\\*\\fldinst SYMBOL 1231 \\\\u}}}", u(u"\u04CF")},
+    TextCase{"SymbolFieldResultWins",
+             "{\\rtf1 {\\field{\\*\\fldinst SYMBOL 74 \\\\f \"Wingdings\"}{\\fldrslt x}}}", "x"}),
     caseName<TextCase>);
 
 INSTANTIATE_TEST_SUITE_P(BreaksAndTables, ReaderText, testing::Values(
@@ -153,7 +166,18 @@ INSTANTIATE_TEST_SUITE_P(BreaksAndTables, ReaderText, testing::Values(
     TextCase{"EmptyCellsKeepTheirPlace", "{\\rtf1 \\pard\\intbl a\\cell\\cell b\\cell\\row}", "a\t\tb"},
     TextCase{"NestedTableCells",
              "{\\rtf1 \\pard\\intbl x\\cell \\pard\\intbl\\itap2 n1\\nestcell n2\\nestcell"
-             "{\\*\\nesttableprops\\trowd\\nestrow} y\\cell\\row}", "x\tn1\tn2\t y"}),
+             "{\\*\\nesttableprops\\trowd\\nestrow} y\\cell\\row}", "x\tn1\tn2\n y"},
+    // As a word processor writes a signature block: each nested row ends
+    // inside its properties group, and a fallback for readers without nested
+    // tables follows.
+    TextCase{"NestedRowsAreParagraphs",
+             "{\\rtf1 \\trowd\\cellx100\\cellx200\\pard\\intbl\\itap1 Given:\\cell\\pard\\intbl\\itap1 Taken:\\par"
+             "\\pard\\intbl\\itap2 {\\b Director}\\nestcell{\\nonesttables\\par}Anna\\nestcell"
+             "{\\*\\nesttableprops\\trowd\\cellx50\\cellx100\\nestrow}{\\nonesttables\\par}"
+             "\\pard\\intbl\\itap2 Clerk\\nestcell Petr\\nestcell"
+             "{\\*\\nesttableprops\\trowd\\cellx50\\cellx100 text\\nestrow}{\\nonesttables\\par}"
+             "\\pard\\intbl\\itap1 signed\\cell{\\trowd\\cellx100\\cellx200\\row}after\\par}",
+             "Given:\tTaken:\nDirector\tAnna\nClerk\tPetr\nsigned\nafter"}),
     caseName<TextCase>);
 
 const QByteArray kColors = "{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}";
@@ -224,6 +248,9 @@ INSTANTIATE_TEST_SUITE_P(Character, ReaderFormat, testing::Values(
     FormatCase{"HyperlinkBecomesAnAnchor",
                "{\\rtf1 {\\field{\\*\\fldinst{HYPERLINK \"http://example.org/a b\" \\\\o \"tip\"}}{\\fldrslt{x}}}}", "x",
                "size=12 link=http://example.org/a b", nullptr},
+    FormatCase{"SymbolWithoutEquivalentInItsFont",
+               "{\\rtf1" + kFonts + "\\f0 {\\field{\\*\\fldinst SYMBOL 252 \\\\f \"Wingdings\"}{\\fldrslt }}}",
+               u(u"\uF0FC"), "size=12 family=Wingdings", nullptr},
     FormatCase{"PlainResetsToTheDefaultFont",
                "{\\rtf1\\deff0" + kFonts + kColors + "\\f1\\fs40\\b\\i\\ul\\cf1 a\\plain x}", "x", "size=12 family=Alpha",
                nullptr},
