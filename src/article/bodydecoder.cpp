@@ -1,5 +1,6 @@
 #include "article/bodydecoder.h"
 
+#include "article/bodylimits.h"
 #include "rtf/codepage.h"
 #include "rtf/rtfreader.h"
 
@@ -167,13 +168,19 @@ BodyKind decodeBody(const QByteArray &stored, bool isNull, QTextDocument *doc)
     fresh.setUndoRedoEnabled(false);
     fresh.setDefaultFont(doc->defaultFont());
     BodyKind kind;
+    bool cut = false;
     if (rtf::looksLikeRtf(inflated)) {
-        rtf::readDocument(inflated, &fresh);
+        cut = rtf::readDocument(inflated, &fresh, kMaxShownCharacters).cut;
         kind = BodyKind::RichText;
     } else {
-        fresh.setPlainText(decodePlainBody(inflated));
+        QString text = decodePlainBody(inflated);
+        cut = cutToShownLength(&text);
+        fresh.setPlainText(text);
         kind = BodyKind::PlainText;
     }
+    breakOverlongRuns(&fresh);
+    if (cut)
+        appendTooLongNotice(&fresh, kMaxShownCharacters);
     replaceContent(doc, fresh);
     return kind;
 }

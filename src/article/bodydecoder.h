@@ -19,7 +19,9 @@ QByteArray deflateBody(QByteArrayView plain);
 bool inflateBody(QByteArrayView stored, QByteArray *out, qsizetype limit = kMaxInflatedBody);
 
 // Replaces the content of doc by the decoded stored body. A null or empty
-// body leaves doc empty; a damaged one leaves a short visible notice.
+// body leaves doc empty; a damaged one leaves a short visible notice. A body
+// longer than the view shows is cut, with a note (see bodylimits.h).
+// Needs no widgets: the document may be one of a view or a bare one.
 BodyKind decodeBody(const QByteArray &stored, bool isNull, QTextDocument *doc);
 
 // The plain text of a stored body without building a document (fast path

@@ -4,14 +4,18 @@
 
 #include <QTextDocument>
 
+#include <limits>
+
 namespace lumolex::rtf {
 
 namespace {
 constexpr std::size_t kCharFormatCache = 32;
 }
 
-DocumentSink::DocumentSink(QTextDocument *document)
-    : m_document(document), m_undoWasEnabled(document->isUndoRedoEnabled())
+DocumentSink::DocumentSink(QTextDocument *document, qsizetype maxCharacters)
+    : m_document(document)
+    , m_undoWasEnabled(document->isUndoRedoEnabled())
+    , m_room(maxCharacters < 0 ? std::numeric_limits<qsizetype>::max() : maxCharacters)
 {
     m_document->setUndoRedoEnabled(false);
     m_document->clear();
@@ -128,6 +132,18 @@ const QTextCharFormat &DocumentSink::charFormat(const CharState &state)
 
 void DocumentSink::text(QStringView text, const CharState &format)
 {
+    if (m_full)
+        return;
+    if (text.size() > m_room) {
+        text = text.left(m_room);
+        // Never end on the first half of a surrogate pair.
+        if (!text.isEmpty() && text.back().isHighSurrogate())
+            text.chop(1);
+        m_full = true;
+    }
+    m_room -= text.size();
+    if (text.isEmpty())
+        return;
     m_cursor.insertText(text.toString(), charFormat(format));
     m_blockEmpty = false;
 }
@@ -144,6 +160,13 @@ void DocumentSink::closeBlock(const ParaState &paragraph, const CharState &mark)
 
 void DocumentSink::paragraphBreak(const ParaState &paragraph, const CharState &mark)
 {
+    if (m_full)
+        return;
+    if (m_room == 0) {
+        m_full = true; // more follows than the document may take
+        return;
+    }
+    --m_room;
     closeBlock(paragraph, mark);
     m_cursor.insertBlock(); // the new block starts with this block's format
     m_blockEmpty = true;

@@ -17,13 +17,16 @@ namespace lumolex::rtf {
 class DocumentSink : public RtfSink
 {
 public:
-    explicit DocumentSink(QTextDocument *document);
+    // At most maxCharacters characters (a paragraph break counts as one)
+    // go into the document; -1 for no limit.
+    explicit DocumentSink(QTextDocument *document, qsizetype maxCharacters = -1);
     ~DocumentSink() override;
 
     void begin(const DocumentTables &tables) override;
     void text(QStringView text, const CharState &format) override;
     void paragraphBreak(const ParaState &paragraph, const CharState &mark) override;
     void finish(const ParaState &paragraph, const CharState &mark) override;
+    bool isFull() const override { return m_full; }
 
     // The conversions, public for the writer's tests.
     static QTextCharFormat toCharFormat(const CharState &state, const DocumentTables &tables);
@@ -38,6 +41,8 @@ private:
     const DocumentTables *m_tables = nullptr;
     bool m_undoWasEnabled;
     bool m_blockEmpty = true;
+    qsizetype m_room;     // characters the document may still take
+    bool m_full = false;  // more was offered than it could take
     ParaState m_blockState; // the format the current block has now
 
     std::vector<std::pair<CharState, QTextCharFormat>> m_charFormats;

@@ -44,7 +44,7 @@ InterpretResult RtfInterpreter::run()
     }
 
     bool rootClosed = false;
-    while (!rootClosed) {
+    while (!rootClosed && !m_sinkFull) {
         const Token token = m_tokenizer.next();
         if (!m_pendingBytes.isEmpty() && token.type != TokenType::Text && token.type != TokenType::HexByte)
             flushPendingBytes();
@@ -87,7 +87,7 @@ InterpretResult RtfInterpreter::run()
             break;
         }
     }
-    if (!rootClosed)
+    if (!rootClosed && !m_sinkFull)
         markDamaged(QStringLiteral("unclosed groups at the end of the input"));
     if (m_tokenizer.truncated())
         markDamaged(QStringLiteral("input ends inside a control sequence"));

@@ -186,6 +186,7 @@ private:
     };
     std::vector<OpenField> m_fields;
     qsizetype m_textEmitted = 0;
+    bool m_sinkFull = false;
     int m_footnotes = 0;
 
     // Lists: definitions, the label text written for the next paragraph

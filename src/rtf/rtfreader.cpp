@@ -39,7 +39,7 @@ bool looksLikeRtf(QByteArrayView bytes)
     return bytes.sliced(i).startsWith("{\\rtf");
 }
 
-ReadResult readDocument(QByteArrayView bytes, QTextDocument *doc)
+ReadResult readDocument(QByteArrayView bytes, QTextDocument *doc, qsizetype maxCharacters)
 {
     if (!doc)
         return notRtf();
@@ -47,9 +47,11 @@ ReadResult readDocument(QByteArrayView bytes, QTextDocument *doc)
         doc->clear();
         return notRtf();
     }
-    DocumentSink sink(doc);
+    DocumentSink sink(doc, maxCharacters);
     RtfInterpreter interpreter(bytes, &sink);
-    return toReadResult(interpreter.run());
+    ReadResult result = toReadResult(interpreter.run());
+    result.cut = sink.isFull();
+    return result;
 }
 
 QString plainText(QByteArrayView bytes, ReadResult *result)

@@ -27,6 +27,10 @@ public:
     // formatting of its paragraph mark (what an empty paragraph shows).
     virtual void paragraphBreak(const ParaState &paragraph, const CharState &mark) = 0;
 
+    // True once the sink takes no more content: the interpreter then stops
+    // reading and finishes the document.
+    virtual bool isFull() const { return false; }
+
     // Ends the last paragraph. Called exactly once.
     virtual void finish(const ParaState &paragraph, const CharState &mark) = 0;
 };

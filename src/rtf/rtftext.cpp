@@ -265,6 +265,7 @@ void RtfInterpreter::flushRun()
     m_sink->text(m_run, m_runFormat);
     m_textEmitted += m_run.size();
     m_run.resize(0);
+    m_sinkFull = m_sink->isFull();
 }
 
 void RtfInterpreter::paragraphMark()
@@ -286,6 +287,7 @@ void RtfInterpreter::emitPendingBreak()
     m_pendingBreak = false;
     m_paragraphStarted = false;
     m_sink->paragraphBreak(m_pendingPara, m_pendingMark);
+    m_sinkFull = m_sink->isFull();
 }
 
 } // namespace lumolex::rtf
