@@ -139,12 +139,14 @@ void ArticlePanel::showPreparedArticle()
     m_scratch = m_shown;
     m_shown = prepared;
     applyTextMargins(m_shown);
+    // The article leaving the view is emptied first, so that the scratch
+    // view does not lay it out again when it takes it.
+    m_scratch->clear();
     // The scratch view lets go of the prepared document before the article
     // view takes it; the other way round the document kept the layout width
     // of the hidden scratch view and short articles wrapped after a word.
     EditorTmp->setDocument(m_scratch);
     Editor->setDocument(m_shown);
-    m_scratch->clear();
     Editor->setTextCursor(QTextCursor(m_shown));
     Editor->verticalScrollBar()->setValue(0);
     EditorSelectionChange();
