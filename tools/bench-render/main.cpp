@@ -10,6 +10,7 @@
 #include "article/view/articlerenderer.h"
 #include "article/view/richtextview.h"
 #include "article/view/stepnavigator.h"
+#include "longbodies.h"
 #include "data/datafiles.h"
 #include "data/dataloader.h"
 #include "data/table.h"
@@ -19,11 +20,16 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QListWidget>
+#include <QTextDocument>
 #include <QTextStream>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <vector>
+
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#endif
 
 using namespace lumolex;
 
@@ -56,6 +62,9 @@ int main(int argc, char **argv)
         {QStringLiteral("passes"), QStringLiteral("Passes over all articles (default 3)."), QStringLiteral("n"),
          QStringLiteral("3")},
         {QStringLiteral("paint"), QStringLiteral("Include repainting the article view in each change.")},
+        {QStringLiteral("body"),
+         QStringLiteral("Show one long body instead: %1.").arg(bench::longBodyNames().join(QStringLiteral(", "))),
+         QStringLiteral("name")},
     });
     parser.process(app);
     const QString folder = parser.isSet(QStringLiteral("data")) ? parser.value(QStringLiteral("data"))
@@ -63,18 +72,31 @@ int main(int argc, char **argv)
     const int passes = qMax(1, parser.value(QStringLiteral("passes")).toInt());
     const bool paint = parser.isSet(QStringLiteral("paint"));
 
+    const QString bodyName = parser.value(QStringLiteral("body"));
+
     Table articles(QStringLiteral("ClientDataSet1"), fieldDefs(DataFile::Articles));
     Table wordForms(QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms));
     Table examples(QStringLiteral("ClientDataSet3"), fieldDefs(DataFile::Examples));
-    const QStringList problems = checkDataFiles(folder);
-    if (!problems.isEmpty()) {
-        err << problems.join(u'\n') << Qt::endl;
-        return 2;
-    }
-    DataFileLoader loader(folder);
-    if (!loader.load(articles, wordForms, examples)) {
-        err << loader.errorString() << Qt::endl;
-        return 2;
+    if (!bodyName.isEmpty()) {
+        const QByteArray body = bench::longBody(bodyName);
+        if (body.isEmpty()) {
+            err << "unknown body " << bodyName << Qt::endl;
+            return 2;
+        }
+        articles.appendRow({1, 1, QStringLiteral("a"), QByteArray(), QStringLiteral("a"), QVariant()});
+        articles.appendRow({2, 1, QStringLiteral("b"), body, QStringLiteral("b"), QVariant()});
+        DataFileLoader::buildIndexes(articles, wordForms);
+    } else {
+        const QStringList problems = checkDataFiles(folder);
+        if (!problems.isEmpty()) {
+            err << problems.join(u'\n') << Qt::endl;
+            return 2;
+        }
+        DataFileLoader loader(folder);
+        if (!loader.load(articles, wordForms, examples)) {
+            err << loader.errorString() << Qt::endl;
+            return 2;
+        }
     }
     // Every dictionary at once, as after a search over all of them.
     articles.setFilterText(QStringLiteral("(DICT=0) OR (DICT=1) OR (DICT=2) OR (DICT=3) OR (DICT=4) OR (DICT=9)"));
@@ -104,6 +126,51 @@ int main(int argc, char **argv)
     window.resize(480, 550);
     window.show();
     QApplication::processEvents();
+
+    if (!bodyName.isEmpty()) {
+        // From the move to the article until it is painted and the window
+        // has handled what the change queued.
+        // The widget-free part alone: decoding, masking and the font.
+        articles.last();
+        QTextDocument prepared;
+        QElapsedTimer preparing;
+        preparing.start();
+        prepareArticle(articles, &prepared, ArticleFont{QStringLiteral("Tahoma"), 11});
+        const double prepareMs = double(preparing.nsecsElapsed()) / 1e6;
+
+        articles.first();
+        QApplication::processEvents();
+        QElapsedTimer shown;
+        shown.start();
+        articles.next();
+        panel->Editor->viewport()->repaint();
+        QApplication::processEvents();
+        const double ms = double(shown.nsecsElapsed()) / 1e6;
+        const int characters = panel->Editor->document()->characterCount();
+        // And back to a short article.
+        QElapsedTimer leaving;
+        leaving.start();
+        articles.prior();
+        panel->Editor->viewport()->repaint();
+        QApplication::processEvents();
+        const double leaveMs = double(leaving.nsecsElapsed()) / 1e6;
+        long peakKb = 0;
+#ifdef Q_OS_UNIX
+        rusage usage {};
+        getrusage(RUSAGE_SELF, &usage);
+        peakKb = usage.ru_maxrss;
+#endif
+        out << QStringLiteral("%1: %2 characters shown in %3 ms (of which preparing the document %4 ms), "
+                              "left in %5 ms, peak memory %6 MB")
+                   .arg(bodyName)
+                   .arg(characters)
+                   .arg(ms, 0, 'f', 1)
+                   .arg(prepareMs, 0, 'f', 1)
+                   .arg(leaveMs, 0, 'f', 1)
+                   .arg(double(peakKb) / 1024.0, 0, 'f', 1)
+            << Qt::endl;
+        return 0;
+    }
 
     std::vector<double> times;
     times.reserve(size_t(articles.recordCount()) * size_t(passes));
