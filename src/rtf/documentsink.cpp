@@ -20,10 +20,16 @@ DocumentSink::DocumentSink(QTextDocument *document, qsizetype maxCharacters)
     m_document->setUndoRedoEnabled(false);
     m_document->clear();
     m_cursor = QTextCursor(m_document);
+    // One edit for the whole document: outside an edit block every insertion
+    // lays out its paragraph again to place the cursor, which made a
+    // paragraph of many format runs take time in the square of their number.
+    m_cursor.beginEditBlock();
 }
 
 DocumentSink::~DocumentSink()
 {
+    if (m_editing)
+        m_cursor.endEditBlock();
     m_document->setUndoRedoEnabled(m_undoWasEnabled);
 }
 
@@ -175,6 +181,8 @@ void DocumentSink::paragraphBreak(const ParaState &paragraph, const CharState &m
 void DocumentSink::finish(const ParaState &paragraph, const CharState &mark)
 {
     closeBlock(paragraph, mark);
+    m_cursor.endEditBlock();
+    m_editing = false;
     m_document->setModified(false); // freshly loaded, as after opening a file
 }
 

@@ -41,6 +41,7 @@ private:
     const DocumentTables *m_tables = nullptr;
     bool m_undoWasEnabled;
     bool m_blockEmpty = true;
+    bool m_editing = true;  // inside the edit block that finish() closes
     qsizetype m_room;     // characters the document may still take
     bool m_full = false;  // more was offered than it could take
     ParaState m_blockState; // the format the current block has now
