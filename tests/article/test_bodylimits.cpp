@@ -67,6 +67,18 @@ TEST(BodyLimits, LongBodiesAreCutWithANote)
     }
 }
 
+TEST(BodyLimits, TableOfTwoHundredThousandCellsIsCut)
+{
+    QByteArray table = "\\trowd\\cellx1000\\cellx2000 ";
+    for (int i = 0; i < 200000; ++i)
+        table += "\\pard\\intbl " + QByteArray::number(i) + (i % 2 ? "\\cell\\row " : "\\cell ");
+    QTextDocument doc;
+    decodeBody(deflateBody(rtfOf(table)), false, &doc);
+    const QString note = QString::fromUtf16(u"Статья слишком длинна: показаны первые 100000 знаков");
+    EXPECT_EQ(doc.lastBlock().text().toStdString(), note.toStdString());
+    EXPECT_EQ(doc.characterCount(), kCap + 1 + note.size() + 1);
+}
+
 // No run of more than 200 characters without a place to break the line;
 // shorter runs and ordinary text stay as they are.
 TEST(BodyLimits, EndlessWordsGetPlacesToBreak)
