@@ -36,7 +36,7 @@ QStringList longBodyNames()
 {
     return {QStringLiteral("line16k"), QStringLiteral("line64k"), QStringLiteral("line256k"),
             QStringLiteral("word16k"), QStringLiteral("word64k"), QStringLiteral("word256k"),
-            QStringLiteral("lines10m"), QStringLiteral("table200k")};
+            QStringLiteral("lines10m"), QStringLiteral("runs40k"), QStringLiteral("table200k")};
 }
 
 QByteArray longBody(const QString &name)
@@ -63,6 +63,12 @@ QByteArray longBody(const QString &name)
         while (text.size() < 10 * 1024 * 1024)
             text += line;
         return deflateBody(text);
+    }
+    if (name == QLatin1String("runs40k")) { // one paragraph of 4000 format runs
+        QByteArray runs;
+        for (int i = 0; i < 4000; ++i)
+            runs += (i % 2 ? "\\b " : "\\b0 ") + QByteArray("\\'f1\\'eb\\'ee\\'e2\\'ee").repeated(2);
+        return deflateBody(rtf(runs));
     }
     if (name == QLatin1String("table200k"))
         return deflateBody(rtf(table(200000)));
