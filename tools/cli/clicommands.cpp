@@ -8,6 +8,7 @@
 #include "data/table.h"
 #include "rtf/rtfreader.h"
 #include "search/fastwordsearch.h"
+#include "search/fragmentsearch.h"
 #include "search/querytext.h"
 
 #include <QFile>
@@ -114,29 +115,56 @@ int Commands::show(int id)
     return Success;
 }
 
-int Commands::find(const QString &query, const FindOptions &options)
+bool Commands::acceptQuery(const QString &query, QString *text)
 {
-    // The same rule and the same search as the search panel's button.
-    const QString text = trimQuery(query);
-    switch (checkQuery(text)) {
+    // The same rule as the search panel's buttons.
+    *text = trimQuery(query);
+    switch (checkQuery(*text)) {
     case QueryCheck::Empty:
         m_err << "lumolex-cli: the query is empty" << Qt::endl;
-        return Failure;
+        return false;
     case QueryCheck::TooShort:
         m_err << "lumolex-cli: Поиск не меньше 2-х символов!" << Qt::endl;
-        return Failure;
+        return false;
     case QueryCheck::Ok:
         break;
     }
-    Tables tables;
-    if (!loadTables(&tables))
-        return Failure;
-    const DictionaryScope scope = options.all ? DictionaryScope::all() : DictionaryScope::ofCodes(options.dicts);
-    const QVector<FoundArticle> found = FastWordSearch(tables.articles, tables.wordForms).run(text, scope);
+    return true;
+}
+
+int Commands::printFound(const QVector<FoundArticle> &found)
+{
     for (const FoundArticle &article : found)
         m_out << article.id << '\t' << article.dict << '\t' << article.word << '\n';
     m_out.flush();
     return found.isEmpty() ? NotFound : Success;
+}
+
+static DictionaryScope scopeOf(const FindOptions &options)
+{
+    return options.all ? DictionaryScope::all() : DictionaryScope::ofCodes(options.dicts);
+}
+
+int Commands::find(const QString &query, const FindOptions &options)
+{
+    QString text;
+    if (!acceptQuery(query, &text))
+        return Failure;
+    Tables tables;
+    if (!loadTables(&tables))
+        return Failure;
+    return printFound(FastWordSearch(tables.articles, tables.wordForms).run(text, scopeOf(options)));
+}
+
+int Commands::fragment(const QString &query, const FindOptions &options)
+{
+    QString text;
+    if (!acceptQuery(query, &text))
+        return Failure;
+    Tables tables;
+    if (!loadTables(&tables))
+        return Failure;
+    return printFound(FragmentSearch::run(tables.articles, text, scopeOf(options)));
 }
 
 int Commands::stats()

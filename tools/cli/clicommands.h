@@ -4,6 +4,8 @@
 // one record a line, fields separated by tabs), its problems to `err`, and
 // returns the exit code.
 
+#include "search/fastwordsearch.h"
+
 #include <QStringList>
 
 class QTextStream;
@@ -32,12 +34,15 @@ public:
     int list(const ListOptions &options);
     int show(int id);
     int find(const QString &query, const FindOptions &options);
+    int fragment(const QString &query, const FindOptions &options);
     int stats();
     int rtfToText(const QString &path);
 
 private:
     struct Tables;
     bool loadTables(Tables *tables);
+    bool acceptQuery(const QString &query, QString *text);
+    int printFound(const QVector<FoundArticle> &found);
 
     QTextStream &m_out;
     QTextStream &m_err;

@@ -29,6 +29,10 @@ Commands:
                    --dict N (repeatable, or N,M) searches those dictionaries and
                    code 0, as the panel with "Во всех словарях" unticked;
                    --all, or no --dict, searches every dictionary
+  fragment TEXT    the fragment search of the search panel: prints the articles
+                   whose text contains TEXT (ID, DICT, WORD) in the order they
+                   are visited, the word list's order; --dict and --all as for
+                   find
   stats            prints the record count of each table and, per dictionary
                    code, its article count and credited person
   rtf2text FILE    prints the plain text of an RTF file (a regular file of at
@@ -68,13 +72,13 @@ int main(int argc, char **argv)
     parser.setApplicationDescription(QString::fromUtf8(kDescription));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("key, list, show, find, stats or rtf2text"));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("key, list, show, find, fragment, stats or rtf2text"));
     parser.addPositionalArgument(QStringLiteral("argument"), QStringLiteral("TEXT, ID, QUERY or FILE"), QStringLiteral("[argument]"));
     parser.addOptions({
         {QStringLiteral("data"), QStringLiteral("Folder of the data files (default: DATA beside the program)."),
          QStringLiteral("dir")},
-        {QStringLiteral("dict"), QStringLiteral("Dictionary code to list or search (list, find)."), QStringLiteral("n")},
-        {QStringLiteral("all"), QStringLiteral("Search every dictionary (find).")},
+        {QStringLiteral("dict"), QStringLiteral("Dictionary code to list or search (list, find, fragment)."), QStringLiteral("n")},
+        {QStringLiteral("all"), QStringLiteral("Search every dictionary (find, fragment).")},
         {QStringLiteral("from"), QStringLiteral("Start at the nearest key of this text (list)."), QStringLiteral("text")},
         {QStringLiteral("count"), QStringLiteral("Print at most this many records (list)."), QStringLiteral("k")},
     });
@@ -116,7 +120,7 @@ int main(int argc, char **argv)
     }
     if (command == QLatin1String("stats"))
         return commands.stats();
-    if (command == QLatin1String("find")) {
+    if (command == QLatin1String("find") || command == QLatin1String("fragment")) {
         FindOptions options;
         if (!parseDicts(parser.values(QStringLiteral("dict")), &options.dicts)) {
             err << "lumolex-cli: --dict takes dictionary codes (numbers)" << Qt::endl;
@@ -127,6 +131,8 @@ int main(int argc, char **argv)
             return Failure;
         }
         options.all = options.dicts.isEmpty();
+        if (command == QLatin1String("fragment"))
+            return commands.fragment(args.at(1), options);
         return commands.find(args.at(1), options);
     }
     if (command == QLatin1String("rtf2text"))

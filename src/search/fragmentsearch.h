@@ -1,0 +1,71 @@
+#pragma once
+
+// The fragment search: the articles whose body, read as plain text and
+// converted to its transcription key, contains the key of the query as a
+// piece of text (inside a word, across words, with its blanks).
+//
+// The scan visits every article of the article table in the word list's
+// order (index "cds1i1", filter off), whatever the dictionary scope; articles
+// out of scope are counted as visited but never read or listed. It runs in
+// steps, each given a time budget, so that a window can process its events
+// between steps; stopping between steps leaves exactly the results an
+// in-order scan has found up to that article. The window's fragment search
+// button and `lumolex-cli fragment` both drive this class.
+
+#include "search/dictionaryscope.h"
+#include "search/fastwordsearch.h"
+
+#include <QString>
+#include <QVector>
+
+#include <chrono>
+
+namespace lumolex {
+
+class PlainTextCache;
+class Table;
+
+// The converted plain text of a stored body: the text a rich-text view
+// shows, converted with RetTransc. Empty for an article without a body.
+QString fragmentSearchText(const QByteArray &stored, bool isNull);
+
+class FragmentSearch
+{
+public:
+    // `cache` may be null (every body is then read again). The article table
+    // is switched to its key index with the filter off; the caller keeps its
+    // notifications suspended and restores its state afterwards.
+    FragmentSearch(Table &articles, const QString &query, const DictionaryScope &scope,
+                   PlainTextCache *cache = nullptr);
+
+    // Visits articles until the budget has passed (at least one article per
+    // call) or the table ends. Articles found are appended to the results and
+    // to `found` when given. Returns false once every article has been visited.
+    bool step(std::chrono::nanoseconds budget, QVector<FoundArticle> *found = nullptr);
+    // Visits every remaining article.
+    void runToEnd();
+
+    bool atEnd() const { return m_visited >= m_total; }
+    int visited() const { return m_visited; }
+    int total() const { return m_total; }       // the articles with the filter off
+    const QVector<FoundArticle> &results() const { return m_results; }
+    const QString &queryKey() const { return m_key; }
+
+    // The whole search at once: the results in visiting order.
+    static QVector<FoundArticle> run(Table &articles, const QString &query, const DictionaryScope &scope,
+                                     PlainTextCache *cache = nullptr);
+
+private:
+    bool matches(int position, int id);
+
+    Table &m_articles;
+    DictionaryScope m_scope;
+    PlainTextCache *m_cache;
+    QString m_key;
+    int m_visited = 0;
+    int m_total = 0;
+    int m_idField, m_dictField, m_wordField, m_bodyField;
+    QVector<FoundArticle> m_results;
+};
+
+} // namespace lumolex

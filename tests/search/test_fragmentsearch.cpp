@@ -1,0 +1,206 @@
+// The fragment search on small tables: fragments across blanks, inside words,
+// with case and folded letters; articles without a body; the dictionary
+// scope; stopping part-way; the plain-text cache.
+
+#include "article/bodydecoder.h"
+#include "article/transcription.h"
+#include "data/datafileschema.h"
+#include "data/dataloader.h"
+#include "data/table.h"
+#include "search/fragmentsearch.h"
+#include "search/plaintextcache.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+using namespace lumolex;
+
+namespace {
+
+struct BodyArticle {
+    int id;
+    int dict;
+    QString word;
+    QVariant body;   // invalid: no body
+};
+
+// A body as RTF, every letter written as a \uN? escape, so the reader's own
+// text path is used.
+QByteArray rtfBody(const QString &text)
+{
+    QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1251 {\\b ";
+    for (QChar c : text)
+        rtf += c.unicode() < 128 ? QByteArray(1, char(c.unicode())) : "\\u" + QByteArray::number(c.unicode()) + "?";
+    rtf += "}\\par}";
+    return deflateBody(rtf);
+}
+
+QVariant plainBody(const QString &text)
+{
+    return deflateBody(text.toUtf8());
+}
+
+struct BodyTables {
+    Table articles{QStringLiteral("ClientDataSet1"), fieldDefs(DataFile::Articles)};
+    Table wordForms{QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms)};
+
+    explicit BodyTables(const std::vector<BodyArticle> &rows)
+    {
+        for (const BodyArticle &a : rows)
+            articles.appendRow({a.id, a.dict, a.word, a.body, RetTransc(a.word), QVariant()});
+        DataFileLoader::buildIndexes(articles, wordForms);
+    }
+};
+
+// Visiting order (key, then dictionary): агат 4, бег 3, вода 1, гора 2, дом 5,
+// дом 6, жук 7, зал 8.
+std::vector<BodyArticle> sample()
+{
+    return {
+        {1, 1, QStringLiteral("вода"), rtfBody(QStringLiteral("Тут была связь с водой."))},
+        {2, 2, QStringLiteral("гора"), plainBody(QStringLiteral("высокая ГОРА, крутая"))},
+        {3, 3, QStringLiteral("бег"), plainBody(QStringLiteral("бег по кругу, быстрая"))},
+        {4, 4, QStringLiteral("агат"), rtfBody(QStringLiteral("Ӧлла ӈурр — камень"))},
+        {5, 1, QStringLiteral("дом"), QVariant()},                       // no body
+        {6, 2, QStringLiteral("дом"), QVariant(QByteArray())},           // empty body
+        {7, 9, QStringLiteral("жук"), plainBody(QStringLiteral("жук-олень, ла с нами"))},
+        {8, 1, QStringLiteral("зал"), QVariant(QByteArray("not a zlib stream"))},   // damaged
+    };
+}
+
+std::vector<int> idsOf(const QVector<FoundArticle> &found)
+{
+    std::vector<int> ids;
+    for (const FoundArticle &f : found)
+        ids.push_back(f.id);
+    return ids;
+}
+
+TEST(FragmentSearch, FindsTheConvertedFragmentAnywhereInTheText)
+{
+    struct Case {
+        const char *query;
+        std::vector<int> ids;
+    } cases[] = {
+        {"ла с", {1, 7}},          // across the blank: "была связь", "ла с нами"
+        {"лас", {}},               // the blank is part of the query
+        {"ДОМ", {}},               // headwords are not searched, and no body says it
+        {"гора, к", {2}},          // case of the text
+        {"ВОДОЙ", {1}},            // case of the query
+        {"олла нурр", {4}},        // folded letters (Ӧ, ӈ) equal their Russian ones
+        {"ӧЛЛА", {4}},
+        {"руг", {3}},              // inside a longer word
+        {"уг", {3}},
+        {"к-о", {7}},
+        {"повреждена", {}},        // a damaged body is not its notice
+        {"\u0304\u0304", {}},      // nothing left of the query: matches nothing
+    };
+    BodyTables tables(sample());
+    for (const Case &c : cases) {
+        const QString query = QString::fromUtf8(c.query);
+        EXPECT_EQ(idsOf(FragmentSearch::run(tables.articles, query, DictionaryScope::all())), c.ids) << c.query;
+    }
+}
+
+TEST(FragmentSearch, ArticlesWithoutABodyNeverMatch)
+{
+    // A body-less article's text is empty, whatever the query.
+    for (const BodyArticle &a : sample()) {
+        const QVariant body = a.body;
+        const QString text = fragmentSearchText(body.toByteArray(), !body.isValid());
+        if (a.id == 5 || a.id == 6 || a.id == 8)
+            EXPECT_TRUE(text.isEmpty()) << a.id;
+        else
+            EXPECT_FALSE(text.isEmpty()) << a.id;
+    }
+}
+
+TEST(FragmentSearch, VisitsEveryArticleButListsOnlyThoseInScope)
+{
+    // "а" is in the text of 4, 3, 1, 2 and 7 (codes 4, 3, 1, 2, 9).
+    struct Case {
+        QList<int> dicts;
+        std::vector<int> ids;
+    } cases[] = {
+        {{1}, {1}},
+        {{2, 9}, {2, 7}},
+        {{}, {}},
+        {{1, 2, 3, 4, 9}, {4, 3, 1, 2, 7}},
+    };
+    BodyTables tables(sample());
+    for (const Case &c : cases) {
+        // One letter is enough for the search itself; the length rule is the caller's.
+        FragmentSearch search(tables.articles, QStringLiteral("а"), DictionaryScope::ofCodes(c.dicts));
+        search.runToEnd();
+        EXPECT_EQ(search.visited(), 8);
+        EXPECT_EQ(search.total(), 8);
+        EXPECT_EQ(idsOf(search.results()), c.ids) << c.dicts.size();
+    }
+}
+
+TEST(FragmentSearch, StoppingBetweenStepsKeepsTheResultsOfAnInOrderScan)
+{
+    BodyTables tables(sample());
+    const QVector<FoundArticle> whole = FragmentSearch::run(tables.articles, QStringLiteral("а"), DictionaryScope::all());
+    ASSERT_EQ(idsOf(whole), (std::vector<int>{4, 3, 1, 2, 7}));
+    // A zero budget visits one article a step: after n steps the results are
+    // those of the first n articles in visiting order.
+    const std::vector<size_t> foundAfter = {1, 2, 3, 4, 4, 4, 5, 5};
+    for (int stopAfter = 0; stopAfter <= 8; ++stopAfter) {
+        FragmentSearch search(tables.articles, QStringLiteral("а"), DictionaryScope::all());
+        QVector<FoundArticle> reported;
+        for (int i = 0; i < stopAfter; ++i)
+            search.step(std::chrono::nanoseconds(0), &reported);
+        EXPECT_EQ(search.visited(), stopAfter);
+        EXPECT_EQ(search.atEnd(), stopAfter == 8);
+        const size_t expected = stopAfter == 0 ? 0 : foundAfter[size_t(stopAfter - 1)];
+        EXPECT_EQ(reported, whole.mid(0, qsizetype(expected))) << stopAfter;
+        EXPECT_EQ(search.results(), reported) << stopAfter;
+    }
+}
+
+TEST(FragmentSearch, ASecondSearchReadsTheTextsKeptByTheFirst)
+{
+    BodyTables tables(sample());
+    PlainTextCache cache;
+    const QString query = QStringLiteral("ла с");
+    const QVector<FoundArticle> uncached = FragmentSearch::run(tables.articles, query, DictionaryScope::all());
+    EXPECT_EQ(FragmentSearch::run(tables.articles, query, DictionaryScope::all(), &cache), uncached);
+    EXPECT_EQ(cache.count(), 8);
+    // The second search takes the kept text, not the body: a text planted
+    // for article 3 is what it searches.
+    PlainTextCache planted;
+    planted.insert(3, QStringLiteral("zz ла сzz"));
+    EXPECT_EQ(idsOf(FragmentSearch::run(tables.articles, query, DictionaryScope::all(), &planted)),
+              (std::vector<int>{3, 1, 7}));
+    EXPECT_EQ(FragmentSearch::run(tables.articles, query, DictionaryScope::all(), &cache), uncached);
+}
+
+TEST(PlainTextCache, KeepsTextsUpToItsBudget)
+{
+    const QString text(100, QChar(u'ж'));
+    const qsizetype cost = PlainTextCache::costOf(text);
+    struct Case {
+        qsizetype budget;
+        bool kept;
+    } cases[] = {
+        {cost, true},        // exactly full
+        {cost - 1, false},   // one byte short
+        {0, false},
+    };
+    for (const Case &c : cases) {
+        PlainTextCache cache(c.budget);
+        EXPECT_EQ(cache.insert(7, text), c.kept) << c.budget;
+        EXPECT_EQ(cache.find(7) != nullptr, c.kept) << c.budget;
+        EXPECT_EQ(cache.bytes(), c.kept ? cost : 0) << c.budget;
+    }
+    // Once full, later texts are refused and the kept ones stay.
+    PlainTextCache cache(cost);
+    cache.insert(1, text);
+    EXPECT_FALSE(cache.insert(2, QStringLiteral("x")));
+    ASSERT_NE(cache.find(1), nullptr);
+    EXPECT_EQ(*cache.find(1), text);
+}
+
+} // namespace

@@ -1,0 +1,62 @@
+// The fragment search reads each body as plain text without building a
+// document. Over every article of the sample, that text, converted, must be
+// the converted plain text of the document the article view renders.
+
+#include "article/articledocument.h"
+#include "article/bodydecoder.h"
+#include "article/transcription.h"
+#include "data/datafileschema.h"
+#include "data/dataloader.h"
+#include "data/table.h"
+#include "search/fragmentsearch.h"
+
+#include <QTextDocument>
+
+#include <gtest/gtest.h>
+
+using namespace lumolex;
+
+namespace {
+
+// Where two texts first differ, with a little context, for the message.
+std::string firstDifference(const QString &a, const QString &b)
+{
+    qsizetype at = 0;
+    while (at < a.size() && at < b.size() && a[at] == b[at])
+        ++at;
+    const auto around = [at](const QString &s) { return s.mid(qMax<qsizetype>(0, at - 20), 40).toStdString(); };
+    return "at " + std::to_string(at) + ": [" + around(a) + "] vs [" + around(b) + "]";
+}
+
+TEST(SampleFragment, ThePlainTextOfEveryBodyIsTheRenderedDocumentsText)
+{
+    Table articles{QStringLiteral("ClientDataSet1"), fieldDefs(DataFile::Articles)};
+    Table wordForms{QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms)};
+    Table examples{QStringLiteral("ClientDataSet3"), fieldDefs(DataFile::Examples)};
+    DataFileLoader loader(QStringLiteral(LUMOLEX_SAMPLE_DATA_DIR));
+    ASSERT_TRUE(loader.load(articles, wordForms, examples)) << loader.errorString().toStdString();
+    articles.setFiltered(false);
+
+    const int body = articles.fieldIndex(QString::fromLatin1(field::TRANSL));
+    const int id = articles.fieldIndex(QString::fromLatin1(field::ID));
+    QTextDocument doc;
+    int compared = 0;
+    int withText = 0;
+    std::vector<std::string> differing;
+    for (int number = 1; articles.setRecordNumber(number); ++number) {
+        // A damaged body shows a notice in the view; the search reads no text from it.
+        const BodyKind kind = UpdateEditor(articles, &doc);
+        const QString fromSink = fragmentSearchText(articles.blob(body), articles.isNull(body));
+        const QString fromDocument = kind == BodyKind::Damaged ? QString() : RetTransc(doc.toPlainText());
+        ++compared;
+        withText += fromSink.isEmpty() ? 0 : 1;
+        if (fromSink != fromDocument && differing.size() < 10)
+            differing.push_back(std::to_string(articles.value(id).toLongLong()) + " "
+                                + firstDifference(fromSink, fromDocument));
+    }
+    EXPECT_EQ(compared, articles.recordCount());
+    EXPECT_GT(withText, compared / 2);
+    EXPECT_TRUE(differing.empty()) << differing.size() << " differ, first: " << differing.front();
+}
+
+} // namespace
