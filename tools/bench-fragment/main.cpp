@@ -1,0 +1,222 @@
+// lumolex-bench-fragment: speed and memory of the fragment search.
+//
+//  1. The floor: inflating every article body, nothing else.
+//  2. The first whole scan (every body inflated, read as plain text,
+//     converted and kept in the cache).
+//  3. Repeated scans over the filled cache, for several queries.
+//  4. The same scan through a rich-text document: each body decoded into a
+//     QTextDocument whose plain text is then converted.
+//  5. Peak memory of the process with the cache filled, next to the size of
+//     the data files.
+//
+// Data: a DATA folder (default: DATA beside this executable). Build a large
+// set with
+//   lumolex-mkdata build --scale 10 --out DIR/DATA
+// and give DIR/DATA with --data.
+
+#include "article/bodydecoder.h"
+#include "article/transcription.h"
+#include "data/datafiles.h"
+#include "data/dataloader.h"
+#include "data/datafileschema.h"
+#include "data/table.h"
+#include "search/fragmentsearch.h"
+#include "search/plaintextcache.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QTextDocument>
+#include <QTextStream>
+
+#include <algorithm>
+#include <ctime>
+#include <vector>
+
+using namespace lumolex;
+
+namespace {
+
+QTextStream out(stdout);
+
+double threadCpuMs()
+{
+    timespec now {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+// Wall time and this thread's CPU time: on a busy machine the CPU time is
+// the steadier figure, and the one the ratios use.
+class Stopwatch
+{
+public:
+    Stopwatch() { restart(); }
+    void restart()
+    {
+        m_paused = false;
+        m_wall.start();
+        m_cpu = threadCpuMs();
+    }
+    // Freezes the figures.
+    void pause()
+    {
+        m_wallMs = wallMs();
+        m_cpuMs = cpuMs();
+        m_paused = true;
+    }
+    double wallMs() const { return m_paused ? m_wallMs : double(m_wall.nsecsElapsed()) / 1e6; }
+    double cpuMs() const { return m_paused ? m_cpuMs : threadCpuMs() - m_cpu; }
+    QString text() const
+    {
+        return QString::number(cpuMs(), 'f', 1) + QStringLiteral(" ms CPU (") + QString::number(wallMs(), 'f', 1)
+            + QStringLiteral(" ms wall)");
+    }
+
+private:
+    QElapsedTimer m_wall;
+    double m_cpu = 0;
+    double m_wallMs = 0;
+    double m_cpuMs = 0;
+    bool m_paused = false;
+};
+
+QString mib(qint64 bytes)
+{
+    return QString::number(double(bytes) / (1024.0 * 1024.0), 'f', 1) + QStringLiteral(" MiB");
+}
+
+// A line of /proc/self/status in bytes (Linux), -1 elsewhere.
+qint64 statusBytes(const char *name)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith(name))
+            return line.mid(qsizetype(qstrlen(name))).trimmed().split(' ').value(0).toLongLong() * 1024;
+    return -1;
+}
+
+Stopwatch inflateAll(Table &articles)
+{
+    const int body = articles.fieldIndex(QString::fromLatin1(field::TRANSL));
+    Stopwatch clock;
+    QByteArray inflated;
+    qint64 total = 0;
+    for (int i = 0; i < articles.recordCount(); ++i) {
+        const QVariant stored = articles.valueAt(i, body);
+        if (stored.isValid() && inflateBody(stored.toByteArray(), &inflated))
+            total += inflated.size();
+    }
+    clock.pause();
+    out << "inflated bytes: " << total << Qt::endl;
+    return clock;
+}
+
+// The scan through a document, as a rich-text view would read each body.
+std::vector<int> documentScan(Table &articles, const QString &query)
+{
+    const int body = articles.fieldIndex(QString::fromLatin1(field::TRANSL));
+    const int id = articles.fieldIndex(QString::fromLatin1(field::ID));
+    const QString key = RetTransc(query);
+    std::vector<int> found;
+    QTextDocument doc;
+    for (int i = 0; i < articles.recordCount(); ++i) {
+        const QVariant stored = articles.valueAt(i, body);
+        decodeBody(stored.toByteArray(), !stored.isValid(), &doc);
+        if (!key.isEmpty() && RetTransc(doc.toPlainText()).contains(key))
+            found.push_back(int(articles.valueAt(i, id).toLongLong()));
+    }
+    return found;
+}
+
+std::vector<int> idsOf(const QVector<FoundArticle> &found)
+{
+    std::vector<int> ids;
+    for (const FoundArticle &f : found)
+        ids.push_back(f.id);
+    return ids;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Speed and memory of the fragment search."));
+    parser.addHelpOption();
+    parser.addOptions({
+        {QStringLiteral("data"), QStringLiteral("The DATA folder (default: DATA beside this program)."), QStringLiteral("dir")},
+        {QStringLiteral("no-document"), QStringLiteral("Skip the scan through a rich-text document.")},
+    });
+    parser.process(app);
+    const QString data = parser.isSet(QStringLiteral("data")) ? parser.value(QStringLiteral("data"))
+                                                              : dataFolderOf(QCoreApplication::applicationDirPath());
+    Table articles(QStringLiteral("ClientDataSet1"), fieldDefs(DataFile::Articles));
+    Table wordForms(QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms));
+    Table examples(QStringLiteral("ClientDataSet3"), fieldDefs(DataFile::Examples));
+    DataFileLoader loader(data);
+    if (!loader.load(articles, wordForms, examples)) {
+        out << "cannot load " << data << ": " << loader.errorString() << Qt::endl;
+        return 2;
+    }
+    qint64 fileBytes = 0;
+    for (const QFileInfo &file : QDir(data).entryInfoList({QStringLiteral("*.db")}, QDir::Files))
+        fileBytes += file.size();
+    out << "data: " << QDir(data).absolutePath() << ", " << articles.recordCount() << " articles, files "
+        << mib(fileBytes) << Qt::endl;
+    const qint64 loadedPeak = statusBytes("VmHWM:");
+
+    // The floor first, twice, keeping the second: the first run also pages
+    // the bodies in.
+    inflateAll(articles);
+    const Stopwatch floor = inflateAll(articles);
+    out << "inflate every body (floor):     " << floor.text() << Qt::endl;
+
+    PlainTextCache cache;
+    const DictionaryScope all = DictionaryScope::all();
+    Stopwatch clock;
+    const QVector<FoundArticle> first = FragmentSearch::run(articles, QStringLiteral("ла с"), all, &cache);
+    clock.pause();
+    const double firstScan = clock.cpuMs();
+    out << "first whole scan:               " << clock.text() << ", " << first.size() << " found, "
+        << QString::number(firstScan / floor.cpuMs(), 'f', 2) << "x the floor" << Qt::endl;
+
+    std::vector<double> repeated;
+    for (const char *query : {"ла с", "ост", "а в", "ние", "zzzz", "ла с"}) {
+        clock.restart();
+        FragmentSearch::run(articles, QString::fromUtf8(query), all, &cache);
+        repeated.push_back(clock.cpuMs());
+    }
+    std::sort(repeated.begin(), repeated.end());
+    out << "repeated scan (cache filled):   median " << QString::number(repeated[repeated.size() / 2], 'f', 1)
+        << " ms CPU, max " << QString::number(repeated.back(), 'f', 1) << " ms CPU (" << repeated.size()
+        << " runs)" << Qt::endl;
+
+    clock.restart();
+    const QVector<FoundArticle> uncached = FragmentSearch::run(articles, QStringLiteral("ла с"), all);
+    out << "whole scan without the cache:   " << clock.text() << Qt::endl;
+
+    out << "cache: " << cache.count() << " texts, " << mib(cache.bytes()) << " (budget " << mib(cache.budget())
+        << ")" << Qt::endl;
+    out << "peak memory after loading:      " << mib(loadedPeak) << Qt::endl;
+    out << "peak memory with cache filled:  " << mib(statusBytes("VmHWM:")) << ", resident now "
+        << mib(statusBytes("VmRSS:")) << ", data files " << mib(fileBytes) << Qt::endl;
+
+    if (!parser.isSet(QStringLiteral("no-document"))) {
+        clock.restart();
+        const std::vector<int> viaDocument = documentScan(articles, QStringLiteral("ла с"));
+        clock.pause();
+        out << "scan through a document:        " << clock.text() << ", "
+            << QString::number(clock.cpuMs() / firstScan, 'f', 1) << "x the first scan, results "
+            << (viaDocument == idsOf(uncached) ? "equal" : "DIFFERENT") << Qt::endl;
+    }
+    return 0;
+}
