@@ -140,12 +140,7 @@ int Commands::printFound(const QVector<FoundArticle> &found)
     return found.isEmpty() ? NotFound : Success;
 }
 
-static DictionaryScope scopeOf(const FindOptions &options)
-{
-    return options.all ? DictionaryScope::all() : DictionaryScope::ofCodes(options.dicts);
-}
-
-int Commands::find(const QString &query, const FindOptions &options)
+int Commands::search(const QString &query, const FindOptions &options, SearchKind kind)
 {
     QString text;
     if (!acceptQuery(query, &text))
@@ -153,18 +148,10 @@ int Commands::find(const QString &query, const FindOptions &options)
     Tables tables;
     if (!loadTables(&tables))
         return Failure;
-    return printFound(FastWordSearch(tables.articles, tables.wordForms).run(text, scopeOf(options)));
-}
-
-int Commands::fragment(const QString &query, const FindOptions &options)
-{
-    QString text;
-    if (!acceptQuery(query, &text))
-        return Failure;
-    Tables tables;
-    if (!loadTables(&tables))
-        return Failure;
-    return printFound(FragmentSearch::run(tables.articles, text, scopeOf(options)));
+    const DictionaryScope scope = options.all ? DictionaryScope::all() : DictionaryScope::ofCodes(options.dicts);
+    if (kind == SearchKind::Fragment)
+        return printFound(FragmentSearch::run(tables.articles, text, scope));
+    return printFound(FastWordSearch(tables.articles, tables.wordForms).run(text, scope));
 }
 
 int Commands::stats()

@@ -33,8 +33,9 @@ public:
     int key(const QString &text);
     int list(const ListOptions &options);
     int show(int id);
-    int find(const QString &query, const FindOptions &options);
-    int fragment(const QString &query, const FindOptions &options);
+    // The fast word search (find) or the fragment search (fragment).
+    enum class SearchKind { Words, Fragment };
+    int search(const QString &query, const FindOptions &options, SearchKind kind);
     int stats();
     int rtfToText(const QString &path);
 

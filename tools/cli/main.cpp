@@ -131,9 +131,9 @@ int main(int argc, char **argv)
             return Failure;
         }
         options.all = options.dicts.isEmpty();
-        if (command == QLatin1String("fragment"))
-            return commands.fragment(args.at(1), options);
-        return commands.find(args.at(1), options);
+        return commands.search(args.at(1), options,
+                               command == QLatin1String("fragment") ? Commands::SearchKind::Fragment
+                                                                    : Commands::SearchKind::Words);
     }
     if (command == QLatin1String("rtf2text"))
         return commands.rtfToText(args.at(1));
