@@ -5,6 +5,7 @@
 #include "app/commandstate.h"
 #include "app/dictionarycontrols.h"
 #include "app/findpanel.h"
+#include "app/fragmentlink.h"
 #include "app/mainmenu.h"
 #include "app/menushortcutsfirst.h"
 #include "app/resultlistbox.h"
@@ -74,6 +75,7 @@ TFormLumoLex::TFormLumoLex(LaunchOptions options, QWidget *parent)
     connectCommands();
     markPendingCommands();
     search = new SearchLink(this);
+    fragment = new FragmentLink(this);
 
     FormCreate();
 }
@@ -270,6 +272,11 @@ void TFormLumoLex::showEvent(QShowEvent *event)
 
 void TFormLumoLex::closeEvent(QCloseEvent *event)
 {
+    // A running fragment search stops first; the close comes again after it.
+    if (fragment && fragment->deferClose()) {
+        event->ignore();
+        return;
+    }
     switch (m_stage) {
     case Stage::Starting:
         // Nothing is loaded yet: saving now would overwrite the stored

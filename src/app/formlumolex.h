@@ -32,6 +32,7 @@ class ArticlePanel;
 class DictionaryControls;
 class ExamplesPanel;
 class FindPanel;
+class FragmentLink;
 class SearchLink;
 class SingleInstance;
 class StatusPanel;
@@ -111,6 +112,7 @@ public:
     DictionaryControls *dictionaries = nullptr;
     ArticleLink *article = nullptr;    // record change, link, steps, bookmark, histories
     SearchLink *search = nullptr;      // search panel, fast word search, result list
+    FragmentLink *fragment = nullptr;  // fragment search
 
     SettingsStore *settingsStore() const { return m_store.get(); }
     AppMessageBoxes *messages() const { return m_messages.get(); }

@@ -83,6 +83,11 @@ ResultListBox::ResultListBox(QWidget *parent)
 void ResultListBox::setResults(const QVector<FoundArticle> &results)
 {
     clear();
+    appendResults(results);
+}
+
+void ResultListBox::appendResults(const QVector<FoundArticle> &results)
+{
     for (const FoundArticle &found : results) {
         auto *item = new QListWidgetItem(found.word);
         item->setData(IdRole, found.id);

@@ -30,6 +30,7 @@ public:
     const Settings *settings() const { return m_settings; }
 
     void setResults(const QVector<FoundArticle> &results);
+    void appendResults(const QVector<FoundArticle> &results);
     int idAt(int row) const;
     int dictAt(int row) const;
     // Height of every row in the current font.

@@ -164,21 +164,29 @@ void SearchLink::updateCounter()
         QStringLiteral("%1 / %2").arg(list->currentRow() + 1).arg(list->count()));
 }
 
-void SearchLink::ToolButtonGoFind1Click()
+bool SearchLink::takeQuery(QString *query)
 {
-    FindPanel *panel = m_window->PanelFind;
-    const QString query = trimQuery(panel->EditFind->currentText());
-    m_window->sharedSearchText = query;
-    switch (checkQuery(query)) {
+    *query = trimQuery(m_window->PanelFind->EditFind->currentText());
+    m_window->sharedSearchText = *query;
+    switch (checkQuery(*query)) {
     case QueryCheck::Empty:
-        return;
+        return false;
     case QueryCheck::TooShort:
         m_window->messages()->show(QMessageBox::Critical, QStringLiteral("Лумолекс"),
                                    QStringLiteral("Поиск не меньше 2-х символов!"));
-        return;
+        return false;
     case QueryCheck::Ok:
         break;
     }
+    return true;
+}
+
+void SearchLink::ToolButtonGoFind1Click()
+{
+    FindPanel *panel = m_window->PanelFind;
+    QString query;
+    if (!takeQuery(&query))
+        return;
 
     setMode(QStringLiteral("Поиск..."));
     QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -38,13 +38,18 @@ public:
     // The scope of the searches: "Во всех словарях" and the dictionary buttons.
     DictionaryScope scope() const;
 
+    // The first steps of both search buttons: the trimmed text of EditFind
+    // becomes the shared search text; false (after the length message for a
+    // short one) when there is nothing to search for.
+    bool takeQuery(QString *query);
+    void updateCounter();
+    void clearResults();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void setMode(const QString &text);
-    void updateCounter();
-    void clearResults();
 
     TFormLumoLex *m_window;
 };
