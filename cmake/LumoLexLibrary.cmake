@@ -31,6 +31,6 @@ function(lumolex_gtest target)
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   include(GoogleTest)
   gtest_discover_tests(${target}
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8"
+    PROPERTIES ENVIRONMENT "${LUMOLEX_TEST_ENVIRONMENT}"
     DISCOVERY_TIMEOUT 60)
 endfunction()
