@@ -63,7 +63,8 @@ TFormLumoLex::TFormLumoLex(LaunchOptions options, QWidget *parent)
     ClientDataSet2 = m_wordForms.get();
     ClientDataSet3 = m_examples.get();
 
-    menu = new MainMenu(menuBar());
+    m_menu = std::make_unique<MainMenu>(menuBar());
+    menu = m_menu.get();
     buildLayout();
     buildPopupMenus();
 

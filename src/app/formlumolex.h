@@ -141,6 +141,7 @@ private:
     std::unique_ptr<Table> m_articles;
     std::unique_ptr<Table> m_wordForms;
     std::unique_ptr<Table> m_examples;
+    std::unique_ptr<MainMenu> m_menu;   // the item pointers; the bar owns the items
     SingleInstance *m_singleInstance = nullptr;
     QElapsedTimer m_clock;
     qint64 m_startupMs = -1;
