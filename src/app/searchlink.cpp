@@ -89,6 +89,11 @@ DictionaryScope SearchLink::scope() const
 
 bool SearchLink::eventFilter(QObject *watched, QEvent *event)
 {
+    // Other events reach here while the window is being destroyed (its
+    // children are removed), when its panels may be gone: only a resize or
+    // a key press, which come while it lives, looks at them.
+    if (event->type() != QEvent::Resize && event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
     FindPanel *panel = m_window->PanelFind;
     if (watched == panel && event->type() == QEvent::Resize) {
         PanelFindResize();
