@@ -81,9 +81,12 @@ private:
     std::unique_ptr<UConverter, Closer> m_converter;
 };
 
+// The file's byte order mark is taken off before the lines are decoded: a
+// U+FEFF at the start of a line is a character of the entry and is kept, or
+// every write and read of the file would drop one.
 QString decodeUnicode(const QByteArray &bytes, QStringConverter::Encoding encoding)
 {
-    QStringDecoder decoder(encoding, QStringConverter::Flag::Default);
+    QStringDecoder decoder(encoding, QStringConverter::Flag::ConvertInitialBom);
     return decoder.decode(bytes);
 }
 

@@ -38,6 +38,10 @@ TEST(HistoryCodec, LineEndsAreCrLfAndOnlyTheFinalEmptyPieceIsDropped)
         {QByteArray("\xFF\xFE" "a\0\r\0\n\0\n\0b\0", 12), {"a", "", "b"}},
         // In UTF-16 a byte 0x0A is a line end only as the unit 0x000A.
         {QByteArray("\xFE\xFF\0a\x0a\0", 6), {QStringLiteral("a") + QChar(0x0A00)}},
+        // After the file's mark, a U+FEFF opening a line belongs to the entry.
+        {QByteArray("\xFF\xFE\xFF\xFE\xFF\xFE", 6), {QString(2, QChar(0xFEFF))}},
+        {QByteArray("\xFE\xFF\xFE\xFF", 4), {QString(1, QChar(0xFEFF))}},
+        {"\xEF\xBB\xBF" "a\r\n\xEF\xBB\xBF" "b", {"a", QChar(0xFEFF) + QStringLiteral("b")}},
     };
     for (const auto &c : decoded)
         EXPECT_EQ(decodeHistory(c.bytes).entries, c.entries) << c.bytes.toHex().toStdString();
