@@ -10,6 +10,7 @@
 // processes the window's events between steps, so the stop click, the
 // progress bar and repaints come in at least every 16 ms.
 
+#include "search/fragmentsearch.h"
 #include "search/plaintextcache.h"
 
 #include <QObject>
@@ -37,8 +38,13 @@ public:
     // the window closes once it has finished. True when the close must wait.
     bool deferClose();
 
-    // Time budget of one step (tests use zero: one article a step).
-    void setStepBudget(std::chrono::nanoseconds budget) { m_stepBudget = budget; }
+    // Time budget of one step, and the articles visited together (tests use
+    // zero and one: one article a step).
+    void setStepBudget(std::chrono::nanoseconds budget, int blockSize = FragmentSearch::kBlockSize)
+    {
+        m_stepBudget = budget;
+        m_blockSize = blockSize;
+    }
 
     // The converted texts kept from earlier scans.
     const PlainTextCache &cache() const { return m_cache; }
@@ -50,6 +56,7 @@ private:
     TFormLumoLex *m_window;
     PlainTextCache m_cache;
     std::chrono::nanoseconds m_stepBudget = kStepBudget;
+    int m_blockSize = FragmentSearch::kBlockSize;
     bool m_scanFlag = false;
     bool m_closeAfterScan = false;
 };

@@ -180,8 +180,10 @@ const CodePageCodec *CodePageCache::codec(int codePage)
     // number, so unknown ones are remembered only up to a limit: the cache
     // cannot grow without bound, and ICU holds a few hundred code pages.
     constexpr std::size_t kMaxUnknown = 1024;
-    static std::unordered_map<int, std::unique_ptr<CodePageCodec>> cache;
-    static std::size_t unknown = 0;
+    // One cache a thread: a converter keeps state while it decodes, so
+    // threads reading bodies side by side must not share one.
+    static thread_local std::unordered_map<int, std::unique_ptr<CodePageCodec>> cache;
+    static thread_local std::size_t unknown = 0;
     if (codePage == 0 || codePage < CodePage::Symbol || codePage > 65535)
         return nullptr;
     auto it = cache.find(codePage);

@@ -68,8 +68,8 @@ private:
     std::unique_ptr<Converter> m_converter;
 };
 
-// Process-wide cache of opened code pages. Not thread-safe: the program
-// reads rich text on its main thread only.
+// Cache of opened code pages, one for each thread: the fragment search
+// reads article bodies on several threads at once.
 class CodePageCache
 {
 public:

@@ -11,6 +11,11 @@
 // between steps; stopping between steps leaves exactly the results an
 // in-order scan has found up to that article. The window's fragment search
 // button and `lumolex-cli fragment` both drive this class.
+//
+// Articles are visited in blocks: the bodies of a block that are not in the
+// cache are read on the thread pool side by side, then the block's articles
+// are matched and reported in order, so the results, their order and the
+// place a stop leaves them are those of a plain in-order scan.
 
 #include "search/dictionaryscope.h"
 #include "search/fastwordsearch.h"
@@ -35,11 +40,14 @@ public:
     // `cache` may be null (every body is then read again). The article table
     // is switched to its key index with the filter off; the caller keeps its
     // notifications suspended and restores its state afterwards.
-    FragmentSearch(Table &articles, const QString &query, const DictionaryScope &scope,
-                   PlainTextCache *cache = nullptr);
+    // Articles visited together by default; a step ends only between blocks.
+    static constexpr int kBlockSize = 256;
 
-    // Visits articles until the budget has passed (at least one article per
-    // call) or the table ends. Articles found are appended to the results and
+    FragmentSearch(Table &articles, const QString &query, const DictionaryScope &scope,
+                   PlainTextCache *cache = nullptr, int blockSize = kBlockSize);
+
+    // Visits blocks of articles until the budget has passed (at least one
+    // block per call) or the table ends. Articles found are appended to the results and
     // to `found` when given. Returns false once every article has been visited.
     bool step(std::chrono::nanoseconds budget, QVector<FoundArticle> *found = nullptr);
     // Visits every remaining article.
@@ -56,7 +64,7 @@ public:
                                      PlainTextCache *cache = nullptr);
 
 private:
-    bool matches(int position, int id);
+    void scanBlock(int end, QVector<FoundArticle> *found);
 
     Table &m_articles;
     DictionaryScope m_scope;
@@ -64,6 +72,7 @@ private:
     QString m_key;
     int m_visited = 0;
     int m_total = 0;
+    int m_blockSize;
     int m_idField, m_dictField, m_wordField, m_bodyField;
     QVector<FoundArticle> m_results;
 };

@@ -145,7 +145,7 @@ TEST_F(FragmentWindow, AStopKeepsTheResultsFoundSoFar)
 {
     // One article a step; the stop click comes through the scan's own event
     // processing after `stopAt` articles.
-    window->fragment->setStepBudget(std::chrono::nanoseconds(0));
+    window->fragment->setStepBudget(std::chrono::nanoseconds(0), 1);
     struct Case {
         int stopAt;
         QList<int> ids;   // "amm" in 1, 2, 4, 6
@@ -186,7 +186,7 @@ TEST_F(FragmentWindow, AStopKeepsTheResultsFoundSoFar)
 
 TEST_F(FragmentWindow, DuringTheScanOnlyTheStopButtonActs)
 {
-    window->fragment->setStepBudget(std::chrono::nanoseconds(0));
+    window->fragment->setStepBudget(std::chrono::nanoseconds(0), 1);
     int checked = 0;
     press(QStringLiteral("amm"), [&](int value) {
         if (value != 3)
@@ -201,12 +201,15 @@ TEST_F(FragmentWindow, DuringTheScanOnlyTheStopButtonActs)
         for (QWidget *control : window->findChildren<QWidget *>()) {
             const bool isControl = qobject_cast<QAbstractButton *>(control) || qobject_cast<QLineEdit *>(control)
                 || qobject_cast<QComboBox *>(control) || qobject_cast<QAbstractItemView *>(control);
-            if (isControl && control != button && control->isVisible())
+            if (isControl && control != button && control->isVisible()) {
                 EXPECT_FALSE(control->isEnabled()) << qPrintable(control->objectName());
+            }
         }
-        for (QAction *action : window->findChildren<QAction *>())
-            if (!action->isSeparator() && !action->menu() && !action->objectName().isEmpty())
+        for (QAction *action : window->findChildren<QAction *>()) {
+            if (!action->isSeparator() && !action->menu() && !action->objectName().isEmpty()) {
                 EXPECT_FALSE(action->isEnabled()) << qPrintable(action->objectName());
+            }
+        }
         // Keys on the word box and the list move nothing.
         QTest::keyClick(window->PanelWord->EditWord, Qt::Key_Down);
         QTest::keyClick(list, Qt::Key_Down);
@@ -218,7 +221,7 @@ TEST_F(FragmentWindow, DuringTheScanOnlyTheStopButtonActs)
 
 TEST_F(FragmentWindow, ClosingTheWindowDuringAScanStopsItAndShutsDownNormally)
 {
-    window->fragment->setStepBudget(std::chrono::nanoseconds(0));
+    window->fragment->setStepBudget(std::chrono::nanoseconds(0), 1);
     const QString findHistory = fixture.folder() + QStringLiteral("/DATA/LumoFind.hst");
     QFile::remove(findHistory);
     int lastSeen = -1;

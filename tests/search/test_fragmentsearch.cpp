@@ -144,19 +144,23 @@ TEST(FragmentSearch, StoppingBetweenStepsKeepsTheResultsOfAnInOrderScan)
     BodyTables tables(sample());
     const QVector<FoundArticle> whole = FragmentSearch::run(tables.articles, QStringLiteral("а"), DictionaryScope::all());
     ASSERT_EQ(idsOf(whole), (std::vector<int>{4, 3, 1, 2, 7}));
-    // A zero budget visits one article a step: after n steps the results are
-    // those of the first n articles in visiting order.
-    const std::vector<size_t> foundAfter = {1, 2, 3, 4, 4, 4, 5, 5};
-    for (int stopAfter = 0; stopAfter <= 8; ++stopAfter) {
-        FragmentSearch search(tables.articles, QStringLiteral("а"), DictionaryScope::all());
-        QVector<FoundArticle> reported;
-        for (int i = 0; i < stopAfter; ++i)
-            search.step(std::chrono::nanoseconds(0), &reported);
-        EXPECT_EQ(search.visited(), stopAfter);
-        EXPECT_EQ(search.atEnd(), stopAfter == 8);
-        const size_t expected = stopAfter == 0 ? 0 : foundAfter[size_t(stopAfter - 1)];
-        EXPECT_EQ(reported, whole.mid(0, qsizetype(expected))) << stopAfter;
-        EXPECT_EQ(search.results(), reported) << stopAfter;
+    // How many of the first n articles in visiting order hold "а".
+    const std::vector<size_t> foundInFirst = {0, 1, 2, 3, 4, 4, 4, 5, 5};
+    // A zero budget visits one block a step: after n steps the results are
+    // those of the first n blocks in visiting order.
+    for (const int blockSize : {1, 3, 8}) {
+        for (int stopAfter = 0; stopAfter * blockSize <= 8 + blockSize - 1; ++stopAfter) {
+            FragmentSearch search(tables.articles, QStringLiteral("а"), DictionaryScope::all(), nullptr, blockSize);
+            QVector<FoundArticle> reported;
+            for (int i = 0; i < stopAfter; ++i)
+                search.step(std::chrono::nanoseconds(0), &reported);
+            const int visited = qMin(8, stopAfter * blockSize);
+            SCOPED_TRACE(testing::Message() << "block " << blockSize << ", steps " << stopAfter);
+            EXPECT_EQ(search.visited(), visited);
+            EXPECT_EQ(search.atEnd(), visited == 8);
+            EXPECT_EQ(reported, whole.mid(0, qsizetype(foundInFirst[size_t(visited)])));
+            EXPECT_EQ(search.results(), reported);
+        }
     }
 }
 

@@ -9,6 +9,7 @@
 #include "data/dataloader.h"
 #include "data/table.h"
 #include "search/fragmentsearch.h"
+#include "search/plaintextcache.h"
 
 #include <QTextDocument>
 
@@ -57,6 +58,28 @@ TEST(SampleFragment, ThePlainTextOfEveryBodyIsTheRenderedDocumentsText)
     EXPECT_EQ(compared, articles.recordCount());
     EXPECT_GT(withText, compared / 2);
     EXPECT_TRUE(differing.empty()) << differing.size() << " differ, first: " << differing.front();
+}
+
+TEST(SampleFragment, BlocksReadSideBySideFindWhatAnArticleByArticleScanFinds)
+{
+    Table articles{QStringLiteral("ClientDataSet1"), fieldDefs(DataFile::Articles)};
+    Table wordForms{QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms)};
+    Table examples{QStringLiteral("ClientDataSet3"), fieldDefs(DataFile::Examples)};
+    DataFileLoader loader(QStringLiteral(LUMOLEX_SAMPLE_DATA_DIR));
+    ASSERT_TRUE(loader.load(articles, wordForms, examples)) << loader.errorString().toStdString();
+
+    PlainTextCache cache;
+    const DictionaryScope all = DictionaryScope::all();
+    for (const char *query : {"ла с", "ост", "а в", "ӣ"}) {
+        const QString text = QString::fromUtf8(query);
+        FragmentSearch oneByOne(articles, text, all, nullptr, 1);
+        oneByOne.runToEnd();
+        ASSERT_FALSE(oneByOne.results().isEmpty()) << query;
+        // Read on the thread pool, then again from the texts kept.
+        EXPECT_EQ(FragmentSearch::run(articles, text, all, &cache), oneByOne.results()) << query;
+        EXPECT_EQ(FragmentSearch::run(articles, text, all, &cache), oneByOne.results()) << query;
+    }
+    EXPECT_EQ(cache.count(), articles.recordCount());
 }
 
 } // namespace
