@@ -147,8 +147,8 @@ QString ListNumbering::nextLabel(int number, int levelIndex)
             if (placeholder < kMaxLevels) {
                 if (placeholder < list->levels.size())
                     label += formatNumber(counters.value[placeholder], list->levels[placeholder].numberFormat);
-            } else {
-                label += ch;
+            } else if (placeholder >= 0x20) {
+                label += ch;   // control bytes that are no placeholder show nothing
             }
         }
     }

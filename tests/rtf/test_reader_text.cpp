@@ -134,6 +134,11 @@ INSTANTIATE_TEST_SUITE_P(Destinations, ReaderText, testing::Values(
              "{\\*\\listoverridetable{\\listoverride\\listid1\\ls2}}"
              "\\pard\\ls2 a\\par\\pard\\ls2\\ilvl1 b\\par\\pard\\ls2 c\\par}",
              u(u"a)\ta\n◦ b\nb)\tc")},
+    // Control bytes of a level text that are no level placeholder show nothing.
+    TextCase{"ListLabelDropsControlCharacters",
+             "{\\rtf1{\\*\\listtable{\\list{\\listlevel\\levelnfc0{\\leveltext\\'04\\'0c\\'00\\'1f.;}}"
+             "\\listid1}}{\\*\\listoverridetable{\\listoverride\\listid1\\ls1}}\\pard\\ls1 a\\par}",
+             "1.\ta"},
     TextCase{"UndefinedListShowsNoLabel", "{\\rtf1 {\\listtext 10.\\tab}\\pard\\ls23 text}", "text"},
     TextCase{"HiddenTextIsNotShown", "{\\rtf1 a{\\v hidden}b\\v c\\v0 d}", "abd"},
     // A SYMBOL field with an empty result shows its character: symbol fonts
