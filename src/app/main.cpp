@@ -11,6 +11,7 @@
 #include "app/closerequest.h"
 #include "app/formlumolex.h"
 #include "app/qttranslation.h"
+#include "data/programfolder.h"
 #include "ui/multilinehints.h"
 
 #include <QApplication>
@@ -29,6 +30,9 @@ int main(int argc, char *argv[])
 
     lumolex::LaunchOptions options;
     options.startClock = startClock;
+    // DATA, the help file and the history files: beside the executable, or
+    // in the shared folder of an install into a prefix.
+    options.programFolder = lumolex::programFolderFor(QCoreApplication::applicationDirPath());
     lumolex::TFormLumoLex window(std::move(options));
     if (window.endRequested())
         return window.exitCode();

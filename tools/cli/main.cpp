@@ -3,6 +3,7 @@
 #include "clicommands.h"
 
 #include "data/datafiles.h"
+#include "data/programfolder.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -39,7 +40,8 @@ Commands:
                    most 16 MiB)
 
 Output is UTF-8, one record a line, fields separated by tabs. The data files
-are taken from DATA/ beside this program, or from --data DIR.
+are taken from DATA/ beside this program (or, installed, from
+../share/lumolex/DATA), or from --data DIR.
 
 Exit codes: 0 success, 1 not found (no such article, an empty list, nothing found),
 2 error (bad arguments, missing or unreadable files).)";
@@ -75,7 +77,7 @@ int main(int argc, char **argv)
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("key, list, show, find, fragment, stats or rtf2text"));
     parser.addPositionalArgument(QStringLiteral("argument"), QStringLiteral("TEXT, ID, QUERY or FILE"), QStringLiteral("[argument]"));
     parser.addOptions({
-        {QStringLiteral("data"), QStringLiteral("Folder of the data files (default: DATA beside the program)."),
+        {QStringLiteral("data"), QStringLiteral("Folder of the data files (default: DATA beside the program, else ../share/lumolex/DATA)."),
          QStringLiteral("dir")},
         {QStringLiteral("dict"), QStringLiteral("Dictionary code to list or search (list, find, fragment)."), QStringLiteral("n")},
         {QStringLiteral("all"), QStringLiteral("Search every dictionary (find, fragment).")},
@@ -99,7 +101,7 @@ int main(int argc, char **argv)
     const QString command = args.value(0);
     const QString dataFolder = parser.isSet(QStringLiteral("data"))
         ? parser.value(QStringLiteral("data"))
-        : lumolex::dataFolderOf(QCoreApplication::applicationDirPath());
+        : lumolex::dataFolderOf(lumolex::programFolderFor(QCoreApplication::applicationDirPath()));
     Commands commands(out, err, dataFolder);
 
     const qsizetype wanted = (command == QLatin1String("list") || command == QLatin1String("stats")) ? 1 : 2;
