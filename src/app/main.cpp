@@ -8,10 +8,10 @@
 // environment the program prints to stderr how long it took from its start
 // to the first article shown.
 
-#include "app/closerequest.h"
 #include "app/formlumolex.h"
 #include "app/qttranslation.h"
 #include "data/programfolder.h"
+#include "platform/closerequest.h"
 #include "ui/multilinehints.h"
 
 #include <QApplication>

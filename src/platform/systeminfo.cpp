@@ -7,6 +7,9 @@
 
 #ifdef Q_OS_WIN
 #  include <windows.h>
+#  include <psapi.h>
+#elif defined(Q_OS_UNIX)
+#  include <sys/resource.h>
 #endif
 
 namespace lumolex {
@@ -78,6 +81,27 @@ std::optional<quint64> availablePhysicalMemory()
         return std::nullopt;
     // /proc files report size 0: read until the end.
     return availableMemoryFromMeminfo(file.readAll());
+#else
+    return std::nullopt;
+#endif
+}
+
+std::optional<quint64> peakResidentBytes()
+{
+#if defined(Q_OS_WIN)
+    PROCESS_MEMORY_COUNTERS counters{};
+    if (!K32GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
+        return std::nullopt;
+    return quint64(counters.PeakWorkingSetSize);
+#elif defined(Q_OS_UNIX)
+    rusage usage{};
+    if (getrusage(RUSAGE_SELF, &usage) != 0)
+        return std::nullopt;
+#  ifdef Q_OS_MACOS
+    return quint64(usage.ru_maxrss);          // bytes there
+#  else
+    return quint64(usage.ru_maxrss) * 1024;   // kilobytes elsewhere
+#  endif
 #else
     return std::nullopt;
 #endif

@@ -27,4 +27,9 @@ std::optional<quint64> availablePhysicalMemory();
 // MemFree + Buffers + Cached; nothing when the text holds neither.
 std::optional<quint64> availableMemoryFromMeminfo(const QByteArray &meminfo);
 
+// The largest resident size this process has had so far, in bytes, or
+// nothing when the platform does not tell (POSIX: getrusage; Windows: the
+// peak working set).
+std::optional<quint64> peakResidentBytes();
+
 } // namespace lumolex

@@ -7,6 +7,7 @@
 
 #include "app/historyfile.h"
 #include "article/view/historykeeper.h"
+#include "platform/systeminfo.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -16,8 +17,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
-
-#include <sys/resource.h>
 
 using namespace lumolex;
 
@@ -63,9 +62,7 @@ const Case kCases[] = {
 
 long peakKilobytes()
 {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
+    return long(peakResidentBytes().value_or(0) / 1024);
 }
 
 int runCase(const Case &c)

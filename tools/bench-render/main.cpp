@@ -14,6 +14,7 @@
 #include "data/datafiles.h"
 #include "data/dataloader.h"
 #include "data/table.h"
+#include "platform/systeminfo.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -27,9 +28,6 @@
 #include <algorithm>
 #include <vector>
 
-#ifdef Q_OS_UNIX
-#include <sys/resource.h>
-#endif
 
 using namespace lumolex;
 
@@ -154,12 +152,7 @@ int main(int argc, char **argv)
         panel->Editor->viewport()->repaint();
         QApplication::processEvents();
         const double leaveMs = double(leaving.nsecsElapsed()) / 1e6;
-        long peakKb = 0;
-#ifdef Q_OS_UNIX
-        rusage usage {};
-        getrusage(RUSAGE_SELF, &usage);
-        peakKb = usage.ru_maxrss;
-#endif
+        const double peakMb = double(peakResidentBytes().value_or(0)) / (1024.0 * 1024.0);
         out << QStringLiteral("%1: %2 characters shown in %3 ms (of which preparing the document %4 ms), "
                               "left in %5 ms, peak memory %6 MB")
                    .arg(bodyName)
@@ -167,7 +160,7 @@ int main(int argc, char **argv)
                    .arg(ms, 0, 'f', 1)
                    .arg(prepareMs, 0, 'f', 1)
                    .arg(leaveMs, 0, 'f', 1)
-                   .arg(double(peakKb) / 1024.0, 0, 'f', 1)
+                   .arg(peakMb, 0, 'f', 1)
             << Qt::endl;
         return 0;
     }

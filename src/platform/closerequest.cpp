@@ -1,4 +1,4 @@
-#include "app/closerequest.h"
+#include "platform/closerequest.h"
 
 #include <QPointer>
 #include <QWidget>
