@@ -12,6 +12,7 @@
 #include "app/qttranslation.h"
 #include "data/programfolder.h"
 #include "platform/closerequest.h"
+#include "ui/imagelist16.h"
 #include "ui/multilinehints.h"
 
 #include <QApplication>
@@ -24,6 +25,11 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Лумолекс"));
     QApplication::setOrganizationName(QStringLiteral("LumoLex"));
+    // The desktop finds the menu entry (lumolex.desktop) and its icon by
+    // this name and groups the program's windows under it; every window
+    // without an icon of its own shows the program's.
+    QGuiApplication::setDesktopFileName(QStringLiteral("lumolex"));
+    QApplication::setWindowIcon(lumolex::ImageList16::applicationIcon());
 
     lumolex::installQtRussian(&app);
     app.installEventFilter(new lumolex::MultiLineHints(&app));
