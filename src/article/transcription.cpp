@@ -33,14 +33,30 @@ char16_t foldLetter(char16_t c)
     }
 }
 
+// The word composed (NFC), so that a letter spelt as a base letter and
+// combining marks meets the folding table as the one letter it is. Text
+// without combining marks is NFC already and is taken as it is.
+QString composed(QStringView word)
+{
+    for (const QChar c : word) {
+        if (c.unicode() >= 0x0300) {
+            const QString text = word.toString();
+            return text.normalized(QString::NormalizationForm_C);
+        }
+    }
+    return word.toString();
+}
+
 } // namespace
 
-QString RetTransc(QStringView word)
+QString RetTransc(QStringView text)
 {
-    // Steps in order: drop macrons, fold letters (before lower-casing, so the
-    // table sees the original case), lower-case every character on its own,
-    // then trim. Lower-casing is the simple per-character mapping, so one
-    // character never becomes two and the key keeps its length.
+    // Steps in order: compose, drop macrons left over (on letters that have
+    // no composed form), fold letters (before lower-casing, so the table
+    // sees the original case), lower-case every character on its own, then
+    // trim. Lower-casing is the simple per-character mapping, so one
+    // character never becomes two.
+    const QString word = composed(text);
     QString key;
     key.reserve(word.size());
     for (qsizetype i = 0; i < word.size(); ++i) {

@@ -37,7 +37,9 @@ Commands:
              --credits FILE   credited persons; each line:
                               code <TAB> surname and initials [<TAB> source]
            Every option may be given several times. Lines that are blank or
-           start with '#' are skipped. IDs are given in source order. The
+           start with '#' are skipped (a header line must be commented out).
+           Every text is stored in Unicode NFC: a letter spelt as a base
+           letter with combining marks is stored as the composed letter. IDs are given in source order. The
            word-form index holds the words of every headword and article
            text, and each form under the articles holding its headword.
            --scale N repeats the articles N times in all (with new headwords

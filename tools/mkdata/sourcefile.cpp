@@ -40,7 +40,9 @@ bool readSourceLines(const QString &path, QVector<SourceLine> *lines, ProblemLis
             raw.chop(1);
 
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString text = decoder.decode(raw);
+        // Every text is kept composed (NFC): a letter spelt with combining
+        // marks is stored as the one letter a typed word has.
+        const QString text = QString(decoder.decode(raw)).normalized(QString::NormalizationForm_C);
         const SourceLocation where{path, lineNumber};
         if (decoder.hasError()) {
             problems->add(where, QStringLiteral("the line is not valid UTF-8"));
