@@ -110,27 +110,49 @@ QString dataFilePath(const QString &dataFolder, DataFile file)
     return QDir(dataFolder).filePath(dataFileLayout(file).fileName);
 }
 
-QStringList missingDataFileMessages(const QString &dataFolder)
+namespace {
+
+QStringList missingMessages(const QString &dataFolder, const QList<DataFile> &files)
 {
     QStringList messages;
-    for (const DataFileLayout &layout : allDataFileLayouts()) {
-        if (!QFileInfo::exists(dataFilePath(dataFolder, layout.file)))
-            messages.append(QStringLiteral("Файл базы данных %1 не найден").arg(layout.number));
+    for (const DataFile file : files) {
+        if (!QFileInfo::exists(dataFilePath(dataFolder, file)))
+            messages.append(QStringLiteral("Файл базы данных %1 не найден").arg(dataFileLayout(file).number));
     }
     return messages;
 }
 
+QList<DataFile> everyDataFile()
+{
+    QList<DataFile> files;
+    for (const DataFileLayout &layout : allDataFileLayouts())
+        files.append(layout.file);
+    return files;
+}
+
+} // namespace
+
+QStringList missingDataFileMessages(const QString &dataFolder)
+{
+    return missingMessages(dataFolder, everyDataFile());
+}
+
 QStringList checkDataFiles(const QString &dataFolder)
 {
-    QStringList messages = missingDataFileMessages(dataFolder);
+    return checkDataFiles(dataFolder, everyDataFile());
+}
+
+QStringList checkDataFiles(const QString &dataFolder, const QList<DataFile> &files)
+{
+    QStringList messages = missingMessages(dataFolder, files);
     if (!messages.isEmpty())
         return messages;
-    for (const DataFileLayout &layout : allDataFileLayouts()) {
-        const QString path = dataFilePath(dataFolder, layout.file);
+    for (const DataFile file : files) {
+        const QString path = dataFilePath(dataFolder, file);
         sqlite::Database db;
-        const QString cause = openDataFile(layout.file, path, db);
+        const QString cause = openDataFile(file, path, db);
         if (!cause.isEmpty())
-            messages.append(unreadableFileMessage(layout.file, path, cause));
+            messages.append(unreadableFileMessage(file, path, cause));
     }
     return messages;
 }

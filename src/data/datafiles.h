@@ -27,6 +27,8 @@ QStringList missingDataFileMessages(const QString &dataFolder);
 // is present but cannot be read (not a database, truncated, damaged, wrong
 // layout). An empty list means the files may be loaded.
 QStringList checkDataFiles(const QString &dataFolder);
+// The same checks for some of the files only (a tool that needs just them).
+QStringList checkDataFiles(const QString &dataFolder, const QList<DataFile> &files);
 
 // The message for a file that is present but cannot be read.
 QString unreadableFileMessage(DataFile file, const QString &path, const QString &cause);

@@ -139,11 +139,33 @@ bool DataFileLoader::readAll(Table &articles, Table &wordForms, Table &examples)
 
 void DataFileLoader::buildIndexes(Table &articles, Table &wordForms)
 {
+    buildArticleIndexes(articles);
+    buildWordFormIndex(wordForms);
+}
+
+void DataFileLoader::buildArticleIndexes(Table &articles)
+{
     articles.addIndex(QString::fromLatin1(kIndexArticleKey), QStringLiteral("TRANSC;DICT"));
     articles.addIndex(QString::fromLatin1(kIndexArticleId), QStringLiteral("ID"));
-    wordForms.addIndex(QString::fromLatin1(kIndexWordFormKey), QStringLiteral("TRANSC"));
     articles.setActiveIndex(QString::fromLatin1(kIndexArticleKey));
+}
+
+void DataFileLoader::buildWordFormIndex(Table &wordForms)
+{
+    wordForms.addIndex(QString::fromLatin1(kIndexWordFormKey), QStringLiteral("TRANSC"));
     wordForms.setActiveIndex(QString::fromLatin1(kIndexWordFormKey));
+}
+
+bool DataFileLoader::readIndexed(DataFile file, Table &table)
+{
+    m_error.clear();
+    if (!readFile(file, table))
+        return false;
+    if (file == DataFile::Articles)
+        buildArticleIndexes(table);
+    else if (file == DataFile::WordForms)
+        buildWordFormIndex(table);
+    return true;
 }
 
 bool DataFileLoader::readFile(DataFile file, Table &table)
@@ -182,6 +204,10 @@ bool DataFileLoader::readFile(DataFile file, Table &table)
     qint64 rowNumber = 0;
     while (rows.next()) {
         ++rowNumber;
+        if ((rowNumber & 0xFFF) == 0 && m_stop && m_stop->load(std::memory_order_relaxed)) {
+            table.clear();
+            return fail(file, QStringLiteral("чтение прервано"));
+        }
         for (int column = 0; column < columns; ++column) {
             const QString wrong = readValue(rows, column, readers.at(column), table);
             if (!wrong.isEmpty()) {
@@ -189,6 +215,7 @@ bool DataFileLoader::readFile(DataFile file, Table &table)
                 const QString where = hasId && rows.columnType(0) == SQLITE_INTEGER
                     ? QStringLiteral("запись с ID %1").arg(rows.columnInt(0))
                     : QStringLiteral("запись %1").arg(rowNumber);
+                table.clear();
                 return fail(file, where + QStringLiteral(": ") + wrong);
             }
         }
@@ -196,14 +223,17 @@ bool DataFileLoader::readFile(DataFile file, Table &table)
             const qint64 id = rows.columnInt(0);
             if (id == previousId) {
                 table.cancelRow();
+                table.clear();
                 return fail(file, QStringLiteral("ID %1 встречается дважды").arg(id));
             }
             previousId = id;
         }
         table.endRow();
     }
-    if (rows.failed())
+    if (rows.failed()) {
+        table.clear();
         return fail(file, sqliteFailureCause(db));
+    }
     return true;
 }
 

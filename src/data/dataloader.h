@@ -8,6 +8,8 @@
 
 #include <QString>
 
+#include <atomic>
+
 namespace lumolex {
 
 class Table;
@@ -31,9 +33,21 @@ public:
     // The two halves of load().
     bool readAll(Table &articles, Table &wordForms, Table &examples);
     static void buildIndexes(Table &articles, Table &wordForms);
+    // The indexes of one table: "cds1i1" and "cds1i2" with "cds1i1" active,
+    // or "cds2i1" active.
+    static void buildArticleIndexes(Table &articles);
+    static void buildWordFormIndex(Table &wordForms);
 
-    // Reads one file into its table.
+    // Reads one file into its table (left empty on failure).
     bool readFile(DataFile file, Table &table);
+    // Reads a file with its indexes: readFile, then buildArticleIndexes or
+    // buildWordFormIndex as the file needs.
+    bool readIndexed(DataFile file, Table &table);
+
+    // A reading that sees `*stop` raised gives up (the table is left empty,
+    // the cause says so). For a reading on another thread that the program
+    // no longer waits for.
+    void setStopFlag(const std::atomic<bool> *stop) { m_stop = stop; }
 
     QString errorString() const { return m_error; }
     // The credited persons found in the article file.
@@ -44,6 +58,7 @@ private:
 
     QString m_dataFolder;
     QString m_error;
+    const std::atomic<bool> *m_stop = nullptr;
     DictionaryCredits m_credits;
 };
 

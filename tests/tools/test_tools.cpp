@@ -74,7 +74,7 @@ TEST_F(Tools, HelpAndUsageErrors)
 {
     const ToolRun mkdata = run("lumolex-mkdata", {"--help"});
     EXPECT_EQ(mkdata.exitCode, 0);
-    for (const char *word : {"build", "kildin", "--articles", "--forms", "--scale", "FILE:LINE", "Exit codes"})
+    for (const char *word : {"build", "kildin", "--articles", "--forms", "--scale", "FILE:LINE", "NFC", "Exit codes"})
         EXPECT_TRUE(mkdata.out.contains(QString::fromLatin1(word))) << word;
     const ToolRun cli = run("lumolex-cli", {"--help"});
     EXPECT_EQ(cli.exitCode, 0);
@@ -196,6 +196,70 @@ TEST_F(Tools, RtfToTextReadsOnlyBoundedRegularFiles)
         const ToolRun r = run("lumolex-cli", {"rtf2text", source});
         EXPECT_EQ(r.exitCode, 2) << source.toStdString();
         EXPECT_TRUE(r.err.contains("not a regular file")) << r.err.toStdString();
+    }
+}
+
+// Each command reads only the files it needs: a damaged word-form file
+// stops find and stats, never show, list, key or fragment; a damaged
+// examples file stops stats only.
+TEST_F(Tools, CliReadsOnlyTheFilesItsCommandUses)
+{
+    ASSERT_EQ(build().exitCode, 0);
+    const struct {
+        const char *damaged;
+        QStringList arguments;
+        int exitCode;
+        const char *fileNumber;   // the file the message names; null: no message
+    } cases[] = {
+        {"lumoword.db", {"show", "2"}, 0, nullptr},
+        {"lumoword.db", {"list", "--count", "1"}, 0, nullptr},
+        {"lumoword.db", {"key", "Ӓ"}, 0, nullptr},
+        {"lumoword.db", {"fragment", "дождь"}, 0, nullptr},
+        {"lumoword.db", {"find", "дождь"}, 2, "2"},
+        {"lumoword.db", {"stats"}, 2, "2"},
+        {"lumophra.db", {"find", "дождь"}, 0, nullptr},
+        {"lumophra.db", {"show", "2"}, 0, nullptr},
+        {"lumophra.db", {"stats"}, 2, "3"},
+        {"lumolex.db", {"show", "2"}, 2, "1"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE((QString::fromLatin1(c.damaged) + u' ' + c.arguments.join(u' ')).toStdString());
+        ASSERT_EQ(build().exitCode, 0);
+        writeFile(QDir(data).filePath(QString::fromLatin1(c.damaged)), QByteArray(4096, 'x'));
+        const ToolRun r = cli(c.arguments);
+        EXPECT_EQ(r.exitCode, c.exitCode) << r.err.toStdString();
+        if (c.fileNumber)
+            EXPECT_TRUE(r.err.contains(QStringLiteral("Файл базы данных %1 не удаётся прочитать").arg(QString::fromLatin1(c.fileNumber))))
+                << r.err.toStdString();
+        else
+            EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+    }
+}
+
+// A letter spelt as a base letter and combining marks is stored composed,
+// in the headword, its key, the cross-reference and the word forms, so a
+// typed word reaches it.
+TEST_F(Tools, BuildStoresEveryTextComposed)
+{
+    // кӯннҍтэ spelt with у + macron and э + diaeresis; ӣ as и + macron.
+    writeFile(articles, "1\tку\xCC\x84ннҍтэ\xCC\x88\t\t<b>ку\xCC\x84ннҍтэ\xCC\x88</b> толочь\n"
+                        "1\tпи\xCC\x84ррь\tку\xCC\x84ннҍтэ\xCC\x88\t\n");
+    ASSERT_EQ(build().exitCode, 0);
+    const struct {
+        QStringList arguments;
+        QString out;
+    } cases[] = {
+        {{"list"}, "1\t1\tкӯннҍтӭ\n2\t1\tпӣррь\n"},
+        {{"show", "1"}, "кӯннҍтӭ толочь\n"},
+        {{"find", "кӯннҍтӭ"}, "1\t1\tкӯннҍтӭ\n"},
+        {{"find", "кӯннҍтэ\u0308"}, "1\t1\tкӯннҍтӭ\n"},
+        {{"key", "ку\u0304ннҍтэ\u0308"}, "кунньтэ\n"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
+        const ToolRun r = cli(c.arguments);
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        EXPECT_EQ(r.out, c.out);
     }
 }
 

@@ -32,18 +32,23 @@ Commands::Commands(QTextStream &out, QTextStream &err, const QString &dataFolder
 {
 }
 
-bool Commands::loadTables(Tables *tables)
+bool Commands::loadTables(Tables *tables, const QList<DataFile> &files)
 {
-    const QStringList problems = checkDataFiles(m_dataFolder);
+    const QStringList problems = checkDataFiles(m_dataFolder, files);
     if (!problems.isEmpty()) {
         for (const QString &problem : problems)
             m_err << "lumolex-cli: " << problem << Qt::endl;
         return false;
     }
     DataFileLoader loader(m_dataFolder);
-    if (!loader.load(tables->articles, tables->wordForms, tables->examples)) {
-        m_err << "lumolex-cli: " << loader.errorString() << Qt::endl;
-        return false;
+    for (const DataFile file : files) {
+        Table &table = file == DataFile::Articles ? tables->articles
+                       : file == DataFile::WordForms ? tables->wordForms
+                                                     : tables->examples;
+        if (!loader.readIndexed(file, table)) {
+            m_err << "lumolex-cli: " << loader.errorString() << Qt::endl;
+            return false;
+        }
     }
     tables->credits = loader.credits();
     return true;
@@ -58,7 +63,7 @@ int Commands::key(const QString &text)
 int Commands::list(const ListOptions &options)
 {
     Tables tables;
-    if (!loadTables(&tables))
+    if (!loadTables(&tables, {DataFile::Articles}))
         return Failure;
     Table &articles = tables.articles;
     if (!options.dicts.isEmpty()) {
@@ -93,7 +98,7 @@ int Commands::list(const ListOptions &options)
 int Commands::show(int id)
 {
     Tables tables;
-    if (!loadTables(&tables))
+    if (!loadTables(&tables, {DataFile::Articles}))
         return Failure;
     Table &articles = tables.articles;
     articles.setActiveIndex(QString::fromLatin1(kIndexArticleId));
@@ -146,7 +151,9 @@ int Commands::search(const QString &query, const FindOptions &options, SearchKin
     if (!acceptQuery(query, &text))
         return Failure;
     Tables tables;
-    if (!loadTables(&tables))
+    const QList<DataFile> files = kind == SearchKind::Fragment ? QList<DataFile>{DataFile::Articles}
+                                                               : QList<DataFile>{DataFile::Articles, DataFile::WordForms};
+    if (!loadTables(&tables, files))
         return Failure;
     const DictionaryScope scope = options.all ? DictionaryScope::all() : DictionaryScope::ofCodes(options.dicts);
     if (kind == SearchKind::Fragment)
@@ -157,7 +164,7 @@ int Commands::search(const QString &query, const FindOptions &options, SearchKin
 int Commands::stats()
 {
     Tables tables;
-    if (!loadTables(&tables))
+    if (!loadTables(&tables, {DataFile::Articles, DataFile::WordForms, DataFile::Examples}))
         return Failure;
     QMap<qlonglong, int> perDict;
     const int dict = tables.articles.fieldIndex(u"DICT");

@@ -4,6 +4,7 @@
 // one record a line, fields separated by tabs), its problems to `err`, and
 // returns the exit code.
 
+#include "data/datafileschema.h"
 #include "search/fastwordsearch.h"
 
 #include <QStringList>
@@ -41,7 +42,8 @@ public:
 
 private:
     struct Tables;
-    bool loadTables(Tables *tables);
+    // Reads the files a command uses (and only those) into their tables.
+    bool loadTables(Tables *tables, const QList<DataFile> &files);
     bool acceptQuery(const QString &query, QString *text);
     int printFound(const QVector<FoundArticle> &found);
 

@@ -19,7 +19,7 @@ namespace {
 const char kDescription[] = R"(Reads the data files of LumoLex.
 
 Commands:
-  key TEXT         prints the transcription key of TEXT
+  key TEXT         prints the transcription key of TEXT (reads no file)
   list             prints the word list (ID, DICT, WORD) in the program's order,
                    from the first record or from the nearest key of --from;
                    --dict N (repeatable, or N,M) shows those dictionaries and
@@ -35,13 +35,16 @@ Commands:
                    are visited, the word list's order; --dict and --all as for
                    find
   stats            prints the record count of each table and, per dictionary
-                   code, its article count and credited person
+                   code, its article count and credited person; it reads all
+                   three files
   rtf2text FILE    prints the plain text of an RTF file (a regular file of at
                    most 16 MiB)
 
 Output is UTF-8, one record a line, fields separated by tabs. The data files
 are taken from DATA/ beside this program (or, installed, from
-../share/lumolex/DATA), or from --data DIR.
+../share/lumolex/DATA), or from --data DIR. Each command reads only the
+files it uses: list, show and fragment the article file (lumolex.db), find
+also the word-form file (lumoword.db), stats all three.
 
 Exit codes: 0 success, 1 not found (no such article, an empty list, nothing found),
 2 error (bad arguments, missing or unreadable files).)";
