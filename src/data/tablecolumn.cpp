@@ -9,8 +9,9 @@ namespace lumolex {
 namespace {
 // Text offsets are 32 bits: a column holds at most 4G characters in all.
 constexpr size_t MaxPoolSize = 0xFFFFFFFFu;
-// Rows read before the pool is sized from their average length.
-constexpr size_t PoolSampleRows = 1024;
+// Blob offsets are 64 bits; the pool stays below what a QByteArray can hold
+// per value anyway.
+constexpr size_t MaxBytePoolSize = size_t(1) << 40;
 }
 
 TableColumn::TableColumn(FieldType type)
@@ -26,7 +27,7 @@ void TableColumn::reserve(int rows)
     switch (m_type) {
     case FieldType::Integer: m_integers.reserve(n); break;
     case FieldType::Text: m_textEnds.reserve(n); break;
-    case FieldType::Blob: m_blobs.reserve(n); break;
+    case FieldType::Blob: m_blobEnds.reserve(n); break;
     }
 }
 
@@ -36,23 +37,33 @@ void TableColumn::clear()
     m_integers = {};
     m_chars = {};
     m_textEnds = {};
-    m_blobs = {};
+    m_bytes = {};
+    m_blobEnds = {};
     m_expectedRows = 0;
 }
 
-// Once a sample of rows is in, reserves the characters the expected rows
-// will need at that average length (and a little more), so that a large load
-// does not copy the pool over and over while it doubles; a longer tail still
-// grows the pool as usual.
-void TableColumn::sizePool()
+// A pool that would overflow is grown to what the expected rows need at the
+// average length of the rows so far (and a tenth more), not merely doubled:
+// a large load then moves the pool a few times at most, whatever its rows'
+// lengths. Beyond the expected rows it grows by half. False when the limit
+// would be passed.
+template <typename T>
+bool TableColumn::makeRoom(Pool<T> &pool, size_t extra, size_t limit)
 {
-    const size_t rows = m_textEnds.size();
-    if (rows != PoolSampleRows || m_expectedRows <= rows)
-        return;
-    const double perRow = double(m_chars.size()) / double(rows);
-    const double wanted = perRow * double(m_expectedRows) * 1.1 + 64.0;
-    if (wanted < double(MaxPoolSize) && size_t(wanted) > m_chars.capacity())
-        m_chars.reserve(size_t(wanted));
+    const size_t needed = pool.size() + extra;
+    if (needed > limit)
+        return false;
+    if (needed <= pool.capacity())
+        return true;
+    const size_t rows = m_null.size();
+    double wanted = double(pool.capacity()) * 1.5;
+    if (rows > 0 && m_expectedRows > rows) {
+        const double perRow = double(needed) / double(rows + 1);
+        wanted = std::max(wanted, perRow * double(m_expectedRows) * 1.1);
+    }
+    wanted = std::max(wanted, double(needed) + 64.0);
+    pool.reserve(size_t(std::min(wanted, double(limit))));
+    return true;
 }
 
 bool TableColumn::append(const QVariant &value)
@@ -74,7 +85,7 @@ bool TableColumn::append(const QVariant &value)
     case FieldType::Text: {
         if (!null) {
             const QString text = value.toString();
-            if (m_chars.size() + size_t(text.size()) > MaxPoolSize) {
+            if (!makeRoom(m_chars, size_t(text.size()), MaxPoolSize)) {
                 null = true;            // no room left in the pool
                 readable = false;
             } else {
@@ -84,9 +95,17 @@ bool TableColumn::append(const QVariant &value)
         m_textEnds.push_back(quint32(m_chars.size()));
         break;
     }
-    case FieldType::Blob:
-        m_blobs.push_back(null ? QByteArray() : value.toByteArray());
+    case FieldType::Blob: {
+        const QByteArray bytes = null ? QByteArray() : value.toByteArray();
+        if (!makeRoom(m_bytes, size_t(bytes.size()), MaxBytePoolSize)) {
+            null = true;
+            readable = false;
+        } else {
+            m_bytes.insert(m_bytes.end(), bytes.begin(), bytes.end());
+        }
+        m_blobEnds.push_back(m_bytes.size());
         break;
+    }
     }
     m_null.push_back(null);
     return readable;
@@ -97,7 +116,7 @@ void TableColumn::appendNull()
     switch (m_type) {
     case FieldType::Integer: m_integers.push_back(0); break;
     case FieldType::Text: m_textEnds.push_back(quint32(m_chars.size())); break;
-    case FieldType::Blob: m_blobs.emplace_back(); break;
+    case FieldType::Blob: m_blobEnds.push_back(m_bytes.size()); break;
     }
     m_null.push_back(true);
 }
@@ -110,11 +129,10 @@ void TableColumn::appendInteger(qint64 value)
 
 qsizetype TableColumn::appendUtf8(QByteArrayView utf8)
 {
-    sizePool();
     // UTF-8 never needs more UTF-16 units than it has bytes.
     const size_t begin = m_chars.size();
     const qsizetype count = utf8.size();
-    if (begin + size_t(count) > MaxPoolSize) {
+    if (!makeRoom(m_chars, size_t(count), MaxPoolSize)) {
         appendNull();                               // no room left in the pool
         return -1;
     }
@@ -142,6 +160,12 @@ qsizetype TableColumn::appendUtf8(QByteArrayView utf8)
         // Stateless, dropping a leading byte order mark: every text decodes
         // on its own, as in QString::fromUtf8.
         QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        m_chars.resize(begin);                      // decoded again from the start
+        if (!makeRoom(m_chars, size_t(decoder.requiredSpace(count)), MaxPoolSize)) {
+            m_chars.resize(begin);
+            appendNull();
+            return -1;
+        }
         m_chars.resize(begin + size_t(decoder.requiredSpace(count)));
         out = m_chars.data() + begin;               // the resize may have moved the pool
         next = reinterpret_cast<char16_t *>(decoder.appendToBuffer(reinterpret_cast<QChar *>(out), utf8));
@@ -155,8 +179,13 @@ qsizetype TableColumn::appendUtf8(QByteArrayView utf8)
 
 void TableColumn::appendBlob(QByteArrayView bytes)
 {
-    // QByteArray("", 0): empty but not null, distinct from a null field.
-    m_blobs.push_back(bytes.data() ? bytes.toByteArray() : QByteArray("", 0));
+    // An empty blob is not null, distinct from a null field.
+    if (!makeRoom(m_bytes, size_t(bytes.size()), MaxBytePoolSize)) {
+        appendNull();
+        return;
+    }
+    m_bytes.insert(m_bytes.end(), bytes.begin(), bytes.end());
+    m_blobEnds.push_back(m_bytes.size());
     m_null.push_back(false);
 }
 
@@ -172,7 +201,10 @@ void TableColumn::truncate(int rows)
         m_textEnds.resize(n);
         m_chars.resize(n > 0 ? m_textEnds[n - 1] : 0);
         break;
-    case FieldType::Blob: m_blobs.resize(n); break;
+    case FieldType::Blob:
+        m_blobEnds.resize(n);
+        m_bytes.resize(n > 0 ? m_blobEnds[n - 1] : 0);
+        break;
     }
 }
 
@@ -183,7 +215,7 @@ QVariant TableColumn::value(int row) const
     switch (m_type) {
     case FieldType::Integer: return QVariant(qlonglong(m_integers[size_t(row)]));
     case FieldType::Text: return QVariant(text(row).toString());
-    case FieldType::Blob: return QVariant(m_blobs[size_t(row)]);
+    case FieldType::Blob: return QVariant(blob(row));
     }
     return {};
 }
@@ -192,11 +224,21 @@ QByteArray TableColumn::blob(int row) const
 {
     if (isNull(row))
         return {};
-    if (m_type == FieldType::Blob)
-        return m_blobs[size_t(row)];
+    if (m_type == FieldType::Blob) {
+        const QByteArrayView bytes = blobView(row);
+        return bytes.isEmpty() ? QByteArray("", 0) : bytes.toByteArray();
+    }
     if (m_type == FieldType::Text)
         return text(row).toUtf8();
     return {};
+}
+
+QByteArrayView TableColumn::blobView(int row) const
+{
+    if (m_type != FieldType::Blob || isNull(row))
+        return {};
+    const size_t begin = row > 0 ? m_blobEnds[size_t(row) - 1] : 0;
+    return QByteArrayView(m_bytes.data() + begin, qsizetype(m_blobEnds[size_t(row)] - begin));
 }
 
 } // namespace lumolex

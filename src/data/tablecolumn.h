@@ -1,9 +1,10 @@
 #pragma once
 
 // Storage of one field of a table, column-wise: integers in a plain array,
-// texts in one shared character pool, blobs as shared byte arrays, and a null
-// flag per row. A column of two million short texts thus costs a few bytes
-// per row beyond the characters themselves.
+// texts in one shared character pool, blobs in one shared byte pool, and a
+// null flag per row. A column of two million short texts thus costs a few
+// bytes per row beyond the characters themselves, and appending a row
+// allocates nothing once the column is reserved.
 
 #include "data/table.h"
 
@@ -12,9 +13,30 @@
 #include <QStringView>
 #include <QVariant>
 
+#include <memory>
 #include <vector>
 
 namespace lumolex {
+
+// An allocator that leaves new elements uninitialised: a pool grown by
+// resize() is written at once, so zero-filling it first is wasted work.
+template <typename T>
+struct UninitialisedAllocator : std::allocator<T> {
+    template <typename U>
+    struct rebind {
+        using other = UninitialisedAllocator<U>;
+    };
+    UninitialisedAllocator() = default;
+    template <typename U>
+    UninitialisedAllocator(const UninitialisedAllocator<U> &) noexcept {}
+    template <typename U>
+    void construct(U *p) noexcept { ::new (static_cast<void *>(p)) U; }
+    template <typename U, typename... Args>
+    void construct(U *p, Args &&...args) { ::new (static_cast<void *>(p)) U(std::forward<Args>(args)...); }
+};
+
+template <typename T>
+using Pool = std::vector<T, UninitialisedAllocator<T>>;
 
 class TableColumn
 {
@@ -23,6 +45,7 @@ public:
 
     FieldType type() const { return m_type; }
     int size() const { return int(m_null.size()); }
+    size_t textUnits() const { return m_chars.size(); }   // UTF-16 units of all texts
 
     void reserve(int rows);
     void clear();
@@ -55,17 +78,21 @@ public:
         return QStringView(m_chars.data() + begin, qsizetype(m_textEnds[size_t(row)] - begin));
     }
     QByteArray blob(int row) const;                 // raw bytes of a Blob or Text column
+    QByteArrayView blobView(int row) const;         // of a Blob column, valid until the next append
 
 private:
-    void sizePool();
+    // Makes room for `extra` more units in a pool before a row is added.
+    template <typename T>
+    bool makeRoom(Pool<T> &pool, size_t extra, size_t limit);
 
     FieldType m_type;
     std::vector<bool> m_null;
     std::vector<qint64> m_integers;
-    std::vector<char16_t> m_chars;                  // all texts, one after the other
+    Pool<char16_t> m_chars;                         // all texts, one after the other
     std::vector<quint32> m_textEnds;                // end of row i's text in m_chars
-    std::vector<QByteArray> m_blobs;
-    size_t m_expectedRows = 0;                      // from reserve(), to size the pool once
+    Pool<char> m_bytes;                             // all blobs, one after the other
+    std::vector<quint64> m_blobEnds;                // end of row i's blob in m_bytes
+    size_t m_expectedRows = 0;                      // from reserve(), to size the pools
 };
 
 } // namespace lumolex

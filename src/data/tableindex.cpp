@@ -10,7 +10,14 @@ namespace lumolex {
 void SortKeyColumn::extend(const TableColumn &column)
 {
     const int rows = column.size();
+    if (rows <= size())
+        return;
     m_ends.reserve(size_t(rows));
+    // A letter of the alphabet keys as one byte, other characters as one to
+    // three: the characters and an eighth more hold nearly every column's
+    // keys without the pool moving while it fills.
+    const size_t units = column.textUnits();
+    m_bytes.reserve(m_bytes.size() + units + units / 8 + 64);
     for (int row = size(); row < rows; ++row) {
         const size_t before = m_bytes.size();
         KeyCollation::appendSortKey(column.text(row), m_bytes);
