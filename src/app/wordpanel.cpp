@@ -1,5 +1,7 @@
 #include "app/wordpanel.h"
 
+#include "article/transcription.h"
+
 #include "app/settings.h"
 #include "app/wordlistdelegate.h"
 #include "app/wordlistview.h"
@@ -230,8 +232,11 @@ void WordPanel::EditWordChange(const QString &text)
         *m_wordBoxGuard = false;
         return;
     }
+    // The list is in the order of the transcription key, so the typed text
+    // is compared as its key: a headword typed with its Kildin letters (or
+    // with combining marks) lands on itself; Russian letters key as typed.
     *m_wordBoxGuard = true;
-    m_articles->findNearest(text);
+    m_articles->findNearest(RetTransc(text));
     *m_wordBoxGuard = false;
 }
 
