@@ -1,5 +1,7 @@
 #include "app/searchlink.h"
 
+#include "app/wordformloading.h"
+
 #include "app/articlelink.h"
 #include "app/commandstate.h"
 #include "app/dictionarycontrols.h"
@@ -101,7 +103,8 @@ bool SearchLink::eventFilter(QObject *watched, QEvent *event)
         // EditFindKeyDown: Enter starts the fast word search, never the
         // fragment search; a disabled box acts on nothing.
         const int key = static_cast<QKeyEvent *>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && panel->EditFind->isEnabled()) {
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && panel->EditFind->isEnabled()
+            && panel->ToolButtonGoFind1->isEnabled()) {
             ToolButtonGoFind1Click();
             return true;
         }
@@ -205,6 +208,19 @@ void SearchLink::ToolButtonGoFind1Click()
     // until the search has finished.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
+    // The word forms may still be on their way: the search waits for them,
+    // under the busy cursor and the mode text already shown. Forms that
+    // could not be read give no answer at all (their message is shown).
+    WordFormLoading *wordForms = WordFormLoading::of(m_window);
+    if (!wordForms || !wordForms->waitUntilReady()) {
+        setMode(QStringLiteral("Работа"));
+        QApplication::restoreOverrideCursor();
+        m_window->SetFilterDict(true);
+        articles->gotoMark(mark);
+        articles->resumeNotifications();
+        updateCounter();
+        return;
+    }
     const QVector<FoundArticle> results = FastWordSearch(*articles, *m_window->ClientDataSet2).run(query, scope());
     panel->ListBoxFind->setResults(results);
 

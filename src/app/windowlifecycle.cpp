@@ -10,21 +10,25 @@
 #include "app/articlelink.h"
 #include "app/dictionarycontrols.h"
 #include "app/findpanel.h"
+#include "app/firstpaint.h"
 #include "app/historyfile.h"
 #include "app/mainmenu.h"
 #include "app/settingsstore.h"
 #include "app/statuspanel.h"
 #include "app/toolbarpanel.h"
 #include "app/windowplacement.h"
+#include "app/wordformloading.h"
 #include "app/wordpanel.h"
 #include "app/wordlistview.h"
 #include "article/view/articlepanel.h"
 #include "article/view/bookmark.h"
 #include "article/view/examplespanel.h"
 #include "article/view/historykeeper.h"
+#include "article/view/richtextview.h"
 #include "article/view/stepnavigator.h"
 #include "data/datafiles.h"
 #include "data/dataloader.h"
+#include "data/startingdictionary.h"
 #include "data/table.h"
 #include "platform/singleinstance.h"
 
@@ -119,9 +123,21 @@ bool TFormLumoLex::FormShow()
     // The three tables with their indexes. The record changes while the
     // tables are opened and set up are not visits of the user: the step list
     // begins with the first article shown.
+    //
+    // The word-form table, by far the largest, is read on a thread of its
+    // own while this one reads the others and shows the first article; it
+    // becomes ClientDataSet2 when complete, and a search waits for it.
     article->steps->setRecording(false);
+    WordFormLoading *wordForms = WordFormLoading::of(this);
+    if (!wordForms)
+        wordForms = new WordFormLoading(this);
+    wordForms->start(dataFolder, m_clock);
     DataFileLoader loader(dataFolder);
-    if (!loader.load(*ClientDataSet1, *ClientDataSet2, *ClientDataSet3)) {
+    if (!loader.readIndexed(DataFile::Articles, *ClientDataSet1)
+        || !loader.readIndexed(DataFile::Examples, *ClientDataSet3)) {
+        wordForms->cancel();
+        ClientDataSet1->clear();
+        ClientDataSet3->clear();
         m_messages->show(QMessageBox::Critical, kTitle, loader.errorString());
         return false;
     }
@@ -137,7 +153,8 @@ bool TFormLumoLex::FormShow()
     SetFonts();
 
     // The first article: the stored bookmark's, with its dictionary, or
-    // the first of dictionary 1.
+    // the first of dictionary 1 (of the first dictionary with articles when
+    // the data set has none of dictionary 1).
     article->steps->setRecording(true);
     if (startupBookmark != 0) {
         FindWord(startupBookmark);
@@ -145,8 +162,11 @@ bool TFormLumoLex::FormShow()
         // Choosing the dictionary and moving to its first article are one
         // move: only that article is shown and recorded as a step.
         ClientDataSet1->suspendNotifications();
-        dictionaries->setStates(DictionaryControlStates::initial());
+        const DictionaryControlStates start = startingDictionary(*ClientDataSet1);
+        dictionaries->setStates(start);
         SetButtonDict(this);
+        if (start.buttons[size_t(dictionarySlotOfCode(9))])
+            setPanelCaptions(true);
         ClientDataSet1->first();
         ClientDataSet1->resumeNotifications();
     }
@@ -157,9 +177,17 @@ bool TFormLumoLex::FormShow()
     // Typing goes to the word box from the start.
     PanelWord->EditWord->setFocus(Qt::OtherFocusReason);
 
-    m_startupMs = m_clock.elapsed();
-    if (qEnvironmentVariable("LUMOLEX_TIMING") == QLatin1String("1"))
-        std::fprintf(stderr, "lumolex: start-up to first article %lld ms\n", static_cast<long long>(m_startupMs));
+    // The start-up time is taken when the article view has been painted
+    // and the window put on screen with it, and only when there is an
+    // article to show.
+    if (!EmptyTable(*ClientDataSet1)) {
+        new FirstPaintWatch(PanelTransl->Editor->viewport(), [this] {
+            m_startupMs = m_clock.elapsed();
+            if (qEnvironmentVariable("LUMOLEX_TIMING") == QLatin1String("1"))
+                std::fprintf(stderr, "lumolex: start-up to first article %lld ms\n",
+                             static_cast<long long>(m_startupMs));
+        });
+    }
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "appfixture.h"
 
+#include "app/wordformloading.h"
+
 #include "app/settingsstore.h"
 #include "article/bodydecoder.h"
 #include "article/transcription.h"
@@ -133,6 +135,10 @@ TFormLumoLex *AppFixture::start(const QString &singleInstanceKey)
 {
     create(singleInstanceKey);
     m_window->show();
+    // The word forms, read after the window appears, are in place for the
+    // tests as they were before it appeared.
+    if (WordFormLoading *wordForms = WordFormLoading::of(m_window.get()); m_window->started() && wordForms)
+        wordForms->waitUntilReady();
     return m_window.get();
 }
 

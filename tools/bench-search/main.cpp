@@ -16,6 +16,7 @@
 #include "app/resultlistbox.h"
 #include "app/settingsstore.h"
 #include "app/toolbarpanel.h"
+#include "app/wordformloading.h"
 #include "data/dataloader.h"
 #include "data/table.h"
 #include "search/arrid.h"
@@ -138,6 +139,8 @@ void benchWindow(const QString &programFolder, QTemporaryDir &scratch, const QSt
         out << "start-up failed: is there a DATA folder in " << programFolder << "?" << Qt::endl;
         return;
     }
+    // The word forms arrive after the window: the searches are timed with them in place.
+    WordFormLoading::of(&window)->waitUntilReady();
     out << "articles / word forms                        " << window.ClientDataSet1->rowCount() << " / "
         << window.ClientDataSet2->rowCount() << Qt::endl;
     window.PanelTop->SpeedButtonFind->click();

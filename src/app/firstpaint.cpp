@@ -1,0 +1,31 @@
+#include "app/firstpaint.h"
+
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+
+namespace lumolex {
+
+FirstPaintWatch::FirstPaintWatch(QWidget *widget, std::function<void()> painted)
+    : QObject(widget)
+    , m_painted(std::move(painted))
+{
+    widget->installEventFilter(this);
+}
+
+bool FirstPaintWatch::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Paint && !m_seen) {
+        m_seen = true;
+        watched->removeEventFilter(this);
+        // The paint runs inside the window's repaint, which ends with the
+        // flush to the screen: the timer fires after both.
+        QTimer::singleShot(0, this, [this] {
+            m_painted();
+            deleteLater();
+        });
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace lumolex

@@ -1,0 +1,78 @@
+#include "app/wordformloading.h"
+
+#include "app/appmessages.h"
+#include "app/commandstate.h"
+#include "app/findpanel.h"
+#include "app/formlumolex.h"
+#include "data/backgroundload.h"
+#include "data/datafiles.h"
+#include "data/table.h"
+
+#include <QToolButton>
+
+#include <cstdio>
+
+namespace lumolex {
+
+WordFormLoading::WordFormLoading(TFormLumoLex *window)
+    : QObject(window)
+    , m_window(window)
+{
+}
+
+WordFormLoading *WordFormLoading::of(const TFormLumoLex *window)
+{
+    return window ? window->findChild<WordFormLoading *>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
+// A reading still going on is stopped and waited for (BackgroundLoad).
+WordFormLoading::~WordFormLoading() = default;
+
+void WordFormLoading::start(const QString &dataFolder, const QElapsedTimer &clock)
+{
+    m_clock = clock;
+    auto table = std::make_unique<Table>(QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms));
+    m_state = State::Loading;
+    // The reading thread only posts the hand-over; it runs on this thread.
+    m_load = std::make_unique<BackgroundLoad>(dataFolder, DataFile::WordForms, std::move(table), [this] {
+        QMetaObject::invokeMethod(this, &WordFormLoading::handOver, Qt::QueuedConnection);
+    });
+}
+
+bool WordFormLoading::waitUntilReady()
+{
+    handOver();
+    return m_state == State::Ready;
+}
+
+void WordFormLoading::cancel()
+{
+    m_load.reset();
+    m_state = State::Idle;
+}
+
+void WordFormLoading::handOver()
+{
+    if (m_state != State::Loading)
+        return;
+    if (m_load->succeeded()) {
+        m_table = m_load->takeTable();
+        m_window->ClientDataSet2 = m_table.get();
+        m_state = State::Ready;
+        m_load.reset();
+        if (qEnvironmentVariable("LUMOLEX_TIMING") == QLatin1String("1") && m_clock.isValid())
+            std::fprintf(stderr, "lumolex: word forms loaded %lld ms\n", static_cast<long long>(m_clock.elapsed()));
+        emit handedOver();
+        return;
+    }
+    m_state = State::Failed;
+    const QString error = m_load->errorString();
+    m_load.reset();
+    QToolButton *search = m_window->PanelFind->ToolButtonGoFind1;
+    markAlwaysDisabled(search);
+    search->setEnabled(false);
+    emit handedOver();
+    m_window->messages()->show(QMessageBox::Critical, QStringLiteral("Лумолекс"), error);
+}
+
+} // namespace lumolex

@@ -1,0 +1,116 @@
+// The window over data sets people build themselves: one without
+// dictionary 1, and headwords with Kildin letters typed into the word box.
+
+#include "appfixture.h"
+
+#include "app/toolbarpanel.h"
+#include "app/wordpanel.h"
+#include "data/table.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+namespace lumolex {
+namespace {
+
+std::array<bool, 5> checkedButtons(const TFormLumoLex &w)
+{
+    const ToolBarPanel *top = w.PanelTop;
+    return {top->SpeedButtonDict1->isChecked(), top->SpeedButtonDict2->isChecked(),
+            top->SpeedButtonDict4->isChecked(), top->SpeedButtonDict3->isChecked(),
+            top->SpeedButtonRazg1->isChecked()};
+}
+
+TEST(OwnDictionaries, OpensOnADictionaryThatHasArticles)
+{
+    const struct {
+        const char *name;
+        std::vector<test::ArticleRow> articles;
+        std::array<bool, 5> buttons;       // slots: 1, 2, 4, 3, 9
+        const char *firstWord;
+        const char *wordCaption;
+    } cases[] = {
+        {"only the Russian-Saami dictionary", {{1, 3, "лес"}, {2, 3, "берёза"}}, {false, false, false, true, false},
+         "берёза", "Слово"},
+        {"only the phrasebook", {{1, 9, "Погода"}, {2, 9, "Знакомство"}}, {false, false, false, false, true},
+         "Знакомство", "Тема"},
+        {"dictionaries 4 and 2: the first button that has articles", {{1, 4, "вуэнн"}, {2, 2, "вода"}},
+         {false, true, false, false, false}, "вода", "Слово"},
+        {"code 0 and dictionary 3", {{1, 0, "общее"}, {2, 3, "лес"}}, {false, false, false, true, false}, "лес",
+         "Слово"},
+        {"dictionary 1 among others stays the first choice", {{1, 3, "аа"}, {2, 2, "аб"}, {3, 1, "яя"}},
+         {true, false, false, false, false}, "яя", "Слово"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        test::AppFixture app(c.articles);
+        TFormLumoLex *w = app.start();
+        ASSERT_TRUE(w->started());
+        EXPECT_EQ(checkedButtons(*w), c.buttons);
+        EXPECT_EQ(test::currentWord(*w->ClientDataSet1), QString::fromUtf8(c.firstWord));
+        EXPECT_EQ(w->PanelWord->LabelCaptionWord->text(), QString::fromUtf8(c.wordCaption));
+        EXPECT_TRUE(app.messages().empty());
+        app.close();
+    }
+}
+
+// Types text key by key into the word box (QTest::keyClicks knows Latin
+// letters only).
+void type(QWidget *target, const QString &text)
+{
+    for (const QChar ch : text) {
+        const auto key = Qt::Key(ch.toUpper().unicode());
+        QTest::sendKeyEvent(QTest::Press, target, key, QString(ch), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, target, key, QString(ch), Qt::NoModifier);
+    }
+    QApplication::processEvents();
+}
+
+TEST(OwnDictionaries, TypeAheadLandsOnAHeadwordTypedAsPrinted)
+{
+    // Keys: ка, кунньтэ, куос, кэдт, лыннк, мунн.
+    test::AppFixture app({{1, 1, QStringLiteral("ка")},
+                          {2, 1, QStringLiteral("кӯннҍтэ")},
+                          {3, 1, QStringLiteral("куос")},
+                          {4, 1, QStringLiteral("кэдт")},
+                          {5, 1, QStringLiteral("Лыӈӈк")},
+                          {6, 1, QStringLiteral("мӯнн")}});
+    TFormLumoLex *w = app.start();
+    ASSERT_TRUE(w->started());
+    QLineEdit *edit = w->PanelWord->EditWord->lineEdit();
+    edit->setFocus();
+    const struct {
+        const char *name;
+        QString typed;
+        const char *word;
+    } cases[] = {
+        {"Kildin letters as printed", QStringLiteral("кӯннҍтэ"), "кӯннҍтэ"},
+        {"the beginning of it", QStringLiteral("кӯнн"), "кӯннҍтэ"},
+        {"with a capital", QStringLiteral("ЛЫӇӇ"), "Лыӈӈк"},
+        {"u and a combining macron", QStringLiteral("му\u0304нн"), "мӯнн"},
+        {"the folded letters typed in Russian", QStringLiteral("куннь"), "кӯннҍтэ"},
+        {"Russian letters between two keys", QStringLiteral("кун"), "кӯннҍтэ"},
+        {"Russian letters, the next key", QStringLiteral("куо"), "куос"},
+        {"Russian capitals", QStringLiteral("КЭ"), "кэдт"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        edit->selectAll();
+        type(edit, c.typed);
+        EXPECT_EQ(test::currentWord(*w->ClientDataSet1), QString::fromUtf8(c.word));
+        // The box keeps the text as typed.
+        EXPECT_EQ(w->PanelWord->EditWord->currentText(), c.typed);
+    }
+    app.close();
+}
+
+} // namespace
+} // namespace lumolex

@@ -1,0 +1,123 @@
+// Reading one data file on a thread of its own, and the checks a tool that
+// needs only some files makes.
+
+#include "datafixtures.h"
+
+#include "data/backgroundload.h"
+#include "data/datafiles.h"
+#include "data/dataloader.h"
+
+#include <QFile>
+
+#include <atomic>
+#include <thread>
+
+namespace lumolex::testing {
+namespace {
+
+class BackgroundLoadTest : public FolderTest
+{
+protected:
+    void SetUp() override
+    {
+        FolderTest::SetUp();
+        makeEmptyDataFiles(m_dir.path());
+    }
+
+    void writeForms(int rows, const QString &badRow = QString())
+    {
+        QStringList statements{dataFileLayout(DataFile::WordForms).createSql};
+        for (int i = 0; i < rows; ++i)
+            statements << QStringLiteral("INSERT INTO wordforms VALUES ('к%1', '|%2|')").arg(rows - i).arg(i + 1);
+        if (!badRow.isEmpty())
+            statements << badRow;
+        makeDatabase(dataFilePath(m_dir.path(), DataFile::WordForms), statements);
+    }
+
+    std::unique_ptr<Table> wordFormTable() const
+    {
+        return std::make_unique<Table>(QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms));
+    }
+};
+
+TEST_F(BackgroundLoadTest, ReadsAndIndexesOnAThreadOfItsOwn)
+{
+    const struct {
+        const char *name;
+        int rows;
+        QString badRow;
+        bool ok;
+        int loaded;
+    } cases[] = {
+        {"good rows", 5000, QString(), true, 5000},
+        {"no rows", 0, QString(), true, 0},
+        {"a bad row at the end", 5000, QStringLiteral("INSERT INTO wordforms VALUES ('кот', X'00')"), false, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        writeForms(c.rows, c.badRow);
+        std::atomic<bool> called{false};
+        std::thread::id callbackThread;
+        BackgroundLoad load(m_dir.path(), DataFile::WordForms, wordFormTable(), [&] {
+            callbackThread = std::this_thread::get_id();
+            called = true;
+        });
+        EXPECT_EQ(load.succeeded(), c.ok);
+        EXPECT_TRUE(load.isFinished());
+        EXPECT_TRUE(called);
+        EXPECT_NE(callbackThread, std::this_thread::get_id());
+        if (!c.ok) {
+            EXPECT_TRUE(load.errorString().startsWith(QStringLiteral("Файл базы данных 2 не удаётся прочитать")))
+                << load.errorString().toStdString();
+            EXPECT_TRUE(load.errorString().contains(QStringLiteral("поле ARRID не текст")));
+        }
+        const std::unique_ptr<Table> table = load.takeTable();
+        ASSERT_NE(table, nullptr);
+        EXPECT_EQ(table->rowCount(), c.loaded);
+        EXPECT_EQ(table->activeIndex(), c.ok ? QStringLiteral("cds2i1") : QString());
+        if (c.loaded > 0) {
+            table->first();
+            EXPECT_EQ(table->value(u"TRANSC").toString(), QStringLiteral("к1"));   // key order, not file order
+        }
+        EXPECT_EQ(load.takeTable(), nullptr);
+    }
+}
+
+TEST_F(BackgroundLoadTest, ARaisedStopFlagEndsTheReadingEmpty)
+{
+    writeForms(10000);
+    for (const bool stop : {false, true}) {
+        SCOPED_TRACE(stop);
+        const std::atomic<bool> flag{stop};
+        DataFileLoader loader(m_dir.path());
+        loader.setStopFlag(&flag);
+        Table table(QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms));
+        EXPECT_EQ(loader.readIndexed(DataFile::WordForms, table), !stop);
+        EXPECT_EQ(table.rowCount(), stop ? 0 : 10000);
+    }
+    // Dropped while it reads: stopped and waited for, nothing left running.
+    { BackgroundLoad dropped(m_dir.path(), DataFile::WordForms, wordFormTable()); }
+}
+
+TEST_F(BackgroundLoadTest, ChecksOnlyTheFilesAsked)
+{
+    writeFile(dataFilePath(m_dir.path(), DataFile::WordForms), QByteArray(4096, 'x'));
+    QFile::remove(dataFilePath(m_dir.path(), DataFile::Examples));
+    const struct {
+        QList<DataFile> files;
+        QStringList startsOfMessages;
+    } cases[] = {
+        {{DataFile::Articles}, {}},
+        {{DataFile::Articles, DataFile::WordForms}, {"Файл базы данных 2 не удаётся прочитать"}},
+        {{DataFile::WordForms, DataFile::Examples}, {"Файл базы данных 3 не найден"}},
+    };
+    for (const auto &c : cases) {
+        const QStringList messages = checkDataFiles(m_dir.path(), c.files);
+        ASSERT_EQ(messages.size(), c.startsOfMessages.size()) << messages.join(u'\n').toStdString();
+        for (int i = 0; i < messages.size(); ++i)
+            EXPECT_TRUE(messages.at(i).startsWith(c.startsOfMessages.at(i))) << messages.at(i).toStdString();
+    }
+}
+
+} // namespace
+} // namespace lumolex::testing
