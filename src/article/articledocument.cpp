@@ -34,29 +34,55 @@ BodyKind UpdateEditor(const Table &articles, QTextDocument *doc)
     return decodeBody(articles.blob(field), articles.isNull(field), doc);
 }
 
-void imposeFont(QTextDocument *doc, const ArticleFont &font)
+namespace {
+
+// Runs `change` over the format of every character of doc, paragraph marks
+// included, in one edit block.
+template <typename Change>
+void changeEveryCharacter(QTextDocument *doc, Change change)
 {
-    if (!doc)
-        return;
     QTextCursor cursor(doc);
     cursor.beginEditBlock();
     for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
         // The paragraph mark's format gives an empty paragraph its height.
         cursor.setPosition(block.position());
-        cursor.setBlockCharFormat(withFont(block.charFormat(), font));
+        cursor.setBlockCharFormat(change(block.charFormat()));
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             if (!fragment.isValid())
                 continue;
             cursor.setPosition(fragment.position());
             cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
-            cursor.setCharFormat(withFont(fragment.charFormat(), font));
+            cursor.setCharFormat(change(fragment.charFormat()));
         }
     }
     cursor.endEditBlock();
+}
+
+} // namespace
+
+void imposeFont(QTextDocument *doc, const ArticleFont &font)
+{
+    if (!doc)
+        return;
+    changeEveryCharacter(doc, [&font](const QTextCharFormat &format) { return withFont(format, font); });
     QFont defaultFont = doc->defaultFont();
     defaultFont.setFamilies(QStringList{font.family});
     defaultFont.setPointSize(font.pointSize);
+    doc->setDefaultFont(defaultFont);
+}
+
+void imposePointSize(QTextDocument *doc, int pointSize)
+{
+    if (!doc)
+        return;
+    changeEveryCharacter(doc, [pointSize](QTextCharFormat format) {
+        format.clearProperty(QTextFormat::FontPixelSize);
+        format.setFontPointSize(pointSize);
+        return format;
+    });
+    QFont defaultFont = doc->defaultFont();
+    defaultFont.setPointSize(pointSize);
     doc->setDefaultFont(defaultFont);
 }
 

@@ -33,6 +33,11 @@ BodyKind UpdateEditor(const Table &articles, QTextDocument *doc);
 // charset is written by the RTF writer for every font, so nothing is set for it.
 void imposeFont(QTextDocument *doc, const ArticleFont &font);
 
+// Puts the point size on every character of doc, paragraph marks included,
+// and drops pixel sizes that would override it. Families, styles and colours
+// stay.
+void imposePointSize(QTextDocument *doc, int pointSize);
+
 // UpdateEditor, then masking (for bodies that were decoded), then imposeFont.
 BodyKind prepareArticle(const Table &articles, QTextDocument *doc, const ArticleFont &font);
 

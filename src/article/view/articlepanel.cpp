@@ -21,29 +21,11 @@ namespace lumolex {
 
 namespace {
 
-constexpr int kTextMargin = 10;
-
 QFont tahoma(int pointSize)
 {
     QFont font(QStringLiteral("Tahoma"));
     font.setPointSize(pointSize);
     return font;
-}
-
-// The text keeps 10 pixels from the left and right edges and uses the full
-// height: the root frame's margins play the role of a formatting rectangle.
-void applyTextMargins(QTextDocument *doc)
-{
-    QTextFrame *root = doc->rootFrame();
-    QTextFrameFormat format = root->frameFormat();
-    if (format.leftMargin() == kTextMargin && format.rightMargin() == kTextMargin
-        && format.topMargin() == 0 && format.bottomMargin() == 0)
-        return;
-    format.setLeftMargin(kTextMargin);
-    format.setRightMargin(kTextMargin);
-    format.setTopMargin(0);
-    format.setBottomMargin(0);
-    root->setFrameFormat(format);
 }
 
 QTextDocument *newViewDocument(QObject *owner)

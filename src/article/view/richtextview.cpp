@@ -1,6 +1,27 @@
 #include "article/view/richtextview.h"
 
+#include <QTextDocument>
+#include <QTextFrame>
+
 namespace lumolex {
+
+namespace {
+constexpr int kTextMargin = 10;
+} // namespace
+
+void applyTextMargins(QTextDocument *doc)
+{
+    QTextFrame *root = doc->rootFrame();
+    QTextFrameFormat format = root->frameFormat();
+    if (format.leftMargin() == kTextMargin && format.rightMargin() == kTextMargin
+        && format.topMargin() == 0 && format.bottomMargin() == 0)
+        return;
+    format.setLeftMargin(kTextMargin);
+    format.setRightMargin(kTextMargin);
+    format.setTopMargin(0);
+    format.setBottomMargin(0);
+    root->setFrameFormat(format);
+}
 
 RichTextView::RichTextView(QWidget *parent)
     : QTextEdit(parent)

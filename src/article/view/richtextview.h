@@ -8,7 +8,14 @@
 
 #include <QTextEdit>
 
+class QTextDocument;
+
 namespace lumolex {
+
+// The text keeps 10 pixels from the left and right edges and uses the full
+// height: the root frame's margins play the role of a formatting rectangle.
+// Cheap when nothing changed.
+void applyTextMargins(QTextDocument *doc);
 
 class RichTextView : public QTextEdit
 {
