@@ -2,6 +2,7 @@
 
 #include "app/appmessages.h"
 #include "app/articlelink.h"
+#include "app/cardlink.h"
 #include "app/commandstate.h"
 #include "app/dictionarycontrols.h"
 #include "app/findpanel.h"
@@ -21,6 +22,7 @@
 #include "data/datafileschema.h"
 #include "data/table.h"
 #include "data/wordlistnavigator.h"
+#include "platform/edgesnap.h"
 #include "ui/imagelist16.h"
 
 #include <QAction>
@@ -77,6 +79,8 @@ TFormLumoLex::TFormLumoLex(LaunchOptions options, QWidget *parent)
     markPendingCommands();
     search = new SearchLink(this);
     fragment = new FragmentLink(this);
+    cards = new CardLink(this);
+    new EdgeSnapper(this, [this] { return settings.DockWindow; });
 
     FormCreate();
 }
@@ -207,7 +211,7 @@ void TFormLumoLex::EnabledComp(bool on)
         return;
     // Controls whose state depends on something else.
     article->steps->BtnStepEnabled();
-    const bool cardsOpen = openCardCount > 0;
+    const bool cardsOpen = cards->count() > 0;
     if (!isCommandPending(PanelTop->SpeedButtonCloseAll))
         PanelTop->SpeedButtonCloseAll->setEnabled(cardsOpen);
     if (!isCommandPending(menu->MainMenuCloseAll))

@@ -29,6 +29,7 @@ namespace lumolex {
 
 class ArticleLink;
 class ArticlePanel;
+class CardLink;
 class DictionaryControls;
 class ExamplesPanel;
 class FindPanel;
@@ -91,8 +92,6 @@ public:
     QString helpFile;
     bool wordBoxGuard = false;
     bool findDialogFlag = false;
-    int openCardCount = 0;
-    QPoint nextCardPosition;
     int startupBookmark = 0;
     QString sharedSearchText;          // the text last searched for
 
@@ -113,6 +112,7 @@ public:
     ArticleLink *article = nullptr;    // record change, link, steps, bookmark, histories
     SearchLink *search = nullptr;      // search panel, fast word search, result list
     FragmentLink *fragment = nullptr;  // fragment search
+    CardLink *cards = nullptr;         // word cards and printing
 
     SettingsStore *settingsStore() const { return m_store.get(); }
     AppMessageBoxes *messages() const { return m_messages.get(); }

@@ -8,6 +8,7 @@
 
 #include "app/appmessages.h"
 #include "app/articlelink.h"
+#include "app/cardlink.h"
 #include "app/dictionarycontrols.h"
 #include "app/findpanel.h"
 #include "app/firstpaint.h"
@@ -115,9 +116,8 @@ bool TFormLumoLex::FormShow()
 
     // The run-time state starts afresh: card cascade, find dialog flag,
     // card count and the word list's stepping accelerator.
-    nextCardPosition = QPoint(0, 0);
+    cards->reset();
     findDialogFlag = false;
-    openCardCount = 0;
     PanelWord->navigator().release();
 
     // The three tables with their indexes. The record changes while the

@@ -1,0 +1,65 @@
+#pragma once
+
+// The main window's word cards: opening, refilling and focusing a card for
+// the current article, closing all cards, the cascade, printing, and the
+// three card commands that are enabled exactly while a card is open.
+
+#include "app/cardbook.h"
+#include "app/cardprinter.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QSize>
+
+namespace lumolex {
+
+class TFormCard;
+class TFormLumoLex;
+
+class CardLink : public QObject
+{
+    Q_OBJECT
+public:
+    explicit CardLink(TFormLumoLex *window);
+
+    void SpeedButtonOpenCardClick();
+    void SpeedButtonCloseAllClick();
+    // Closes every card: one close request posted to each, carried out by
+    // the event loop. `Quest`: ask the user first.
+    void CloseAllCards(bool Quest);
+    void MainMenuCascadeClick();
+    void N27Click();
+
+    // The open cards, oldest first.
+    QList<TFormCard *> cards() const { return m_book.cards(); }
+    int count() const { return m_book.count(); }
+    QPoint nextPosition() const { return m_book.nextPosition(); }
+    // Start-up state: no card, next position (0, 0).
+    void reset();
+
+    // The screen size for the cascade; the primary display's when not set.
+    void setScreenSize(QSize size) { m_screen = size; }
+    CardPrinter &printer() { return m_printer; }
+
+protected:
+    // Hides the cards with the main window and shows them again with it.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+signals:
+    // A card became visible (a new card, or one shown again).
+    void cardShown(TFormCard *card);
+
+private:
+    TFormCard *createCard();
+    void FormClose(TFormCard *card);
+    void setCardCommandsEnabled(bool on);
+    QSize screenSize() const;
+
+    TFormLumoLex *m_window;
+    CardBook m_book;
+    CardPrinter m_printer;
+    QSize m_screen;
+    QList<QPointer<TFormCard>> m_hiddenWithWindow;
+};
+
+} // namespace lumolex

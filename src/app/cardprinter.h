@@ -1,0 +1,39 @@
+#pragma once
+
+// Printing the current article under a card title (N27Click): the print
+// dialog PrintDialog1 chooses the printer, then the article view's whole
+// document is printed page after page over the printable area, as the job
+// "Печать карточки слова - " + headword.
+
+#include <QString>
+
+#include <functional>
+
+class QPrinter;
+class QTextDocument;
+class QWidget;
+
+namespace lumolex {
+
+class CardPrinter
+{
+public:
+    // Lets the user set up `printer`; false when the user cancelled.
+    using ChoosePrinter = std::function<bool(QPrinter &printer)>;
+
+    // The print dialog runs over `parent`.
+    explicit CardPrinter(QWidget *parent);
+
+    // Tests put a choice without a dialog here (a PDF file, a cancel).
+    void setChoosePrinter(ChoosePrinter choose) { m_choose = std::move(choose); }
+
+    static QString documentName(const QString &word);
+
+    // True when the article was sent to the printer.
+    bool N27Click(const QTextDocument &article, const QString &word);
+
+private:
+    ChoosePrinter m_choose;
+};
+
+} // namespace lumolex

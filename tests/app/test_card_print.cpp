@@ -1,0 +1,118 @@
+// Printing the current article under a card title: the whole article of the
+// main view on as many pages as it needs, the job named after the headword,
+// and nothing printed when the print dialog is cancelled.
+
+#include "appfixture.h"
+
+#include "app/cardlink.h"
+#include "app/cardprinter.h"
+#include "app/mainmenu.h"
+#include "article/view/articlepanel.h"
+#include "article/view/richtextview.h"
+#include "data/table.h"
+
+#include <QAction>
+#include <QFile>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <gtest/gtest.h>
+
+using namespace lumolex;
+using namespace lumolex::test;
+
+namespace {
+
+// Output of a poppler tool (poppler-utils, installed by scripts/setup).
+QString popplerOutput(const QString &tool, const QStringList &arguments)
+{
+    const QString program = QStandardPaths::findExecutable(tool);
+    if (program.isEmpty()) {
+        ADD_FAILURE() << tool.toStdString() << " is not installed (scripts/setup installs poppler-utils)";
+        return {};
+    }
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+CardPrinter::ChoosePrinter pdfTo(const QString &path, bool *asked)
+{
+    return [path, asked](QPrinter &printer) {
+        *asked = true;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        return true;
+    };
+}
+
+} // namespace
+
+TEST(CardPrint, PrintsTheMainArticleUnderTheCardTitleAcrossPages)
+{
+    AppFixture fixture;
+    TFormLumoLex *window = fixture.start();
+    ASSERT_TRUE(window->started());
+    QTemporaryDir out;
+
+    const struct {
+        const char *what;
+        int extraLines;      // lines appended to the shown article
+        int minPages;
+    } cases[] = {
+        {"short article", 0, 1},
+        {"article longer than a page", 400, 3},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        window->FindWord(8);
+        QTextCursor cursor(window->PanelTransl->Editor->document());
+        cursor.insertText(QStringLiteral("начало статьи\n"));
+        cursor.movePosition(QTextCursor::End);
+        for (int i = 0; i < c.extraLines; ++i)
+            cursor.insertText(QStringLiteral("\nстрока %1").arg(i));
+        const QString path = out.filePath(QString::fromLatin1(c.what).replace(' ', '_') + ".pdf");
+        bool asked = false;
+        window->cards->printer().setChoosePrinter(pdfTo(path, &asked));
+        window->menu->N27->trigger();
+        ASSERT_TRUE(asked);
+        ASSERT_TRUE(QFile::exists(path));
+
+        const QString text = popplerOutput(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+        EXPECT_TRUE(text.contains(QStringLiteral("начало статьи"))) << text.left(200).toStdString();
+        if (c.extraLines) {
+            EXPECT_TRUE(text.contains(QStringLiteral("строка 0")));
+            EXPECT_TRUE(text.contains(QStringLiteral("строка %1").arg(c.extraLines - 1)));
+        }
+        const QString info = popplerOutput(QStringLiteral("pdfinfo"), {path});
+        EXPECT_TRUE(info.contains(QStringLiteral("Печать карточки слова - лес"))) << info.toStdString();
+        const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
+        ASSERT_TRUE(pages.hasMatch());
+        EXPECT_GE(pages.captured(1).toInt(), c.minPages);
+    }
+}
+
+TEST(CardPrint, CancellingTheDialogPrintsNothing)
+{
+    AppFixture fixture;
+    TFormLumoLex *window = fixture.start();
+    ASSERT_TRUE(window->started());
+    QTemporaryDir out;
+    const QString path = out.filePath(QStringLiteral("cancelled.pdf"));
+    bool asked = false;
+    window->cards->printer().setChoosePrinter([&](QPrinter &printer) {
+        asked = true;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        return false;
+    });
+    window->menu->N27->trigger();
+    EXPECT_TRUE(asked);
+    EXPECT_FALSE(QFile::exists(path));
+}

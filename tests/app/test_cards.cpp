@@ -1,0 +1,358 @@
+// Word cards in the real window: opening in both modes with the cascade
+// positions, an article that has its card already, refilling in single-card
+// mode (also after switching modes), the card history, the three card
+// commands, closing one and all, the cascade, the goto button, cards staying
+// usable during a fragment search, and printing.
+
+#include "appfixture.h"
+
+#include "app/cardlink.h"
+#include "app/findpanel.h"
+#include "app/formcard.h"
+#include "app/fragmentlink.h"
+#include "app/mainmenu.h"
+#include "app/statuspanel.h"
+#include "app/toolbarpanel.h"
+#include "app/wordpanel.h"
+#include "article/view/articlepanel.h"
+#include "article/view/historykeeper.h"
+#include "article/view/richtextview.h"
+#include "data/table.h"
+#include "ui/imagelist16.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QPointer>
+#include <QPrinter>
+#include <QProcess>
+#include <QProgressBar>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTextDocument>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+using namespace lumolex;
+using namespace lumolex::test;
+
+namespace {
+
+class CardsWindow : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        window = fixture.start();
+        ASSERT_TRUE(window->started());
+        cards = window->cards;
+        cards->setScreenSize(QSize(1024, 768));
+        window->settings.CardWidth = 350;
+        window->settings.CardHeight = 230;
+    }
+
+    TFormCard *open(int id)
+    {
+        window->FindWord(id);
+        window->PanelTop->SpeedButtonOpenCard->click();
+        for (TFormCard *card : cards->cards())
+            if (card->articleId() == id)
+                return card;
+        return nullptr;
+    }
+
+    QStringList cardHistory() const { return HistoryKeeper::entries(window->PanelWord->EditWord); }
+
+    bool cardCommandsEnabled(bool expected) const
+    {
+        return window->PanelTop->SpeedButtonCloseAll->isEnabled() == expected
+            && window->menu->MainMenuCloseAll->isEnabled() == expected
+            && window->menu->MainMenuCascade->isEnabled() == expected;
+    }
+
+    void runPostedCloses() { QCoreApplication::processEvents(); }
+
+    AppFixture fixture;
+    TFormLumoLex *window = nullptr;
+    CardLink *cards = nullptr;
+};
+
+} // namespace
+
+TEST_F(CardsWindow, ManyCardModeOpensEachArticleInANewCardDownTheCascade)
+{
+    const QList<int> ids = {1, 4, 8, 10};
+    for (int i = 0; i < ids.size(); ++i) {
+        TFormCard *card = open(ids[i]);
+        ASSERT_NE(card, nullptr) << ids[i];
+        EXPECT_EQ(card->frameGeometry().topLeft(), QPoint(40 * i, 30 * i)) << i;
+        EXPECT_EQ(card->size(), QSize(350, 230));
+        EXPECT_TRUE(card->isVisible());
+        EXPECT_EQ(card->windowTitle(), currentWord(*window->ClientDataSet1));
+        EXPECT_EQ(card->Editor->toPlainText(), window->PanelTransl->Editor->toPlainText());
+        EXPECT_EQ(cardHistory().value(0), currentWord(*window->ClientDataSet1));
+        EXPECT_EQ(card->parentWidget(), window);   // owned by the main window
+        EXPECT_TRUE(card->windowFlags().testFlag(Qt::Tool));
+    }
+    EXPECT_EQ(cards->count(), 4);
+    EXPECT_EQ(cards->nextPosition(), QPoint(160, 120));
+}
+
+TEST_F(CardsWindow, AnArticleWithACardFocusesItAndChangesNothingInBothModes)
+{
+    for (const bool many : {true, false}) {
+        SCOPED_TRACE(many);
+        window->settings.OpenCardWin = many;
+        TFormCard *first = open(1);
+        ASSERT_NE(first, nullptr);
+        open(4);
+        const QList<TFormCard *> before = cards->cards();
+        const QPoint next = cards->nextPosition();
+        const QStringList history = cardHistory();
+        const int shownId = before.last()->articleId();
+
+        TFormCard *again = open(shownId);
+        EXPECT_EQ(cards->cards(), before);
+        EXPECT_EQ(again, before.last());
+        EXPECT_EQ(cards->nextPosition(), next);
+        EXPECT_EQ(cardHistory(), history);
+        cards->CloseAllCards(false);
+        runPostedCloses();
+        ASSERT_EQ(cards->count(), 0);
+    }
+}
+
+TEST_F(CardsWindow, SingleCardModeRefillsTheCardInPlace)
+{
+    window->settings.OpenCardWin = false;
+    TFormCard *card = open(1);
+    ASSERT_NE(card, nullptr);
+    EXPECT_EQ(card->frameGeometry().topLeft(), QPoint(0, 0));
+    card->setGeometry(200, 150, 300, 200);   // the user moved and sized it
+    const QRect geometry = card->geometry();
+
+    const struct { int id; int icon; } refills[] = {{8, 32}, {10, 49}, {4, 30}};
+    for (const auto &r : refills) {
+        EXPECT_EQ(open(r.id), card) << r.id;
+        EXPECT_EQ(cards->cards(), QList<TFormCard *>{card});
+        EXPECT_EQ(card->articleId(), r.id);
+        EXPECT_EQ(card->windowTitle(), currentWord(*window->ClientDataSet1));
+        EXPECT_EQ(card->Editor->toPlainText(), window->PanelTransl->Editor->toPlainText());
+        EXPECT_EQ(card->windowIcon().cacheKey(), ImageList16::shared().icon(r.icon).cacheKey());
+        EXPECT_EQ(card->geometry(), geometry);
+        EXPECT_EQ(cards->nextPosition(), QPoint(0, 0));
+        EXPECT_EQ(cardHistory().value(0), currentWord(*window->ClientDataSet1));
+    }
+}
+
+TEST_F(CardsWindow, SingleCardModeAfterManyCardsNeverUsesAClosedCard)
+{
+    TFormCard *a = open(1);
+    TFormCard *b = open(4);
+    QPointer<TFormCard> c = open(8);
+    ASSERT_TRUE(a && b && c);
+    c->close();                          // the most recent card is gone
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(c.isNull());
+    window->settings.OpenCardWin = false;
+
+    EXPECT_EQ(open(10), b);              // the most recent card still open is refilled
+    EXPECT_EQ(cards->cards(), (QList<TFormCard *>{a, b}));
+
+    cards->CloseAllCards(false);
+    runPostedCloses();
+    ASSERT_EQ(cards->count(), 0);
+    TFormCard *fresh = open(9);          // none open: a new card
+    ASSERT_NE(fresh, nullptr);
+    EXPECT_EQ(cards->cards(), QList<TFormCard *>{fresh});
+    EXPECT_EQ(fresh->frameGeometry().topLeft(), QPoint(0, 0));
+}
+
+TEST_F(CardsWindow, CardCommandsAreEnabledExactlyWhileACardIsOpen)
+{
+    EXPECT_TRUE(cardCommandsEnabled(false));
+    window->EnabledComp(true);
+    EXPECT_TRUE(cardCommandsEnabled(false));
+    TFormCard *a = open(1);
+    EXPECT_TRUE(cardCommandsEnabled(true));
+    window->EnabledComp(false);
+    window->EnabledComp(true);
+    EXPECT_TRUE(cardCommandsEnabled(true));
+    TFormCard *b = open(4);
+    a->close();
+    EXPECT_TRUE(cardCommandsEnabled(true));
+    b->close();
+    EXPECT_TRUE(cardCommandsEnabled(false));
+    window->EnabledComp(true);
+    EXPECT_TRUE(cardCommandsEnabled(false));
+}
+
+TEST_F(CardsWindow, ClosingTheLastCardByAnyMeansResetsThePosition)
+{
+    const struct {
+        const char *means;
+        std::function<void(TFormCard *)> close;
+    } means[] = {
+        {"close button", [](TFormCard *card) { card->ToolButton3->click(); }},
+        {"Esc", [](TFormCard *card) { QTest::keyClick(card->Editor, Qt::Key_Escape); }},
+        {"window close", [](TFormCard *card) { card->close(); }},
+        {"close all", [this](TFormCard *) { cards->CloseAllCards(false); }},
+    };
+    for (const auto &m : means) {
+        SCOPED_TRACE(m.means);
+        open(1);
+        open(4);
+        ASSERT_EQ(cards->nextPosition(), QPoint(80, 60));
+        for (TFormCard *card : cards->cards())
+            m.close(card);
+        runPostedCloses();
+        EXPECT_EQ(cards->count(), 0);
+        EXPECT_EQ(cards->nextPosition(), QPoint(0, 0));
+        TFormCard *next = open(8);
+        ASSERT_NE(next, nullptr);
+        EXPECT_EQ(next->frameGeometry().topLeft(), QPoint(0, 0));
+        next->close();
+    }
+}
+
+TEST_F(CardsWindow, CloseAllAsksThenPostsTheRequestsToTheCardsOpenNow)
+{
+    open(1);
+    open(4);
+    auto *messages = static_cast<RecordedMessages *>(window->messages());
+
+    messages->answerYes = false;
+    window->PanelTop->SpeedButtonCloseAll->click();
+    runPostedCloses();
+    ASSERT_EQ(fixture.messages().size(), 1u);
+    EXPECT_EQ(fixture.messages()[0].title, QStringLiteral("Словарные карточки"));
+    EXPECT_EQ(fixture.messages()[0].text, QStringLiteral("Закрыть все словарные карточки ?"));
+    EXPECT_EQ(fixture.messages()[0].icon, QMessageBox::Question);
+    EXPECT_EQ(cards->count(), 2);
+    EXPECT_EQ(cards->nextPosition(), QPoint(80, 60));
+
+    messages->answerYes = true;
+    window->menu->MainMenuCloseAll->trigger();
+    // Not closed yet: the count still holds them, the commands stay on.
+    EXPECT_EQ(cards->count(), 2);
+    EXPECT_EQ(cards->nextPosition(), QPoint(0, 0));
+    EXPECT_TRUE(cardCommandsEnabled(true));
+    TFormCard *between = open(8);        // opened before the requests are carried out
+    ASSERT_NE(between, nullptr);
+    runPostedCloses();
+    EXPECT_EQ(cards->cards(), QList<TFormCard *>{between});
+    EXPECT_TRUE(cardCommandsEnabled(true));
+
+    // No card open: no question.
+    between->close();
+    window->PanelTop->SpeedButtonCloseAll->click();
+    EXPECT_EQ(fixture.messages().size(), 2u);
+}
+
+TEST_F(CardsWindow, CascadeLinesTheCardsUpFromTheCorner)
+{
+    cards->MainMenuCascadeClick();   // nothing open: nothing happens
+    EXPECT_EQ(cards->nextPosition(), QPoint(0, 0));
+
+    QList<TFormCard *> opened;
+    for (int id : {1, 4, 8})
+        opened << open(id);
+    for (TFormCard *card : opened)
+        card->move(500, 400);
+    opened.last()->resize(300, 200);      // the most recent card sets the step
+    window->menu->MainMenuCascade->trigger();
+    for (int i = 0; i < opened.size(); ++i)
+        EXPECT_EQ(opened[i]->frameGeometry().topLeft(), QPoint(40 * i, 30 * i)) << i;
+    EXPECT_EQ(cards->nextPosition(), QPoint(120, 90));
+    EXPECT_EQ(open(10)->frameGeometry().topLeft(), QPoint(120, 90));   // the next card continues
+}
+
+TEST_F(CardsWindow, GotoLocatesTheCardsArticleAndKeepsTheCard)
+{
+    TFormCard *card = open(8);               // Russian-Saami dictionary 3
+    window->FindWord(1);
+    card->ToolButtonGoto->click();
+    EXPECT_EQ(currentId(*window->ClientDataSet1), 8);
+    EXPECT_TRUE(window->PanelTop->SpeedButtonDict3->isChecked());
+    EXPECT_TRUE(card->isVisible());
+    EXPECT_EQ(cards->count(), 1);
+}
+
+TEST_F(CardsWindow, EveryOpenCommandOpensACardOfTheCurrentArticle)
+{
+    const struct {
+        const char *command;
+        std::function<void()> run;
+    } commands[] = {
+        {"menu item", [this] { window->menu->N19->trigger(); }},
+        {"tool button", [this] { window->PanelTop->SpeedButtonOpenCard->click(); }},
+        {"list pop-up", [this] { window->PMenuListOpenCard->trigger(); }},
+        {"word list double click", [this] { emit window->PanelWord->DBGrid1DblClick(); }},
+    };
+    int id = 0;
+    for (const auto &c : commands) {
+        SCOPED_TRACE(c.command);
+        const int target = QList<int>{1, 4, 8, 10}[id++];
+        window->FindWord(target);
+        c.run();
+        EXPECT_EQ(cards->count(), id);
+        EXPECT_EQ(cards->cards().last()->articleId(), target);
+    }
+}
+
+TEST_F(CardsWindow, EmptyViewOpensNothing)
+{
+    ASSERT_TRUE(window->ClientDataSet1->setFilterText(QStringLiteral("(DICT=77)")));
+    window->ClientDataSet1->setFiltered(true);
+    ASSERT_TRUE(EmptyTable(*window->ClientDataSet1));
+    window->PanelTop->SpeedButtonOpenCard->click();
+    EXPECT_EQ(cards->count(), 0);
+}
+
+TEST(CardsDuringSearch, ACardStaysUsableWhileAFragmentSearchRuns)
+{
+    AppFixture fixture({{1, 1, QStringLiteral("alpha gamma")}, {2, 2, QStringLiteral("beta gamma")},
+                        {3, 1, QStringLiteral("delta")}, {4, 3, QStringLiteral("gamma ray")}});
+    TFormLumoLex *window = fixture.start();
+    ASSERT_TRUE(window->started());
+    window->FindWord(3);
+    window->cards->SpeedButtonOpenCardClick();
+    ASSERT_EQ(window->cards->count(), 1);
+    TFormCard *card = window->cards->cards().first();
+    FindPanel *panel = window->PanelFind;
+    panel->CheckBoxFindInAllDict->setChecked(true);
+    panel->EditFind->setEditText(QStringLiteral("gamma"));
+    window->fragment->setStepBudget(std::chrono::nanoseconds(0));
+    int checks = 0;
+    QObject::connect(window->PanelStatus->ProgressBar1, &QProgressBar::valueChanged, [&] {
+        if (!window->fragment->scanning())
+            return;
+        ++checks;
+        EXPECT_FALSE(window->PanelWord->EditWord->isEnabled());
+        EXPECT_FALSE(window->menu->N19->isEnabled());
+        EXPECT_TRUE(card->isEnabled());
+        EXPECT_TRUE(card->ToolButtonGoto->isEnabled());
+        EXPECT_TRUE(card->ToolButton3->isEnabled());
+        EXPECT_TRUE(card->Editor->isEnabled());
+        EXPECT_TRUE(card->PMenuEditCopy->isEnabled());
+    });
+    panel->ToolButtonGoFind2->click();
+    EXPECT_GT(checks, 0);
+    EXPECT_TRUE(card->ToolButton3->isEnabled());
+    EXPECT_TRUE(window->menu->N19->isEnabled());
+}
+
+TEST_F(CardsWindow, CardsAreHiddenAndShownWithTheMainWindow)
+{
+    TFormCard *a = open(1);
+    TFormCard *b = open(4);
+    window->hide();
+    EXPECT_FALSE(a->isVisible());
+    EXPECT_FALSE(b->isVisible());
+    window->show();
+    EXPECT_TRUE(a->isVisible());
+    EXPECT_TRUE(b->isVisible());
+    EXPECT_EQ(cards->count(), 2);
+}
