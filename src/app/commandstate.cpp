@@ -106,14 +106,19 @@ bool isAlwaysDisabled(const QObject *control)
 
 void setAllControlsEnabled(QObject *root, bool on)
 {
-    const auto objects = root->findChildren<QObject *>();
-    for (QObject *object : objects) {
+    for (QObject *object : root->children()) {
+        // Secondary windows (word cards, dialogs) have controls of their own;
+        // the pop-up menus belong to the window.
+        if (auto *widget = qobject_cast<QWidget *>(object); widget && widget->isWindow()
+                                                            && !qobject_cast<QMenu *>(widget))
+            continue;
         if (auto *action = qobject_cast<QAction *>(object)) {
             if (!action->isSeparator())
                 setEnabledIfAllowed(action, on);
         } else if (isControlKind(object)) {
             setEnabledIfAllowed(object, on);
         }
+        setAllControlsEnabled(object, on);
     }
 }
 

@@ -23,7 +23,9 @@ bool isAlwaysDisabled(const QObject *control);
 // The part of EnabledComp that treats all controls alike: sets the enabled
 // state of every menu item, button, tool button, check box, edit box, combo
 // box, list, grid and rich-text box under `root` (menu items of its menus and
-// pop-up menus included). Panels, labels and tool bars are left alone.
+// pop-up menus included). Panels, labels and tool bars are left alone, and so
+// are secondary windows under `root` (word cards, dialogs) with everything in
+// them.
 // Pending and always-disabled controls stay disabled.
 void setAllControlsEnabled(QObject *root, bool on);
 
