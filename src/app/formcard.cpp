@@ -46,6 +46,18 @@ void indentParagraphs(QTextDocument *doc)
     cursor.endEditBlock();
 }
 
+QToolButton *addToolButton(QToolBar *bar, const char *name, int image, const QString &hint)
+{
+    auto *button = new QToolButton(bar);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setIcon(ImageList16::shared().icon(image));
+    button->setToolTip(hint);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    bar->addWidget(button);
+    return button;
+}
+
 } // namespace
 
 TFormCard::TFormCard(QWidget *mainWindow)
@@ -67,24 +79,14 @@ TFormCard::TFormCard(QWidget *mainWindow)
     ToolBar1->setIconSize(QSize(ImageList16::ImageSize, ImageList16::ImageSize));
     ToolBar1->setMovable(false);
     ToolBar1->setFloatable(false);
-    ToolButtonGoto = new QToolButton(ToolBar1);
-    ToolButtonGoto->setObjectName(QStringLiteral("ToolButtonGoto"));
-    ToolButtonGoto->setIcon(ImageList16::shared().icon(ImageList16::SyncList));
-    ToolButtonGoto->setToolTip(QStringLiteral("Синхронизировать список"));
-    ToolButtonGoto->setAutoRaise(true);
-    ToolButtonGoto->setFocusPolicy(Qt::NoFocus);
-    ToolBar1->addWidget(ToolButtonGoto);
+    ToolButtonGoto = addToolButton(ToolBar1, "ToolButtonGoto", ImageList16::SyncList,
+                                   QStringLiteral("Синхронизировать список"));
     ToolButton2 = new QWidget(ToolBar1);
     ToolButton2->setObjectName(QStringLiteral("ToolButton2"));
     ToolButton2->setFixedWidth(8);
     ToolBar1->addWidget(ToolButton2);
-    ToolButton3 = new QToolButton(ToolBar1);
-    ToolButton3->setObjectName(QStringLiteral("ToolButton3"));
-    ToolButton3->setIcon(ImageList16::shared().icon(ImageList16::CloseCard));
-    ToolButton3->setToolTip(QStringLiteral("Закрыть карточку слова (Esc)"));
-    ToolButton3->setAutoRaise(true);
-    ToolButton3->setFocusPolicy(Qt::NoFocus);
-    ToolBar1->addWidget(ToolButton3);
+    ToolButton3 = addToolButton(ToolBar1, "ToolButton3", ImageList16::CloseCard,
+                                QStringLiteral("Закрыть карточку слова (Esc)"));
     column->addWidget(ToolBar1);
     setTag(ToolButtonGoto, 0);
 
