@@ -280,28 +280,6 @@ TEST_F(CardsWindow, GotoLocatesTheCardsArticleAndKeepsTheCard)
     EXPECT_EQ(cards->count(), 1);
 }
 
-TEST_F(CardsWindow, EveryOpenCommandOpensACardOfTheCurrentArticle)
-{
-    const struct {
-        const char *command;
-        std::function<void()> run;
-    } commands[] = {
-        {"menu item", [this] { window->menu->N19->trigger(); }},
-        {"tool button", [this] { window->PanelTop->SpeedButtonOpenCard->click(); }},
-        {"list pop-up", [this] { window->PMenuListOpenCard->trigger(); }},
-        {"word list double click", [this] { emit window->PanelWord->DBGrid1DblClick(); }},
-    };
-    int id = 0;
-    for (const auto &c : commands) {
-        SCOPED_TRACE(c.command);
-        const int target = QList<int>{1, 4, 8, 10}[id++];
-        window->FindWord(target);
-        c.run();
-        EXPECT_EQ(cards->count(), id);
-        EXPECT_EQ(cards->cards().last()->articleId(), target);
-    }
-}
-
 TEST_F(CardsWindow, EmptyViewOpensNothing)
 {
     ASSERT_TRUE(window->ClientDataSet1->setFilterText(QStringLiteral("(DICT=77)")));
