@@ -6,9 +6,11 @@
 #include "app/commandstate.h"
 #include "app/dictionarycontrols.h"
 #include "app/findpanel.h"
+#include "app/fontapplication.h"
 #include "app/fragmentlink.h"
 #include "app/mainmenu.h"
 #include "app/menushortcutsfirst.h"
+#include "app/panelvisibility.h"
 #include "app/resultlistbox.h"
 #include "app/searchlink.h"
 #include "app/settingsstore.h"
@@ -81,6 +83,7 @@ TFormLumoLex::TFormLumoLex(LaunchOptions options, QWidget *parent)
     fragment = new FragmentLink(this);
     cards = new CardLink(this);
     new EdgeSnapper(this, [this] { return settings.DockWindow; });
+    connectWindowCommands();
 
     FormCreate();
 }
@@ -218,20 +221,13 @@ void TFormLumoLex::EnabledComp(bool on)
         menu->MainMenuCloseAll->setEnabled(cardsOpen);
     if (!isCommandPending(menu->MainMenuCascade))
         menu->MainMenuCascade->setEnabled(cardsOpen);
+    if (panels)
+        panels->updateAllItems();
 }
 
 void TFormLumoLex::SetFonts()
 {
-    // The lists and boxes take the list size, the article and the examples
-    // the text size; all take the one font family.
-    QFont listFont(settings.FontNameLumo);
-    listFont.setPointSize(settings.FontSizeList);
-    PanelWord->applyListFont(listFont);
-    PanelFind->EditFind->setFont(listFont);
-    PanelFind->ListBoxFind->setFont(listFont);
-    const ArticleFont textFont{settings.FontNameLumo, settings.FontSizeText};
-    PanelTransl->applyFont(textFont);
-    PanelPhrase->applyFont(textFont);
+    FontApplication(this).run();
 }
 
 void TFormLumoLex::MainMenuExitClick()

@@ -27,14 +27,18 @@ class QSplitterHandle;
 
 namespace lumolex {
 
+class AppearanceCommands;
 class ArticleLink;
 class ArticlePanel;
 class CardLink;
 class DictionaryControls;
+class EditCommands;
 class ExamplesPanel;
 class FindPanel;
 class FragmentLink;
+class PanelVisibility;
 class SearchLink;
+class SetupLink;
 class SingleInstance;
 class StatusPanel;
 class Table;
@@ -113,6 +117,10 @@ public:
     SearchLink *search = nullptr;      // search panel, fast word search, result list
     FragmentLink *fragment = nullptr;  // fragment search
     CardLink *cards = nullptr;         // word cards and printing
+    AppearanceCommands *appearance = nullptr; // transparency, always on top
+    PanelVisibility *panels = nullptr; // the four optional parts
+    EditCommands *edit = nullptr;      // cut, copy, paste and PMenuEdit
+    SetupLink *setup = nullptr;        // the settings dialog
 
     SettingsStore *settingsStore() const { return m_store.get(); }
     AppMessageBoxes *messages() const { return m_messages.get(); }
@@ -128,6 +136,7 @@ private:
     void buildLayout();
     void buildPopupMenus();
     void connectCommands();
+    void connectWindowCommands();  // windowcommands.cpp
     void markPendingCommands();
     void setPanelCaptions(bool phrasebook);
     void readSettings();          // reads every setting and applies it to the window

@@ -6,6 +6,7 @@
 
 #include "app/formlumolex.h"
 
+#include "app/appearancecommands.h"
 #include "app/appmessages.h"
 #include "app/articlelink.h"
 #include "app/cardlink.h"
@@ -14,6 +15,7 @@
 #include "app/firstpaint.h"
 #include "app/historyfile.h"
 #include "app/mainmenu.h"
+#include "app/panelvisibility.h"
 #include "app/settingsstore.h"
 #include "app/statuspanel.h"
 #include "app/toolbarpanel.h"
@@ -170,8 +172,10 @@ bool TFormLumoLex::FormShow()
         ClientDataSet1->first();
         ClientDataSet1->resumeNotifications();
     }
-    // Transparency, the tray hint, the panel commands and the splash box come
-    // with their parts; the first speech example is drawn here.
+    // Transparency and the panel commands; the tray hint and the splash box
+    // come with their parts; then the first speech example.
+    appearance->SetTransparency();
+    panels->SetMenuVisiblePanel();
     PanelPhrase->setExamples(ClientDataSet3);
     PanelPhrase->UpdateEditorPhrase();
     // Typing goes to the word box from the start.
@@ -206,20 +210,7 @@ void TFormLumoLex::readSettings()
     SplitterMain->setSizes(widths);
     PanelFind->resize(widths[2], PanelFind->height());
 
-    PanelTop->setVisible(settings.PanelToolBar);
-    PanelStatus->setVisible(settings.PanelStatus);
-    PanelPhrase->setVisible(settings.PanelPhrase);
-    menu->MainMenuPanelToolBar->setChecked(settings.PanelToolBar);
-    menu->MainMenuPanelStatus->setChecked(settings.PanelStatus);
-    menu->MainMenuPanelPhrase->setChecked(settings.PanelPhrase);
-
-    const bool captions = settings.PanelCaption;
-    const QList<QWidget *> captionParts = {PanelWord->ToolBarWord, PanelWord->LabelCaptionWord,
-                                           PanelTransl->ToolBarTransl, PanelTransl->LabelCaptionTransl,
-                                           PanelFind->ToolBarFind, PanelFind->LabelCaptionFind};
-    for (QWidget *part : captionParts)
-        part->setVisible(captions);
-    menu->MainMenuPanelCaption->setChecked(captions);
+    panels->applySettings(settings);
 
     startupBookmark = settings.BookMark;
 }

@@ -181,6 +181,23 @@ TEST_F(ExamplesTest, FontChangeAppliesInPlaceKeepingTheCaret)
     EXPECT_EQ(probe.charFormat().fontFamilies().toStringList(), QStringList{QStringLiteral("Other")});
 }
 
+TEST_F(ExamplesTest, ANewExampleRestartsTheTimerOnlyWhileThePanelIsShown)
+{
+    const struct {
+        bool hidden;
+        bool running;
+    } cases[] = {{true, false}, {false, true}, {true, false}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.hidden);
+        panel->setHidden(c.hidden);
+        timer->stop();
+        draws = {1};
+        panel->UpdateEditorPhrase();
+        EXPECT_EQ(shown(), QStringLiteral("первый"));   // drawn either way
+        EXPECT_EQ(timer->isActive(), c.running);
+    }
+}
+
 TEST(ExampleRandom, UniformDrawCoversEveryRecordAndNoOther)
 {
     std::set<int> seen;

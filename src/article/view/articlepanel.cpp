@@ -1,6 +1,7 @@
 #include "article/view/articlepanel.h"
 
 #include "article/view/richtextview.h"
+#include "article/view/viewfont.h"
 #include "platform/keycodes.h"
 #include "platform/keyreplay.h"
 #include "ui/imagelist16.h"
@@ -145,7 +146,7 @@ void ArticlePanel::clearArticle()
 
 void ArticlePanel::applyFont(const ArticleFont &font)
 {
-    imposeFont(m_shown, font);
+    applyViewFont(Editor, font);
     EditorSelectionChange();
 }
 

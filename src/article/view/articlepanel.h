@@ -49,7 +49,8 @@ public:
     void showPreparedArticle();
     // Empties the article view (and the scratch view).
     void clearArticle();
-    // Re-applies family and size to the shown article, keeping its caret.
+    // Re-applies family and size to the view and the shown article, keeping
+    // its caret (the selection goes).
     void applyFont(const ArticleFont &font);
 
     // Text margins of the article view: 10 pixels left and right, none at top

@@ -1,6 +1,7 @@
 #include "article/view/examplespanel.h"
 
 #include "article/view/phrasetimer.h"
+#include "article/view/viewfont.h"
 #include "ui/imagelist16.h"
 
 #include <QHBoxLayout>
@@ -79,7 +80,10 @@ void ExamplesPanel::UpdateEditorPhrase()
     EditorPhrase->setUpdatesEnabled(false);
     m_shownRecord = m_picker.showRandomExample(m_examples, EditorPhrase->document(), font);
     EditorPhrase->setUpdatesEnabled(true);
-    TimerPhrase->start();
+    // The interval starts again only while the panel is shown: a hidden
+    // panel draws no examples by itself.
+    if (!isHidden())
+        TimerPhrase->start();
 }
 
 void ExamplesPanel::SpeedButtonFhraseRefreshClick()
@@ -94,7 +98,7 @@ void ExamplesPanel::TimerPhraseTimer()
 
 void ExamplesPanel::applyFont(const ArticleFont &font)
 {
-    imposeFont(EditorPhrase->document(), font);
+    applyViewFont(EditorPhrase, font);
 }
 
 int ExamplesPanel::shownRecord() const

@@ -28,7 +28,7 @@ public:
 
     QTextEdit *EditorPhrase;               // read-only view of the example
     QToolButton *SpeedButtonFhraseRefresh; // "Обновить": a new example now
-    PhraseTimer *TimerPhrase;              // 15000 ms, running from creation
+    PhraseTimer *TimerPhrase;              // 15000 ms, running from creation while shown
 
     // The examples table (ClientDataSet3) and where the font comes from
     // (FontNameLumo, FontSizeText). Both are read at every draw.
@@ -36,8 +36,8 @@ public:
     void setFontSource(std::function<ArticleFont()> font);
     void setRandomSource(RandomRecord random);   // tests give a fixed sequence
 
-    // Stops the timer, shows a random example (nothing without examples) and
-    // starts the timer again for a full interval.
+    // Stops the timer, shows a random example (nothing without examples) and,
+    // while the panel is shown, starts the timer again for a full interval.
     void UpdateEditorPhrase();
     void SpeedButtonFhraseRefreshClick();
     void TimerPhraseTimer();

@@ -1,0 +1,338 @@
+#include "app/formsetup.h"
+
+#include "app/setuppreview.h"
+#include "ui/clampedspinbox.h"
+#include "ui/colorbox.h"
+#include "ui/imagelist16.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace lumolex {
+
+namespace {
+
+template <typename T>
+T *named(T *control, const char *name)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
+
+QCheckBox *addCheckBox(QWidget *tab, QBoxLayout *column, const char *name, const QString &text)
+{
+    auto *box = named(new QCheckBox(text, tab), name);
+    column->addWidget(box);
+    return box;
+}
+
+// A label and its numeric field on one line.
+ClampedSpinBox *addField(QWidget *owner, QBoxLayout *column, const char *labelName, const QString &label,
+                         QLabel **labelOut, const char *name, SettingRange range)
+{
+    auto *row = new QHBoxLayout;
+    *labelOut = named(new QLabel(label, owner), labelName);
+    auto *field = named(new ClampedSpinBox(range.min, range.max, owner), name);
+    field->setFixedWidth(64);
+    (*labelOut)->setBuddy(field);
+    row->addWidget(*labelOut, 1);
+    row->addWidget(field);
+    column->addLayout(row);
+    return field;
+}
+
+QWidget *addTab(QTabWidget *pages, const char *name, int image, const QString &caption)
+{
+    auto *tab = named(new QWidget(pages), name);
+    pages->addTab(tab, ImageList16::shared().icon(image), caption);
+    return tab;
+}
+
+} // namespace
+
+TFormSetup::TFormSetup(Settings *settings, const QTextDocument *article, SetupActions actions,
+                       const QStringList &fonts, QWidget *parent)
+    : QDialog(parent)
+    , m_settings(settings)
+    , m_article(article)
+    , m_actions(std::move(actions))
+{
+    setObjectName(QStringLiteral("FormSetup"));
+    setWindowTitle(QStringLiteral("Настройки"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setModal(true);
+
+    PageControl1 = named(new QTabWidget(this), "PageControl1");
+    TabSheet1 = addTab(PageControl1, "TabSheet1", ImageList16::Settings, QStringLiteral("Общие"));
+    TabSheet2 = addTab(PageControl1, "TabSheet2", ImageList16::Fonts, QStringLiteral("Шрифты"));
+    TabSheet3 = addTab(PageControl1, "TabSheet3", ImageList16::Card, QStringLiteral("Карточка слова"));
+    TabSheet4 = addTab(PageControl1, "TabSheet4", ImageList16::Lists, QStringLiteral("Списки"));
+    buildGeneralTab();
+    buildFontsTab(fonts);
+    buildCardTab();
+    buildListsTab();
+    PageControl1->setCurrentIndex(0);
+
+    // Speed buttons: they take no focus, so Enter and Esc always reach the
+    // dialog.
+    SpeedButtonBegin = named(new QPushButton(QStringLiteral("Настройки по умолчанию"), this), "SpeedButtonBegin");
+    SpeedButtonOk = named(new QPushButton(QStringLiteral("Применить"), this), "SpeedButtonOk");
+    SpeedButtonCancel = named(new QPushButton(QStringLiteral("Отмена"), this), "SpeedButtonCancel");
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *button : {SpeedButtonBegin, SpeedButtonOk, SpeedButtonCancel}) {
+        button->setAutoDefault(false);
+        button->setFocusPolicy(Qt::NoFocus);
+    }
+    buttons->addWidget(SpeedButtonBegin);
+    buttons->addStretch(1);
+    buttons->addWidget(SpeedButtonOk);
+    buttons->addWidget(SpeedButtonCancel);
+
+    auto *column = new QVBoxLayout(this);
+    column->setContentsMargins(6, 6, 6, 6);
+    column->addWidget(PageControl1, 1);
+    column->addLayout(buttons);
+    setFixedSize(494, 375);
+
+    connect(SpeedButtonBegin, &QPushButton::clicked, this, &TFormSetup::SpeedButtonBeginClick);
+    connect(SpeedButtonOk, &QPushButton::clicked, this, &TFormSetup::SpeedButtonOkClick);
+    connect(SpeedButtonCancel, &QPushButton::clicked, this, &TFormSetup::SpeedButtonCancelClick);
+    connect(ComboBoxFontName, &QComboBox::activated, this, &TFormSetup::ComboBoxFontNameChange);
+    connect(SpinEditFontSizeText, &QSpinBox::valueChanged, this, &TFormSetup::SpinEditFontSizeTextChange);
+    connect(SpinEditFontSizeCard, &QSpinBox::valueChanged, this, &TFormSetup::SpinEditFontSizeCardChange);
+
+    FormShow();
+}
+
+QStringList TFormSetup::installedFontFamilies()
+{
+    return QFontDatabase::families();
+}
+
+void TFormSetup::buildGeneralTab()
+{
+    auto *column = new QVBoxLayout(TabSheet1);
+    CheckBoxHint = addCheckBox(TabSheet1, column, "CheckBoxHint",
+                               QStringLiteral("Всплывающие подсказки над словами, не помещающимися в списке"));
+    CheckBoxTray = addCheckBox(TabSheet1, column, "CheckBoxTray",
+                               QStringLiteral("Минимизировать в системный трей (рядом с часами)"));
+    CheckBoxDockWindow = addCheckBox(TabSheet1, column, "CheckBoxDockWindow",
+                                     QStringLiteral("Присоединять окно программы к границам экрана"));
+    CheckBoxNoDoubleProgramm = addCheckBox(TabSheet1, column, "CheckBoxNoDoubleProgramm",
+                                           QStringLiteral("Запрет одновременного запуска нескольких копий программы"));
+    SpinEditTransp = addField(TabSheet1, column, "LabelTransp", QStringLiteral("Прозрачность главного окна (%)"),
+                              &LabelTransp, "SpinEditTransp", kTransparencyRange);
+    auto *indented = new QHBoxLayout;
+    indented->addSpacing(20);
+    CheckBoxTranspCard = named(new QCheckBox(QStringLiteral("Применять настройки прозрачности главного окна к карточкам"),
+                                             TabSheet1), "CheckBoxTranspCard");
+    indented->addWidget(CheckBoxTranspCard);
+    column->addLayout(indented);
+    CheckBoxSaveParam = addCheckBox(TabSheet1, column, "CheckBoxSaveParam",
+                                    QStringLiteral("Сохранять параметры при выходе"));
+    column->addStretch(1);
+}
+
+void TFormSetup::buildFontsTab(const QStringList &fonts)
+{
+    auto *row = new QHBoxLayout(TabSheet2);
+    auto *left = new QVBoxLayout;
+    LabelFontName = named(new QLabel(QStringLiteral("Шрифт текста"), TabSheet2), "LabelFontName");
+    ComboBoxFontName = named(new QComboBox(TabSheet2), "ComboBoxFontName");
+    ComboBoxFontName->setEditable(false);
+    ComboBoxFontName->setMaxVisibleItems(16);
+    QStringList sorted = fonts;
+    std::sort(sorted.begin(), sorted.end(),
+              [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    ComboBoxFontName->addItems(sorted);
+    LabelFontName->setBuddy(ComboBoxFontName);
+    left->addWidget(LabelFontName);
+    left->addWidget(ComboBoxFontName);
+
+    GroupBoxFontSize = named(new QGroupBox(QStringLiteral("Размер"), TabSheet2), "GroupBoxFontSize");
+    auto *sizes = new QVBoxLayout(GroupBoxFontSize);
+    SpinEditFontSizeList = addField(GroupBoxFontSize, sizes, "LabelFontSizeList",
+                                    QStringLiteral("Шрифт списка, полей редактирования"), &LabelFontSizeList,
+                                    "SpinEditFontSizeList", kFontSizeRange);
+    SpinEditFontSizeText = addField(GroupBoxFontSize, sizes, "LabelFontSizeText",
+                                    QStringLiteral("Шрифт текста перевода / фразы"), &LabelFontSizeText,
+                                    "SpinEditFontSizeText", kFontSizeRange);
+    SpinEditFontSizeCard = addField(GroupBoxFontSize, sizes, "LabelFontSizeCard",
+                                    QStringLiteral("Шрифт текста словарной карточки"), &LabelFontSizeCard,
+                                    "SpinEditFontSizeCard", kFontSizeRange);
+    for (QLabel *label : {LabelFontSizeList, LabelFontSizeText, LabelFontSizeCard})
+        label->setWordWrap(true);
+    left->addWidget(GroupBoxFontSize);
+    left->addStretch(1);
+    row->addLayout(left, 1);
+
+    Editor = named(new QTextEdit(TabSheet2), "Editor");
+    Editor->setReadOnly(true);
+    Editor->setUndoRedoEnabled(false);
+    Editor->setFrameShape(QFrame::NoFrame);
+    Editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Editor->setFixedSize(197, 261);
+    row->addWidget(Editor);
+}
+
+void TFormSetup::buildCardTab()
+{
+    auto *column = new QVBoxLayout(TabSheet3);
+    GroupBox1 = named(new QGroupBox(QStringLiteral("Размер карточки слова"), TabSheet3), "GroupBox1");
+    auto *sizes = new QVBoxLayout(GroupBox1);
+    SpinEditCardWidth = addField(GroupBox1, sizes, "LabelCardWidth", QStringLiteral("По горизонтали"), &LabelCardWidth,
+                                 "SpinEditCardWidth", kCardSizeRange);
+    SpinEditCardHeight = addField(GroupBox1, sizes, "LabelCardHeight", QStringLiteral("По вертикали"), &LabelCardHeight,
+                                  "SpinEditCardHeight", kCardSizeRange);
+    column->addWidget(GroupBox1);
+    CheckBoxOpenCardWin = addCheckBox(TabSheet3, column, "CheckBoxOpenCardWin",
+                                      QStringLiteral("Открывать каждую карточку в отдельном окне"));
+    CheckBoxCloseCard = addCheckBox(TabSheet3, column, "CheckBoxCloseCard",
+                                    QStringLiteral("Закрывать карточки при переключении на другие приложения"));
+    column->addStretch(1);
+}
+
+void TFormSetup::buildListsTab()
+{
+    auto *column = new QVBoxLayout(TabSheet4);
+    CheckBoxColorString = addCheckBox(TabSheet4, column, "CheckBoxColorString",
+                                      QStringLiteral("Разделять цветом четные и нечетные строки списка"));
+    auto *row = new QHBoxLayout;
+    ColorBox1 = named(new ColorBox(TabSheet4), "ColorBox1");
+    LabelColorBox = named(new QLabel(QStringLiteral("Цвет фона строки списка"), TabSheet4), "LabelColorBox");
+    LabelColorBox->setBuddy(ColorBox1);
+    row->addWidget(ColorBox1);
+    row->addWidget(LabelColorBox, 1);
+    column->addLayout(row);
+    column->addStretch(1);
+}
+
+void TFormSetup::FormShow()
+{
+    const SetupValues current = SetupValues::of(*m_settings);
+    setValues(current);
+    m_previewFamily = m_settings->FontNameLumo;
+    fillSetupPreview(Editor, m_article, ArticleFont{m_previewFamily, current.FontSizeText});
+}
+
+void TFormSetup::setValues(const SetupValues &v)
+{
+    const QSignalBlocker blockText(SpinEditFontSizeText);
+    const QSignalBlocker blockCard(SpinEditFontSizeCard);
+    CheckBoxHint->setChecked(v.HintWord);
+    CheckBoxTray->setChecked(v.IconTray);
+    CheckBoxDockWindow->setChecked(v.DockWindow);
+    CheckBoxNoDoubleProgramm->setChecked(v.noDoubleProgramm);
+    SpinEditTransp->setValue(v.Transparency);
+    CheckBoxTranspCard->setChecked(v.TranspCard);
+    CheckBoxSaveParam->setChecked(v.SaveParam);
+    // Only a name equal in letter case too is selected; otherwise none.
+    ComboBoxFontName->setCurrentIndex(
+        v.FontNameLumo.isEmpty() ? -1 : ComboBoxFontName->findText(v.FontNameLumo, Qt::MatchFixedString | Qt::MatchCaseSensitive));
+    SpinEditFontSizeList->setValue(v.FontSizeList);
+    SpinEditFontSizeText->setValue(v.FontSizeText);
+    SpinEditFontSizeCard->setValue(v.FontSizeCard);
+    SpinEditCardWidth->setValue(v.CardWidth);
+    SpinEditCardHeight->setValue(v.CardHeight);
+    CheckBoxOpenCardWin->setChecked(v.OpenCardWin);
+    CheckBoxCloseCard->setChecked(v.CloseCardsAtSwith);
+    CheckBoxColorString->setChecked(v.EvenLines);
+    ColorBox1->setColor(colorFromBgr(v.ColorEvenLines));
+}
+
+SetupValues TFormSetup::values() const
+{
+    SetupValues v;
+    v.HintWord = CheckBoxHint->isChecked();
+    v.IconTray = CheckBoxTray->isChecked();
+    v.DockWindow = CheckBoxDockWindow->isChecked();
+    v.noDoubleProgramm = CheckBoxNoDoubleProgramm->isChecked();
+    v.Transparency = SpinEditTransp->clampedValue();
+    v.TranspCard = CheckBoxTranspCard->isChecked();
+    v.SaveParam = CheckBoxSaveParam->isChecked();
+    v.FontNameLumo = ComboBoxFontName->currentIndex() >= 0 ? ComboBoxFontName->currentText() : QString();
+    v.FontSizeList = SpinEditFontSizeList->clampedValue();
+    v.FontSizeText = SpinEditFontSizeText->clampedValue();
+    v.FontSizeCard = SpinEditFontSizeCard->clampedValue();
+    v.CardWidth = SpinEditCardWidth->clampedValue();
+    v.CardHeight = SpinEditCardHeight->clampedValue();
+    v.OpenCardWin = CheckBoxOpenCardWin->isChecked();
+    v.CloseCardsAtSwith = CheckBoxCloseCard->isChecked();
+    v.EvenLines = CheckBoxColorString->isChecked();
+    const QColor colour = ColorBox1->color();
+    v.ColorEvenLines = colour.isValid() ? bgrFromColor(colour) : m_settings->ColorEvenLines;
+    return v;
+}
+
+void TFormSetup::refreshPreview(int pointSize)
+{
+    if (ComboBoxFontName->currentIndex() >= 0)
+        m_previewFamily = ComboBoxFontName->currentText();
+    restyleSetupPreview(Editor, ArticleFont{m_previewFamily, pointSize});
+}
+
+void TFormSetup::ComboBoxFontNameChange()
+{
+    refreshPreview(SpinEditFontSizeText->clampedValue());
+}
+
+void TFormSetup::SpinEditFontSizeTextChange()
+{
+    refreshPreview(SpinEditFontSizeText->clampedValue());
+}
+
+void TFormSetup::SpinEditFontSizeCardChange()
+{
+    refreshPreview(SpinEditFontSizeCard->clampedValue());
+}
+
+void TFormSetup::SpeedButtonBeginClick()
+{
+    SetupValues defaults = SetupValues::of(Settings());
+    // Where the default font is not installed the selection stays as it was.
+    if (ComboBoxFontName->findText(defaults.FontNameLumo, Qt::MatchFixedString | Qt::MatchCaseSensitive) < 0)
+        defaults.FontNameLumo = values().FontNameLumo;
+    setValues(defaults);
+    refreshPreview(SpinEditFontSizeText->clampedValue());
+}
+
+void TFormSetup::SpeedButtonOkClick()
+{
+    m_ran = SetupApply(m_settings, m_actions).apply(values());
+    accept();
+}
+
+void TFormSetup::SpeedButtonCancelClick()
+{
+    reject();
+}
+
+void TFormSetup::keyPressEvent(QKeyEvent *event)
+{
+    // FormKeyPress: Enter anywhere applies, Esc anywhere cancels.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        SpeedButtonOkClick();
+        return;
+    case Qt::Key_Escape:
+        SpeedButtonCancelClick();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+} // namespace lumolex

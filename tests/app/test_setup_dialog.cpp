@@ -1,0 +1,352 @@
+// The settings dialog: Apply stores and runs only what changed, Cancel and
+// its kin discard everything, the fields keep their ranges, the font list
+// and the preview follow the rules of the dialog.
+
+#include "app/formsetup.h"
+#include "app/setupvalues.h"
+#include "ui/clampedspinbox.h"
+#include "ui/colorbox.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace lumolex {
+namespace {
+
+const QStringList kFonts = {QStringLiteral("Verdana"), QStringLiteral("arial"), QStringLiteral("DejaVu Sans"),
+                            QStringLiteral("Tahoma"), QStringLiteral("Courier New")};
+
+struct Counts {
+    int fonts = 0;
+    int transparency = 0;
+    int lists = 0;
+    SetupActions actions()
+    {
+        return {[this] { ++fonts; }, [this] { ++transparency; }, [this] { ++lists; }};
+    }
+};
+
+TEST(SetupApply, RunsOnlyWhatChangedAndStoresEveryValue)
+{
+    const struct {
+        const char *what;
+        std::function<void(SetupValues &)> change;
+        SetupApply::Ran ran;
+    } cases[] = {
+        {"nothing", [](SetupValues &) {}, {}},
+        {"check boxes and card size", [](SetupValues &v) { v.HintWord = false; v.CardWidth = 500; v.SaveParam = false; }, {}},
+        {"list size", [](SetupValues &v) { v.FontSizeList = 13; }, {true, false, false}},
+        {"text size", [](SetupValues &v) { v.FontSizeText = 20; }, {true, false, false}},
+        {"card font size only", [](SetupValues &v) { v.FontSizeCard = 14; }, {true, false, false}},
+        {"font name", [](SetupValues &v) { v.FontNameLumo = QStringLiteral("Verdana"); }, {true, false, false}},
+        {"font name in other letter case", [](SetupValues &v) { v.FontNameLumo = QStringLiteral("tahoma"); }, {true, false, false}},
+        {"no font selected", [](SetupValues &v) { v.FontNameLumo.clear(); }, {}},
+        {"transparency", [](SetupValues &v) { v.Transparency = 30; }, {false, true, false}},
+        {"TranspCard only", [](SetupValues &v) { v.TranspCard = false; }, {}},
+        {"colour only", [](SetupValues &v) { v.ColorEvenLines = 0x00FF00; }, {false, false, true}},
+        {"even lines only", [](SetupValues &v) { v.EvenLines = false; }, {false, false, true}},
+        {"all three", [](SetupValues &v) { v.FontSizeList = 9; v.Transparency = 90; v.EvenLines = false; }, {true, true, true}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        Settings settings;
+        Counts counts;
+        SetupValues values = SetupValues::of(settings);
+        c.change(values);
+        const SetupApply::Ran ran = SetupApply(&settings, counts.actions()).apply(values);
+        EXPECT_EQ(ran, c.ran);
+        EXPECT_EQ(counts.fonts, c.ran.fonts ? 1 : 0);
+        EXPECT_EQ(counts.transparency, c.ran.transparency ? 1 : 0);
+        EXPECT_EQ(counts.lists, c.ran.lists ? 1 : 0);
+        // Every value is now the settings' own; an empty name keeps the stored one.
+        SetupValues expected = values;
+        if (expected.FontNameLumo.isEmpty())
+            expected.FontNameLumo = Settings().FontNameLumo;
+        EXPECT_EQ(SetupValues::of(settings), expected);
+    }
+}
+
+TEST(SetupApply, ValuesOutsideTheirRangeAreBroughtToTheNearestBound)
+{
+    const struct {
+        int in;
+        int fontSize;      // 8..72
+        int card;          // 100..900
+        int transparency;  // 0..90
+    } cases[] = {
+        {7, 8, 100, 7}, {8, 8, 100, 8}, {72, 72, 100, 72}, {73, 72, 100, 73},
+        {90, 72, 100, 90}, {91, 72, 100, 90}, {900, 72, 900, 90}, {901, 72, 900, 90}, {-5, 8, 100, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.in);
+        Settings settings;
+        SetupValues values = SetupValues::of(settings);
+        values.FontSizeList = values.FontSizeText = values.FontSizeCard = c.in;
+        values.CardWidth = values.CardHeight = c.in;
+        values.Transparency = c.in;
+        SetupApply(&settings, {}).apply(values);
+        EXPECT_EQ(settings.FontSizeList, c.fontSize);
+        EXPECT_EQ(settings.FontSizeText, c.fontSize);
+        EXPECT_EQ(settings.FontSizeCard, c.fontSize);
+        EXPECT_EQ(settings.CardWidth, c.card);
+        EXPECT_EQ(settings.CardHeight, c.card);
+        EXPECT_EQ(settings.Transparency, c.transparency);
+    }
+}
+
+TEST(ClampedSpinBox, TypedTextIsTakenWithinTheRange)
+{
+    const struct {
+        const char *typed;
+        int value;
+    } cases[] = {
+        {"8", 8}, {"7", 8}, {"72", 72}, {"73", 72}, {"100", 72}, {"-3", 8},
+        {"abc", 8}, {"", 8}, {"12x", 8}, {" 20 ", 20}, {"99999999999999999999", 72},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.typed);
+        ClampedSpinBox field(8, 72);
+        field.setValue(30);
+        field.lineEdit()->setText(QString::fromUtf8(c.typed));
+        EXPECT_EQ(field.clampedValue(), c.value);
+        // Taking the text (Enter, leaving the field) gives the same value.
+        field.interpretText();
+        QTest::keyClick(&field, Qt::Key_Return);
+        EXPECT_EQ(field.value(), c.value);
+    }
+    // The arrows stop at the bounds.
+    ClampedSpinBox field(8, 72);
+    field.setValue(72);
+    field.stepUp();
+    EXPECT_EQ(field.value(), 72);
+    field.setValue(8);
+    field.stepDown();
+    EXPECT_EQ(field.value(), 8);
+}
+
+// The dialog over a small article and the given settings.
+struct DialogFixture {
+    explicit DialogFixture(const Settings &initial = Settings(), const QStringList &fonts = kFonts)
+        : settings(initial)
+    {
+        article.setPlainText(QStringLiteral("первая строка\nвторая строка"));
+        dialog = std::make_unique<TFormSetup>(&settings, &article, counts.actions(), fonts);
+    }
+    Settings settings;
+    QTextDocument article;
+    Counts counts;
+    std::unique_ptr<TFormSetup> dialog;
+};
+
+TEST(SetupDialog, EnterOrApplyAtOnceStoresTheSameValuesAndRunsNothing)
+{
+    const std::function<void(TFormSetup *)> applies[] = {
+        [](TFormSetup *d) { QTest::keyClick(d, Qt::Key_Return); },
+        [](TFormSetup *d) { QTest::keyClick(d->SpinEditFontSizeList, Qt::Key_Enter); },
+        [](TFormSetup *d) { QTest::keyClick(d->CheckBoxHint, Qt::Key_Return); },
+        [](TFormSetup *d) { d->SpeedButtonOk->click(); },
+    };
+    Settings stored;
+    stored.FontNameLumo = QStringLiteral("Verdana");
+    stored.FontSizeList = 9;
+    stored.Transparency = 40;
+    stored.ColorEvenLines = 0x123456;
+    stored.EvenLines = false;
+    for (const auto &apply : applies) {
+        DialogFixture f(stored);
+        f.dialog->show();
+        apply(f.dialog.get());
+        EXPECT_EQ(f.dialog->result(), QDialog::Accepted);
+        EXPECT_EQ(f.settings, stored);
+        EXPECT_EQ(f.counts.fonts + f.counts.transparency + f.counts.lists, 0);
+    }
+}
+
+TEST(SetupDialog, CancelEscAndCloseBoxDiscardEverythingEvenTheDefaults)
+{
+    const std::function<void(TFormSetup *)> cancels[] = {
+        [](TFormSetup *d) { d->SpeedButtonCancel->click(); },
+        [](TFormSetup *d) { QTest::keyClick(d, Qt::Key_Escape); },
+        [](TFormSetup *d) { QTest::keyClick(d->ComboBoxFontName, Qt::Key_Escape); },
+        [](TFormSetup *d) { d->close(); },
+    };
+    Settings stored;
+    stored.FontNameLumo = QStringLiteral("Verdana");
+    stored.FontSizeText = 30;
+    stored.CardWidth = 800;
+    stored.HintWord = false;
+    stored.Transparency = 50;
+    stored.ColorEvenLines = 0x00FF00;
+    for (const auto &cancel : cancels) {
+        DialogFixture f(stored);
+        f.dialog->show();
+        f.dialog->SpeedButtonBegin->click();
+        ASSERT_EQ(f.dialog->values().CardWidth, 350);
+        ASSERT_EQ(f.dialog->values().FontNameLumo, QStringLiteral("Tahoma"));
+        cancel(f.dialog.get());
+        EXPECT_EQ(f.dialog->result(), QDialog::Rejected);
+        EXPECT_FALSE(f.dialog->isVisible());
+        EXPECT_EQ(f.settings, stored);
+        EXPECT_EQ(f.counts.fonts + f.counts.transparency + f.counts.lists, 0);
+    }
+}
+
+TEST(SetupDialog, DefaultsPutTheDefaultValuesAndTahomaOnlyWhenInstalled)
+{
+    const struct {
+        const char *what;
+        QStringList fonts;
+        QString stored;
+        QString selectedAfter;   // empty: none selected
+    } cases[] = {
+        {"Tahoma installed", kFonts, QStringLiteral("Verdana"), QStringLiteral("Tahoma")},
+        {"Tahoma missing", {QStringLiteral("Verdana"), QStringLiteral("arial")}, QStringLiteral("Verdana"), QStringLiteral("Verdana")},
+        {"Tahoma missing, nothing selected", {QStringLiteral("Verdana")}, QStringLiteral("Nowhere"), QString()},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        Settings stored;
+        stored.FontNameLumo = c.stored;
+        stored.FontSizeList = 40;
+        stored.Transparency = 70;
+        stored.OpenCardWin = false;
+        stored.ColorEvenLines = 0x0000FF;
+        DialogFixture f(stored, c.fonts);
+        f.dialog->SpeedButtonBeginClick();
+        SetupValues expected = SetupValues::of(Settings());
+        expected.FontNameLumo = c.selectedAfter;
+        EXPECT_EQ(f.dialog->values(), expected);
+    }
+}
+
+TEST(SetupDialog, FontListIsSortedAndSelectsOnlyTheExactName)
+{
+    const struct {
+        const char *stored;
+        int selected;   // index in the sorted list, -1: none
+    } cases[] = {
+        {"Tahoma", 3}, {"tahoma", -1}, {"Verdana", 4}, {"arial", 0}, {"Arial", -1}, {"Missing", -1},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.stored);
+        Settings stored;
+        stored.FontNameLumo = QString::fromUtf8(c.stored);
+        stored.FontSizeText = 11;
+        DialogFixture f(stored);
+        QComboBox *list = f.dialog->ComboBoxFontName;
+        QStringList shown;
+        for (int i = 0; i < list->count(); ++i)
+            shown << list->itemText(i);
+        EXPECT_EQ(shown, (QStringList{"arial", "Courier New", "DejaVu Sans", "Tahoma", "Verdana"}));
+        EXPECT_EQ(list->currentIndex(), c.selected);
+        EXPECT_FALSE(list->isEditable());
+        // Without a selection Apply keeps the stored name but applies the sizes.
+        f.dialog->SpinEditFontSizeList->setValue(20);
+        f.dialog->SpeedButtonOkClick();
+        EXPECT_EQ(f.settings.FontNameLumo, stored.FontNameLumo);
+        EXPECT_EQ(f.settings.FontSizeList, 20);
+        EXPECT_EQ(f.counts.fonts, 1);
+    }
+}
+
+QTextCharFormat previewFormat(const TFormSetup &dialog)
+{
+    const QTextBlock block = dialog.Editor->document()->firstBlock();
+    return block.begin().fragment().charFormat();
+}
+
+TEST(SetupDialog, PreviewShowsTheArticleInTheFontOfTheFieldChanged)
+{
+    Settings stored;
+    stored.FontNameLumo = QStringLiteral("Verdana");
+    stored.FontSizeText = 14;
+    stored.FontSizeCard = 18;
+    DialogFixture f(stored);
+    TFormSetup &d = *f.dialog;
+    EXPECT_EQ(d.Editor->toPlainText(), f.article.toPlainText());
+    EXPECT_TRUE(d.Editor->isReadOnly());
+    EXPECT_EQ(previewFormat(d).fontPointSize(), 14);
+    EXPECT_EQ(previewFormat(d).fontFamilies().toStringList(), QStringList{"Verdana"});
+    const QTextBlockFormat indents = d.Editor->document()->firstBlock().blockFormat();
+    EXPECT_GT(indents.leftMargin(), 0);
+    EXPECT_EQ(indents.textIndent(), indents.leftMargin());   // first line 6 points, the others 3
+    EXPECT_EQ(indents.rightMargin(), indents.leftMargin());
+
+    const struct {
+        const char *what;
+        std::function<void()> change;
+        double size;
+        const char *family;
+    } steps[] = {
+        {"card size shows", [&] { d.SpinEditFontSizeCard->setValue(20); }, 20, "Verdana"},
+        {"text size shows", [&] { d.SpinEditFontSizeText->setValue(16); }, 16, "Verdana"},
+        {"list size has no preview", [&] { d.SpinEditFontSizeList->setValue(40); }, 16, "Verdana"},
+        {"picked font at the text size", [&] {
+             d.ComboBoxFontName->setCurrentIndex(1);
+             d.ComboBoxFontNameChange();
+         }, 16, "Courier New"},
+        {"typed card size out of range", [&] {
+             d.SpinEditFontSizeCard->lineEdit()->setText(QStringLiteral("99"));
+             d.SpinEditFontSizeCard->interpretText();
+         }, 72, "Courier New"},
+        {"no selection keeps the family", [&] {
+             d.ComboBoxFontName->setCurrentIndex(-1);
+             d.SpinEditFontSizeText->setValue(12);
+         }, 12, "Courier New"},
+    };
+    for (const auto &step : steps) {
+        SCOPED_TRACE(step.what);
+        step.change();
+        EXPECT_EQ(previewFormat(d).fontPointSize(), step.size);
+        EXPECT_EQ(previewFormat(d).fontFamilies().toStringList(), QStringList{QString::fromUtf8(step.family)});
+        EXPECT_EQ(d.Editor->textCursor().position(), 0);
+        EXPECT_EQ(d.Editor->document()->firstBlock().blockFormat().leftMargin(), indents.leftMargin());
+    }
+    // The main article view's document is untouched.
+    EXPECT_EQ(f.article.firstBlock().blockFormat().leftMargin(), 0);
+}
+
+TEST(SetupDialog, CustomColourComesFromThePickerAndACancelledPickKeepsTheColour)
+{
+    const struct {
+        const char *what;
+        QColor picked;      // invalid: the picker was cancelled
+        int stored;
+        bool repaint;
+    } cases[] = {
+        {"picked", QColor(0x12, 0x34, 0x56), 0x563412, true},
+        {"cancelled", QColor(), 16119285, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        DialogFixture f;
+        ColorBox *box = f.dialog->ColorBox1;
+        EXPECT_EQ(box->currentIndex(), ColorBox::CustomIndex);   // 0xF5F5F5 is no listed colour
+        box->setColor(Qt::red);
+        box->setColor(colorFromBgr(16119285));
+        box->setPicker([&](const QColor &, QWidget *) { return c.picked; });
+        emit box->activated(ColorBox::CustomIndex);
+        f.dialog->SpeedButtonOkClick();
+        EXPECT_EQ(f.settings.ColorEvenLines, c.stored);
+        EXPECT_EQ(f.counts.lists, c.repaint ? 1 : 0);
+    }
+    // A listed colour.
+    DialogFixture f;
+    f.dialog->ColorBox1->setColor(QColor(0x80, 0, 0));
+    EXPECT_NE(f.dialog->ColorBox1->currentIndex(), ColorBox::CustomIndex);
+    f.dialog->SpeedButtonOkClick();
+    EXPECT_EQ(f.settings.ColorEvenLines, 0x000080);
+    EXPECT_EQ(f.counts.lists, 1);
+}
+
+} // namespace
+} // namespace lumolex
