@@ -53,8 +53,10 @@ QAction *PanelVisibility::item(Part part) const
 
 bool PanelVisibility::isShown(Part part) const
 {
-    // Shown within the window, whether or not the window itself is on screen.
-    return !leader(part)->isHidden();
+    // Shown within the window unless hidden, whether or not the window itself
+    // is on screen yet.
+    const QWidget *widget = leader(part);
+    return !(widget->testAttribute(Qt::WA_WState_ExplicitShowHide) && widget->testAttribute(Qt::WA_WState_Hidden));
 }
 
 void PanelVisibility::setShown(Part part, bool shown)

@@ -80,9 +80,11 @@ void ExamplesPanel::UpdateEditorPhrase()
     EditorPhrase->setUpdatesEnabled(false);
     m_shownRecord = m_picker.showRandomExample(m_examples, EditorPhrase->document(), font);
     EditorPhrase->setUpdatesEnabled(true);
-    // The interval starts again only while the panel is shown: a hidden
-    // panel draws no examples by itself.
-    if (!isHidden())
+    // The interval starts again unless the panel was hidden: a hidden panel
+    // draws no examples by itself. (A panel whose window is not shown yet
+    // counts as shown.)
+    const bool hiddenByUser = testAttribute(Qt::WA_WState_ExplicitShowHide) && testAttribute(Qt::WA_WState_Hidden);
+    if (!hiddenByUser)
         TimerPhrase->start();
 }
 
