@@ -140,10 +140,12 @@ TEST(SetupFromMenu, AChangedColourRepaintsBothLists)
 {
     const struct {
         const char *what;
-        std::function<void(TFormSetup *)> change;
+        std::function<void(SetupValues &)> change;
         bool repaint;
     } cases[] = {
-        {"colour only", [](TFormSetup *d) { d->findChild<QComboBox *>(QStringLiteral("ColorBox1"))->setCurrentIndex(3); }, true},
+        {"colour only", [](SetupValues &v) { v.ColorEvenLines = 0x00FF00; }, true},
+        {"even lines only", [](SetupValues &v) { v.EvenLines = false; }, true},
+        {"nothing", [](SetupValues &) {}, false},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
@@ -154,15 +156,10 @@ TEST(SetupFromMenu, AChangedColourRepaintsBothLists)
         QApplication::processEvents();
         PaintCounter grid(w->PanelWord->DBGrid1->viewport());
         PaintCounter results(w->PanelFind->ListBoxFind->viewport());
-        const int colour = w->settings.ColorEvenLines;
-        withSetupDialog(w, [&](TFormSetup *d) {
-            c.change(d);
-            QApplication::processEvents();
-            grid.count = results.count = 0;
-            d->SpeedButtonOkClick();
-            QApplication::processEvents();
-        });
-        EXPECT_EQ(w->settings.ColorEvenLines != colour, c.repaint);
+        SetupValues values = SetupValues::of(w->settings);
+        c.change(values);
+        SetupApply(&w->settings, w->setup->actions()).apply(values);
+        QApplication::processEvents();
         EXPECT_EQ(grid.count > 0, c.repaint);
         EXPECT_EQ(results.count > 0, c.repaint);
     }
