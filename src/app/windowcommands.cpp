@@ -7,6 +7,7 @@
 #include "app/appearancecommands.h"
 #include "app/cardlink.h"
 #include "app/editcommands.h"
+#include "app/formcard.h"
 #include "app/findpanel.h"
 #include "app/mainmenu.h"
 #include "app/panelvisibility.h"

@@ -21,6 +21,8 @@
 #include "ui/imagelist16.h"
 
 #include <QAction>
+
+#include <cmath>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -333,4 +335,34 @@ TEST_F(CardsWindow, CardsAreHiddenAndShownWithTheMainWindow)
     EXPECT_TRUE(a->isVisible());
     EXPECT_TRUE(b->isVisible());
     EXPECT_EQ(cards->count(), 2);
+}
+
+TEST_F(CardsWindow, CardsTakeTheMainWindowsTransparencyWhileTranspCardIsOn)
+{
+    const auto alphaOf = [](const QWidget *w) { return int(std::lround(w->windowOpacity() * 255)); };
+    const struct {
+        bool transpCard;
+        int transparency;
+        int id;          // a new card each time
+        int shownAlpha;  // the card as it opens
+        int menuItem;    // then a transparency menu item is chosen
+        int afterAlpha;
+    } cases[] = {
+        {true, 30, 1, 178, 5, 127},
+        {false, 30, 2, 255, 5, 255},
+        {true, 0, 3, 255, 2, 204},
+    };
+    window->settings.OpenCardWin = true;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.id);
+        window->settings.TranspCard = c.transpCard;
+        window->settings.Transparency = c.transparency;
+        TFormCard *card = open(c.id);
+        ASSERT_NE(card, nullptr);
+        EXPECT_EQ(alphaOf(card), c.shownAlpha);
+        window->menu->TransparencyItems[c.menuItem]->trigger();
+        EXPECT_EQ(alphaOf(card), c.afterAlpha);
+        cards->CloseAllCards(false);
+        runPostedCloses();
+    }
 }
