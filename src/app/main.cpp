@@ -13,7 +13,6 @@
 #include "data/programfolder.h"
 #include "platform/closerequest.h"
 #include "ui/imagelist16.h"
-#include "ui/multilinehints.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -32,7 +31,6 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(lumolex::ImageList16::applicationIcon());
 
     lumolex::installQtRussian(&app);
-    app.installEventFilter(new lumolex::MultiLineHints(&app));
 
     lumolex::LaunchOptions options;
     options.startClock = startClock;

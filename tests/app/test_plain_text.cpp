@@ -12,7 +12,7 @@
 #include "app/wordpanel.h"
 #include "article/view/articlepanel.h"
 #include "data/table.h"
-#include "ui/multilinehints.h"
+#include "ui/tmhint.h"
 #include "ui/wordhintwindow.h"
 
 #include <QAction>
@@ -99,8 +99,7 @@ QString drawnMessage(const std::function<void()> &open)
 
 TEST_F(PlainTextTest, DataValuesAreDrawnAsWrittenEverywhere)
 {
-    MultiLineHints hints;
-    qApp->installEventFilter(&hints);
+    TMHint hints;
     WordPanel *words = w->PanelWord;
     QToolButton *dictButton = w->PanelTop->SpeedButtonDict1;
     const QString fileProblem = QStringLiteral("Файл <b>/home/анна/DATA/lumolex.db</b> повреждён");
