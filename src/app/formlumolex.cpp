@@ -14,6 +14,7 @@
 #include "app/resultlistbox.h"
 #include "app/searchlink.h"
 #include "app/settingsstore.h"
+#include "app/shelllink.h"
 #include "app/statuspanel.h"
 #include "app/toolbarpanel.h"
 #include "app/wordlistview.h"
@@ -37,7 +38,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSplitter>
-#include <QTextBrowser>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -84,6 +84,8 @@ TFormLumoLex::TFormLumoLex(LaunchOptions options, QWidget *parent)
     cards = new CardLink(this);
     new EdgeSnapper(this, [this] { return settings.DockWindow; });
     connectWindowCommands();
+    shell = new ShellLink(this, std::move(m_options.keyboard), std::move(m_options.tray));
+    connect(menu->MainMenuAbout, &QAction::triggered, shell, &ShellLink::MainMenuAboutClick);
 
     FormCreate();
 }
@@ -174,7 +176,7 @@ void TFormLumoLex::markPendingCommands()
         menu->MainMenuCascade, menu->MainMenuCloseAll, menu->MainMenuAlwaysTop,
         menu->MainMenuPanelToolBar, menu->MainMenuPanelStatus, menu->MainMenuPanelCaption,
         menu->MainMenuPanelPhrase, menu->MainMenuVisiblePanel, menu->MainMenuNotVisiblePanel,
-        menu->N19, menu->MainMenuFind, menu->N27, menu->N28, menu->MainMenuSetup, menu->MainMenuAbout,
+        menu->N19, menu->MainMenuFind, menu->N27, menu->N28, menu->MainMenuSetup,
         PanelTop->SpeedButtonOpenCard, PanelTop->SpeedButtonFind, PanelTop->SpeedButtonCloseAll,
         PanelTop->SpeedButtonFormTop, PMenuListOpenCard,
         PanelTransl->ToolButtonFind,
@@ -237,19 +239,7 @@ void TFormLumoLex::MainMenuExitClick()
 
 void TFormLumoLex::MainMenuHelpClick()
 {
-    if (!QFileInfo::exists(helpFile)) {
-        m_messages->show(QMessageBox::Warning, QStringLiteral("Лумолекс"),
-                         QStringLiteral("Файл справки %1 не найден").arg(QDir::toNativeSeparators(helpFile)));
-        return;
-    }
-    auto *viewer = new QTextBrowser;
-    viewer->setObjectName(QStringLiteral("HelpViewer"));
-    viewer->setAttribute(Qt::WA_DeleteOnClose);
-    viewer->setWindowTitle(QStringLiteral("Лумолекс - справка"));
-    viewer->setOpenExternalLinks(true);
-    viewer->setSource(QUrl::fromLocalFile(helpFile));
-    viewer->resize(640, 480);
-    viewer->show();
+    shell->openHelp();
 }
 
 void TFormLumoLex::showEvent(QShowEvent *event)
@@ -259,7 +249,9 @@ void TFormLumoLex::showEvent(QShowEvent *event)
     if (m_stage != Stage::Created || m_endRequested)
         return;
     m_stage = Stage::Starting;
-    if (!FormShow()) {
+    const bool started = FormShow();
+    shell->closeSplash();
+    if (!started) {
         m_stage = Stage::Ended;
         requestEnd(1);
         return;

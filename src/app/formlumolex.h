@@ -12,6 +12,8 @@
 #include "app/settingsstore.h"
 #include "data/wordlistnavigator.h"
 #include "data/credits.h"
+#include "platform/keyboardstate.h"
+#include "ui/traymode.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -39,6 +41,7 @@ class FragmentLink;
 class PanelVisibility;
 class SearchLink;
 class SetupLink;
+class ShellLink;
 class SingleInstance;
 class StatusPanel;
 class Table;
@@ -54,6 +57,8 @@ struct LaunchOptions {
     std::unique_ptr<AppMessageBoxes> messages;    // null: real message boxes
     std::unique_ptr<StepTimer> navTimer;          // null: a QTimer drives TimerNav
     QElapsedTimer startClock;                     // started at program start; invalid: at window creation
+    std::unique_ptr<KeyboardState> keyboard;      // null: the system's keyboard
+    std::unique_ptr<TrayPort> tray;               // null: the system's tray icon
 };
 
 class TFormLumoLex : public QMainWindow
@@ -121,6 +126,7 @@ public:
     PanelVisibility *panels = nullptr; // the four optional parts
     EditCommands *edit = nullptr;      // cut, copy, paste and PMenuEdit
     SetupLink *setup = nullptr;        // the settings dialog
+    ShellLink *shell = nullptr;        // status fields, tray, About, splash, hints, help
 
     SettingsStore *settingsStore() const { return m_store.get(); }
     AppMessageBoxes *messages() const { return m_messages.get(); }

@@ -17,6 +17,7 @@
 #include "app/mainmenu.h"
 #include "app/panelvisibility.h"
 #include "app/settingsstore.h"
+#include "app/shelllink.h"
 #include "app/statuspanel.h"
 #include "app/toolbarpanel.h"
 #include "app/windowplacement.h"
@@ -34,6 +35,7 @@
 #include "data/startingdictionary.h"
 #include "data/table.h"
 #include "platform/singleinstance.h"
+#include "ui/traymode.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -72,8 +74,9 @@ QString withTrailingSeparator(QString folder)
 
 void TFormLumoLex::FormCreate()
 {
-    // The splash box comes with the About box. The settings store opens
-    // first: the single-instance rule is the one setting read at creation.
+    // The splash box first, then the settings store: the single-instance
+    // rule is the one setting read at creation.
+    shell->showSplash();
     m_store = m_options.store ? std::move(m_options.store) : std::make_unique<SettingsStore>();
     settings.noDoubleProgramm = m_store->readNoDoubleProgramm();
     if (settings.noDoubleProgramm)
@@ -92,6 +95,7 @@ void TFormLumoLex::StartDoubleProgramm()
     // Another copy runs: tell the user, call that copy forward, and end
     // without showing this window and without writing anything.
     m_messages->show(QMessageBox::Warning, kTitle, QStringLiteral("Программа уже запущена !"));
+    shell->closeSplash();
     m_singleInstance->activatePrimary();
     m_endRequested = true;
     m_exitCode = 0;
@@ -172,10 +176,11 @@ bool TFormLumoLex::FormShow()
         ClientDataSet1->first();
         ClientDataSet1->resumeNotifications();
     }
-    // Transparency and the panel commands; the tray hint and the splash box
-    // come with their parts; then the first speech example.
+    // Transparency, the panel commands and the tray hint; then the first
+    // speech example, and the splash box closes after.
     appearance->SetTransparency();
     panels->SetMenuVisiblePanel();
+    shell->trayMode->setToolTip(caption());
     PanelPhrase->setExamples(ClientDataSet3);
     PanelPhrase->UpdateEditorPhrase();
     // Typing goes to the word box from the start.
