@@ -11,6 +11,7 @@
 #include "ui/traymode.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QKeyEvent>
 #include <QWindowStateChangeEvent>
@@ -121,6 +122,12 @@ bool ShellLink::eventFilter(QObject *watched, QEvent *event)
                 if (m_window->isMinimized())
                     trayMode->ApplicationEvents1Minimize(m_window->settings.IconTray);
             }, Qt::QueuedConnection);
+        break;
+    case QEvent::Show:
+        // A message during start-up (a missing data file, say) must not sit
+        // behind the splash box, which stays on top: the splash gives way.
+        if (m_splash && watched != m_splash && qobject_cast<QDialog *>(watched))
+            closeSplash();
         break;
     case QEvent::KeyRelease: {
         // Releasing F1 anywhere in the program opens the help; the key
