@@ -86,6 +86,7 @@ TFormLumoLex::TFormLumoLex(LaunchOptions options, QWidget *parent)
     connectWindowCommands();
     shell = new ShellLink(this, std::move(m_options.keyboard), std::move(m_options.tray));
     connect(menu->MainMenuAbout, &QAction::triggered, shell, &ShellLink::MainMenuAboutClick);
+    connect(shell, &ShellLink::closeCardsOnSwitch, cards, [this] { cards->CloseAllCards(false); });
 
     FormCreate();
 }

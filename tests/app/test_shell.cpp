@@ -3,8 +3,10 @@
 // help window, switching to another application.
 #include "appfixture.h"
 
+#include "app/cardlink.h"
 #include "app/mainmenu.h"
 #include "app/shelllink.h"
+#include "app/toolbarpanel.h"
 #include "app/statusindicators.h"
 #include "app/statuspanel.h"
 #include "app/wordpanel.h"
@@ -191,9 +193,15 @@ TEST(Shell, SwitchingToAnotherApplicationClosesCardsOnlyWhenSoSet)
         AppFixture app;
         TFormLumoLex *w = app.start();
         w->settings.CloseCardsAtSwith = closeCards;
-        QSignalSpy closeRequests(w->shell, &ShellLink::closeCardsOnSwitch);
+        w->settings.OpenCardWin = true;
+        for (int id : {1, 2}) {
+            w->FindWord(id);
+            w->PanelTop->SpeedButtonOpenCard->click();
+        }
+        ASSERT_EQ(w->cards->count(), 2);
         w->shell->ApplicationEvents1Deactivate();
-        EXPECT_EQ(closeRequests.count(), closeCards ? 1 : 0);
+        QCoreApplication::processEvents();   // the posted close requests
+        EXPECT_EQ(w->cards->count(), closeCards ? 0 : 2);
     }
 }
 
