@@ -3,7 +3,7 @@
 # Builds one static library from every .cpp/.h file of the calling folder.
 # Headers are included as "<folder>/<file>.h" from src/.
 function(lumolex_library target)
-  cmake_parse_arguments(ARG "" "" "LINK" ${ARGN})
+  cmake_parse_arguments(ARG "" "TEST_FILTER" "LINK" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h
                                       ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
   add_library(${target} STATIC ${sources})
@@ -12,12 +12,12 @@ function(lumolex_library target)
   set_target_properties(${target} PROPERTIES LINKER_LANGUAGE CXX)
 endfunction()
 
-# lumolex_gtest(<target> LINK <libs...>)
+# lumolex_gtest(<target> LINK <libs...> [TEST_FILTER <gtest filter>])
 #
 # One GoogleTest executable from every .cpp of the calling folder, registered
 # with CTest test by test. GUI tests run on the offscreen platform.
 function(lumolex_gtest target)
-  cmake_parse_arguments(ARG "" "" "LINK" ${ARGN})
+  cmake_parse_arguments(ARG "" "TEST_FILTER" "LINK" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   if(NOT sources)
     return()
@@ -30,7 +30,12 @@ function(lumolex_gtest target)
     LUMOLEX_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   include(GoogleTest)
+  if(NOT ARG_TEST_FILTER)
+    set(ARG_TEST_FILTER "*")
+  endif()
+  # TEST_FILTER leaves out tests that run elsewhere (on a real display).
   gtest_discover_tests(${target}
     PROPERTIES ENVIRONMENT "${LUMOLEX_TEST_ENVIRONMENT}"
+    TEST_FILTER "${ARG_TEST_FILTER}"
     DISCOVERY_TIMEOUT 60)
 endfunction()

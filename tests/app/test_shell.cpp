@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QSignalSpy>
+#include <QToolButton>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
