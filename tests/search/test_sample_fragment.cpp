@@ -29,13 +29,26 @@ std::string firstDifference(const QString &a, const QString &b)
     return "at " + std::to_string(at) + ": [" + around(a) + "] vs [" + around(b) + "]";
 }
 
-TEST(SampleFragment, ThePlainTextOfEveryBodyIsTheRenderedDocumentsText)
-{
+// The sample's three tables, loaded.
+struct SampleTables {
     Table articles{QStringLiteral("ClientDataSet1"), fieldDefs(DataFile::Articles)};
     Table wordForms{QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms)};
     Table examples{QStringLiteral("ClientDataSet3"), fieldDefs(DataFile::Examples)};
-    DataFileLoader loader(QStringLiteral(LUMOLEX_SAMPLE_DATA_DIR));
-    ASSERT_TRUE(loader.load(articles, wordForms, examples)) << loader.errorString().toStdString();
+    QString error;   // empty when loaded
+
+    SampleTables()
+    {
+        DataFileLoader loader(QStringLiteral(LUMOLEX_SAMPLE_DATA_DIR));
+        if (!loader.load(articles, wordForms, examples))
+            error = loader.errorString();
+    }
+};
+
+TEST(SampleFragment, ThePlainTextOfEveryBodyIsTheRenderedDocumentsText)
+{
+    SampleTables sample;
+    ASSERT_TRUE(sample.error.isEmpty()) << sample.error.toStdString();
+    Table &articles = sample.articles;
     articles.setFiltered(false);
 
     const int body = articles.fieldIndex(QString::fromLatin1(field::TRANSL));
@@ -62,11 +75,9 @@ TEST(SampleFragment, ThePlainTextOfEveryBodyIsTheRenderedDocumentsText)
 
 TEST(SampleFragment, BlocksReadSideBySideFindWhatAnArticleByArticleScanFinds)
 {
-    Table articles{QStringLiteral("ClientDataSet1"), fieldDefs(DataFile::Articles)};
-    Table wordForms{QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms)};
-    Table examples{QStringLiteral("ClientDataSet3"), fieldDefs(DataFile::Examples)};
-    DataFileLoader loader(QStringLiteral(LUMOLEX_SAMPLE_DATA_DIR));
-    ASSERT_TRUE(loader.load(articles, wordForms, examples)) << loader.errorString().toStdString();
+    SampleTables sample;
+    ASSERT_TRUE(sample.error.isEmpty()) << sample.error.toStdString();
+    Table &articles = sample.articles;
 
     PlainTextCache cache;
     const DictionaryScope all = DictionaryScope::all();
