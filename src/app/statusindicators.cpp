@@ -25,6 +25,7 @@ void showLockState(QLabel *field, std::optional<bool> on)
 StatusIndicators::StatusIndicators(StatusPanel *panel, std::unique_ptr<KeyboardState> keyboard, QObject *parent)
     : QObject(parent)
     , m_panel(panel)
+    , m_layoutIndicator(panel->StaticTextLang)
     , m_keyboard(std::move(keyboard))
 {
     PMenuLang = new QMenu(panel);
@@ -83,7 +84,7 @@ void StatusIndicators::PMenuLangENClick()
 
 bool StatusIndicators::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_panel->StaticTextLang && event->type() == QEvent::MouseButtonPress) {
+    if (event->type() == QEvent::MouseButtonPress && watched == m_layoutIndicator) {
         StaticTextLangMouseDown(static_cast<QMouseEvent *>(event)->globalPosition().toPoint());
         return false;
     }

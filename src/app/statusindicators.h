@@ -49,6 +49,9 @@ protected:
 
 private:
     StatusPanel *m_panel;
+    // The layout indicator, compared with the watched object only: while the
+    // window is destroyed, its status panel is no longer a StatusPanel.
+    const QObject *m_layoutIndicator;
     std::unique_ptr<KeyboardState> m_keyboard;
 };
 
