@@ -2,6 +2,8 @@
 
 #include <QChar>
 
+#include <array>
+
 namespace lumolex {
 
 namespace {
@@ -33,18 +35,98 @@ char16_t foldLetter(char16_t c)
     }
 }
 
+// Characters that are NFC whatever stands around them (normalization quick
+// check "yes", combining class 0): ASCII and the Latin letters below the
+// combining marks, Cyrillic without its combining marks, and general
+// punctuation after the two spaces that decompose to others. Text made only
+// of these is NFC already, which is nearly every text the program keys.
+bool staysComposed(char16_t c)
+{
+    return c < 0x0300 || (c >= 0x0400 && c < 0x0483) || (c >= 0x048A && c < 0x0530)
+        || (c >= 0x2002 && c < 0x2070);
+}
+
+// The key reads characters below this from tables made once.
+constexpr char16_t kTableEnd = 0x0530;
+
+// What a character below kTableEnd followed by a combining macron composes
+// to (ӣ for и followed by the macron), or 0 where the two have no composed form.
+const std::array<char16_t, kTableEnd> &composedWithMacron()
+{
+    static const std::array<char16_t, kTableEnd> table = [] {
+        std::array<char16_t, kTableEnd> composite {};
+        for (char16_t c = 0; c < kTableEnd; ++c) {
+            const QChar letters[] = {QChar(c), QChar(CombiningMacron)};
+            const QString pair = QString(letters, 2).normalized(QString::NormalizationForm_C);
+            if (pair.size() == 1)
+                composite[c] = pair[0].unicode();
+        }
+        return composite;
+    }();
+    return table;
+}
+
+// A macron that composes or stays as it stands: it follows a table character
+// that stays composed, and what follows it stays composed too.
+bool isSimpleMacron(QStringView word, qsizetype i)
+{
+    return word[i].unicode() == CombiningMacron && i > 0 && word[i - 1].unicode() < kTableEnd
+        && staysComposed(word[i - 1].unicode()) && (i + 1 == word.size() || staysComposed(word[i + 1].unicode()));
+}
+
 // The word composed (NFC), so that a letter spelt as a base letter and
-// combining marks meets the folding table as the one letter it is. Text
-// without combining marks is NFC already and is taken as it is.
+// combining marks meets the folding table as the one letter it is. Text of
+// characters that stay composed is NFC as it stands; Kildin texts add
+// macrons over such letters, which compose by a table. Anything else takes
+// the full normalization.
 QString composed(QStringView word)
 {
-    for (const QChar c : word) {
-        if (c.unicode() >= 0x0300) {
-            const QString text = word.toString();
-            return text.normalized(QString::NormalizationForm_C);
+    bool hasMacrons = false;
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        if (staysComposed(word[i].unicode()))
+            continue;
+        if (!isSimpleMacron(word, i))
+            return word.toString().normalized(QString::NormalizationForm_C);
+        hasMacrons = true;
+    }
+    if (!hasMacrons)
+        return word.toString();
+    const auto &withMacron = composedWithMacron();
+    QString text;
+    text.reserve(word.size());
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        const char16_t c = word[i].unicode();
+        if (i + 1 < word.size() && word[i + 1].unicode() == CombiningMacron && c < kTableEnd && withMacron[c]) {
+            text += QChar(withMacron[c]);
+            ++i;
+        } else {
+            text += QChar(c);
         }
     }
-    return word.toString();
+    return text;
+}
+
+// The key character of each character below kTableEnd (folded, then
+// lower-cased), looked up instead of worked out again for every character of
+// every text; kDropped for the combining macron, which the key leaves out.
+constexpr char16_t kDropped = 0xFFFF;
+
+char16_t keyCharacter(char16_t c)
+{
+    if (c == CombiningMacron)
+        return kDropped;
+    return char16_t(QChar::toLower(char32_t(foldLetter(c))));
+}
+
+const std::array<char16_t, kTableEnd> &keyCharacters()
+{
+    static const std::array<char16_t, kTableEnd> table = [] {
+        std::array<char16_t, kTableEnd> keys {};
+        for (char16_t c = 0; c < kTableEnd; ++c)
+            keys[c] = keyCharacter(c);
+        return keys;
+    }();
+    return table;
 }
 
 } // namespace
@@ -57,28 +139,44 @@ QString RetTransc(QStringView text)
     // trim. Lower-casing is the simple per-character mapping, so one
     // character never becomes two.
     const QString word = composed(text);
-    QString key;
-    key.reserve(word.size());
-    for (qsizetype i = 0; i < word.size(); ++i) {
-        const char16_t c = word[i].unicode();
-        if (c == CombiningMacron)
+    const auto &table = keyCharacters();
+    QString key(word.size(), Qt::Uninitialized); // the key is never longer than the word
+    char16_t *const first = reinterpret_cast<char16_t *>(key.data());
+    char16_t *out = first;
+    const char16_t *in = reinterpret_cast<const char16_t *>(word.constData());
+    const char16_t *const inEnd = in + word.size();
+    for (; in != inEnd; ++in) {
+        const char16_t c = *in;
+        char16_t k;
+        if (c < kTableEnd) {
+            k = table[c];
+        } else if (QChar::isHighSurrogate(c) && in + 1 != inEnd && QChar::isLowSurrogate(in[1])) {
+            const char32_t lower = QChar::toLower(QChar::surrogateToUcs4(c, in[1]));
+            if (QChar::requiresSurrogates(lower)) {
+                *out++ = QChar::highSurrogate(lower);
+                *out++ = QChar::lowSurrogate(lower);
+            } else {
+                *out++ = char16_t(lower);
+            }
+            ++in;
             continue;
-        if (QChar::isHighSurrogate(c) && i + 1 < word.size() && word[i + 1].isLowSurrogate()) {
-            const char32_t lower = QChar::toLower(QChar::surrogateToUcs4(c, word[i + 1].unicode()));
-            key += QString::fromUcs4(&lower, 1);
-            ++i;
-            continue;
+        } else {
+            k = keyCharacter(c);
         }
-        key += QChar(QChar::toLower(char32_t(foldLetter(c))));
+        if (k != kDropped)
+            *out++ = k;
     }
 
-    qsizetype begin = 0;
-    qsizetype end = key.size();
-    while (begin < end && key[begin].unicode() <= 0x20)
+    const char16_t *begin = first;
+    while (begin < out && *begin <= 0x20)
         ++begin;
-    while (end > begin && key[end - 1].unicode() <= 0x20)
-        --end;
-    return key.mid(begin, end - begin);
+    while (out > begin && out[-1] <= 0x20)
+        --out;
+    if (begin == first) {
+        key.truncate(out - first);
+        return key;
+    }
+    return QString(reinterpret_cast<const QChar *>(begin), out - begin);
 }
 
 } // namespace lumolex

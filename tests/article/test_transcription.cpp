@@ -111,3 +111,29 @@ TEST(RetTransc, LettersSpeltWithCombiningMarksKeyAsComposed)
         EXPECT_FALSE(RetTransc(c.decomposed).contains(QChar(0x0308)));
     }
 }
+
+// Canonically equivalent texts have one key, whatever their spelling: the key
+// leaves text that is NFC already as it stands, and this pins which text that
+// is. Every BMP character is tried alone, inside a word, after a letter it may
+// combine with, before combining marks and around a macron, each spelt composed and
+// decomposed; a letter outside the BMP is lower-cased as its pair.
+TEST(RetTransc, CanonicallyEquivalentSpellingsHaveOneKey)
+{
+    for (char32_t c = 1; c <= 0xFFFF; ++c) {
+        if (QChar::isSurrogate(c))
+            continue;
+        const QString letter = QString(QChar(char16_t(c)));
+        for (const QString &text : {letter, u({0x043A}) + letter + u({0x0442}), u({0x0435}) + letter,
+                                    letter + u({0x0308, 0x0301}), letter + u({0x0304, 0x0442}),
+                                    u({0x0438, 0x0304}) + letter}) {
+            const QString key = RetTransc(text);
+            if (key != RetTransc(text.normalized(QString::NormalizationForm_D))
+                || key != RetTransc(text.normalized(QString::NormalizationForm_C))) {
+                ADD_FAILURE() << "U+" << QString::number(uint(c), 16).toStdString();
+                break;
+            }
+        }
+    }
+    const char32_t deseret[] = {0x10400, 0x10428};
+    EXPECT_EQ(RetTransc(QString::fromUcs4(deseret, 1)), QString::fromUcs4(deseret + 1, 1));
+}
