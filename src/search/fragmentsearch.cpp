@@ -8,6 +8,7 @@
 #include "search/plaintextcache.h"
 
 #include <QElapsedTimer>
+#include <QFuture>
 #include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
@@ -43,12 +44,14 @@ namespace {
 // An article of a block in scope, and its text when the block had to read it.
 struct Visit
 {
-    int position;
-    int id;
-    int dict;
-    QVariant body;      // the stored body, when its text is not in the cache
-    QString text;       // read from `body`
+    int position = 0;
+    int id = 0;
+    int dict = 0;
+    QByteArray body;    // the stored body, when its text is not in the cache
+    bool bodyIsNull = false;
     bool read = false;
+    QString text;       // read from `body`
+    bool matched = false;
 };
 
 // Below this many bodies to read, handing them to other threads costs more
@@ -57,38 +60,77 @@ constexpr int kFewestForThreads = 8;
 
 } // namespace
 
-void FragmentSearch::scanBlock(int end, QVector<FoundArticle> *found)
+struct FragmentSearch::Block
 {
+    int begin = 0;
+    int end = 0;
     std::vector<Visit> visits;
-    visits.reserve(size_t(end - m_visited));
+    QFuture<void> reading; // finished when read here
+};
+
+FragmentSearch::~FragmentSearch()
+{
+    if (m_next)
+        m_next->reading.waitForFinished(); // its visits are read in place
+}
+
+std::unique_ptr<FragmentSearch::Block> FragmentSearch::startBlock(int begin) const
+{
+    auto block = std::make_unique<Block>();
+    block->begin = begin;
+    block->end = begin + qMin(m_total - begin, m_blockSize);
+    block->visits.reserve(size_t(block->end - begin));
     int toRead = 0;
-    for (int position = m_visited; position < end; ++position) {
+    for (int position = begin; position < block->end; ++position) {
         const int dict = int(m_articles.valueAt(position, m_dictField).toLongLong());
         if (!m_scope.passes(dict))
             continue;
-        Visit visit{position, int(m_articles.valueAt(position, m_idField).toLongLong()), dict, {}, {}};
+        Visit visit;
+        visit.position = position;
+        visit.id = int(m_articles.valueAt(position, m_idField).toLongLong());
+        visit.dict = dict;
         // An empty key matches nothing, and no body needs reading for it.
         if (!m_key.isEmpty() && !(m_cache && m_cache->find(visit.id))) {
-            visit.body = m_articles.valueAt(position, m_bodyField);
+            const QVariant body = m_articles.valueAt(position, m_bodyField);
+            visit.body = body.toByteArray();
+            visit.bodyIsNull = !body.isValid();
             visit.read = true;
             ++toRead;
         }
-        visits.push_back(std::move(visit));
+        block->visits.push_back(std::move(visit));
     }
 
-    const auto read = [](Visit &visit) {
-        if (visit.read)
-            visit.text = fragmentSearchText(visit.body.toByteArray(), !visit.body.isValid());
+    const QString &key = m_key;
+    const auto read = [&key](Visit &visit) {
+        if (!visit.read)
+            return;
+        visit.text = fragmentSearchText(visit.body, visit.bodyIsNull);
+        visit.body.clear();
+        visit.matched = visit.text.contains(key);
     };
-    if (toRead >= kFewestForThreads)
-        QtConcurrent::blockingMap(visits, read);
-    else
-        std::for_each(visits.begin(), visits.end(), read);
+    if (toRead >= kFewestForThreads) {
+        block->reading = QtConcurrent::map(block->visits, read);
+    } else {
+        std::for_each(block->visits.begin(), block->visits.end(), read);
+        block->reading = QtFuture::makeReadyFuture();
+    }
+    return block;
+}
 
-    for (Visit &visit : visits) {
+void FragmentSearch::scanBlock(QVector<FoundArticle> *found)
+{
+    std::unique_ptr<Block> block = std::move(m_next);
+    if (!block || block->begin != m_visited)
+        block = startBlock(m_visited);
+    // The pool reads the next block while this one is reported.
+    if (block->end < m_total)
+        m_next = startBlock(block->end);
+    block->reading.waitForFinished();
+
+    for (Visit &visit : block->visits) {
         bool matched = false;
         if (visit.read) {
-            matched = visit.text.contains(m_key);
+            matched = visit.matched;
             if (m_cache)
                 m_cache->insert(visit.id, std::move(visit.text));
         } else if (!m_key.isEmpty()) {
@@ -100,7 +142,7 @@ void FragmentSearch::scanBlock(int end, QVector<FoundArticle> *found)
                 found->append(m_results.constLast());
         }
     }
-    m_visited = end;
+    m_visited = block->end;
 }
 
 bool FragmentSearch::step(std::chrono::nanoseconds budget, QVector<FoundArticle> *found)
@@ -109,7 +151,7 @@ bool FragmentSearch::step(std::chrono::nanoseconds budget, QVector<FoundArticle>
     clock.start();
     const qint64 limit = budget.count();
     while (m_visited < m_total) {
-        scanBlock(m_visited + qMin(m_total - m_visited, m_blockSize), found);
+        scanBlock(found);
         if (clock.nsecsElapsed() >= limit)
             break;
     }

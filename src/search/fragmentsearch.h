@@ -13,9 +13,11 @@
 // button and `lumolex-cli fragment` both drive this class.
 //
 // Articles are visited in blocks: the bodies of a block that are not in the
-// cache are read on the thread pool side by side, then the block's articles
-// are matched and reported in order, so the results, their order and the
-// place a stop leaves them are those of a plain in-order scan.
+// cache are read and matched on the thread pool side by side, then the
+// block's articles are reported in order, so the results, their order and
+// the place a stop leaves them are those of a plain in-order scan. While a
+// block is reported the pool already reads the next one; a search stopped
+// there drops that block unreported.
 
 #include "search/dictionaryscope.h"
 #include "search/fastwordsearch.h"
@@ -24,6 +26,7 @@
 #include <QVector>
 
 #include <chrono>
+#include <memory>
 
 namespace lumolex {
 
@@ -45,6 +48,9 @@ public:
 
     FragmentSearch(Table &articles, const QString &query, const DictionaryScope &scope,
                    PlainTextCache *cache = nullptr, int blockSize = kBlockSize);
+    ~FragmentSearch();
+    FragmentSearch(const FragmentSearch &) = delete;
+    FragmentSearch &operator=(const FragmentSearch &) = delete;
 
     // Visits blocks of articles until the budget has passed (at least one
     // block per call) or the table ends. Articles found are appended to the results and
@@ -64,7 +70,10 @@ public:
                                      PlainTextCache *cache = nullptr);
 
 private:
-    void scanBlock(int end, QVector<FoundArticle> *found);
+    struct Block;
+
+    std::unique_ptr<Block> startBlock(int begin) const;
+    void scanBlock(QVector<FoundArticle> *found);
 
     Table &m_articles;
     DictionaryScope m_scope;
@@ -75,6 +84,7 @@ private:
     int m_blockSize;
     int m_idField, m_dictField, m_wordField, m_bodyField;
     QVector<FoundArticle> m_results;
+    std::unique_ptr<Block> m_next; // the block after m_visited, being read
 };
 
 } // namespace lumolex
