@@ -108,6 +108,38 @@ QByteArray deflateBody(QByteArrayView plain)
     return out;
 }
 
+namespace {
+
+// One inflate state per thread, reset for each body: setting a state up
+// allocates its tables and window, which cost as much as inflating a short
+// article.
+class ThreadInflater
+{
+public:
+    ThreadInflater() { m_ready = inflateInit(&m_stream) == Z_OK; } // zlib header and Adler-32 (RFC 1950)
+    ~ThreadInflater()
+    {
+        if (m_ready)
+            inflateEnd(&m_stream);
+    }
+    ThreadInflater(const ThreadInflater &) = delete;
+    ThreadInflater &operator=(const ThreadInflater &) = delete;
+
+    // The stream reset for new input, or nullptr when zlib could not start.
+    z_stream *reset()
+    {
+        if (!m_ready || inflateReset(&m_stream) != Z_OK)
+            return nullptr;
+        return &m_stream;
+    }
+
+private:
+    z_stream m_stream {};
+    bool m_ready = false;
+};
+
+} // namespace
+
 bool inflateBody(QByteArrayView stored, QByteArray *out, qsizetype limit)
 {
     if (!out)
@@ -115,17 +147,18 @@ bool inflateBody(QByteArrayView stored, QByteArray *out, qsizetype limit)
     out->clear();
     if (stored.isEmpty() || stored.size() > std::numeric_limits<uInt>::max() || limit < 0)
         return false;
-    z_stream stream {};
-    if (inflateInit(&stream) != Z_OK) // zlib header and Adler-32 checksum (RFC 1950)
+    thread_local ThreadInflater inflater;
+    z_stream *const stream = inflater.reset();
+    if (!stream)
         return false;
-    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(stored.data()));
-    stream.avail_in = uInt(stored.size());
+    stream->next_in = reinterpret_cast<Bytef *>(const_cast<char *>(stored.data()));
+    stream->avail_in = uInt(stored.size());
 
     QByteArray buffer;
     qsizetype chunk = std::min<qsizetype>(std::max<qsizetype>(stored.size() * 4, 4096), limit + 1);
     int status = Z_OK;
     while (status == Z_OK) {
-        const qsizetype used = qsizetype(stream.total_out);
+        const qsizetype used = qsizetype(stream->total_out);
         if (used > limit)
             break; // more than the caller accepts: a corrupt or hostile stream
         if (buffer.size() - used < 1024 || buffer.size() == used) {
@@ -134,16 +167,20 @@ bool inflateBody(QByteArrayView stored, QByteArray *out, qsizetype limit)
                 break;
             buffer.resize(grown);
         }
-        stream.next_out = reinterpret_cast<Bytef *>(buffer.data() + used);
-        stream.avail_out = uInt(buffer.size() - used);
-        status = inflate(&stream, Z_NO_FLUSH);
-        if (status == Z_BUF_ERROR && stream.avail_in == 0)
+        stream->next_out = reinterpret_cast<Bytef *>(buffer.data() + used);
+        stream->avail_out = uInt(buffer.size() - used);
+        status = inflate(stream, Z_NO_FLUSH);
+        if (status == Z_BUF_ERROR && stream->avail_in == 0)
             break; // the stream ends before its end marker: truncated
         if (status == Z_BUF_ERROR)
             status = Z_OK; // only the output was full
     }
-    const qsizetype total = qsizetype(stream.total_out);
-    inflateEnd(&stream);
+    const qsizetype total = qsizetype(stream->total_out);
+    // Let go of the caller's bytes; the state itself is kept for the next body.
+    stream->next_in = nullptr;
+    stream->avail_in = 0;
+    stream->next_out = nullptr;
+    stream->avail_out = 0;
     if (status != Z_STREAM_END || total > limit)
         return false;
     buffer.truncate(total);
