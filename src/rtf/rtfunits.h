@@ -1,7 +1,16 @@
 #pragma once
 
+#include <algorithm>
+#include <cstdint>
 
 namespace lumolex::rtf {
+
+// A control word's parameter brought into the range its value may take.
+template<typename T>
+T clamped(std::int32_t value, T low, T high)
+{
+    return static_cast<T>(std::clamp<std::int32_t>(value, low, high));
+}
 
 // RTF lengths are twips (1/1440 inch); QTextDocument lengths are pixels at
 // 96 dots per inch, the resolution its HTML import assumes. 15 twips make
