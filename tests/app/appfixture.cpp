@@ -10,8 +10,11 @@
 #include "data/sqlitedb.h"
 #include "data/table.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QProcess>
 #include <QSettings>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -146,6 +149,45 @@ void AppFixture::close()
 {
     if (m_window)
         m_window->close();
+}
+
+void StartedWindow::SetUp()
+{
+    beforeStart();
+    if (HasFatalFailure())
+        return;
+    window = fixture.start();
+    ASSERT_TRUE(window->started());
+    started();
+}
+
+void typeKeys(QWidget *target, const QString &text)
+{
+    for (const QChar ch : text) {
+        const auto key = Qt::Key(ch.toUpper().unicode());
+        QTest::sendKeyEvent(QTest::Press, target, key, QString(ch), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, target, key, QString(ch), Qt::NoModifier);
+    }
+    QApplication::processEvents();
+}
+
+QStringList resultRows(const ResultListBox &list)
+{
+    QStringList rows;
+    for (int row = 0; row < list.count(); ++row)
+        rows << QStringLiteral("%1\t%2\t%3").arg(list.idAt(row)).arg(list.dictAt(row)).arg(list.item(row)->text());
+    return rows;
+}
+
+void expectCommandLineLists(const QString &folder, const QString &command, const QString &query,
+                            const QStringList &scope, const QStringList &rows)
+{
+    QProcess cli;
+    cli.start(QDir(QStringLiteral(LUMOLEX_BIN_DIR)).filePath(QStringLiteral("lumolex-cli")),
+              QStringList{command, query} + scope + QStringList{QStringLiteral("--data"), folder + QStringLiteral("/DATA")});
+    ASSERT_TRUE(cli.waitForFinished(30000));
+    EXPECT_EQ(QString::fromUtf8(cli.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts), rows);
+    EXPECT_EQ(cli.exitCode(), rows.isEmpty() ? 1 : 0);
 }
 
 std::unique_ptr<Table> articleTable(const std::vector<ArticleRow> &articles)

@@ -6,11 +6,14 @@
 
 #include "app/appmessages.h"
 #include "app/formlumolex.h"
+#include "app/resultlistbox.h"
 #include "data/wordlistnavigator.h"
 
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
@@ -113,6 +116,36 @@ private:
     RecordedMessages *m_messages = nullptr;
     ManualStepTimer *m_navTimer = nullptr;
 };
+
+// A test over the window started on `articles`. SetUp starts it, stops the
+// test when the start-up failed, and then runs started() for the test's own
+// set-up; beforeStart() may change the program folder first.
+class StartedWindow : public ::testing::Test
+{
+protected:
+    explicit StartedWindow(const std::vector<ArticleRow> &articles = sampleArticles())
+        : fixture(articles)
+    {
+    }
+    void SetUp() override;
+    virtual void beforeStart() {}
+    virtual void started() {}
+
+    AppFixture fixture;
+    TFormLumoLex *window = nullptr;
+};
+
+// Types text key by key, a press and a release for each character
+// (QTest::keyClicks knows Latin letters only).
+void typeKeys(QWidget *target, const QString &text);
+
+// The rows of a result list as lumolex-cli prints them: ID, DICT and the
+// headword, separated by tabs.
+QStringList resultRows(const ResultListBox &list);
+// Runs `lumolex-cli command query scope --data folder/DATA` and expects it
+// to print exactly `rows`, ending with 0, or with 1 when `rows` is empty.
+void expectCommandLineLists(const QString &folder, const QString &command, const QString &query,
+                            const QStringList &scope, const QStringList &rows);
 
 // The article table of `articles` as the program loads it (both indexes,
 // the key index active), without a filter and without bodies.

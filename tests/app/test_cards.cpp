@@ -42,13 +42,11 @@ using namespace lumolex::test;
 
 namespace {
 
-class CardsWindow : public ::testing::Test
+class CardsWindow : public StartedWindow
 {
 protected:
-    void SetUp() override
+    void started() override
     {
-        window = fixture.start();
-        ASSERT_TRUE(window->started());
         cards = window->cards;
         cards->setScreenSize(QSize(1024, 768));
         window->settings.CardWidth = 350;
@@ -76,8 +74,6 @@ protected:
 
     void runPostedCloses() { QCoreApplication::processEvents(); }
 
-    AppFixture fixture;
-    TFormLumoLex *window = nullptr;
     CardLink *cards = nullptr;
 };
 

@@ -25,13 +25,11 @@ using namespace lumolex::test;
 
 namespace {
 
-class FindDialog : public ::testing::Test
+class FindDialog : public StartedWindow
 {
 protected:
-    void SetUp() override
+    void started() override
     {
-        window = fixture.start();
-        ASSERT_TRUE(window->started());
         editor = window->PanelTransl->Editor;
         editor->setPlainText(QStringLiteral("абабаб Дом"));   // the article shown
     }
@@ -43,8 +41,6 @@ protected:
         return {cursor.selectionStart(), cursor.selectionEnd()};
     }
 
-    AppFixture fixture;
-    TFormLumoLex *window = nullptr;
     RichTextView *editor = nullptr;
 };
 

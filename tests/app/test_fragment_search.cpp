@@ -50,13 +50,15 @@ std::vector<ArticleRow> articles()
     };
 }
 
-class FragmentWindow : public ::testing::Test
+class FragmentWindow : public StartedWindow
 {
 protected:
-    void SetUp() override
+    FragmentWindow()
+        : StartedWindow(articles())
     {
-        window = fixture.start();
-        ASSERT_TRUE(window->started());
+    }
+    void started() override
+    {
         panel = window->PanelFind;
         list = panel->ListBoxFind;
         button = panel->ToolButtonGoFind2;
@@ -89,8 +91,6 @@ protected:
 
     qint64 iconKey(int image) const { return ImageList16::shared().icon(image).cacheKey(); }
 
-    AppFixture fixture{articles()};
-    TFormLumoLex *window = nullptr;
     FindPanel *panel = nullptr;
     ResultListBox *list = nullptr;
     QToolButton *button = nullptr;

@@ -62,18 +62,6 @@ TEST(OwnDictionaries, OpensOnADictionaryThatHasArticles)
     }
 }
 
-// Types text key by key into the word box (QTest::keyClicks knows Latin
-// letters only).
-void type(QWidget *target, const QString &text)
-{
-    for (const QChar ch : text) {
-        const auto key = Qt::Key(ch.toUpper().unicode());
-        QTest::sendKeyEvent(QTest::Press, target, key, QString(ch), Qt::NoModifier);
-        QTest::sendKeyEvent(QTest::Release, target, key, QString(ch), Qt::NoModifier);
-    }
-    QApplication::processEvents();
-}
-
 TEST(OwnDictionaries, TypeAheadLandsOnAHeadwordTypedAsPrinted)
 {
     // Keys: ка, кунньтэ, куос, кэдт, лыннк, мунн.
@@ -104,7 +92,7 @@ TEST(OwnDictionaries, TypeAheadLandsOnAHeadwordTypedAsPrinted)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         edit->selectAll();
-        type(edit, c.typed);
+        test::typeKeys(edit, c.typed);
         EXPECT_EQ(test::currentWord(*w->ClientDataSet1), QString::fromUtf8(c.word));
         // The box keeps the text as typed.
         EXPECT_EQ(w->PanelWord->EditWord->currentText(), c.typed);

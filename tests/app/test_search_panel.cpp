@@ -55,10 +55,10 @@ void writeWordForms(const QString &folder, const std::vector<std::pair<QString, 
     }
 }
 
-class SearchPanel : public ::testing::Test
+class SearchPanel : public StartedWindow
 {
 protected:
-    void SetUp() override
+    void beforeStart() override
     {
         writeWordForms(fixture.folder(), {{QStringLiteral("дом"), QStringLiteral("|1|2|3|")},
                                           {QStringLiteral("дома"), QStringLiteral("|3|")},
@@ -66,10 +66,11 @@ protected:
                                           {QStringLiteral("кот"), QStringLiteral("|4|14|")},
                                           {QStringLiteral("общее"), QStringLiteral("| 12 ||x|")},
                                           {QStringLiteral("ёлка"), QStringLiteral("|13|")}});
-        window = fixture.start();
+    }
+    void started() override
+    {
         panel = window->PanelFind;
         list = panel->ListBoxFind;
-        ASSERT_TRUE(window->started());
     }
 
     // Types the query into EditFind and presses Enter there.
@@ -91,8 +92,6 @@ protected:
     QString counter() const { return window->PanelStatus->StaticTextPosFind->text(); }
     int currentId() const { return test::currentId(*window->ClientDataSet1); }
 
-    AppFixture fixture;
-    TFormLumoLex *window = nullptr;
     FindPanel *panel = nullptr;
     ResultListBox *list = nullptr;
 };

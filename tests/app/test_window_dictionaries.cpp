@@ -25,16 +25,14 @@
 namespace lumolex {
 namespace {
 
-class WindowDictionaries : public ::testing::Test
+class WindowDictionaries : public test::StartedWindow
 {
 protected:
-    void SetUp() override
+    void started() override
     {
-        w = app.start();
-        ASSERT_TRUE(w->started());
-        top = w->PanelTop;
-        menu = w->menu;
-        articles = w->ClientDataSet1;
+        top = window->PanelTop;
+        menu = window->menu;
+        articles = window->ClientDataSet1;
     }
 
     QList<bool> buttons() const
@@ -50,7 +48,7 @@ protected:
     }
     QString captions() const
     {
-        return w->PanelWord->LabelCaptionWord->text() + u'/' + w->PanelTransl->LabelCaptionTransl->text();
+        return window->PanelWord->LabelCaptionWord->text() + u'/' + window->PanelTransl->LabelCaptionTransl->text();
     }
     // Every menu item shows the picture of its check state.
     void expectMenuIcons() const
@@ -63,8 +61,6 @@ protected:
                 << qPrintable(items[slot]->objectName());
     }
 
-    test::AppFixture app;
-    TFormLumoLex *w = nullptr;
     ToolBarPanel *top = nullptr;
     MainMenu *menu = nullptr;
     Table *articles = nullptr;
@@ -72,9 +68,9 @@ protected:
 
 TEST_F(WindowDictionaries, ButtonsMenuItemsAndShortcutsStayInStep)
 {
-    w->activateWindow();
+    window->activateWindow();
     QApplication::processEvents();
-    const auto shortcut = [this](Qt::Key key) { QTest::keyClick(w, key, Qt::ControlModifier); };
+    const auto shortcut = [this](Qt::Key key) { QTest::keyClick(window, key, Qt::ControlModifier); };
     const QString words = QStringLiteral("Слово/Перевод"), phrases = QStringLiteral("Тема/Фразы");
     const struct { const char *what; std::function<void()> act; QList<bool> buttons; QString filter; QString captions; }
         walk[] = {
@@ -120,12 +116,12 @@ TEST_F(WindowDictionaries, AddingADictionaryKeepsTheCurrentArticleChoosingThePhr
 TEST_F(WindowDictionaries, FindWordMovesTheButtonsOnly)
 {
     top->SpeedButtonDict2->click(); // 1 and 2
-    w->FindWord(8);                  // "лес", Russian-Saami
+    window->FindWord(8);             // "лес", Russian-Saami
     EXPECT_EQ(test::currentId(*articles), 8);
     EXPECT_EQ(buttons(), (QList<bool>{false, false, false, true, false}));
     EXPECT_EQ(items(), (QList<bool>{true, true, false, false, false}));
     expectMenuIcons();
-    EXPECT_EQ(w->PanelWord->EditWord->currentText(), QStringLiteral("лес"));
+    EXPECT_EQ(window->PanelWord->EditWord->currentText(), QStringLiteral("лес"));
 
     // A later choice through the menu starts from the menu's marks.
     menu->MainMenuDict4->trigger();
@@ -162,11 +158,11 @@ TEST_F(WindowDictionaries, EmptyViewClearsTheWordBox)
 // The article commands as the window wires them.
 TEST_F(WindowDictionaries, LinkStepsAndBookmarkThroughTheWindowsControls)
 {
-    w->FindWord(14); // "ягель", which refers to "кот"
+    window->FindWord(14); // "ягель", which refers to "кот"
     EXPECT_TRUE(menu->MainMenuLink->isEnabled());
     menu->MainMenuLink->trigger();
     EXPECT_EQ(test::currentWord(*articles), QStringLiteral("кот"));
-    EXPECT_EQ(w->sharedSearchText, QStringLiteral("ягель"));
+    EXPECT_EQ(window->sharedSearchText, QStringLiteral("ягель"));
     EXPECT_FALSE(menu->MainMenuLink->isEnabled()); // "кот" refers nowhere
 
     ASSERT_TRUE(top->SpeedButtonBack->isEnabled());
@@ -179,10 +175,10 @@ TEST_F(WindowDictionaries, LinkStepsAndBookmarkThroughTheWindowsControls)
     // The bookmark button down at shutdown: the article then current is stored.
     top->SpeedButtonBookmark->click();
     EXPECT_TRUE(menu->MainMenuBookmark->isChecked());
-    w->PanelWord->ToolButtonNext->click();
+    window->PanelWord->ToolButtonNext->click();
     const int current = test::currentId(*articles);
-    app.close();
-    EXPECT_EQ(app.readSetting("BookMark"), QString::number(current));
+    fixture.close();
+    EXPECT_EQ(fixture.readSetting("BookMark"), QString::number(current));
 }
 
 } // namespace

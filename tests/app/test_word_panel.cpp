@@ -32,16 +32,14 @@
 namespace lumolex {
 namespace {
 
-class WordPanelTest : public ::testing::Test
+class WordPanelTest : public test::StartedWindow
 {
 protected:
-    void SetUp() override
+    void started() override
     {
-        w = app.start();
-        ASSERT_TRUE(w->started());
-        panel = w->PanelWord;
-        articles = w->ClientDataSet1;
-        w->activateWindow();
+        panel = window->PanelWord;
+        articles = window->ClientDataSet1;
+        window->activateWindow();
         QApplication::processEvents();
     }
 
@@ -54,19 +52,8 @@ protected:
         QApplication::processEvents();
     }
 
-    // Types text key by key (QTest::keyClicks knows Latin letters only).
-    void type(QWidget *target, const QString &text)
-    {
-        for (const QChar ch : text) {
-            const auto key = Qt::Key(ch.toUpper().unicode());
-            QTest::sendKeyEvent(QTest::Press, target, key, QString(ch), Qt::NoModifier);
-            QTest::sendKeyEvent(QTest::Release, target, key, QString(ch), Qt::NoModifier);
-        }
-        QApplication::processEvents();
-    }
+    void type(QWidget *target, const QString &text) { test::typeKeys(target, text); }
 
-    test::AppFixture app;
-    TFormLumoLex *w = nullptr;
     WordPanel *panel = nullptr;
     Table *articles = nullptr;
 };
@@ -102,12 +89,12 @@ TEST_F(WordPanelTest, TypeAheadFindsTheNearestKeyWithOrWithoutCapitals)
         type(edit, QString::fromUtf8(c.typed));
         EXPECT_EQ(word(), QString::fromUtf8(c.word));
         EXPECT_EQ(boxText(), QString::fromUtf8(c.box));
-        EXPECT_FALSE(w->wordBoxGuard);
+        EXPECT_FALSE(window->wordBoxGuard);
     }
     // Clearing the box: the first article.
     edit->clear();
     EXPECT_EQ(word(), QStringLiteral("абба"));
-    EXPECT_FALSE(w->wordBoxGuard);
+    EXPECT_FALSE(window->wordBoxGuard);
 }
 
 TEST_F(WordPanelTest, StepButtonsMoveTheListWriteTheWordAndFollowTheListEnds)
@@ -216,23 +203,23 @@ TEST_F(WordPanelTest, LetterMenuJumpsToTheLetter)
     }
 
     // The items are switched off and on with the other controls.
-    w->EnabledComp(false);
+    window->EnabledComp(false);
     EXPECT_FALSE(items[0]->isEnabled());
     EXPECT_FALSE(panel->DBGrid1->isEnabled());
     EXPECT_FALSE(panel->EditWord->isEnabled());
-    EXPECT_FALSE(w->PanelTop->SpeedButtonDict1->isEnabled());
-    EXPECT_FALSE(w->menu->MainMenuExit->isEnabled());
-    w->EnabledComp(true);
+    EXPECT_FALSE(window->PanelTop->SpeedButtonDict1->isEnabled());
+    EXPECT_FALSE(window->menu->MainMenuExit->isEnabled());
+    window->EnabledComp(true);
     EXPECT_TRUE(items[0]->isEnabled());
     EXPECT_TRUE(panel->DBGrid1->isEnabled());
-    EXPECT_TRUE(w->menu->MainMenuExit->isEnabled());
-    EXPECT_FALSE(w->menu->MainMenuIndexWord->isEnabled());
-    EXPECT_FALSE(w->PanelTop->SpeedButtonCloseAll->isEnabled()); // no card is open
+    EXPECT_TRUE(window->menu->MainMenuExit->isEnabled());
+    EXPECT_FALSE(window->menu->MainMenuIndexWord->isEnabled());
+    EXPECT_FALSE(window->PanelTop->SpeedButtonCloseAll->isEnabled()); // no card is open
 }
 
 TEST_F(WordPanelTest, HoldingNextStepsOnTheTimer)
 {
-    test::ManualStepTimer *timer = app.navTimer();
+    test::ManualStepTimer *timer = fixture.navTimer();
     QTest::mousePress(panel->ToolButtonNext, Qt::LeftButton);
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 500);
@@ -255,13 +242,13 @@ TEST_F(WordPanelTest, HoldingNextStepsOnTheTimer)
 
 TEST_F(WordPanelTest, NothingActsWhileDisabled)
 {
-    test::ManualStepTimer *timer = app.navTimer();
+    test::ManualStepTimer *timer = fixture.navTimer();
     QSignalSpy doubleClicks(panel, &WordPanel::DBGrid1DblClick);
     articles->setRecordNumber(3);
     // Switching the controls off stops a running step timer.
     QTest::mousePress(panel->ToolButtonNext, Qt::LeftButton);
     ASSERT_TRUE(timer->isActive());
-    w->EnabledComp(false);
+    window->EnabledComp(false);
     EXPECT_FALSE(timer->isActive());
     EXPECT_EQ(panel->navigator().direction(), NavDirection::None);
     QTest::mouseRelease(panel->ToolButtonNext, Qt::LeftButton);
@@ -292,7 +279,7 @@ TEST_F(WordPanelTest, NothingActsWhileDisabled)
     QTest::mouseRelease(panel->ToolButtonPrev, Qt::RightButton);
 
     // One step button switched off at the end of the list: holding it does nothing.
-    w->EnabledComp(true);
+    window->EnabledComp(true);
     articles->last();
     articles->next();
     ASSERT_FALSE(panel->ToolButtonNext->isEnabled());
@@ -306,7 +293,7 @@ TEST_F(WordPanelTest, NothingActsWhileDisabled)
 
 TEST_F(WordPanelTest, OddRowsAreTintedExceptTheSelectedOne)
 {
-    w->settings.ColorEvenLines = 0x0000FF; // red in 0x00BBGGRR
+    window->settings.ColorEvenLines = 0x0000FF; // red in 0x00BBGGRR
     panel->DBGrid1->viewport()->update();
     const QImage image = panel->DBGrid1->viewport()->grab().toImage();
     const int h = panel->DBGrid1->rowHeight();
@@ -334,7 +321,7 @@ TEST_F(WordPanelTest, OddRowsAreTintedExceptTheSelectedOne)
     EXPECT_TRUE(iconAt(5, ImageList16::Letter, base));
     EXPECT_FALSE(iconAt(5, ImageList16::Dictionary1, base));
 
-    w->settings.EvenLines = false;
+    window->settings.EvenLines = false;
     const QImage plain = panel->DBGrid1->viewport()->grab().toImage();
     EXPECT_EQ(plain.pixelColor(x, 2 * h + h / 2), base);
     EXPECT_EQ(WordListDelegate::iconTop(24), 6);
@@ -367,7 +354,7 @@ TEST_F(WordPanelTest, RowWordCacheAndWordHint)
     EXPECT_FALSE(panel->hintWindow()->isVisible());
     EXPECT_EQ(panel->lastHintRow(), -1);
 
-    w->settings.HintWord = false;
+    window->settings.HintWord = false;
     panel->DBGrid1MouseMove(over);
     EXPECT_FALSE(panel->hintWindow()->isVisible());
 }
