@@ -19,12 +19,10 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QProcess>
 #include <QProgressBar>
 #include <QTest>
 #include <QTimer>
@@ -257,17 +255,8 @@ TEST_F(FragmentWindow, TheCommandLineListsWhatTheWindowLists)
         SCOPED_TRACE(c.query);
         panel->CheckBoxFindInAllDict->setChecked(c.all);
         press(QString::fromUtf8(c.query));
-        QStringList fromList;
-        for (int row = 0; row < list->count(); ++row)
-            fromList << QStringLiteral("%1\t%2\t%3").arg(list->idAt(row)).arg(list->dictAt(row)).arg(list->item(row)->text());
-
-        QProcess cli;
-        cli.start(QDir(QStringLiteral(LUMOLEX_BIN_DIR)).filePath(QStringLiteral("lumolex-cli")),
-                  QStringList{QStringLiteral("fragment"), QString::fromUtf8(c.query)} + c.scope
-                      + QStringList{QStringLiteral("--data"), fixture.folder() + QStringLiteral("/DATA")});
-        ASSERT_TRUE(cli.waitForFinished(30000));
-        EXPECT_EQ(QString::fromUtf8(cli.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts), fromList);
-        EXPECT_EQ(cli.exitCode(), fromList.isEmpty() ? 1 : 0);
+        expectCommandLineLists(fixture.folder(), QStringLiteral("fragment"), QString::fromUtf8(c.query), c.scope,
+                               resultRows(*list));
     }
 }
 
