@@ -1,7 +1,7 @@
-// The fragment search in the real window: results in visiting order and the
-// end state, "Не найдено!" and the return to the previous article, stopping
-// part-way, the disabled window during the scan, closing the window during a
-// scan, and the command line's fragment agreeing with the result list.
+// The fragment search in the real window: results in visiting order,
+// stopping part-way, "Не найдено!" and the return to the previous article,
+// the end state, the disabled window during the scan, closing the window
+// during a scan, and the command line's fragment agreeing with the result list.
 
 #include "appfixture.h"
 
@@ -95,65 +95,31 @@ protected:
     QProgressBar *progress = nullptr;
 };
 
-TEST_F(FragmentWindow, ListsTheMatchesInVisitingOrderAndEndsIdle)
+TEST_F(FragmentWindow, ListsTheMatchesFoundUntilTheEndOrAStopElseSaysNotFoundAndEndsIdle)
 {
+    // One article a step; a stop click comes through the scan's own event
+    // processing after `stopAt` articles.
+    window->fragment->setStepBudget(std::chrono::nanoseconds(0), 1);
+    const int noStop = -1;
     struct Case {
         const char *query;
         bool all;
-        QList<int> ids;
-    } cases[] = {
-        {"a g", true, {1, 2, 6}},         // across the blank
-        {"AMM", true, {1, 2, 4, 6}},      // case and inside a word
-        {"amm", false, {1}},              // dictionary 1 alone is selected at start
-        {"elt", true, {3}},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.query);
-        panel->CheckBoxFindInAllDict->setChecked(c.all);
-        press(QString::fromUtf8(c.query));
-        EXPECT_EQ(resultIds(), c.ids);
-        EXPECT_EQ(list->currentRow(), 0);
-        EXPECT_EQ(currentId(*window->ClientDataSet1), c.ids.first());
-        EXPECT_EQ(window->PanelStatus->StaticTextPosFind->text(), QStringLiteral("1 / %1").arg(c.ids.size()));
-        EXPECT_EQ(window->PanelStatus->StaticTextMode->text(), QStringLiteral("Работа"));
-        EXPECT_FALSE(progress->isVisible());
-        EXPECT_EQ(button->icon().cacheKey(), iconKey(ImageList16::FragmentSearch));
-        EXPECT_TRUE(window->PanelWord->EditWord->isEnabled());
-        EXPECT_TRUE(HistoryKeeper::entries(panel->EditFind).contains(QString::fromUtf8(c.query)));
-        EXPECT_FALSE(window->fragment->scanning());
-        EXPECT_TRUE(fixture.messages().empty());
-    }
-}
-
-TEST_F(FragmentWindow, NothingFoundReturnsToThePreviousArticle)
-{
-    window->FindWord(3);
-    press(QStringLiteral("zzz"));
-    EXPECT_EQ(list->count(), 0);
-    ASSERT_EQ(fixture.messages().size(), 1u);
-    EXPECT_EQ(fixture.messages()[0].text, QStringLiteral("Не найдено!"));
-    EXPECT_EQ(fixture.messages()[0].title, QStringLiteral("Поиск в словарях"));
-    EXPECT_EQ(fixture.messages()[0].icon, QMessageBox::Warning);
-    EXPECT_EQ(currentId(*window->ClientDataSet1), 3);
-    EXPECT_TRUE(window->ClientDataSet1->isFiltered());
-    EXPECT_TRUE(HistoryKeeper::entries(panel->EditFind).contains(QStringLiteral("zzz")));
-}
-
-TEST_F(FragmentWindow, AStopKeepsTheResultsFoundSoFar)
-{
-    // One article a step; the stop click comes through the scan's own event
-    // processing after `stopAt` articles.
-    window->fragment->setStepBudget(std::chrono::nanoseconds(0), 1);
-    struct Case {
         int stopAt;
-        QList<int> ids;   // "amm" in 1, 2, 4, 6
+        QList<int> ids;   // empty: "Не найдено!"
     } cases[] = {
-        {2, {1, 2}},
-        {4, {1, 2, 4}},
-        {0, {}},          // before the first article: "Не найдено!"
+        {"a g", true, noStop, {1, 2, 6}},      // across the blank
+        {"AMM", true, noStop, {1, 2, 4, 6}},   // case and inside a word
+        {"amm", false, noStop, {1}},           // dictionary 1 alone is selected
+        {"elt", true, noStop, {3}},
+        {"amm", true, 2, {1, 2}},              // a stop keeps the results found so far
+        {"amm", true, 4, {1, 2, 4}},
+        {"amm", true, 0, {}},                  // stopped before the first article
+        {"zzz", true, noStop, {}},
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(c.stopAt);
+        SCOPED_TRACE(std::string(c.query) + " stop " + std::to_string(c.stopAt));
+        window->FindWord(3);   // the previous article; selects dictionary 1 alone
+        panel->CheckBoxFindInAllDict->setChecked(c.all);
         int lastSeen = -1;
         bool clicked = false;
         auto stopAt = [&](int value) {
@@ -168,17 +134,30 @@ TEST_F(FragmentWindow, AStopKeepsTheResultsFoundSoFar)
             QTimer::singleShot(0, button, &QToolButton::click);
         }
         const size_t messagesBefore = fixture.messages().size();
-        press(QStringLiteral("amm"), stopAt);
+        press(QString::fromUtf8(c.query), stopAt);
         EXPECT_EQ(resultIds(), c.ids);
-        EXPECT_EQ(std::max(lastSeen, 0), c.stopAt);   // the scan went no further
-        EXPECT_FALSE(window->fragment->scanning());
+        if (c.stopAt != noStop) {
+            EXPECT_EQ(std::max(lastSeen, 0), c.stopAt);   // the scan went no further
+        }
         if (c.ids.isEmpty()) {
             ASSERT_EQ(fixture.messages().size(), messagesBefore + 1);
             EXPECT_EQ(fixture.messages().back().text, QStringLiteral("Не найдено!"));
+            EXPECT_EQ(fixture.messages().back().title, QStringLiteral("Поиск в словарях"));
+            EXPECT_EQ(fixture.messages().back().icon, QMessageBox::Warning);
+            EXPECT_EQ(currentId(*window->ClientDataSet1), 3);
         } else {
+            EXPECT_EQ(fixture.messages().size(), messagesBefore);
             EXPECT_EQ(list->currentRow(), 0);
             EXPECT_EQ(currentId(*window->ClientDataSet1), c.ids.first());
+            EXPECT_EQ(window->PanelStatus->StaticTextPosFind->text(), QStringLiteral("1 / %1").arg(c.ids.size()));
         }
+        EXPECT_TRUE(window->ClientDataSet1->isFiltered());
+        EXPECT_EQ(window->PanelStatus->StaticTextMode->text(), QStringLiteral("Работа"));
+        EXPECT_FALSE(progress->isVisible());
+        EXPECT_EQ(button->icon().cacheKey(), iconKey(ImageList16::FragmentSearch));
+        EXPECT_TRUE(window->PanelWord->EditWord->isEnabled());
+        EXPECT_TRUE(HistoryKeeper::entries(panel->EditFind).contains(QString::fromUtf8(c.query)));
+        EXPECT_FALSE(window->fragment->scanning());
     }
 }
 
