@@ -159,57 +159,68 @@ TEST_F(HistoryFileTest, NewFileIsWindows1251AndEachSaveReplacesTheWholeFile)
     EXPECT_EQ(HistoryFile(m_program + QLatin1Char('/'), kRelative, m_user).programPath(), programFile());
 }
 
-TEST_F(HistoryFileTest, UnwritableProgramFolderSendsTheListToTheUserFolder)
-{
-    blockProgramFolder();
-    HistoryFile file = history();
-    ASSERT_EQ(file.save({QStringLiteral("Привет")}), QString());
-    EXPECT_EQ(file.lastPath(), file.userPath());
-    EXPECT_TRUE(file.userPath().startsWith(m_user + QLatin1Char('/')));
-    EXPECT_EQ(readBytes(file.userPath()), kPrivet1251 + "\r\n");
-
-    // The next run reads it from there.
-    HistoryFile next = history();
-    QStringList entries;
-    ASSERT_EQ(next.load(&entries), QString());
-    EXPECT_EQ(entries, QStringList({QStringLiteral("Привет")}));
-    EXPECT_EQ(next.lastPath(), file.userPath());
-}
-
-TEST_F(HistoryFileTest, WritableProgramFolderKeepsItsOwnFileWhateverTheUserFolderHolds)
+TEST_F(HistoryFileTest, ProgramFolderKeepsTheListWhileWritableElseTheInstallationsOwnCopyInTheUserFolder)
 {
     // Copies in the user's folder, left by this installation while its
     // folder was read-only or by another one, are not the list of a
-    // program folder that can be written.
-    writeBytes(programFile(), "own\r\n");
-    HistoryFile file = history();
-    ASSERT_TRUE(QDir().mkpath(QFileInfo(file.userPath()).absolutePath()));
-    writeBytes(file.userPath(), "stale copy\r\n");
-    writeBytes(m_user + QStringLiteral("/LumoCard.hst"), "another installation\r\n");
-    QStringList entries;
-    ASSERT_EQ(file.load(&entries), QString());
-    EXPECT_EQ(entries, QStringList({"own"}));
-    ASSERT_EQ(file.save({"newer"}), QString());
-    EXPECT_EQ(readBytes(programFile()), QByteArray("newer\r\n"));
-    EXPECT_EQ(readBytes(file.userPath()), QByteArray("stale copy\r\n"));
-}
+    // program folder that can be written; another installation's copy is
+    // never this one's.
+    const struct {
+        const char *what;
+        bool programWritable;
+        QByteArray programBefore;   // empty: no file
+        QByteArray copyBefore;      // this installation's copy in the user folder
+        QStringList loaded;
+        QString saved;
+        QByteArray savedBytes;
+    } cases[] = {
+        {"writable", true, "own\r\n", "stale copy\r\n", {"own"}, "newer", "newer\r\n"},
+        {"not writable, no copy yet", false, "", "", {}, QStringLiteral("Привет"), kPrivet1251 + "\r\n"},
+        {"not writable, a copy", false, "", "earlier\r\n", {"earlier"}, "later", "later\r\n"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString root = m_dir.filePath(QString::fromUtf8(c.what));
+        m_program = root + QStringLiteral("/program");
+        m_user = root + QStringLiteral("/user");
+        ASSERT_TRUE(QDir().mkpath(m_program + QStringLiteral("/DATA")));
+        if (!c.programWritable)
+            blockProgramFolder();
+        if (!c.programBefore.isEmpty())
+            writeBytes(programFile(), c.programBefore);
+        HistoryFile file = history();
+        EXPECT_TRUE(file.userPath().startsWith(m_user + QLatin1Char('/')));
+        if (!c.copyBefore.isEmpty()) {
+            ASSERT_TRUE(QDir().mkpath(QFileInfo(file.userPath()).absolutePath()));
+            writeBytes(file.userPath(), c.copyBefore);
+        }
+        // Another installation whose folder cannot be written either.
+        const QString other = root + QStringLiteral("/other");
+        ASSERT_TRUE(QDir().mkpath(other));
+        writeBytes(other + QStringLiteral("/DATA"), "not a folder");
+        HistoryFile another(other, kRelative, m_user);
+        EXPECT_NE(another.userPath(), file.userPath());
+        ASSERT_EQ(another.save({"another installation"}), QString());
+        writeBytes(m_user + QStringLiteral("/LumoCard.hst"), "another installation\r\n");
 
-TEST_F(HistoryFileTest, InstallationsWithoutWritableFoldersKeepCopiesOfTheirOwn)
-{
-    blockProgramFolder();
-    const QString other = m_dir.filePath(QStringLiteral("other"));
-    ASSERT_TRUE(QDir().mkpath(other));
-    writeBytes(other + QStringLiteral("/DATA"), "not a folder");
-    HistoryFile first = history();
-    HistoryFile second(other, kRelative, m_user);
-    EXPECT_NE(first.userPath(), second.userPath());
-    ASSERT_EQ(first.save({"first"}), QString());
-    QStringList entries;
-    ASSERT_EQ(second.load(&entries), QString());
-    EXPECT_TRUE(entries.isEmpty());
-    ASSERT_EQ(second.save({"second"}), QString());
-    ASSERT_EQ(history().load(&entries), QString());
-    EXPECT_EQ(entries, QStringList({"first"}));
+        QStringList entries;
+        ASSERT_EQ(file.load(&entries), QString());
+        EXPECT_EQ(entries, c.loaded);
+        ASSERT_EQ(file.save({c.saved}), QString());
+        const QString kept = c.programWritable ? programFile() : file.userPath();
+        EXPECT_EQ(file.lastPath(), kept);
+        EXPECT_EQ(readBytes(kept), c.savedBytes);
+        if (c.programWritable)
+            EXPECT_EQ(readBytes(file.userPath()), c.copyBefore);
+
+        // The next run reads it from there.
+        HistoryFile next = history();
+        ASSERT_EQ(next.load(&entries), QString());
+        EXPECT_EQ(entries, QStringList{c.saved});
+        EXPECT_EQ(next.lastPath(), kept);
+        ASSERT_EQ(another.load(&entries), QString());
+        EXPECT_EQ(entries, QStringList{"another installation"});
+    }
 }
 
 TEST_F(HistoryFileTest, ReadOnlyDataFolderKeepsTheOldFileAndUsesTheUserFolder)
