@@ -17,6 +17,7 @@
 #include <QTextEdit>
 
 #include <functional>
+#include <tuple>
 #include <gtest/gtest.h>
 
 namespace lumolex {
@@ -75,24 +76,46 @@ TEST(SetupApply, RunsOnlyWhatChangedAndStoresEveryValue)
     }
 }
 
-TEST(SetupApply, ValuesOutsideTheirRangeAreBroughtToTheNearestBound)
+TEST(SetupRanges, ValuesAndTypedTextAreBroughtToTheNearestBound)
 {
+    // Each text is typed into a field of each range; a number is also
+    // applied to every field of its range.
     const struct {
-        int in;
+        const char *typed;
         int fontSize;      // 8..72
         int card;          // 100..900
         int transparency;  // 0..90
     } cases[] = {
-        {7, 8, 100, 7}, {8, 8, 100, 8}, {72, 72, 100, 72}, {73, 72, 100, 73},
-        {90, 72, 100, 90}, {91, 72, 100, 90}, {900, 72, 900, 90}, {901, 72, 900, 90}, {-5, 8, 100, 0},
+        {"7", 8, 100, 7}, {"8", 8, 100, 8}, {"72", 72, 100, 72}, {"73", 72, 100, 73},
+        {"90", 72, 100, 90}, {"91", 72, 100, 90}, {"100", 72, 100, 90}, {"900", 72, 900, 90},
+        {"901", 72, 900, 90}, {"-5", 8, 100, 0}, {"-3", 8, 100, 0}, {" 20 ", 20, 100, 20},
+        {"abc", 8, 100, 0}, {"", 8, 100, 0}, {"12x", 8, 100, 0}, {"99999999999999999999", 72, 900, 90},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.in);
+        SCOPED_TRACE(c.typed);
+        const QString typed = QString::fromUtf8(c.typed);
+        for (const auto &[minimum, maximum, value] :
+             {std::tuple{8, 72, c.fontSize}, std::tuple{100, 900, c.card}, std::tuple{0, 90, c.transparency}}) {
+            SCOPED_TRACE(maximum);
+            ClampedSpinBox field(minimum, maximum);
+            field.setValue(30);
+            field.lineEdit()->setText(typed);
+            EXPECT_EQ(field.clampedValue(), value);
+            // Taking the text (Enter, leaving the field) gives the same value.
+            field.interpretText();
+            QTest::keyClick(&field, Qt::Key_Return);
+            EXPECT_EQ(field.value(), value);
+        }
+
+        bool number = false;
+        const int in = typed.trimmed().toInt(&number);
+        if (!number)
+            continue;
         Settings settings;
         SetupValues values = SetupValues::of(settings);
-        values.FontSizeList = values.FontSizeText = values.FontSizeCard = c.in;
-        values.CardWidth = values.CardHeight = c.in;
-        values.Transparency = c.in;
+        values.FontSizeList = values.FontSizeText = values.FontSizeCard = in;
+        values.CardWidth = values.CardHeight = in;
+        values.Transparency = in;
         SetupApply(&settings, {}).apply(values);
         EXPECT_EQ(settings.FontSizeList, c.fontSize);
         EXPECT_EQ(settings.FontSizeText, c.fontSize);
@@ -103,27 +126,8 @@ TEST(SetupApply, ValuesOutsideTheirRangeAreBroughtToTheNearestBound)
     }
 }
 
-TEST(ClampedSpinBox, TypedTextIsTakenWithinTheRange)
+TEST(ClampedSpinBox, ArrowsStopAtTheBounds)
 {
-    const struct {
-        const char *typed;
-        int value;
-    } cases[] = {
-        {"8", 8}, {"7", 8}, {"72", 72}, {"73", 72}, {"100", 72}, {"-3", 8},
-        {"abc", 8}, {"", 8}, {"12x", 8}, {" 20 ", 20}, {"99999999999999999999", 72},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.typed);
-        ClampedSpinBox field(8, 72);
-        field.setValue(30);
-        field.lineEdit()->setText(QString::fromUtf8(c.typed));
-        EXPECT_EQ(field.clampedValue(), c.value);
-        // Taking the text (Enter, leaving the field) gives the same value.
-        field.interpretText();
-        QTest::keyClick(&field, Qt::Key_Return);
-        EXPECT_EQ(field.value(), c.value);
-    }
-    // The arrows stop at the bounds.
     ClampedSpinBox field(8, 72);
     field.setValue(72);
     field.stepUp();
