@@ -1,8 +1,9 @@
 // Word cards in the real window: opening in both modes with the cascade
 // positions, an article that has its card already, refilling in single-card
 // mode (also after switching modes), the card history, the three card
-// commands, closing one and all, the cascade, the goto button, cards staying
-// usable during a fragment search, and printing.
+// commands, closing one and all with the count of open cards, the cascade,
+// the goto button, cards staying usable during a fragment search, and
+// printing.
 
 #include "appfixture.h"
 
@@ -192,20 +193,30 @@ TEST_F(CardsWindow, ClosingTheLastCardByAnyMeansResetsThePosition)
     const struct {
         const char *means;
         std::function<void(TFormCard *)> close;
+        bool closesAll;
     } means[] = {
-        {"close button", [](TFormCard *card) { card->ToolButton3->click(); }},
-        {"Esc", [](TFormCard *card) { QTest::keyClick(card->Editor, Qt::Key_Escape); }},
-        {"window close", [](TFormCard *card) { card->close(); }},
-        {"close all", [this](TFormCard *) { cards->CloseAllCards(false); }},
+        {"close button", [](TFormCard *card) { card->ToolButton3->click(); }, false},
+        {"Esc", [](TFormCard *card) { QTest::keyClick(card->Editor, Qt::Key_Escape); }, false},
+        {"window close", [](TFormCard *card) { card->close(); }, false},
+        {"closed twice", [](TFormCard *card) { card->close(); card->close(); }, false},   // counts once
+        {"close all", [this](TFormCard *) { cards->CloseAllCards(false); }, true},
     };
     for (const auto &m : means) {
         SCOPED_TRACE(m.means);
         open(1);
         open(4);
         ASSERT_EQ(cards->nextPosition(), QPoint(80, 60));
-        for (TFormCard *card : cards->cards())
-            m.close(card);
+        const QList<TFormCard *> opened = cards->cards();
+        ASSERT_EQ(opened.size(), 2);
+        m.close(opened[1]);   // the most recent card
         runPostedCloses();
+        if (!m.closesAll) {
+            // One card left: it is counted and the position is kept.
+            EXPECT_EQ(cards->count(), 1);
+            EXPECT_EQ(cards->nextPosition(), QPoint(80, 60));
+            m.close(opened[0]);
+            runPostedCloses();
+        }
         EXPECT_EQ(cards->count(), 0);
         EXPECT_EQ(cards->nextPosition(), QPoint(0, 0));
         TFormCard *next = open(8);

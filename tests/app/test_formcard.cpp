@@ -177,26 +177,3 @@ TEST(CardPositions, CascadeOnA1024x768ScreenWrapsEachAxisAfterPassingScreenMinus
     for (const auto &s : steps)
         EXPECT_EQ(advanceCardPosition(s.from, card, screen), s.to) << s.from.x() << "," << s.from.y();
 }
-
-TEST(CardBook, CountsCardsAndResetsThePositionWhenTheLastCloses)
-{
-    CardBook book;
-    auto *a = new TFormCard(nullptr);
-    auto *b = new TFormCard(nullptr);
-    book.added(a);
-    book.added(b);
-    book.setNextPosition(QPoint(80, 60));
-    EXPECT_EQ(book.count(), 2);
-    EXPECT_EQ(book.refillTarget(), b);
-    EXPECT_FALSE(book.closed(b));
-    EXPECT_FALSE(book.closed(b));            // a second close of the same card counts once
-    EXPECT_EQ(book.count(), 1);
-    EXPECT_EQ(book.nextPosition(), QPoint(80, 60));
-    EXPECT_EQ(book.refillTarget(), a);       // never the closed most recent card
-    EXPECT_TRUE(book.closed(a));
-    EXPECT_EQ(book.count(), 0);
-    EXPECT_EQ(book.nextPosition(), QPoint(0, 0));
-    EXPECT_EQ(book.refillTarget(), nullptr);
-    delete a;
-    delete b;
-}
