@@ -198,7 +198,6 @@ TEST_F(CardsWindow, ClosingTheLastCardByAnyMeansResetsThePosition)
         {"close button", [](TFormCard *card) { card->ToolButton3->click(); }, false},
         {"Esc", [](TFormCard *card) { QTest::keyClick(card->Editor, Qt::Key_Escape); }, false},
         {"window close", [](TFormCard *card) { card->close(); }, false},
-        {"closed twice", [](TFormCard *card) { card->close(); card->close(); }, false},   // counts once
         {"close all", [this](TFormCard *) { cards->CloseAllCards(false); }, true},
     };
     for (const auto &m : means) {

@@ -177,3 +177,19 @@ TEST(CardPositions, CascadeOnA1024x768ScreenWrapsEachAxisAfterPassingScreenMinus
     for (const auto &s : steps)
         EXPECT_EQ(advanceCardPosition(s.from, card, screen), s.to) << s.from.x() << "," << s.from.y();
 }
+
+TEST(CardBook, ACardClosedAgainOrNeverAddedChangesNothing)
+{
+    // Closing every way is checked on the real window; this is the book's
+    // guard against a closing it has already counted.
+    TFormCard a(nullptr), b(nullptr), stranger(nullptr);
+    CardBook book;
+    book.added(&a);
+    book.added(&b);
+    book.setNextPosition(QPoint(80, 60));
+    EXPECT_FALSE(book.closed(&b));
+    EXPECT_FALSE(book.closed(&b));
+    EXPECT_FALSE(book.closed(&stranger));
+    EXPECT_EQ(book.count(), 1);
+    EXPECT_EQ(book.nextPosition(), QPoint(80, 60));
+}
