@@ -201,6 +201,7 @@ TEST(StartUp, StoredPanels)
     app.writeSetting("PanelWordWidth", "260");
     app.writeSetting("PanelStatus", "0");
     app.writeSetting("PanelCaption", "0");
+    app.writeSetting("PanelFindWidth", "260");
     TFormLumoLex *w = app.start();
     EXPECT_EQ(w->PanelWord->width(), 260);
     EXPECT_FALSE(w->PanelStatus->isVisibleTo(w));
@@ -211,12 +212,20 @@ TEST(StartUp, StoredPanels)
     EXPECT_FALSE(w->PanelFind->LabelCaptionFind->isVisibleTo(w));
     EXPECT_FALSE(w->menu->MainMenuPanelCaption->isChecked());
 
+    // The search panel starts hidden: layout passes while it is hidden
+    // squeeze the hidden widget, and its stored width must survive them.
+    ASSERT_FALSE(w->PanelFind->isVisible());
+    w->resize(900, 600);
+    w->SplitterMain->setSizes({260, 640, 0});
+    w->PanelFind->resize(50, w->PanelFind->height());
+    QCoreApplication::processEvents();
+
     app.writeSetting("PanelFindWidth", "0"); // the store is written at shutdown only
     app.close();
     EXPECT_EQ(app.readSetting("PanelWordWidth"), QStringLiteral("260"));
     EXPECT_EQ(app.readSetting("PanelStatus"), QStringLiteral("0"));
     EXPECT_EQ(app.readSetting("PanelCaption"), QStringLiteral("0"));
-    EXPECT_EQ(app.readSetting("PanelFindWidth"), QStringLiteral("200"));
+    EXPECT_EQ(app.readSetting("PanelFindWidth"), QStringLiteral("260"));
 }
 
 TEST(StartUp, ListFontAndRowHeightFromTheSettings)
