@@ -174,7 +174,7 @@ TEST(StartUp, SplitterKeepsFiftyPixelsOnEachSide)
     EXPECT_GT(w->PanelWord->width(), 500);
 }
 
-TEST(StartUp, StoredSizeIsKeptOrCutToTheScreensAndMinusOneCentres)
+TEST(StartUp, StoredSizeIsKeptOrCutToTheScreensAndMinusOneOrAPlaceOffEveryScreenCentres)
 {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const struct { QList<QPair<QString, QString>> stored; QSize size; } cases[] = {
@@ -183,6 +183,10 @@ TEST(StartUp, StoredSizeIsKeptOrCutToTheScreensAndMinusOneCentres)
          {640, 480}},
         // A hand-edited huge width is cut to the screens; not a number: the default.
         {{{"FormMainWidth", "200000"}, {"FormMainHeight", "abc"}}, {screen.width(), 550}},
+        // Far off every screen, up to the largest integer: back to the middle.
+        {{{"FormMainLeft", "2147483000"}, {"FormMainTop", "2147483000"}}, {700, 550}},
+        {{{"FormMainLeft", "2147483647"}, {"FormMainTop", "2147483647"}}, {700, 550}},
+        {{{"FormMainLeft", "-2147483648"}, {"FormMainTop", "-2147483648"}}, {700, 550}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.stored.first().second.toStdString());

@@ -9,8 +9,6 @@
 
 #include <QComboBox>
 #include <QFile>
-#include <QGuiApplication>
-#include <QScreen>
 
 #include <gtest/gtest.h>
 
@@ -69,21 +67,6 @@ TEST(StoredFiles, PlantedLinkAsHistoryFileLeavesItsTargetAlone)
     EXPECT_EQ(readFile(target), QByteArray("kept\r\n"));
     ASSERT_EQ(app.messages().size(), 2u);   // said at start and at close
     EXPECT_EQ(app.messages()[1].icon, QMessageBox::Warning);
-}
-
-TEST(StoredFiles, WindowEdgesAtTheLimitOfIntegersStillCentreTheWindow)
-{
-    // Far off every screen: the window comes back to the middle of the
-    // primary screen, up to the largest integer.
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    for (const char *edge : {"2147483000", "2147483647", "-2147483648"}) {
-        SCOPED_TRACE(edge);
-        AppFixture app;
-        app.writeSetting(QStringLiteral("FormMainLeft"), QString::fromLatin1(edge));
-        app.writeSetting(QStringLiteral("FormMainTop"), QString::fromLatin1(edge));
-        TFormLumoLex *w = app.start();
-        EXPECT_EQ(w->pos(), QPoint(screen.width() / 2 - 700 / 2, screen.height() / 2 - 550 / 2));
-    }
 }
 
 TEST(StoredFiles, NumbersOutsideTheirRangeAreWrittenBackWithinIt)
