@@ -1,5 +1,5 @@
 // Shutdown of the real main window: the history lists read at start-up and
-// written back with every setting, a stored bookmark with SaveParam off, and
+// written back with every setting (within its range), a stored bookmark with SaveParam off, and
 // a second copy that ends before it starts and writes nothing.
 
 #include "appfixture.h"
@@ -27,13 +27,20 @@ namespace {
 
 using test::AppFixture;
 
-TEST(Shutdown, HistoryFilesFillTheDropDownListsAndEverySettingAndBothListsAreWritten)
+TEST(Shutdown, HistoryFilesFillTheDropDownListsAndEverySettingWithinItsRangeAndBothListsAreWritten)
 {
     AppFixture app;
     QFile card(app.folder() + "/DATA/LumoCard.hst");
     ASSERT_TRUE(card.open(QIODevice::WriteOnly));
     card.write("\xe4\xee\xec\r\n\xea\xee\xf2\r\n"); // "дом", "кот" in Windows-1251
     card.close();
+    // Numbers edited by hand outside their range are written back within it.
+    const struct { const char *name, *stored, *written; } outside[] = {
+        {"Transparency", "500", "90"}, {"FontSizeList", "0", "8"}, {"FontSizeText", "-5", "8"},
+        {"PanelFindWidth", "-2147483648", "50"}, {"CardWidth", "100000", "900"},
+    };
+    for (const auto &v : outside)
+        app.writeSetting(QString::fromLatin1(v.name), QString::fromLatin1(v.stored));
     TFormLumoLex *w = app.start();
     EXPECT_EQ(HistoryKeeper::entries(w->PanelWord->EditWord), (QStringList{QStringLiteral("дом"), QStringLiteral("кот")}));
     EXPECT_EQ(w->PanelFind->EditFind->count(), 0);
@@ -50,6 +57,8 @@ TEST(Shutdown, HistoryFilesFillTheDropDownListsAndEverySettingAndBothListsAreWri
     EXPECT_EQ(app.readSetting("PanelWordWidth"), QStringLiteral("200"));
     EXPECT_EQ(app.readSetting("ColorEvenLines"), QStringLiteral("16119285"));
     EXPECT_EQ(app.readSetting("SaveParam"), QStringLiteral("1"));
+    for (const auto &v : outside)
+        EXPECT_EQ(app.readSetting(QString::fromLatin1(v.name)), QString::fromLatin1(v.written)) << v.name;
 
     // The card list now needs UTF-8; the find list is written too.
     ASSERT_TRUE(card.open(QIODevice::ReadOnly));
