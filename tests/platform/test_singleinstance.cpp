@@ -115,36 +115,32 @@ TEST(SingleInstance, OfTwoCopiesStartedTogetherExactlyOneRuns)
     }
 }
 
-TEST(SingleInstance, ACopyKilledWhileRunningDoesNotBlockTheNext)
+TEST(SingleInstance, NextCopyIsPrimaryAfterTheFirstEndsOrIsKilled)
 {
-    const QString key = uniqueKey();
-    QProcess crashed;
-    startCopy(crashed, key, 30000);
-    crashed.write("go\n");
-    ASSERT_TRUE(crashed.waitForReadyRead(5000));
-    ASSERT_EQ(saidBy(crashed), QStringList{"primary"});
-    crashed.kill();   // no clean-up: its lock file and socket file stay
-    ASSERT_TRUE(crashed.waitForFinished(5000));
+    for (const bool killed : {false, true}) {
+        SCOPED_TRACE(killed ? "killed" : "ended");
+        const QString key = uniqueKey();
+        if (killed) {
+            QProcess crashed;
+            startCopy(crashed, key, 30000);
+            crashed.write("go\n");
+            ASSERT_TRUE(crashed.waitForReadyRead(5000));
+            ASSERT_EQ(saidBy(crashed), QStringList{"primary"});
+            crashed.kill();   // no clean-up: its lock file and socket file stay
+            ASSERT_TRUE(crashed.waitForFinished(5000));
+        } else {
+            SingleInstance first(key);
+            ASSERT_TRUE(first.tryBecomePrimary());
+        }
 
-    SingleInstance next(key);
-    ASSERT_TRUE(QFile::exists(next.lockFileName()));
-    EXPECT_TRUE(next.tryBecomePrimary());
-    EXPECT_TRUE(next.isPrimary()) << next.errorString().toStdString();
-    SingleInstance later(key);
-    EXPECT_FALSE(later.tryBecomePrimary());
-}
-
-TEST(SingleInstance, NextCopyIsPrimaryAfterTheFirstEnds)
-{
-    const QString key = uniqueKey();
-    {
-        SingleInstance first(key);
-        ASSERT_TRUE(first.tryBecomePrimary());
+        SingleInstance next(key);
+        EXPECT_EQ(QFile::exists(next.lockFileName()), killed);
+        EXPECT_FALSE(next.activatePrimary());   // no running copy to activate
+        EXPECT_TRUE(next.tryBecomePrimary());
+        EXPECT_TRUE(next.isPrimary()) << next.errorString().toStdString();
+        SingleInstance later(key);
+        EXPECT_FALSE(later.tryBecomePrimary());
     }
-    SingleInstance next(key);
-    EXPECT_FALSE(next.activatePrimary()); // no running copy to activate
-    EXPECT_TRUE(next.tryBecomePrimary());
-    EXPECT_TRUE(next.isPrimary());
 }
 
 TEST(SingleInstance, UnrelatedMessagesDoNotActivate)
