@@ -52,13 +52,14 @@ CardPrinter::ChoosePrinter pdfTo(const QString &path, bool *asked)
     };
 }
 
+class CardPrint : public StartedWindow
+{
+};
+
 } // namespace
 
-TEST(CardPrint, PrintsTheMainArticleUnderTheCardTitleAcrossPages)
+TEST_F(CardPrint, PrintsTheMainArticleUnderTheCardTitleAcrossPages)
 {
-    AppFixture fixture;
-    TFormLumoLex *window = fixture.start();
-    ASSERT_TRUE(window->started());
     QTemporaryDir out;
 
     const struct {
@@ -98,11 +99,8 @@ TEST(CardPrint, PrintsTheMainArticleUnderTheCardTitleAcrossPages)
     }
 }
 
-TEST(CardPrint, CancellingTheDialogPrintsNothing)
+TEST_F(CardPrint, CancellingTheDialogPrintsNothing)
 {
-    AppFixture fixture;
-    TFormLumoLex *window = fixture.start();
-    ASSERT_TRUE(window->started());
     QTemporaryDir out;
     const QString path = out.filePath(QStringLiteral("cancelled.pdf"));
     bool asked = false;
