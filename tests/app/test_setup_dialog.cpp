@@ -151,53 +151,43 @@ struct DialogFixture {
     std::unique_ptr<TFormSetup> dialog;
 };
 
-TEST(SetupDialog, EnterOrApplyAtOnceStoresTheSameValuesAndRunsNothing)
+TEST(SetupDialog, EnterOrApplyAtOnceKeepEverythingAndCancelEscOrCloseBoxDiscardEvenTheDefaults)
 {
-    const std::function<void(TFormSetup *)> applies[] = {
-        [](TFormSetup *d) { QTest::keyClick(d, Qt::Key_Return); },
-        [](TFormSetup *d) { QTest::keyClick(d->SpinEditFontSizeList, Qt::Key_Enter); },
-        [](TFormSetup *d) { QTest::keyClick(d->CheckBoxHint, Qt::Key_Return); },
-        [](TFormSetup *d) { d->SpeedButtonOk->click(); },
+    const struct {
+        const char *how;
+        std::function<void(TFormSetup *)> act;
+        bool applies;
+    } ends[] = {
+        {"Return", [](TFormSetup *d) { QTest::keyClick(d, Qt::Key_Return); }, true},
+        {"Enter in a field", [](TFormSetup *d) { QTest::keyClick(d->SpinEditFontSizeList, Qt::Key_Enter); }, true},
+        {"Return on a check box", [](TFormSetup *d) { QTest::keyClick(d->CheckBoxHint, Qt::Key_Return); }, true},
+        {"Apply", [](TFormSetup *d) { d->SpeedButtonOk->click(); }, true},
+        {"Cancel", [](TFormSetup *d) { d->SpeedButtonCancel->click(); }, false},
+        {"Esc", [](TFormSetup *d) { QTest::keyClick(d, Qt::Key_Escape); }, false},
+        {"Esc in the font list", [](TFormSetup *d) { QTest::keyClick(d->ComboBoxFontName, Qt::Key_Escape); }, false},
+        {"close box", [](TFormSetup *d) { d->close(); }, false},
     };
     Settings stored;
     stored.FontNameLumo = QStringLiteral("Verdana");
     stored.FontSizeList = 9;
-    stored.Transparency = 40;
-    stored.ColorEvenLines = 0x123456;
-    stored.EvenLines = false;
-    for (const auto &apply : applies) {
-        DialogFixture f(stored);
-        f.dialog->show();
-        apply(f.dialog.get());
-        EXPECT_EQ(f.dialog->result(), QDialog::Accepted);
-        EXPECT_EQ(f.settings, stored);
-        EXPECT_EQ(f.counts.fonts + f.counts.transparency + f.counts.lists, 0);
-    }
-}
-
-TEST(SetupDialog, CancelEscAndCloseBoxDiscardEverythingEvenTheDefaults)
-{
-    const std::function<void(TFormSetup *)> cancels[] = {
-        [](TFormSetup *d) { d->SpeedButtonCancel->click(); },
-        [](TFormSetup *d) { QTest::keyClick(d, Qt::Key_Escape); },
-        [](TFormSetup *d) { QTest::keyClick(d->ComboBoxFontName, Qt::Key_Escape); },
-        [](TFormSetup *d) { d->close(); },
-    };
-    Settings stored;
-    stored.FontNameLumo = QStringLiteral("Verdana");
     stored.FontSizeText = 30;
     stored.CardWidth = 800;
     stored.HintWord = false;
-    stored.Transparency = 50;
-    stored.ColorEvenLines = 0x00FF00;
-    for (const auto &cancel : cancels) {
+    stored.Transparency = 40;
+    stored.ColorEvenLines = 0x123456;
+    stored.EvenLines = false;
+    for (const auto &e : ends) {
+        SCOPED_TRACE(e.how);
         DialogFixture f(stored);
         f.dialog->show();
-        f.dialog->SpeedButtonBegin->click();
-        ASSERT_EQ(f.dialog->values().CardWidth, 350);
-        ASSERT_EQ(f.dialog->values().FontNameLumo, QStringLiteral("Tahoma"));
-        cancel(f.dialog.get());
-        EXPECT_EQ(f.dialog->result(), QDialog::Rejected);
+        if (!e.applies) {
+            // Even the defaults put in the fields are discarded.
+            f.dialog->SpeedButtonBegin->click();
+            ASSERT_EQ(f.dialog->values().CardWidth, 350);
+            ASSERT_EQ(f.dialog->values().FontNameLumo, QStringLiteral("Tahoma"));
+        }
+        e.act(f.dialog.get());
+        EXPECT_EQ(f.dialog->result(), e.applies ? QDialog::Accepted : QDialog::Rejected);
         EXPECT_FALSE(f.dialog->isVisible());
         EXPECT_EQ(f.settings, stored);
         EXPECT_EQ(f.counts.fonts + f.counts.transparency + f.counts.lists, 0);
