@@ -7,6 +7,7 @@
 #include "data/datafileschema.h"
 #include "data/dataloader.h"
 #include "data/table.h"
+#include "search/fastwordsearch.h"
 
 #include <memory>
 #include <vector>
@@ -17,6 +18,7 @@ struct SearchArticle {
     int id;
     int dict;
     QString word;
+    QVariant body = QVariant();   // invalid: no body
 };
 
 struct WordForm {
@@ -28,14 +30,23 @@ struct SearchTables {
     Table articles{QStringLiteral("ClientDataSet1"), fieldDefs(DataFile::Articles)};
     Table wordForms{QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms)};
 
-    SearchTables(const std::vector<SearchArticle> &rows, const std::vector<WordForm> &forms)
+    explicit SearchTables(const std::vector<SearchArticle> &rows, const std::vector<WordForm> &forms = {})
     {
         for (const SearchArticle &a : rows)
-            articles.appendRow({a.id, a.dict, a.word, QVariant(), RetTransc(a.word), QVariant()});
+            articles.appendRow({a.id, a.dict, a.word, a.body, RetTransc(a.word), QVariant()});
         for (const WordForm &f : forms)
             wordForms.appendRow({RetTransc(f.word), f.arrid});
         DataFileLoader::buildIndexes(articles, wordForms);
     }
 };
+
+// The IDs of the articles found, in their order.
+inline std::vector<int> idsOf(const QVector<FoundArticle> &found)
+{
+    std::vector<int> ids;
+    for (const FoundArticle &f : found)
+        ids.push_back(f.id);
+    return ids;
+}
 
 } // namespace lumolex::test

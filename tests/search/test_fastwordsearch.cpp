@@ -51,14 +51,6 @@ std::vector<WordForm> forms()
     };
 }
 
-std::vector<int> idsOf(const QVector<FoundArticle> &found)
-{
-    std::vector<int> ids;
-    for (const FoundArticle &f : found)
-        ids.push_back(f.id);
-    return ids;
-}
-
 QString manyWords(const QString &first, const QString &rest, int count, const QString &last)
 {
     QStringList words{first};

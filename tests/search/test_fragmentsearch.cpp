@@ -2,11 +2,9 @@
 // with case and folded letters; articles without a body; the dictionary
 // scope; stopping part-way; the plain-text cache.
 
+#include "searchfixture.h"
+
 #include "article/bodydecoder.h"
-#include "article/transcription.h"
-#include "data/datafileschema.h"
-#include "data/dataloader.h"
-#include "data/table.h"
 #include "search/fragmentsearch.h"
 #include "search/plaintextcache.h"
 
@@ -15,15 +13,9 @@
 #include <chrono>
 
 using namespace lumolex;
+using namespace lumolex::test;
 
 namespace {
-
-struct BodyArticle {
-    int id;
-    int dict;
-    QString word;
-    QVariant body;   // invalid: no body
-};
 
 // A body as RTF, every letter written as a \uN? escape, so the reader's own
 // text path is used.
@@ -41,21 +33,9 @@ QVariant plainBody(const QString &text)
     return deflateBody(text.toUtf8());
 }
 
-struct BodyTables {
-    Table articles{QStringLiteral("ClientDataSet1"), fieldDefs(DataFile::Articles)};
-    Table wordForms{QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms)};
-
-    explicit BodyTables(const std::vector<BodyArticle> &rows)
-    {
-        for (const BodyArticle &a : rows)
-            articles.appendRow({a.id, a.dict, a.word, a.body, RetTransc(a.word), QVariant()});
-        DataFileLoader::buildIndexes(articles, wordForms);
-    }
-};
-
 // Visiting order (key, then dictionary): агат 4, бег 3, вода 1, гора 2, дом 5,
 // дом 6, жук 7, зал 8.
-std::vector<BodyArticle> sample()
+std::vector<SearchArticle> sample()
 {
     return {
         {1, 1, QStringLiteral("вода"), rtfBody(QStringLiteral("Тут была связь с водой."))},
@@ -67,14 +47,6 @@ std::vector<BodyArticle> sample()
         {7, 9, QStringLiteral("жук"), plainBody(QStringLiteral("жук-олень, ла с нами"))},
         {8, 1, QStringLiteral("зал"), QVariant(QByteArray("not a zlib stream"))},   // damaged
     };
-}
-
-std::vector<int> idsOf(const QVector<FoundArticle> &found)
-{
-    std::vector<int> ids;
-    for (const FoundArticle &f : found)
-        ids.push_back(f.id);
-    return ids;
 }
 
 TEST(FragmentSearch, FindsTheConvertedFragmentAnywhereInTheText)
@@ -96,7 +68,7 @@ TEST(FragmentSearch, FindsTheConvertedFragmentAnywhereInTheText)
         {"повреждена", {}},        // a damaged body is not its notice
         {"\u0304\u0304", {}},      // nothing left of the query: matches nothing
     };
-    BodyTables tables(sample());
+    SearchTables tables(sample());
     for (const Case &c : cases) {
         const QString query = QString::fromUtf8(c.query);
         EXPECT_EQ(idsOf(FragmentSearch::run(tables.articles, query, DictionaryScope::all())), c.ids) << c.query;
@@ -106,7 +78,7 @@ TEST(FragmentSearch, FindsTheConvertedFragmentAnywhereInTheText)
 TEST(FragmentSearch, ArticlesWithoutABodyNeverMatch)
 {
     // A body-less article's text is empty, whatever the query.
-    for (const BodyArticle &a : sample()) {
+    for (const SearchArticle &a : sample()) {
         const QVariant body = a.body;
         const QString text = fragmentSearchText(body.toByteArray(), !body.isValid());
         if (a.id == 5 || a.id == 6 || a.id == 8)
@@ -128,7 +100,7 @@ TEST(FragmentSearch, VisitsEveryArticleButListsOnlyThoseInScope)
         {{}, {}},
         {{1, 2, 3, 4, 9}, {4, 3, 1, 2, 7}},
     };
-    BodyTables tables(sample());
+    SearchTables tables(sample());
     for (const Case &c : cases) {
         // One letter is enough for the search itself; the length rule is the caller's.
         FragmentSearch search(tables.articles, QStringLiteral("а"), DictionaryScope::ofCodes(c.dicts));
@@ -141,7 +113,7 @@ TEST(FragmentSearch, VisitsEveryArticleButListsOnlyThoseInScope)
 
 TEST(FragmentSearch, StoppingBetweenStepsKeepsTheResultsOfAnInOrderScan)
 {
-    BodyTables tables(sample());
+    SearchTables tables(sample());
     const QVector<FoundArticle> whole = FragmentSearch::run(tables.articles, QStringLiteral("а"), DictionaryScope::all());
     ASSERT_EQ(idsOf(whole), (std::vector<int>{4, 3, 1, 2, 7}));
     // How many of the first n articles in visiting order hold "а".
@@ -166,7 +138,7 @@ TEST(FragmentSearch, StoppingBetweenStepsKeepsTheResultsOfAnInOrderScan)
 
 TEST(FragmentSearch, ASecondSearchReadsTheTextsKeptByTheFirst)
 {
-    BodyTables tables(sample());
+    SearchTables tables(sample());
     PlainTextCache cache;
     const QString query = QStringLiteral("ла с");
     const QVector<FoundArticle> uncached = FragmentSearch::run(tables.articles, query, DictionaryScope::all());
