@@ -7,6 +7,7 @@
 #include "app/findpanel.h"
 #include "app/mainmenu.h"
 #include "app/panelvisibility.h"
+#include "app/statuspanel.h"
 #include "app/wordpanel.h"
 #include "article/view/articlepanel.h"
 #include "article/view/examplespanel.h"
@@ -109,6 +110,9 @@ TEST(PanelVisibility, StartUpAppliesTheStoredVisibilityAndShutdownStoresIt)
             allShown = allShown && shown;
             noneShown = noneShown && !shown;
         }
+        EXPECT_EQ(w->PanelStatus->isVisibleTo(w), c.stored[1] == '1');
+        for (QWidget *control : captionControls(*w))
+            EXPECT_EQ(!control->isHidden(), c.stored[2] == '1') << qPrintable(control->objectName());
         EXPECT_EQ(w->menu->MainMenuVisiblePanel->isEnabled(), !allShown);
         EXPECT_EQ(w->menu->MainMenuNotVisiblePanel->isEnabled(), !noneShown);
         // The timer runs only while its panel is shown, also right after the

@@ -199,22 +199,14 @@ TEST(StartUp, StoredSizeIsKeptOrCutToTheScreensAndMinusOneOrAPlaceOffEveryScreen
     }
 }
 
-TEST(StartUp, StoredPanels)
+TEST(StartUp, StoredPanelWidths)
 {
+    // Which parts are shown is stored too: see the panel visibility tests.
     AppFixture app;
     app.writeSetting("PanelWordWidth", "260");
-    app.writeSetting("PanelStatus", "0");
-    app.writeSetting("PanelCaption", "0");
     app.writeSetting("PanelFindWidth", "260");
     TFormLumoLex *w = app.start();
     EXPECT_EQ(w->PanelWord->width(), 260);
-    EXPECT_FALSE(w->PanelStatus->isVisibleTo(w));
-    EXPECT_FALSE(w->menu->MainMenuPanelStatus->isChecked());
-    EXPECT_FALSE(w->PanelWord->ToolBarWord->isVisibleTo(w));
-    EXPECT_FALSE(w->PanelWord->LabelCaptionWord->isVisibleTo(w));
-    EXPECT_FALSE(w->PanelTransl->LabelCaptionTransl->isVisibleTo(w));
-    EXPECT_FALSE(w->PanelFind->LabelCaptionFind->isVisibleTo(w));
-    EXPECT_FALSE(w->menu->MainMenuPanelCaption->isChecked());
 
     // The search panel starts hidden: layout passes while it is hidden
     // squeeze the hidden widget, and its stored width must survive them.
@@ -227,8 +219,6 @@ TEST(StartUp, StoredPanels)
     app.writeSetting("PanelFindWidth", "0"); // the store is written at shutdown only
     app.close();
     EXPECT_EQ(app.readSetting("PanelWordWidth"), QStringLiteral("260"));
-    EXPECT_EQ(app.readSetting("PanelStatus"), QStringLiteral("0"));
-    EXPECT_EQ(app.readSetting("PanelCaption"), QStringLiteral("0"));
     EXPECT_EQ(app.readSetting("PanelFindWidth"), QStringLiteral("260"));
 }
 
