@@ -1,6 +1,7 @@
 // Start-up of the real main window over a small program folder: the window
-// without settings, its menus, splitter, size, panels, fonts, help and
-// placement; the pending commands and Qt's own texts in Russian.
+// without settings, its menus, splitter, size, panels, fonts and placement;
+// the pending commands and Qt's own texts in Russian. (The help is in the
+// shell tests.)
 
 #include "appfixture.h"
 
@@ -25,7 +26,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QApplication>
-#include <QFile>
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -236,29 +236,6 @@ TEST(StartUp, ListFontAndRowHeightFromTheSettings)
     EXPECT_EQ(w->PanelFind->EditFind->font().pointSize(), 20);
     EXPECT_EQ(w->PanelWord->DBGrid1->visualRect(w->PanelWord->model()->index(1, 0)).top(),
               w->PanelWord->DBGrid1->rowHeight());
-}
-
-TEST(StartUp, HelpShowsTheHelpFileOrSaysItIsMissing)
-{
-    AppFixture app;
-    TFormLumoLex *w = app.start();
-    w->menu->MainMenuHelp->trigger();
-    ASSERT_EQ(app.messages().size(), 1u);
-    EXPECT_TRUE(app.messages()[0].text.contains(QStringLiteral("LumoLex.html")));
-
-    QFile help(app.folder() + "/LumoLex.html");
-    ASSERT_TRUE(help.open(QIODevice::WriteOnly));
-    help.write("<html><body><p>Справка</p></body></html>");
-    help.close();
-    w->menu->MainMenuHelp->trigger();
-    EXPECT_EQ(app.messages().size(), 1u);
-    bool shown = false;
-    for (QWidget *top : QApplication::topLevelWidgets())
-        if (top->objectName() == QStringLiteral("HelpViewer") && top->isVisible()) {
-            shown = true;
-            top->close();
-        }
-    EXPECT_TRUE(shown);
 }
 
 TEST(WindowPlacement, OffEveryScreenComesBackToThePrimary)
