@@ -59,6 +59,35 @@ QWidget *addTab(QTabWidget *pages, const char *name, int image, const QString &c
     return tab;
 }
 
+// The dialog's check boxes and number fields, each with the value it edits.
+template <typename Control, typename T>
+struct Bound
+{
+    Control *TFormSetup::*control;
+    T SetupValues::*value;
+};
+
+const Bound<QCheckBox, bool> kCheckBoxes[] = {
+    {&TFormSetup::CheckBoxHint, &SetupValues::HintWord},
+    {&TFormSetup::CheckBoxTray, &SetupValues::IconTray},
+    {&TFormSetup::CheckBoxDockWindow, &SetupValues::DockWindow},
+    {&TFormSetup::CheckBoxNoDoubleProgramm, &SetupValues::noDoubleProgramm},
+    {&TFormSetup::CheckBoxTranspCard, &SetupValues::TranspCard},
+    {&TFormSetup::CheckBoxSaveParam, &SetupValues::SaveParam},
+    {&TFormSetup::CheckBoxOpenCardWin, &SetupValues::OpenCardWin},
+    {&TFormSetup::CheckBoxCloseCard, &SetupValues::CloseCardsAtSwith},
+    {&TFormSetup::CheckBoxColorString, &SetupValues::EvenLines},
+};
+
+const Bound<ClampedSpinBox, int> kNumberFields[] = {
+    {&TFormSetup::SpinEditTransp, &SetupValues::Transparency},
+    {&TFormSetup::SpinEditFontSizeList, &SetupValues::FontSizeList},
+    {&TFormSetup::SpinEditFontSizeText, &SetupValues::FontSizeText},
+    {&TFormSetup::SpinEditFontSizeCard, &SetupValues::FontSizeCard},
+    {&TFormSetup::SpinEditCardWidth, &SetupValues::CardWidth},
+    {&TFormSetup::SpinEditCardHeight, &SetupValues::CardHeight},
+};
+
 } // namespace
 
 TFormSetup::TFormSetup(Settings *settings, const QTextDocument *article, SetupActions actions,
@@ -231,46 +260,24 @@ void TFormSetup::setValues(const SetupValues &v)
 {
     const QSignalBlocker blockText(SpinEditFontSizeText);
     const QSignalBlocker blockCard(SpinEditFontSizeCard);
-    CheckBoxHint->setChecked(v.HintWord);
-    CheckBoxTray->setChecked(v.IconTray);
-    CheckBoxDockWindow->setChecked(v.DockWindow);
-    CheckBoxNoDoubleProgramm->setChecked(v.noDoubleProgramm);
-    SpinEditTransp->setValue(v.Transparency);
-    CheckBoxTranspCard->setChecked(v.TranspCard);
-    CheckBoxSaveParam->setChecked(v.SaveParam);
+    for (const auto &[box, value] : kCheckBoxes)
+        (this->*box)->setChecked(v.*value);
+    for (const auto &[field, value] : kNumberFields)
+        (this->*field)->setValue(v.*value);
     // Only a name equal in letter case too is selected; otherwise none.
     ComboBoxFontName->setCurrentIndex(
         v.FontNameLumo.isEmpty() ? -1 : ComboBoxFontName->findText(v.FontNameLumo, Qt::MatchFixedString | Qt::MatchCaseSensitive));
-    SpinEditFontSizeList->setValue(v.FontSizeList);
-    SpinEditFontSizeText->setValue(v.FontSizeText);
-    SpinEditFontSizeCard->setValue(v.FontSizeCard);
-    SpinEditCardWidth->setValue(v.CardWidth);
-    SpinEditCardHeight->setValue(v.CardHeight);
-    CheckBoxOpenCardWin->setChecked(v.OpenCardWin);
-    CheckBoxCloseCard->setChecked(v.CloseCardsAtSwith);
-    CheckBoxColorString->setChecked(v.EvenLines);
     ColorBox1->setColor(colorFromBgr(v.ColorEvenLines));
 }
 
 SetupValues TFormSetup::values() const
 {
     SetupValues v;
-    v.HintWord = CheckBoxHint->isChecked();
-    v.IconTray = CheckBoxTray->isChecked();
-    v.DockWindow = CheckBoxDockWindow->isChecked();
-    v.noDoubleProgramm = CheckBoxNoDoubleProgramm->isChecked();
-    v.Transparency = SpinEditTransp->clampedValue();
-    v.TranspCard = CheckBoxTranspCard->isChecked();
-    v.SaveParam = CheckBoxSaveParam->isChecked();
+    for (const auto &[box, value] : kCheckBoxes)
+        v.*value = (this->*box)->isChecked();
+    for (const auto &[field, value] : kNumberFields)
+        v.*value = (this->*field)->clampedValue();
     v.FontNameLumo = ComboBoxFontName->currentIndex() >= 0 ? ComboBoxFontName->currentText() : QString();
-    v.FontSizeList = SpinEditFontSizeList->clampedValue();
-    v.FontSizeText = SpinEditFontSizeText->clampedValue();
-    v.FontSizeCard = SpinEditFontSizeCard->clampedValue();
-    v.CardWidth = SpinEditCardWidth->clampedValue();
-    v.CardHeight = SpinEditCardHeight->clampedValue();
-    v.OpenCardWin = CheckBoxOpenCardWin->isChecked();
-    v.CloseCardsAtSwith = CheckBoxCloseCard->isChecked();
-    v.EvenLines = CheckBoxColorString->isChecked();
     const QColor colour = ColorBox1->color();
     v.ColorEvenLines = colour.isValid() ? bgrFromColor(colour) : m_settings->ColorEvenLines;
     return v;
