@@ -17,39 +17,27 @@
 
 #include "article/bodydecoder.h"
 #include "article/transcription.h"
-#include "data/datafiles.h"
+#include "benchdata.h"
+#include "benchsupport.h"
 #include "data/dataloader.h"
-#include "data/datafileschema.h"
-#include "data/table.h"
 #include "search/fragmentsearch.h"
 #include "search/plaintextcache.h"
 
-#include <QCommandLineParser>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QTextDocument>
-#include <QTextStream>
-
-#include <algorithm>
-#include <ctime>
-#include <vector>
 
 using namespace lumolex;
+using namespace lumolex::bench;
 
 namespace {
-
-QTextStream out(stdout);
 
 // The CPU time of every thread of the process: the scan reads bodies on
 // the thread pool.
 double processCpuMs()
 {
-    timespec now {};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+    return double(cpuNanoseconds(CLOCK_PROCESS_CPUTIME_ID)) / 1e6;
 }
 
 // Wall time and CPU time. The targets are wall times, which only a quiet
@@ -75,7 +63,7 @@ public:
         m_paused = true;
     }
 
-    double wallMs() const { return m_paused ? m_wallMs : double(m_wall.nsecsElapsed()) / 1e6; }
+    double wallMs() const { return m_paused ? m_wallMs : msSince(m_wall); }
     double cpuMs() const { return m_paused ? m_cpuMs : processCpuMs() - m_cpu; }
     QString text() const
     {
@@ -94,18 +82,6 @@ private:
 QString mib(qint64 bytes)
 {
     return QString::number(double(bytes) / (1024.0 * 1024.0), 'f', 1) + QStringLiteral(" MiB");
-}
-
-// A line of /proc/self/status in bytes (Linux), -1 elsewhere.
-qint64 statusBytes(const char *name)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith(name))
-            return line.mid(qsizetype(qstrlen(name))).trimmed().split(' ').value(0).toLongLong() * 1024;
-    return -1;
 }
 
 Stopwatch inflateAll(Table &articles)
@@ -153,24 +129,17 @@ std::vector<int> idsOf(const QVector<FoundArticle> &found)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenUnlessSet();
     QGuiApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Speed and memory of the fragment search."));
-    parser.addHelpOption();
-    parser.addOptions({
-        {QStringLiteral("data"), QStringLiteral("The DATA folder (default: DATA beside this program)."), QStringLiteral("dir")},
-        {QStringLiteral("no-document"), QStringLiteral("Skip the scan through a rich-text document.")},
-    });
-    parser.process(app);
-    const QString data = parser.isSet(QStringLiteral("data")) ? parser.value(QStringLiteral("data"))
-                                                              : dataFolderOf(QCoreApplication::applicationDirPath());
-    Table articles(QStringLiteral("ClientDataSet1"), fieldDefs(DataFile::Articles));
-    Table wordForms(QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms));
-    Table examples(QStringLiteral("ClientDataSet3"), fieldDefs(DataFile::Examples));
+    parseCommandLine(parser, app, QStringLiteral("Speed and memory of the fragment search."),
+                     {dataFolderOption(),
+                      {QStringLiteral("no-document"), QStringLiteral("Skip the scan through a rich-text document.")}});
+    const QString data = dataFolder(parser);
+    DataTables tables;
+    Table &articles = tables.articles;
     DataFileLoader loader(data);
-    if (!loader.load(articles, wordForms, examples)) {
+    if (!loader.load(articles, tables.wordForms, tables.examples)) {
         out << "cannot load " << data << ": " << loader.errorString() << Qt::endl;
         return 2;
     }
@@ -179,7 +148,7 @@ int main(int argc, char **argv)
         fileBytes += file.size();
     out << "data: " << QDir(data).absolutePath() << ", " << articles.recordCount() << " articles, files "
         << mib(fileBytes) << Qt::endl;
-    const qint64 loadedPeak = statusBytes("VmHWM:");
+    const qint64 loadedPeak = processStatusBytes("VmHWM:");
 
     // The floor first, twice, keeping the second: the first run also pages
     // the bodies in.
@@ -203,10 +172,9 @@ int main(int argc, char **argv)
         FragmentSearch::run(articles, QString::fromUtf8(query), all, &cache);
         repeated.push_back(clock.wallMs());
     }
-    std::sort(repeated.begin(), repeated.end());
-    out << "repeated scan (cache filled):   median " << QString::number(repeated[repeated.size() / 2], 'f', 1)
-        << " ms wall, max " << QString::number(repeated.back(), 'f', 1) << " ms wall (" << repeated.size()
-        << " runs)" << Qt::endl;
+    out << "repeated scan (cache filled):   median " << QString::number(median(repeated), 'f', 1)
+        << " ms wall, max " << QString::number(*std::max_element(repeated.begin(), repeated.end()), 'f', 1)
+        << " ms wall (" << repeated.size() << " runs)" << Qt::endl;
 
     clock.restart();
     const QVector<FoundArticle> uncached = FragmentSearch::run(articles, QStringLiteral("ла с"), all);
@@ -215,8 +183,8 @@ int main(int argc, char **argv)
     out << "cache: " << cache.count() << " texts, " << mib(cache.bytes()) << " (budget " << mib(cache.budget())
         << ")" << Qt::endl;
     out << "peak memory after loading:      " << mib(loadedPeak) << Qt::endl;
-    out << "peak memory with cache filled:  " << mib(statusBytes("VmHWM:")) << ", resident now "
-        << mib(statusBytes("VmRSS:")) << ", data files " << mib(fileBytes) << Qt::endl;
+    out << "peak memory with cache filled:  " << mib(processStatusBytes("VmHWM:")) << ", resident now "
+        << mib(processStatusBytes("VmRSS:")) << ", data files " << mib(fileBytes) << Qt::endl;
 
     if (!parser.isSet(QStringLiteral("no-document"))) {
         clock.restart();

@@ -7,18 +7,18 @@
 
 #include "app/historyfile.h"
 #include "article/view/historykeeper.h"
+#include "benchsupport.h"
 #include "platform/systeminfo.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QCommandLineParser>
-#include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTextStream>
 
 using namespace lumolex;
+using namespace lumolex::bench;
 
 namespace {
 
@@ -67,7 +67,6 @@ long peakKilobytes()
 
 int runCase(const Case &c)
 {
-    QTextStream out(stdout);
     QTemporaryDir dir;
     dir.setAutoRemove(true);
     QFile file(dir.filePath(QStringLiteral("DATA/LumoCard.hst")));
@@ -89,18 +88,18 @@ int runCase(const Case &c)
     HistoryKeeper::setEntries(&box, entries);
     box.show();
     QApplication::processEvents();
-    const double loadMs = double(clock.nsecsElapsed()) / 1e6;
+    const double loadMs = msSince(clock);
     qsizetype longest = 0;
     for (const QString &entry : entries)
         longest = qMax(longest, entry.size());
     clock.restart();
     box.showPopup();
     QApplication::processEvents();
-    const double popupMs = double(clock.nsecsElapsed()) / 1e6;
+    const double popupMs = msSince(clock);
     box.hidePopup();
     clock.restart();
     const QString saveError = history.save(HistoryKeeper::entries(&box));
-    const double saveMs = double(clock.nsecsElapsed()) / 1e6;
+    const double saveMs = msSince(clock);
     out << qSetFieldWidth(42) << Qt::left << c.what << qSetFieldWidth(0) << " file " << size / 1024 << " KB: load "
         << QString::number(loadMs, 'f', 1) << " ms, peak RSS " << peakKilobytes() / 1024 << " MB (+"
         << (peakKilobytes() - before) / 1024 << " MB), " << box.count() << " entries, longest " << longest
@@ -118,15 +117,12 @@ void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
 int main(int argc, char *argv[])
 {
     qInstallMessageHandler(quiet);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenUnlessSet();
     QApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Loading oversized history files."));
-    parser.addHelpOption();
-    parser.addOption({QStringLiteral("case"), QStringLiteral("Run one case: lines, big, line10, line50."),
-                      QStringLiteral("name")});
-    parser.process(app);
+    parseCommandLine(parser, app, QStringLiteral("Loading oversized history files."),
+                     {{QStringLiteral("case"), QStringLiteral("Run one case: lines, big, line10, line50."),
+                       QStringLiteral("name")}});
 
     const QString only = parser.value(QStringLiteral("case"));
     if (!only.isEmpty()) {

@@ -14,26 +14,18 @@
 
 #include "measuredrun.h"
 
+#include "benchsupport.h"
 #include "data/sqlitedb.h"
 
-#include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTextStream>
-
-#include <algorithm>
-#include <vector>
 
 using namespace lumolex;
 using namespace lumolex::bench;
 
 namespace {
-
-QTextStream out(stdout);
 
 const QString kFirstArticleLine = QStringLiteral("start-up to first article");
 const QString kWordFormsLine = QStringLiteral("word forms loaded");
@@ -44,19 +36,6 @@ QString loadAverage()
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("unknown");
     return QString::fromLatin1(file.readAll()).section(u' ', 0, 2);
-}
-
-double median(std::vector<double> values)
-{
-    if (values.empty())
-        return -1;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double best(const std::vector<double> &values)
-{
-    return values.empty() ? -1 : *std::min_element(values.begin(), values.end());
 }
 
 qint64 wordFormRows(const QString &dataFolder)
@@ -150,10 +129,8 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Times LumoLex on the sample and on ×10 and ×30 sets."));
-    parser.addHelpOption();
     const QString binDir = QCoreApplication::applicationDirPath();
-    parser.addOptions({
+    parseCommandLine(parser, app, QStringLiteral("Times LumoLex on the sample and on ×10 and ×30 sets."), {
         {QStringLiteral("lists"), QStringLiteral("Source lists (default: data/lists of the build)."), QStringLiteral("dir"),
          binDir + QStringLiteral("/../data/lists")},
         {QStringLiteral("work"), QStringLiteral("Folder for the built sets (default: a temporary one)."),
@@ -161,9 +138,8 @@ int main(int argc, char **argv)
         {QStringLiteral("runs"), QStringLiteral("Starts per set (default 3)."), QStringLiteral("n"), QStringLiteral("3")},
         {QStringLiteral("reuse"), QStringLiteral("Keep sets already built in --work.")},
     });
-    parser.process(app);
     const QString lists = QDir(parser.value(QStringLiteral("lists"))).absolutePath();
-    const int runs = std::max(1, parser.value(QStringLiteral("runs")).toInt());
+    const int runs = atLeastOne(parser, QStringLiteral("runs"));
     QTemporaryDir temporary;
     const QString work = parser.isSet(QStringLiteral("work")) ? QDir(parser.value(QStringLiteral("work"))).absolutePath()
                                                                 : temporary.path();

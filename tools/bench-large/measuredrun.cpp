@@ -1,6 +1,7 @@
 #include "measuredrun.h"
 
-#include <QElapsedTimer>
+#include "benchsupport.h"
+
 #include <QFile>
 #include <QTemporaryFile>
 #include <QThread>
@@ -77,9 +78,9 @@ RunFigures runMeasured(RunRequest &request)
             }
             const QString text = readAll(errFile.fileName());
             if (figures.launchToLineMs < 0 && text.contains(request.awaitedLine))
-                figures.launchToLineMs = double(clock.nsecsElapsed()) / 1e6;
+                figures.launchToLineMs = msSince(clock);
             if (request.thenLineMs < 0 && !request.thenLine.isEmpty() && text.contains(request.thenLine))
-                request.thenLineMs = double(clock.nsecsElapsed()) / 1e6;
+                request.thenLineMs = msSince(clock);
             const bool allSeen = figures.launchToLineMs >= 0 && (request.thenLine.isEmpty() || request.thenLineMs >= 0);
             if (allSeen && !askedToEnd) {
                 kill(pid, SIGTERM);
@@ -106,7 +107,7 @@ RunFigures runMeasured(RunRequest &request)
         wait4(pid, &status, 0, &usage);
         ended = true;
     }
-    figures.launchToEndMs = double(clock.nsecsElapsed()) / 1e6;
+    figures.launchToEndMs = msSince(clock);
     figures.peakKiB = usage.ru_maxrss;
     figures.stderrText = readAll(errFile.fileName());
     figures.ok = ended && WIFEXITED(status) && WEXITSTATUS(status) == 0;

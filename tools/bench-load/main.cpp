@@ -2,19 +2,12 @@
 // file checks, reading the three tables, building their indexes) and prints
 // the figures of each run and the best and median of all runs.
 
-#include "data/datafiles.h"
+#include "benchdata.h"
+#include "benchsupport.h"
 #include "data/dataloader.h"
-#include "data/table.h"
-
-#include <QCommandLineParser>
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QTextStream>
-
-#include <algorithm>
-#include <vector>
 
 using namespace lumolex;
+using namespace lumolex::bench;
 
 namespace {
 
@@ -27,7 +20,7 @@ struct RunTimes {
 
 double millisecondsSince(QElapsedTimer &timer)
 {
-    const double ms = double(timer.nsecsElapsed()) / 1e6;
+    const double ms = msSince(timer);
     timer.restart();
     return ms;
 }
@@ -37,30 +30,24 @@ double millisecondsSince(QElapsedTimer &timer)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    QTextStream out(stdout);
     QTextStream err(stderr);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Times the loading of the LumoLex data files."));
-    parser.addHelpOption();
-    parser.addOptions({
-        {QStringLiteral("data"), QStringLiteral("Folder of the data files (default: DATA beside the program)."),
-         QStringLiteral("dir")},
-        {QStringLiteral("runs"), QStringLiteral("Number of runs (default 5)."), QStringLiteral("n"), QStringLiteral("5")},
-    });
-    parser.process(app);
-    const QString folder = parser.isSet(QStringLiteral("data")) ? parser.value(QStringLiteral("data"))
-                                                                : dataFolderOf(QCoreApplication::applicationDirPath());
-    const int runs = qMax(1, parser.value(QStringLiteral("runs")).toInt());
+    parseCommandLine(parser, app, QStringLiteral("Times the loading of the LumoLex data files."),
+                     {dataFolderOption(), {QStringLiteral("runs"), QStringLiteral("Number of runs (default 5)."),
+                                           QStringLiteral("n"), QStringLiteral("5")}});
+    const QString folder = dataFolder(parser);
+    const int runs = atLeastOne(parser, QStringLiteral("runs"));
 
     std::vector<RunTimes> times;
     int articleCount = 0;
     int formCount = 0;
     int exampleCount = 0;
     for (int run = 0; run < runs; ++run) {
-        Table articles(QStringLiteral("ClientDataSet1"), fieldDefs(DataFile::Articles));
-        Table wordForms(QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms));
-        Table examples(QStringLiteral("ClientDataSet3"), fieldDefs(DataFile::Examples));
+        DataTables tables;
+        Table &articles = tables.articles;
+        Table &wordForms = tables.wordForms;
+        Table &examples = tables.examples;
         DataFileLoader loader(folder);
         RunTimes t;
         QElapsedTimer timer;

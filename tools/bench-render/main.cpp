@@ -10,26 +10,20 @@
 #include "article/view/articlerenderer.h"
 #include "article/view/richtextview.h"
 #include "article/view/stepnavigator.h"
-#include "longbodies.h"
-#include "data/datafiles.h"
+#include "benchdata.h"
+#include "benchsupport.h"
 #include "data/dataloader.h"
-#include "data/table.h"
+#include "longbodies.h"
 #include "platform/systeminfo.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QListWidget>
 #include <QTextDocument>
-#include <QTextStream>
 #include <QVBoxLayout>
 
-#include <algorithm>
-#include <vector>
-
-
 using namespace lumolex;
+using namespace lumolex::bench;
 
 namespace {
 
@@ -45,18 +39,13 @@ double percentile(const std::vector<double> &sorted, double p)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenUnlessSet();
     QApplication app(argc, argv);
-    QTextStream out(stdout);
     QTextStream err(stderr);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Times the rendering of every article of the LumoLex data."));
-    parser.addHelpOption();
-    parser.addOptions({
-        {QStringLiteral("data"), QStringLiteral("Folder of the data files (default: DATA beside the program)."),
-         QStringLiteral("dir")},
+    parseCommandLine(parser, app, QStringLiteral("Times the rendering of every article of the LumoLex data."), {
+        dataFolderOption(),
         {QStringLiteral("passes"), QStringLiteral("Passes over all articles (default 3)."), QStringLiteral("n"),
          QStringLiteral("3")},
         {QStringLiteral("paint"), QStringLiteral("Include repainting the article view in each change.")},
@@ -64,17 +53,15 @@ int main(int argc, char **argv)
          QStringLiteral("Show one long body instead: %1.").arg(bench::longBodyNames().join(QStringLiteral(", "))),
          QStringLiteral("name")},
     });
-    parser.process(app);
-    const QString folder = parser.isSet(QStringLiteral("data")) ? parser.value(QStringLiteral("data"))
-                                                                : dataFolderOf(QCoreApplication::applicationDirPath());
-    const int passes = qMax(1, parser.value(QStringLiteral("passes")).toInt());
+    const QString folder = dataFolder(parser);
+    const int passes = atLeastOne(parser, QStringLiteral("passes"));
     const bool paint = parser.isSet(QStringLiteral("paint"));
 
     const QString bodyName = parser.value(QStringLiteral("body"));
 
-    Table articles(QStringLiteral("ClientDataSet1"), fieldDefs(DataFile::Articles));
-    Table wordForms(QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms));
-    Table examples(QStringLiteral("ClientDataSet3"), fieldDefs(DataFile::Examples));
+    DataTables tables;
+    Table &articles = tables.articles;
+    Table &wordForms = tables.wordForms;
     if (!bodyName.isEmpty()) {
         const QByteArray body = bench::longBody(bodyName);
         if (body.isEmpty()) {
@@ -91,7 +78,7 @@ int main(int argc, char **argv)
             return 2;
         }
         DataFileLoader loader(folder);
-        if (!loader.load(articles, wordForms, examples)) {
+        if (!loader.load(articles, wordForms, tables.examples)) {
             err << loader.errorString() << Qt::endl;
             return 2;
         }
@@ -134,7 +121,7 @@ int main(int argc, char **argv)
         QElapsedTimer preparing;
         preparing.start();
         prepareArticle(articles, &prepared, ArticleFont{QStringLiteral("Tahoma"), 11});
-        const double prepareMs = double(preparing.nsecsElapsed()) / 1e6;
+        const double prepareMs = msSince(preparing);
 
         articles.first();
         QApplication::processEvents();
@@ -143,7 +130,7 @@ int main(int argc, char **argv)
         articles.next();
         panel->Editor->viewport()->repaint();
         QApplication::processEvents();
-        const double ms = double(shown.nsecsElapsed()) / 1e6;
+        const double ms = msSince(shown);
         const int characters = panel->Editor->document()->characterCount();
         // And back to a short article.
         QElapsedTimer leaving;
@@ -151,7 +138,7 @@ int main(int argc, char **argv)
         articles.prior();
         panel->Editor->viewport()->repaint();
         QApplication::processEvents();
-        const double leaveMs = double(leaving.nsecsElapsed()) / 1e6;
+        const double leaveMs = msSince(leaving);
         const double peakMb = double(peakResidentBytes().value_or(0)) / (1024.0 * 1024.0);
         out << QStringLiteral("%1: %2 characters shown in %3 ms (of which preparing the document %4 ms), "
                               "left in %5 ms, peak memory %6 MB")
@@ -177,7 +164,7 @@ int main(int argc, char **argv)
             articles.next();
             if (paint)
                 panel->Editor->viewport()->repaint();
-            const double ms = double(timer.nsecsElapsed()) / 1e6;
+            const double ms = msSince(timer);
             if (articles.atEnd())
                 break;
             times.push_back(ms);

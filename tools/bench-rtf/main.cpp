@@ -4,6 +4,7 @@
 //   lumolex-bench-rtf [corpus folder]
 #include "samplearticles.h"
 
+#include "benchsupport.h"
 #include "rtf/rtfreader.h"
 
 #include <QDir>
@@ -12,38 +13,29 @@
 #include <QTextDocument>
 
 #include <cstdio>
-#include <ctime>
 
 using namespace lumolex;
+using namespace lumolex::bench;
 
 namespace {
 
 constexpr qint64 kMinimumNanoseconds = 1'000'000'000;
 
-// CPU time of this thread: on a machine shared with other work, wall-clock
-// time would measure the other work too.
-qint64 threadCpuNanoseconds()
-{
-    timespec now {};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return qint64(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
-}
-
-// Repeats work over all inputs until at least a second of CPU time has
-// passed; returns CPU nanoseconds per pass.
+// Repeats work over all inputs until at least a second of CPU time of this
+// thread has passed; returns CPU nanoseconds per pass.
 template<typename Work>
 double timePerPass(const QList<QByteArray> &inputs, Work work)
 {
     for (const QByteArray &input : inputs)
         work(input); // warm-up: code pages opened, caches filled
-    const qint64 start = threadCpuNanoseconds();
+    const qint64 start = cpuNanoseconds(CLOCK_THREAD_CPUTIME_ID);
     qint64 passes = 0;
     qint64 elapsed = 0;
     do {
         for (const QByteArray &input : inputs)
             work(input);
         ++passes;
-        elapsed = threadCpuNanoseconds() - start;
+        elapsed = cpuNanoseconds(CLOCK_THREAD_CPUTIME_ID) - start;
     } while (elapsed < kMinimumNanoseconds);
     return double(elapsed) / double(passes);
 }
@@ -83,8 +75,7 @@ QList<QByteArray> readCorpus(const QString &folder)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenUnlessSet();
     QGuiApplication app(argc, argv);
     const QString corpusFolder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(LUMOLEX_RTF_CORPUS_DIR);
 

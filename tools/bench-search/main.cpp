@@ -12,42 +12,29 @@
 
 #include "app/appmessages.h"
 #include "app/findpanel.h"
-#include "app/formlumolex.h"
 #include "app/resultlistbox.h"
-#include "app/settingsstore.h"
 #include "app/toolbarpanel.h"
 #include "app/wordformloading.h"
+#include "benchdata.h"
+#include "benchwindow.h"
 #include "data/dataloader.h"
-#include "data/table.h"
 #include "search/arrid.h"
 #include "search/fastwordsearch.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QCommandLineParser>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
-#include <QTextStream>
 #include <QToolButton>
 
-#include <algorithm>
 #include <map>
-#include <vector>
 
 using namespace lumolex;
+using namespace lumolex::bench;
 
 namespace {
-
-QTextStream out(stdout);
-
-double msSince(const QElapsedTimer &clock)
-{
-    return double(clock.nsecsElapsed()) / 1e6;
-}
 
 void report(const char *what, std::vector<double> times)
 {
@@ -128,28 +115,22 @@ void benchSearch(Table &articles, Table &wordForms, const QStringList &queries)
 
 void benchWindow(const QString &programFolder, QTemporaryDir &scratch, const QStringList &queries)
 {
-    LaunchOptions options;
-    options.programFolder = programFolder;
-    options.store = std::make_unique<SettingsStore>(scratch.filePath(QStringLiteral("bench.ini")));
+    LaunchOptions options = launchOptions(programFolder, scratch);
     options.messages = std::make_unique<SilentMessages>();
-    TFormLumoLex window(std::move(options));
-    window.show();
-    QApplication::processEvents();
-    if (!window.started() || window.endRequested()) {
-        out << "start-up failed: is there a DATA folder in " << programFolder << "?" << Qt::endl;
+    const std::unique_ptr<TFormLumoLex> window = startWindow(std::move(options));
+    if (!window)
         return;
-    }
     // The word forms arrive after the window: the searches are timed with them in place.
-    WordFormLoading::of(&window)->waitUntilReady();
-    out << "articles / word forms                        " << window.ClientDataSet1->rowCount() << " / "
-        << window.ClientDataSet2->rowCount() << Qt::endl;
-    window.PanelTop->SpeedButtonFind->click();
-    window.PanelFind->CheckBoxFindInAllDict->setChecked(true);
+    WordFormLoading::of(window.get())->waitUntilReady();
+    out << "articles / word forms                        " << window->ClientDataSet1->rowCount() << " / "
+        << window->ClientDataSet2->rowCount() << Qt::endl;
+    window->PanelTop->SpeedButtonFind->click();
+    window->PanelFind->CheckBoxFindInAllDict->setChecked(true);
     QApplication::processEvents();
-    QLineEdit *field = window.PanelFind->EditFind->lineEdit();
+    QLineEdit *field = window->PanelFind->EditFind->lineEdit();
     std::vector<double> times;
     for (const QString &query : queries) {
-        window.PanelFind->EditFind->setEditText(query);
+        window->PanelFind->EditFind->setEditText(query);
         QApplication::processEvents();
         QElapsedTimer clock;
         clock.start();
@@ -157,11 +138,11 @@ void benchWindow(const QString &programFolder, QTemporaryDir &scratch, const QSt
         QApplication::sendEvent(field, &enter);
         QApplication::processEvents();   // the list and the article repainted
         times.push_back(msSince(clock));
-        if (window.PanelFind->ListBoxFind->count() == 0)
+        if (window->PanelFind->ListBoxFind->count() == 0)
             out << "no result for " << query << Qt::endl;
     }
     report("Enter to the first result's article shown", times);
-    window.close();
+    window->close();
 }
 
 } // namespace
@@ -170,23 +151,19 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Speed of the fast word search."));
-    parser.addHelpOption();
-    parser.addOptions({
-        {QStringLiteral("folder"), QStringLiteral("Program folder holding DATA/ (default: beside this program)."),
-         QStringLiteral("dir")},
-        {QStringLiteral("queries"), QStringLiteral("Number of queries (default 200)."), QStringLiteral("n")},
-    });
-    parser.process(app);
+    parseCommandLine(parser, app, QStringLiteral("Speed of the fast word search."),
+                     {{QStringLiteral("folder"), QStringLiteral("Program folder holding DATA/ (default: beside this program)."),
+                       QStringLiteral("dir")},
+                      {QStringLiteral("queries"), QStringLiteral("Number of queries (default 200)."), QStringLiteral("n")}});
     const QString folder = parser.isSet(QStringLiteral("folder")) ? parser.value(QStringLiteral("folder"))
                                                                   : QCoreApplication::applicationDirPath();
     const int count = parser.isSet(QStringLiteral("queries")) ? parser.value(QStringLiteral("queries")).toInt() : 200;
 
-    Table articles(QStringLiteral("ClientDataSet1"), fieldDefs(DataFile::Articles));
-    Table wordForms(QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms));
-    Table examples(QStringLiteral("ClientDataSet3"), fieldDefs(DataFile::Examples));
+    DataTables tables;
+    Table &articles = tables.articles;
+    Table &wordForms = tables.wordForms;
     DataFileLoader loader(folder + QStringLiteral("/DATA"));
-    if (!loader.load(articles, wordForms, examples)) {
+    if (!loader.load(articles, wordForms, tables.examples)) {
         out << "cannot load the data: " << loader.errorString() << Qt::endl;
         return 2;
     }

@@ -8,40 +8,20 @@
 // has handled every pending event, its repaint included. Measured with the
 // first article shown and with the longest article of the data shown.
 
-#include "app/formlumolex.h"
 #include "app/formsetup.h"
-#include "app/settingsstore.h"
 #include "app/setuplink.h"
 #include "article/view/articlepanel.h"
 #include "article/view/richtextview.h"
-#include "data/dictionaryselection.h"
-#include "data/table.h"
+#include "benchwindow.h"
 #include "ui/clampedspinbox.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QCommandLineParser>
-#include <QElapsedTimer>
-#include <QTemporaryDir>
-#include <QTextStream>
-
-#include <algorithm>
-#include <vector>
 
 using namespace lumolex;
+using namespace lumolex::bench;
 
 namespace {
-
-QTextStream out(stdout);
-
-void report(const QString &what, std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    const double median = times.empty() ? 0 : times[times.size() / 2];
-    const double worst = times.empty() ? 0 : times.back();
-    out << qSetFieldWidth(48) << Qt::left << what << qSetFieldWidth(0) << " median " << QString::number(median, 'f', 2)
-        << " ms, max " << QString::number(worst, 'f', 2) << " ms (" << times.size() << " runs)" << Qt::endl;
-}
 
 std::vector<double> applyNewFonts(TFormLumoLex &window, int runs)
 {
@@ -71,7 +51,7 @@ std::vector<double> applyNewFonts(TFormLumoLex &window, int runs)
         dialog.SpeedButtonOkClick();
         window.repaint();
         QApplication::processEvents();
-        times.push_back(double(clock.nsecsElapsed()) / 1e6);
+        times.push_back(msSince(clock));
         if (!dialog.lastApply().fonts)
             out << "warning: run " << run << " applied no font" << Qt::endl;
     }
@@ -84,50 +64,28 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Time from Apply of a new font to the repainted LumoLex window."));
-    parser.addHelpOption();
-    parser.addOption({QStringLiteral("program"), QStringLiteral("Program folder holding DATA/."), QStringLiteral("folder"),
-                      QCoreApplication::applicationDirPath()});
-    parser.addOption({QStringLiteral("runs"), QStringLiteral("Applies per measurement."), QStringLiteral("n"),
-                      QStringLiteral("20")});
-    parser.process(app);
-    const int runs = std::max(1, parser.value(QStringLiteral("runs")).toInt());
+    parseCommandLine(parser, app, QStringLiteral("Time from Apply of a new font to the repainted LumoLex window."),
+                     {programFolderOption(), {QStringLiteral("runs"), QStringLiteral("Applies per measurement."),
+                                              QStringLiteral("n"), QStringLiteral("20")}});
+    const int runs = atLeastOne(parser, QStringLiteral("runs"));
 
     QTemporaryDir scratch;
-    LaunchOptions options;
-    options.programFolder = parser.value(QStringLiteral("program"));
-    options.store = std::make_unique<SettingsStore>(scratch.filePath(QStringLiteral("bench.ini")));
-    TFormLumoLex window(std::move(options));
-    window.show();
-    QApplication::processEvents();
-    if (!window.started() || window.endRequested()) {
-        out << "start-up failed: is there a DATA folder in " << parser.value(QStringLiteral("program")) << "?" << Qt::endl;
+    const auto window = startWindow(launchOptions(parser.value(QStringLiteral("program")), scratch));
+    if (!window)
         return 1;
-    }
     out << "platform                                         " << QGuiApplication::platformName() << Qt::endl;
-    out << "articles in the data                             " << window.ClientDataSet1->rowCount() << Qt::endl;
-    report(QStringLiteral("Apply new font -> repainted (first article)"), applyNewFonts(window, runs));
+    out << "articles in the data                             " << window->ClientDataSet1->rowCount() << Qt::endl;
+    reportTimes(QStringLiteral("Apply new font -> repainted (first article)"), 48, applyNewFonts(*window, runs));
 
     // The longest body of the data in the article view.
-    Table &articles = *window.ClientDataSet1;
-    const int translField = articles.fieldIndex(u"TRANSL");
-    const int idField = articles.fieldIndex(u"ID");
-    SetFilterDict(articles, false, QString());
-    int longestId = 0;
-    qsizetype longest = -1;
-    for (int p = 0; p < articles.recordCount(); ++p) {
-        const qsizetype size = articles.valueAt(p, translField).toByteArray().size();
-        if (size > longest) {
-            longest = size;
-            longestId = articles.valueAt(p, idField).toInt();
-        }
-    }
-    window.FindWord(longestId);
+    const std::vector<std::pair<int, int>> longest = longestArticles(*window->ClientDataSet1, 1);
+    const int longestId = longest.empty() ? 0 : longest.front().second;
+    window->FindWord(longestId);
     QApplication::processEvents();
-    out << "longest article: stored bytes / shown characters " << longest << " / "
-        << window.PanelTransl->Editor->document()->characterCount() << Qt::endl;
-    report(QStringLiteral("Apply new font -> repainted (longest article)"), applyNewFonts(window, runs));
+    out << "longest article: stored bytes / shown characters " << (longest.empty() ? -1 : longest.front().first) << " / "
+        << window->PanelTransl->Editor->document()->characterCount() << Qt::endl;
+    reportTimes(QStringLiteral("Apply new font -> repainted (longest article)"), 48, applyNewFonts(*window, runs));
     out << "(target: under 50 ms)" << Qt::endl;
-    window.close();
+    window->close();
     return 0;
 }

@@ -4,11 +4,11 @@
 //   lumolex-bench-table [articles] [word forms]
 
 #include "article/transcription.h"
+#include "benchsupport.h"
 #include "data/table.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QRandomGenerator>
 #include <QStringList>
 
@@ -16,6 +16,7 @@
 #include <vector>
 
 using namespace lumolex;
+using namespace lumolex::bench;
 
 namespace {
 
@@ -61,18 +62,6 @@ QString headword()
     return word;
 }
 
-long residentKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return -1;
-}
-
 double ms(qint64 ns) { return double(ns) / 1e6; }
 double us(qint64 ns) { return double(ns) / 1e3; }
 
@@ -92,7 +81,7 @@ int main(int argc, char **argv)
     volatile qint64 sink = 0;
 
     std::printf("lumolex-bench-table: %d articles, %d word forms\n", articleCount, formCount);
-    const long rssStart = residentKiB();
+    const qint64 rssStart = processStatusBytes("VmRSS:");
 
     // --- article table
     const QVector<FieldDef> articleFields = {
@@ -119,7 +108,7 @@ int main(int argc, char **argv)
     articles.addIndex(QStringLiteral("cds1i2"), QStringLiteral("ID"));
     articles.setActiveIndex(QStringLiteral("cds1i1"));
     const qint64 articleIndex = timer.nsecsElapsed();
-    const long rssArticles = residentKiB();
+    const qint64 rssArticles = processStatusBytes("VmRSS:");
 
     std::printf("\nStart-up\n");
     report("article rows appended (with key function)", ms(articleLoad), "ms");
@@ -217,7 +206,7 @@ int main(int argc, char **argv)
             ids += QStringLiteral("|") + QString::number(rng.bounded(articleCount) + 1);
         formIds.push_back(ids);
     }
-    const long rssBeforeForms = residentKiB();
+    const qint64 rssBeforeForms = processStatusBytes("VmRSS:");
     timer.restart();
     forms.reserve(formCount);
     for (int i = 0; i < formCount; ++i)
@@ -227,7 +216,7 @@ int main(int argc, char **argv)
     forms.addIndex(QStringLiteral("cds2i1"), QStringLiteral("TRANSC"));
     forms.setActiveIndex(QStringLiteral("cds2i1"));
     const qint64 formIndex = timer.nsecsElapsed();
-    const long rssFormsBuilt = residentKiB();
+    const qint64 rssFormsBuilt = processStatusBytes("VmRSS:");
     std::printf("\nWord-form table\n");
     report("word-form rows appended", ms(formLoad), "ms");
     formKeys = {};
@@ -259,8 +248,8 @@ int main(int argc, char **argv)
     sink = sink + rangeRows;
 
     std::printf("\nMemory (resident)\n");
-    report("article table with indexes", double(rssArticles - rssStart) / 1024.0, "MiB");
-    report("word-form table with index", double(rssFormsBuilt - rssBeforeForms) / 1024.0, "MiB");
+    report("article table with indexes", double(rssArticles - rssStart) / (1024.0 * 1024.0), "MiB");
+    report("word-form table with index", double(rssFormsBuilt - rssBeforeForms) / (1024.0 * 1024.0), "MiB");
     std::printf("\n(checksum %lld)\n", static_cast<long long>(sink));
     return 0;
 }

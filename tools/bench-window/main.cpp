@@ -11,68 +11,43 @@
 //     switches, jumps to the ends, type-ahead and page moves, each with the
 //     repaint of the list.
 
-#include "app/formlumolex.h"
-#include "app/settingsstore.h"
 #include "app/wordlistview.h"
 #include "app/wordpanel.h"
 #include "article/transcription.h"
+#include "benchwindow.h"
 #include "data/datafileschema.h"
 #include "data/dataloader.h"
-#include "data/dictionaryselection.h"
-#include "data/table.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QLineEdit>
-#include <QTemporaryDir>
-#include <QTextStream>
-
-#include <algorithm>
-#include <vector>
 
 using namespace lumolex;
+using namespace lumolex::bench;
 
 namespace {
-
-QTextStream out(stdout);
-
-double msSince(const QElapsedTimer &clock)
-{
-    return double(clock.nsecsElapsed()) / 1e6;
-}
 
 void settle()
 {
     QApplication::processEvents();
 }
 
-void report(const char *what, std::vector<double> times)
+void report(const char *what, const std::vector<double> &times)
 {
-    std::sort(times.begin(), times.end());
-    const double median = times.empty() ? 0 : times[times.size() / 2];
-    const double worst = times.empty() ? 0 : times.back();
-    out << qSetFieldWidth(44) << Qt::left << what << qSetFieldWidth(0) << " median " << QString::number(median, 'f', 2)
-        << " ms, max " << QString::number(worst, 'f', 2) << " ms (" << times.size() << " runs)" << Qt::endl;
+    reportTimes(QString::fromUtf8(what), 44, times);
 }
 
 void benchStartup(const QString &programFolder, QTemporaryDir &scratch)
 {
-    LaunchOptions options;
-    options.programFolder = programFolder;
-    options.store = std::make_unique<SettingsStore>(scratch.filePath(QStringLiteral("bench.ini")));
     QElapsedTimer clock;
     clock.start();
-    TFormLumoLex window(std::move(options));
+    TFormLumoLex window(launchOptions(programFolder, scratch));
     window.show();
     const double toArticle = msSince(clock);
     settle();
     const double toPaint = msSince(clock);
-    if (!window.started() || window.endRequested()) {
-        out << "start-up failed: is there a DATA folder in " << programFolder << "?" << Qt::endl;
+    if (!startedOrSaid(window, programFolder))
         return;
-    }
     out << "start-up sequence (window's own clock)        " << window.startupMilliseconds() << " ms" << Qt::endl;
     out << "create + show to first article                " << QString::number(toArticle, 'f', 1) << " ms" << Qt::endl;
     out << "create + show to first paint                  " << QString::number(toPaint, 'f', 1) << " ms" << Qt::endl;
@@ -80,14 +55,7 @@ void benchStartup(const QString &programFolder, QTemporaryDir &scratch)
 
     // The longest bodies, each reached by one step from the record before it.
     Table &articles = *window.ClientDataSet1;
-    const int translField = articles.fieldIndex(u"TRANSL");
-    const int idField = articles.fieldIndex(u"ID");
-    SetFilterDict(articles, false, QString());
-    std::vector<std::pair<int, int>> bySize; // size, id
-    for (int p = 0; p < articles.recordCount(); ++p)
-        bySize.emplace_back(articles.valueAt(p, translField).toByteArray().size(), articles.valueAt(p, idField).toInt());
-    std::sort(bySize.begin(), bySize.end(), std::greater<>());
-    bySize.resize(std::min<size_t>(bySize.size(), 30));
+    const std::vector<std::pair<int, int>> bySize = longestArticles(articles, 30); // size, id
     out << "longest stored body                           " << (bySize.empty() ? 0 : bySize.front().first) << " bytes"
         << Qt::endl;
 
@@ -177,16 +145,12 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Speed of the LumoLex main window."));
-    parser.addHelpOption();
-    parser.addOption({QStringLiteral("program"), QStringLiteral("Program folder holding DATA/."), QStringLiteral("folder"),
-                      QCoreApplication::applicationDirPath()});
-    parser.addOption({QStringLiteral("rows"), QStringLiteral("Rows of the generated word list."), QStringLiteral("n"),
-                      QStringLiteral("200000")});
-    parser.process(app);
+    parseCommandLine(parser, app, QStringLiteral("Speed of the LumoLex main window."),
+                     {programFolderOption(), {QStringLiteral("rows"), QStringLiteral("Rows of the generated word list."),
+                                              QStringLiteral("n"), QStringLiteral("200000")}});
 
     QTemporaryDir scratch;
     benchStartup(parser.value(QStringLiteral("program")), scratch);
-    benchLargeList(std::max(1, parser.value(QStringLiteral("rows")).toInt()));
+    benchLargeList(atLeastOne(parser, QStringLiteral("rows")));
     return 0;
 }
