@@ -19,7 +19,7 @@ mkdir "$work/before"
 cp "$work/config/LumoLex/LumoLex.ini" "$work/program/DATA/LumoCard.hst" "$work/program/DATA/LumoFind.hst" "$work/before/"
 
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-  work=$1
+  work=$1; source "$2"
   "$work/program/lumolex" 2>"$work/stderr" &
   pid=$!
   box=$(timeout 20 xdotool search --sync --onlyvisible --classname lumolex | head -n 1) || true
@@ -32,16 +32,13 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     xdotool windowfocus --sync "$box" 2>/dev/null || true
     xdotool key --window "$box" Return 2>/dev/null || true
   fi
-  for _ in $(seq 1 100); do
-    kill -0 $pid 2>/dev/null || break
-    sleep 0.1
-  done
+  await_end $pid 100
   if kill -0 $pid 2>/dev/null; then
     echo "still running" >"$work/hung"
     kill -KILL $pid
   fi
   wait $pid && echo 0 >"$work/exit-code" || echo $? >"$work/exit-code"
-' _ "$work" || true
+' _ "$work" "$(dirname "$0")/../common/awaitprogram.sh" || true
 
 [ -f "$work/box-seen" ] || fail "the missing-file box never appeared"
 [ -f "$work/box-open-after-term" ] || fail "the message closed before it was answered"

@@ -12,17 +12,14 @@ source "$(dirname "$0")/programfolder.sh" "$1" "$2"
 export LUMOLEX_TIMING=1
 
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+  source "$2"
   "$1/program/lumolex" 2>"$1/stderr" &
   pid=$!
-  for _ in $(seq 1 200); do
-    grep -q "start-up to first article" "$1/stderr" 2>/dev/null && break
-    kill -0 $pid 2>/dev/null || break
-    sleep 0.1
-  done
+  await_line "$1/stderr" "start-up to first article" $pid 200
   kill -TERM $pid 2>/dev/null || true
   wait $pid
   echo $? >"$1/exit-code"
-' _ "$work" || true
+' _ "$work" "$(dirname "$0")/../common/awaitprogram.sh" || true
 
 [ -f "$work/exit-code" ] || fail "the program did not run"
 grep -q "start-up to first article" "$work/stderr" || fail "no article was shown"

@@ -37,15 +37,11 @@ unshare_args=(--mount)
 data="$prefix/share/lumolex/DATA"
 
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-  work=$1 data=$2 class=$3 program=$4; shift 4
+  work=$1 data=$2 class=$3 program=$4; source "$5"; shift 5
   unshare "$@" -- sh -c "mount --bind \"\$0\" \"\$0\" && mount -o remount,bind,ro \"\$0\" \"\$0\" && exec \"\$1\"" \
     "$data" "$program" 2>"$work/stderr" &
   pid=$!
-  for _ in $(seq 1 300); do
-    grep -q "start-up to first article" "$work/stderr" 2>/dev/null && break
-    kill -0 $pid 2>/dev/null || break
-    sleep 0.1
-  done
+  await_line "$work/stderr" "start-up to first article" $pid 300
   # The window is looked up by the instance part of its class, as desktops
   # match StartupWMClass.
   if command -v xdotool >/dev/null; then
@@ -53,14 +49,12 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   fi
   kill -TERM $pid 2>/dev/null || true
   # A program held by a message box (a failed start) does not end by itself.
-  for _ in $(seq 1 100); do
-    kill -0 $pid 2>/dev/null || break
-    sleep 0.1
-  done
+  await_end $pid 100
   kill -KILL $pid 2>/dev/null || true
   wait $pid
   echo $? >"$work/exit-code"
-' _ "$work" "$data" "$class" "$prefix/bin/lumolex" "${unshare_args[@]}" || true
+' _ "$work" "$data" "$class" "$prefix/bin/lumolex" \
+  "$(dirname "$0")/../common/awaitprogram.sh" "${unshare_args[@]}" || true
 
 [ -f "$work/exit-code" ] || fail "the program did not run"
 grep -q "start-up to first article" "$work/stderr" || fail "no article was shown"
