@@ -2,6 +2,7 @@
 
 #include "app/resultlistbox.h"
 #include "ui/imagelist16.h"
+#include "ui/toolbuttons.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,33 +13,6 @@
 #include <QVBoxLayout>
 
 namespace lumolex {
-
-namespace {
-
-QToolButton *newToolButton(QToolBar *bar, const char *name, const QString &hint, int image)
-{
-    auto *button = new QToolButton(bar);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(hint);
-    button->setIcon(ImageList16::shared().icon(image));
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setFixedSize(28, 26);
-    bar->addWidget(button);
-    return button;
-}
-
-QToolBar *newToolBar(QWidget *parent, const char *name)
-{
-    auto *bar = new QToolBar(parent);
-    bar->setObjectName(QString::fromLatin1(name));
-    bar->setMovable(false);
-    bar->setFloatable(false);
-    bar->setIconSize(QSize(16, 16));
-    return bar;
-}
-
-} // namespace
 
 FindPanel::FindPanel(QWidget *parent)
     : QFrame(parent)
@@ -55,8 +29,8 @@ FindPanel::FindPanel(QWidget *parent)
     layout->addWidget(LabelCaptionFind);
 
     ToolBarFind = newToolBar(this, "ToolBarFind");
-    ToolButtonCloseFind = newToolButton(ToolBarFind, "ToolButtonCloseFind", QStringLiteral("Закрыть панель поиска"),
-                                        ImageList16::CloseFindPanel);
+    ToolButtonCloseFind = addToolButton(ToolBarFind, "ToolButtonCloseFind", QStringLiteral("Закрыть панель поиска"),
+                                        ImageList16::CloseFindPanel, kPanelButtonSize);
     ToolBarFind->addSeparator();
     CheckBoxFindInAllDict = new QCheckBox(QStringLiteral("Во всех словарях"), ToolBarFind);
     CheckBoxFindInAllDict->setObjectName(QStringLiteral("CheckBoxFindInAllDict"));
@@ -81,12 +55,12 @@ FindPanel::FindPanel(QWidget *parent)
     EditFind->setMinimumContentsLength(4);
     strip->addWidget(EditFind, 1);
     ToolBarFindGo = newToolBar(PanelEditFind, "ToolBarFindGo");
-    ToolButtonGoFind1 = newToolButton(ToolBarFindGo, "ToolButtonGoFind1",
+    ToolButtonGoFind1 = addToolButton(ToolBarFindGo, "ToolButtonGoFind1",
                                       QStringLiteral("Быстрый поиск @(возможно сочетание слов через пробел)"),
-                                      ImageList16::Search);
-    ToolButtonGoFind2 = newToolButton(ToolBarFindGo, "ToolButtonGoFind2",
+                                      ImageList16::Search, kPanelButtonSize);
+    ToolButtonGoFind2 = addToolButton(ToolBarFindGo, "ToolButtonGoFind2",
                                       QStringLiteral("Поиск фрагмента текста @(медленный поиск)"),
-                                      ImageList16::FragmentSearch);
+                                      ImageList16::FragmentSearch, kPanelButtonSize);
     strip->addWidget(ToolBarFindGo);
     layout->addWidget(PanelEditFind);
 }

@@ -5,6 +5,7 @@
 #include "article/view/richtextview.h"
 #include "rtf/rtfunits.h"
 #include "ui/imagelist16.h"
+#include "ui/toolbuttons.h"
 
 #include <QAction>
 #include <QApplication>
@@ -46,18 +47,6 @@ void indentParagraphs(QTextDocument *doc)
     cursor.endEditBlock();
 }
 
-QToolButton *addToolButton(QToolBar *bar, const char *name, int image, const QString &hint)
-{
-    auto *button = new QToolButton(bar);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(ImageList16::shared().icon(image));
-    button->setToolTip(hint);
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
-    bar->addWidget(button);
-    return button;
-}
-
 } // namespace
 
 TFormCard::TFormCard(QWidget *mainWindow)
@@ -74,19 +63,15 @@ TFormCard::TFormCard(QWidget *mainWindow)
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
 
-    ToolBar1 = new QToolBar(this);
-    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    ToolBar1->setIconSize(QSize(ImageList16::ImageSize, ImageList16::ImageSize));
-    ToolBar1->setMovable(false);
-    ToolBar1->setFloatable(false);
-    ToolButtonGoto = addToolButton(ToolBar1, "ToolButtonGoto", ImageList16::SyncList,
-                                   QStringLiteral("Синхронизировать список"));
+    ToolBar1 = newToolBar(this, "ToolBar1");
+    ToolButtonGoto = addToolButton(ToolBar1, "ToolButtonGoto", QStringLiteral("Синхронизировать список"),
+                                   ImageList16::SyncList);
     ToolButton2 = new QWidget(ToolBar1);
     ToolButton2->setObjectName(QStringLiteral("ToolButton2"));
     ToolButton2->setFixedWidth(8);
     ToolBar1->addWidget(ToolButton2);
-    ToolButton3 = addToolButton(ToolBar1, "ToolButton3", ImageList16::CloseCard,
-                                QStringLiteral("Закрыть карточку слова (Esc)"));
+    ToolButton3 = addToolButton(ToolBar1, "ToolButton3", QStringLiteral("Закрыть карточку слова (Esc)"),
+                                ImageList16::CloseCard);
     column->addWidget(ToolBar1);
     setTag(ToolButtonGoto, 0);
 

@@ -11,6 +11,7 @@
 #include "platform/keycodes.h"
 #include "platform/keyreplay.h"
 #include "ui/imagelist16.h"
+#include "ui/toolbuttons.h"
 #include "ui/wordhintwindow.h"
 
 #include <QComboBox>
@@ -103,31 +104,17 @@ WordPanel::~WordPanel()
     m_timer->onTimeout = nullptr;
 }
 
-QToolButton *WordPanel::addToolButton(const char *name, const QString &hint, int image)
-{
-    auto *button = new QToolButton(ToolBarWord);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(hint);
-    button->setIcon(ImageList16::shared().icon(image));
-    button->setFixedSize(28, 26);
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
-    ToolBarWord->addWidget(button);
-    return button;
-}
-
 void WordPanel::buildToolBar()
 {
-    ToolBarWord = new QToolBar(this);
-    ToolBarWord->setObjectName(QStringLiteral("ToolBarWord"));
-    ToolBarWord->setIconSize(QSize(16, 16));
-    ToolBarWord->setMovable(false);
-    ToolBarWord->setFloatable(false);
+    ToolBarWord = newToolBar(this, "ToolBarWord");
+    const auto button = [this](const char *name, const QString &hint, int image) {
+        return addToolButton(ToolBarWord, name, hint, image, kPanelButtonSize);
+    };
 
     PMenuLetter = new QMenu(this);
     PMenuLetter->setObjectName(QStringLiteral("PMenuLetter"));
 
-    ToolButtonGoLetter = addToolButton("ToolButtonGoLetter", QStringLiteral("Идти к букве"), ImageList16::GoLetter);
+    ToolButtonGoLetter = button("ToolButtonGoLetter", QStringLiteral("Идти к букве"), ImageList16::GoLetter);
     ToolButtonGoLetter->setMenu(PMenuLetter);
     ToolButtonGoLetter->setPopupMode(QToolButton::InstantPopup);
     ToolButtonGoLetter->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -135,10 +122,10 @@ void WordPanel::buildToolBar()
         PMenuLetter->popup(ToolButtonGoLetter->mapToGlobal(pos));
     });
     ToolBarWord->addSeparator();
-    ToolButtonFirst = addToolButton("ToolButtonFirst", QStringLiteral("В начало"), ImageList16::First);
-    ToolButtonPrev = addToolButton("ToolButtonPrev", QStringLiteral("Назад"), ImageList16::Prior);
-    ToolButtonNext = addToolButton("ToolButtonNext", QStringLiteral("Вперед"), ImageList16::Next);
-    ToolButtonLast = addToolButton("ToolButtonLast", QStringLiteral("В конец"), ImageList16::Last);
+    ToolButtonFirst = button("ToolButtonFirst", QStringLiteral("В начало"), ImageList16::First);
+    ToolButtonPrev = button("ToolButtonPrev", QStringLiteral("Назад"), ImageList16::Prior);
+    ToolButtonNext = button("ToolButtonNext", QStringLiteral("Вперед"), ImageList16::Next);
+    ToolButtonLast = button("ToolButtonLast", QStringLiteral("В конец"), ImageList16::Last);
 
     connect(ToolButtonFirst, &QToolButton::clicked, this, &WordPanel::ToolButtonFirstClick);
     connect(ToolButtonPrev, &QToolButton::clicked, this, &WordPanel::ToolButtonPrevClick);

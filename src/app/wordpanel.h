@@ -89,7 +89,6 @@ private:
     void buildToolBar();
     void buildList();
     void buildWordBox();
-    QToolButton *addToolButton(const char *name, const QString &hint, int image);
 
     // The list keys as moves of the table (Up, Down, Page Up/Down, Home, End).
     bool moveByListKey(int virtualKey);
