@@ -29,16 +29,16 @@ void StepNavigator::BtnStepEnabled()
 
 void StepNavigator::SpeedButtonBackClick()
 {
-    const qint32 id = m_steps.stepBack();
-    if (id == 0)
-        return;
-    BtnStepEnabled();
-    jumpWithoutRecording(id);
+    followStep(m_steps.stepBack());
 }
 
 void StepNavigator::SpeedButtonForwardClick()
 {
-    const qint32 id = m_steps.stepForward();
+    followStep(m_steps.stepForward());
+}
+
+void StepNavigator::followStep(qint32 id)
+{
     if (id == 0)
         return;
     BtnStepEnabled();

@@ -35,6 +35,8 @@ public:
     const StepList &steps() const;
 
 private:
+    // Goes to the step's article; 0 (no step that way) does nothing.
+    void followStep(qint32 id);
     void jumpWithoutRecording(qint32 id);
 
     std::function<void(qint32)> m_findWord;
