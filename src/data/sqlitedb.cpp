@@ -25,9 +25,10 @@ bool Database::openReadOnly(const QString &path)
         close();
         return false;
     }
-    // Pages are read through a memory map where the system allows it, which
-    // spares a copy of every page on a full read.
-    exec("PRAGMA mmap_size = 1073741824");
+    // Pages are read into SQLite's small page cache, not through a memory
+    // map: a full read of a mapped file keeps every page of it resident in
+    // the program until the file closes, which on a large word-form file
+    // is more memory than the whole loaded table.
     return true;
 }
 

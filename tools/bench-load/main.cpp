@@ -25,6 +25,21 @@ double millisecondsSince(QElapsedTimer &timer)
     return ms;
 }
 
+// A figure of /proc/self/status in MiB ("VmHWM:" the peak, "VmRSS:" now),
+// -1 where the system has none.
+double statusMiB(const char *name)
+{
+    const qint64 bytes = processStatusBytes(name);
+    return bytes < 0 ? -1 : double(bytes) / (1024.0 * 1024.0);
+}
+
+QString memoryFigures()
+{
+    return QStringLiteral("peak %1 MiB, resident %2 MiB")
+        .arg(statusMiB("VmHWM:"), 0, 'f', 0)
+        .arg(statusMiB("VmRSS:"), 0, 'f', 0);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -63,8 +78,13 @@ int main(int argc, char **argv)
             return 2;
         }
         t.read = millisecondsSince(timer);
+        const QString afterRead = memoryFigures();
         DataFileLoader::buildIndexes(articles, wordForms);
         t.index = millisecondsSince(timer);
+        out << QStringLiteral("run %1 memory: after reading %2; after indexes %3")
+                   .arg(run + 1)
+                   .arg(afterRead, memoryFigures())
+            << Qt::endl;
         times.push_back(t);
         articleCount = articles.rowCount();
         formCount = wordForms.rowCount();
