@@ -4,6 +4,7 @@
 #include "data/tablecolumn.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace lumolex {
 
@@ -110,65 +111,87 @@ int TableIndex::compareRowsFrom(size_t firstPart, int a, int b) const
 }
 
 namespace {
-
 constexpr size_t BucketSortRows = size_t(1) << 16;
+constexpr size_t Buckets = size_t(1) << 16;
+} // namespace
 
-// Sorts by the top 16 bits of `high` first (a counting sort: one pass to
-// count, one to place), then each run of equal top bits with `before`. The
-// top bits lead the order `before` gives, so the result is the same as
-// sorting it all with `before`, with far fewer comparisons on a large table.
-template <typename Entry, typename Before>
-void sortByBuckets(std::vector<Entry> &entries, const Before &before)
+bool TableIndex::rowsInOrder(int rowCount) const
 {
-    constexpr size_t Buckets = size_t(1) << 16;
-    const auto bucketOf = [](const Entry &entry) { return size_t(entry.high >> 48); };
-    std::vector<size_t> starts(Buckets + 1, 0);
-    for (const Entry &entry : entries)
-        ++starts[bucketOf(entry) + 1];
-    for (size_t b = 0; b < Buckets; ++b)
-        starts[b + 1] += starts[b];
-    std::vector<Entry> placed(entries.size());
-    std::vector<size_t> next(starts.begin(), starts.end() - 1);
-    for (const Entry &entry : entries)
-        placed[next[bucketOf(entry)]++] = entry;
-    for (size_t b = 0; b < Buckets; ++b) {
-        if (starts[b + 1] - starts[b] > 1)
-            std::sort(placed.begin() + qsizetype(starts[b]), placed.begin() + qsizetype(starts[b + 1]), before);
+    for (int row = 1; row < rowCount; ++row) {
+        if (compareRowsFrom(0, row - 1, row) > 0)
+            return false;
     }
-    entries.swap(placed);
+    return true;
 }
 
-} // namespace
+bool TableIndex::before(const SortEntry &a, const SortEntry &b) const
+{
+    if (a.high != b.high)
+        return a.high < b.high;
+    if (a.low != b.low)
+        return a.low < b.low;
+    return compareRowsFrom(a.settled && b.settled ? 1 : 0, a.row, b.row) < 0;
+}
+
+// Sorts m_order[begin, end) by the index fields, through packed entries of
+// those rows only.
+void TableIndex::sortRun(size_t begin, size_t end, std::vector<SortEntry> &entries)
+{
+    entries.clear();
+    for (size_t i = begin; i < end; ++i)
+        entries.push_back(sortEntry(m_order[i]));
+    std::sort(entries.begin(), entries.end(), [this](const SortEntry &a, const SortEntry &b) { return before(a, b); });
+    for (size_t i = begin; i < end; ++i)
+        m_order[i] = entries[i - begin].row;
+}
+
+// Places the rows by the top 16 bits of their packed first field (a
+// counting sort: one pass to count, one to place), then sorts each run of
+// equal top bits. The top bits lead the order, so the result is the same as
+// one sort of all rows, with far fewer comparisons, and the packed entries
+// exist for one run at a time, not for the whole table.
+void TableIndex::sortByBuckets(int rowCount)
+{
+    const auto bucketOf = [this](int row) { return size_t(sortEntry(row).high >> 48); };
+    std::vector<quint32> starts(Buckets + 1, 0);
+    for (int row = 0; row < rowCount; ++row)
+        ++starts[bucketOf(row) + 1];
+    size_t largest = 0;
+    for (size_t b = 0; b < Buckets; ++b) {
+        largest = std::max(largest, size_t(starts[b + 1]));
+        starts[b + 1] += starts[b];
+    }
+    std::vector<quint32> next(starts.begin(), starts.end() - 1);
+    for (int row = 0; row < rowCount; ++row)
+        m_order[next[bucketOf(row)]++] = row;
+    next = {};
+    std::vector<SortEntry> entries;
+    entries.reserve(largest);
+    for (size_t b = 0; b < Buckets; ++b) {
+        if (starts[b + 1] - starts[b] > 1)
+            sortRun(starts[b], starts[b + 1], entries);
+    }
+}
 
 void TableIndex::build(int rowCount)
 {
-    // Most comparisons end on the packed bits; only ties go further.
-    std::vector<SortEntry> entries(static_cast<size_t>(rowCount));
-    for (int row = 0; row < rowCount; ++row)
-        entries[size_t(row)] = sortEntry(row);
-    const auto before = [this](const SortEntry &a, const SortEntry &b) {
-        if (a.high != b.high)
-            return a.high < b.high;
-        if (a.low != b.low)
-            return a.low < b.low;
-        return compareRowsFrom(a.settled && b.settled ? 1 : 0, a.row, b.row) < 0;
-    };
+    const size_t rows = size_t(std::max(rowCount, 0));
+    m_order.resize(rows);
     // Data files usually come in key order (the ID index always does): one
     // pass finds that out and spares the sort.
-    // Buckets pay off only on large tables.
-    if (!std::is_sorted(entries.begin(), entries.end(), before)) {
-        if (entries.size() >= BucketSortRows)
-            sortByBuckets(entries, before);
-        else
-            std::sort(entries.begin(), entries.end(), before);
+    if (rowsInOrder(rowCount)) {
+        std::iota(m_order.begin(), m_order.end(), 0);
+    } else if (rows >= BucketSortRows) {
+        sortByBuckets(rowCount);            // buckets pay off only on large tables
+    } else {
+        std::iota(m_order.begin(), m_order.end(), 0);
+        std::vector<SortEntry> entries;
+        entries.reserve(rows);
+        sortRun(0, rows, entries);
     }
-    m_order.resize(size_t(rowCount));
-    m_positionOfRow.resize(size_t(rowCount));
-    for (int position = 0; position < rowCount; ++position) {
-        const int row = entries[size_t(position)].row;
-        m_order[size_t(position)] = row;
-        m_positionOfRow[size_t(row)] = position;
-    }
+    m_positionOfRow.resize(rows);
+    for (size_t position = 0; position < rows; ++position)
+        m_positionOfRow[size_t(m_order[position])] = int(position);
     m_built = true;
 }
 

@@ -85,6 +85,10 @@ private:
         bool settled = false;
     };
     SortEntry sortEntry(int row) const;
+    bool before(const SortEntry &a, const SortEntry &b) const;
+    bool rowsInOrder(int rowCount) const;
+    void sortRun(size_t begin, size_t end, std::vector<SortEntry> &entries);
+    void sortByBuckets(int rowCount);
     // Compares two rows on the index fields from firstPart on, then by row.
     int compareRowsFrom(size_t firstPart, int a, int b) const;
 
