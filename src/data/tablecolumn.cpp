@@ -40,6 +40,7 @@ void TableColumn::clear()
     m_bytes = {};
     m_blobEnds = {};
     m_expectedRows = 0;
+    m_wide = false;
 }
 
 // A pool that would overflow is grown to what the expected rows need at the
@@ -85,14 +86,22 @@ bool TableColumn::append(const QVariant &value)
     case FieldType::Text: {
         if (!null) {
             const QString text = value.toString();
-            if (!makeRoom(m_chars, size_t(text.size()), MaxPoolSize)) {
+            const bool latin1 = !m_wide && std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x100; });
+            if (!latin1 && !m_wide)
+                widen();
+            const bool room = m_wide ? makeRoom(m_chars, size_t(text.size()), MaxPoolSize)
+                                     : makeRoom(m_bytes, size_t(text.size()), MaxPoolSize);
+            if (!room) {
                 null = true;            // no room left in the pool
                 readable = false;
-            } else {
+            } else if (m_wide) {
                 m_chars.insert(m_chars.end(), text.utf16(), text.utf16() + text.size());
+            } else {
+                for (const QChar c : text)
+                    m_bytes.push_back(char(c.unicode()));
             }
         }
-        m_textEnds.push_back(quint32(m_chars.size()));
+        m_textEnds.push_back(quint32(textPoolSize()));
         break;
     }
     case FieldType::Blob: {
@@ -115,7 +124,7 @@ void TableColumn::appendNull()
 {
     switch (m_type) {
     case FieldType::Integer: m_integers.push_back(0); break;
-    case FieldType::Text: m_textEnds.push_back(quint32(m_chars.size())); break;
+    case FieldType::Text: m_textEnds.push_back(quint32(textPoolSize())); break;
     case FieldType::Blob: m_blobEnds.push_back(m_bytes.size()); break;
     }
     m_null.push_back(true);
@@ -127,8 +136,57 @@ void TableColumn::appendInteger(qint64 value)
     m_null.push_back(false);
 }
 
+// Stores the text one byte per character when it is plain ASCII or
+// two-byte sequences of Latin-1 letters, as QString::fromUtf8 would decode
+// them.
+bool TableColumn::appendLatin1(QByteArrayView utf8)
+{
+    const size_t begin = m_bytes.size();
+    const qsizetype count = utf8.size();
+    if (!makeRoom(m_bytes, size_t(count), MaxPoolSize))
+        return false;
+    m_bytes.resize(begin + size_t(count));
+    const auto *bytes = reinterpret_cast<const uchar *>(utf8.data());
+    char *next = m_bytes.data() + begin;
+    qsizetype i = 0;
+    while (i < count) {
+        const uchar lead = bytes[i];
+        if (lead < 0x80) {
+            *next++ = char(lead);
+            ++i;
+        } else if ((lead == 0xC2 || lead == 0xC3) && i + 1 < count && (bytes[i + 1] & 0xC0) == 0x80) {
+            *next++ = char(((lead & 0x1F) << 6) | (bytes[i + 1] & 0x3F));
+            i += 2;
+        } else {
+            m_bytes.resize(begin);
+            return false;
+        }
+    }
+    m_bytes.resize(size_t(next - m_bytes.data()));
+    m_textEnds.push_back(quint32(m_bytes.size()));
+    m_null.push_back(false);
+    return true;
+}
+
+void TableColumn::widen()
+{
+    if (m_wide)
+        return;
+    m_chars.reserve(std::max(m_bytes.capacity(), m_bytes.size() + 64));
+    for (const char c : m_bytes)
+        m_chars.push_back(char16_t(uchar(c)));
+    m_bytes = {};
+    m_wide = true;
+}
+
 qsizetype TableColumn::appendUtf8(QByteArrayView utf8)
 {
+    if (!m_wide) {
+        const size_t before = m_bytes.size();
+        if (appendLatin1(utf8))
+            return qsizetype(m_bytes.size() - before);
+        widen();
+    }
     // UTF-8 never needs more UTF-16 units than it has bytes.
     const size_t begin = m_chars.size();
     const qsizetype count = utf8.size();
@@ -199,7 +257,10 @@ void TableColumn::truncate(int rows)
     case FieldType::Integer: m_integers.resize(n); break;
     case FieldType::Text:
         m_textEnds.resize(n);
-        m_chars.resize(n > 0 ? m_textEnds[n - 1] : 0);
+        if (m_wide)
+            m_chars.resize(n > 0 ? m_textEnds[n - 1] : 0);
+        else
+            m_bytes.resize(n > 0 ? m_textEnds[n - 1] : 0);
         break;
     case FieldType::Blob:
         m_blobEnds.resize(n);
@@ -214,7 +275,7 @@ QVariant TableColumn::value(int row) const
         return {};
     switch (m_type) {
     case FieldType::Integer: return QVariant(qlonglong(m_integers[size_t(row)]));
-    case FieldType::Text: return QVariant(text(row).toString());
+    case FieldType::Text: return QVariant(string(row));
     case FieldType::Blob: return QVariant(blob(row));
     }
     return {};
@@ -229,8 +290,32 @@ QByteArray TableColumn::blob(int row) const
         return bytes.isEmpty() ? QByteArray("", 0) : bytes.toByteArray();
     }
     if (m_type == FieldType::Text)
-        return text(row).toUtf8();
+        return string(row).toUtf8();
     return {};
+}
+
+QStringView TableColumn::text(int row, QString &buffer) const
+{
+    if (m_type != FieldType::Text)
+        return {};
+    const size_t begin = row > 0 ? m_textEnds[size_t(row) - 1] : 0;
+    const qsizetype length = qsizetype(m_textEnds[size_t(row)] - begin);
+    if (m_wide)
+        return QStringView(m_chars.data() + begin, length);
+    buffer.resize(length);
+    char16_t *out = reinterpret_cast<char16_t *>(buffer.data());
+    for (qsizetype i = 0; i < length; ++i)
+        out[i] = char16_t(uchar(m_bytes[begin + size_t(i)]));
+    return QStringView(buffer);
+}
+
+QString TableColumn::string(int row) const
+{
+    const size_t begin = row > 0 ? m_textEnds[size_t(row) - 1] : 0;
+    const qsizetype length = qsizetype(m_textEnds[size_t(row)] - begin);
+    if (m_wide)
+        return QStringView(m_chars.data() + begin, length).toString();
+    return QString::fromLatin1(QByteArrayView(m_bytes.data() + begin, length));
 }
 
 QByteArrayView TableColumn::blobView(int row) const

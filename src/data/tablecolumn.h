@@ -4,7 +4,10 @@
 // texts in one shared character pool, blobs in one shared byte pool, and a
 // null flag per row. A column of two million short texts thus costs a few
 // bytes per row beyond the characters themselves, and appending a row
-// allocates nothing once the column is reserved.
+// allocates nothing once the column is reserved. A text column holds one
+// byte per character while every text is Latin-1 (lists of numbers, such as
+// the article IDs of a word form), and widens to UTF-16 at its first other
+// character.
 
 #include "data/table.h"
 
@@ -45,7 +48,7 @@ public:
 
     FieldType type() const { return m_type; }
     int size() const { return int(m_null.size()); }
-    size_t textUnits() const { return m_chars.size(); }   // UTF-16 units of all texts
+    size_t textUnits() const { return m_wide ? m_chars.size() : m_bytes.size(); }   // characters of all texts
 
     void reserve(int rows);
     void clear();
@@ -70,13 +73,10 @@ public:
         return m_type == FieldType::Integer ? m_integers[size_t(row)] : 0;
     }
     const qint64 *integers() const { return m_integers.data(); }   // row-indexed values of an Integer column
-    QStringView text(int row) const                 // empty unless a Text column
-    {
-        if (m_type != FieldType::Text)
-            return {};
-        const size_t begin = row > 0 ? m_textEnds[size_t(row) - 1] : 0;
-        return QStringView(m_chars.data() + begin, qsizetype(m_textEnds[size_t(row)] - begin));
-    }
+    // The text of a row (empty unless a Text column). Texts kept as Latin-1
+    // are widened into `buffer`, so a caller reading many rows allocates
+    // once.
+    QStringView text(int row, QString &buffer) const;
     QByteArray blob(int row) const;                 // raw bytes of a Blob or Text column
     QByteArrayView blobView(int row) const;         // of a Blob column, valid until the next append
 
@@ -84,13 +84,18 @@ private:
     // Makes room for `extra` more units in a pool before a row is added.
     template <typename T>
     bool makeRoom(Pool<T> &pool, size_t extra, size_t limit);
+    bool appendLatin1(QByteArrayView utf8);         // false (nothing stored) unless the text is Latin-1
+    void widen();                                   // moves the Latin-1 texts to the UTF-16 pool
+    size_t textPoolSize() const { return m_wide ? m_chars.size() : m_bytes.size(); }
+    QString string(int row) const;
 
     FieldType m_type;
     std::vector<bool> m_null;
     std::vector<qint64> m_integers;
-    Pool<char16_t> m_chars;                         // all texts, one after the other
-    std::vector<quint32> m_textEnds;                // end of row i's text in m_chars
-    Pool<char> m_bytes;                             // all blobs, one after the other
+    Pool<char16_t> m_chars;                         // all texts of a wide column, one after the other
+    std::vector<quint32> m_textEnds;                // end of row i's text in m_chars or m_bytes
+    Pool<char> m_bytes;                             // all blobs, or all texts of a Latin-1 column
+    bool m_wide = false;                            // a Text column's texts are in m_chars
     std::vector<quint64> m_blobEnds;                // end of row i's blob in m_bytes
     size_t m_expectedRows = 0;                      // from reserve(), to size the pools
 };

@@ -19,9 +19,10 @@ void SortKeyColumn::extend(const TableColumn &column)
     // keys without the pool moving while it fills.
     const size_t units = column.textUnits();
     m_bytes.reserve(m_bytes.size() + units + units / 8 + 64);
+    QString buffer;
     for (int row = size(); row < rows; ++row) {
         const size_t before = m_bytes.size();
-        KeyCollation::appendSortKey(column.text(row), m_bytes);
+        KeyCollation::appendSortKey(column.text(row, buffer), m_bytes);
         if (m_bytes.size() > 0xFFFFFFFFu)
             m_bytes.resize(before);
         m_ends.push_back(quint32(m_bytes.size()));

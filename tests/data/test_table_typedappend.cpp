@@ -130,3 +130,47 @@ TEST(TypedAppend, RefusesMisuseWithoutShiftingRows)
     EXPECT_EQ(rows.at(0), (QVariantList{1, "one", QVariant(), QVariant()}));
     EXPECT_EQ(rows.at(1), (QVariantList{3, QVariant(), QVariant(), "three"}));
 }
+
+TEST(TypedAppend, TextsKeepEveryCharacterAsTheColumnWidens)
+{
+    // A text column keeps Latin-1 texts one byte per character until a
+    // wider one arrives; rows stored before, during and after that switch,
+    // and a dropped row that caused it, must read back exactly.
+    struct Case {
+        const char *name;
+        QStringList texts;          // appended in order; "!" marks a row then dropped
+    };
+    const QString latin = QString::fromUtf8("caf\xc3\xa9 \xc2\x80\xc3\xbf");   // é, U+0080, ÿ
+    const QString cyrillic = QString::fromUtf8("\xd0\xb6\xd0\xb0\xd1\x80");
+    const QList<Case> cases = {
+        {"Latin-1 only", {"|5|9|", latin, "", "12"}},
+        {"widened in the middle", {"|5|9|", latin, cyrillic, "12", latin}},
+        {"widened by a dropped row", {"|5|", "!" + cyrillic, latin, "7"}},
+        {"wide from the first row", {cyrillic, latin, "3"}},
+    };
+    for (const Case &c : cases) {
+        Table typed("t", {{"WORD", FieldType::Text, 0}});
+        Table byVariant("v", {{"WORD", FieldType::Text, 0}});
+        QStringList kept;
+        for (const QString &entry : c.texts) {
+            const bool dropped = entry.startsWith(u'!');
+            const QString text = dropped ? entry.mid(1) : entry;
+            typed.appendUtf8Text(0, text.toUtf8());
+            if (dropped) {
+                typed.cancelRow();
+                continue;
+            }
+            typed.endRow();
+            byVariant.appendRow({text});
+            kept << text;
+        }
+        ASSERT_EQ(typed.rowCount(), kept.size()) << c.name;
+        for (int row = 0; row < kept.size(); ++row) {
+            EXPECT_EQ(typed.valueAt(row, 0).toString(), kept.at(row)) << c.name << " row " << row;
+            EXPECT_EQ(byVariant.valueAt(row, 0).toString(), kept.at(row)) << c.name << " row " << row;
+        }
+        ASSERT_TRUE(typed.addIndex("words", "WORD"));
+        ASSERT_TRUE(typed.setActiveIndex("words"));
+        EXPECT_TRUE(typed.findKey({latin})) << c.name;
+    }
+}
