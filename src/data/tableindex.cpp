@@ -3,7 +3,10 @@
 #include "data/collation.h"
 #include "data/tablecolumn.h"
 
+#include <QtEndian>
+
 #include <algorithm>
+#include <cstring>
 #include <numeric>
 
 namespace lumolex {
@@ -73,13 +76,11 @@ TableIndex::SortEntry TableIndex::sortEntry(int row) const
         return entry;
     if (part.keys) {
         const std::string_view key = part.keys->key(row);
-        for (size_t i = 0; i < 16; ++i) {
-            const quint64 byte = i < key.size() ? static_cast<unsigned char>(key[i]) : 0;
-            if (i < 8)
-                entry.high = (entry.high << 8) | byte;
-            else
-                entry.low = (entry.low << 8) | byte;
-        }
+        unsigned char bytes[16] = {};
+        if (!key.empty())
+            std::memcpy(bytes, key.data(), std::min<size_t>(key.size(), 16));
+        entry.high = qFromBigEndian<quint64>(bytes);
+        entry.low = qFromBigEndian<quint64>(bytes + 8);
         entry.settled = !key.empty() && key.size() <= 16;
         return entry;
     }
