@@ -109,6 +109,8 @@ RunFigures runMeasured(RunRequest &request)
     }
     figures.launchToEndMs = msSince(clock);
     figures.peakKiB = usage.ru_maxrss;
+    figures.cpuMs = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
+        + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
     figures.stderrText = readAll(errFile.fileName());
     figures.ok = ended && WIFEXITED(status) && WEXITSTATUS(status) == 0;
     return figures;

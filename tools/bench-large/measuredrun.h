@@ -2,7 +2,7 @@
 
 // Runs a program as a separate process and measures it as a user would see
 // it: wall time from the launch, peak memory (the kernel's figure for the
-// process), and what it wrote to stderr.
+// process), its CPU time, and what it wrote to stderr.
 
 #include <QString>
 #include <QStringList>
@@ -16,6 +16,7 @@ struct RunFigures {
     double launchToLineMs = -1;   // launch to the awaited stderr line (-1: never seen)
     double launchToEndMs = 0;     // launch to the process's end
     qint64 peakKiB = 0;           // peak resident memory of the process
+    double cpuMs = 0;             // user and system CPU time of the process, all threads
     QString stderrText;
 };
 
