@@ -40,6 +40,7 @@ void TableColumn::clear()
     m_bytes = {};
     m_blobEnds = {};
     m_expectedRows = 0;
+    m_codes.clear();
     m_wide = false;
 }
 
@@ -86,19 +87,15 @@ bool TableColumn::append(const QVariant &value)
     case FieldType::Text: {
         if (!null) {
             const QString text = value.toString();
-            const bool latin1 = !m_wide && std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x100; });
-            if (!latin1 && !m_wide)
+            if (!m_wide && !appendNarrow(text))
                 widen();
-            const bool room = m_wide ? makeRoom(m_chars, size_t(text.size()), MaxPoolSize)
-                                     : makeRoom(m_bytes, size_t(text.size()), MaxPoolSize);
-            if (!room) {
-                null = true;            // no room left in the pool
-                readable = false;
-            } else if (m_wide) {
-                m_chars.insert(m_chars.end(), text.utf16(), text.utf16() + text.size());
-            } else {
-                for (const QChar c : text)
-                    m_bytes.push_back(char(c.unicode()));
+            if (m_wide) {
+                if (!makeRoom(m_chars, size_t(text.size()), MaxPoolSize)) {
+                    null = true;        // no room left in the pool
+                    readable = false;
+                } else {
+                    m_chars.insert(m_chars.end(), text.utf16(), text.utf16() + text.size());
+                }
             }
         }
         m_textEnds.push_back(quint32(textPoolSize()));
@@ -136,10 +133,10 @@ void TableColumn::appendInteger(qint64 value)
     m_null.push_back(false);
 }
 
-// Stores the text one byte per character when it is plain ASCII or
-// two-byte sequences of Latin-1 letters, as QString::fromUtf8 would decode
-// them.
-bool TableColumn::appendLatin1(QByteArrayView utf8)
+// Stores the text one byte per character when each character has a code:
+// plain ASCII and two-byte sequences decode here, exactly as
+// QString::fromUtf8 decodes them; anything else is left to the wide path.
+bool TableColumn::appendNarrow(QByteArrayView utf8)
 {
     const size_t begin = m_bytes.size();
     const qsizetype count = utf8.size();
@@ -151,20 +148,37 @@ bool TableColumn::appendLatin1(QByteArrayView utf8)
     qsizetype i = 0;
     while (i < count) {
         const uchar lead = bytes[i];
+        int code = -1;
         if (lead < 0x80) {
-            *next++ = char(lead);
+            code = lead;
             ++i;
-        } else if ((lead == 0xC2 || lead == 0xC3) && i + 1 < count && (bytes[i + 1] & 0xC0) == 0x80) {
-            *next++ = char(((lead & 0x1F) << 6) | (bytes[i + 1] & 0x3F));
+        } else if (lead >= 0xC2 && lead <= 0xDF && i + 1 < count && (bytes[i + 1] & 0xC0) == 0x80) {
+            code = m_codes.encode(char16_t(((lead & 0x1F) << 6) | (bytes[i + 1] & 0x3F)));
             i += 2;
-        } else {
+        }
+        if (code < 0) {
             m_bytes.resize(begin);
             return false;
         }
+        *next++ = char(code);
     }
     m_bytes.resize(size_t(next - m_bytes.data()));
-    m_textEnds.push_back(quint32(m_bytes.size()));
-    m_null.push_back(false);
+    return true;
+}
+
+bool TableColumn::appendNarrow(QStringView text)
+{
+    const size_t begin = m_bytes.size();
+    if (!makeRoom(m_bytes, size_t(text.size()), MaxPoolSize))
+        return false;
+    for (const QChar c : text) {
+        const int code = m_codes.encode(c.unicode());
+        if (code < 0) {
+            m_bytes.resize(begin);
+            return false;
+        }
+        m_bytes.push_back(char(code));
+    }
     return true;
 }
 
@@ -174,8 +188,9 @@ void TableColumn::widen()
         return;
     m_chars.reserve(std::max(m_bytes.capacity(), m_bytes.size() + 64));
     for (const char c : m_bytes)
-        m_chars.push_back(char16_t(uchar(c)));
+        m_chars.push_back(m_codes.decode(c));
     m_bytes = {};
+    m_codes.clear();
     m_wide = true;
 }
 
@@ -183,8 +198,11 @@ qsizetype TableColumn::appendUtf8(QByteArrayView utf8)
 {
     if (!m_wide) {
         const size_t before = m_bytes.size();
-        if (appendLatin1(utf8))
+        if (appendNarrow(utf8)) {
+            m_textEnds.push_back(quint32(m_bytes.size()));
+            m_null.push_back(false);
             return qsizetype(m_bytes.size() - before);
+        }
         widen();
     }
     // UTF-8 never needs more UTF-16 units than it has bytes.
@@ -305,7 +323,7 @@ QStringView TableColumn::text(int row, QString &buffer) const
     buffer.resize(length);
     char16_t *out = reinterpret_cast<char16_t *>(buffer.data());
     for (qsizetype i = 0; i < length; ++i)
-        out[i] = char16_t(uchar(m_bytes[begin + size_t(i)]));
+        out[i] = m_codes.decode(m_bytes[begin + size_t(i)]);
     return QStringView(buffer);
 }
 
@@ -315,7 +333,11 @@ QString TableColumn::string(int row) const
     const qsizetype length = qsizetype(m_textEnds[size_t(row)] - begin);
     if (m_wide)
         return QStringView(m_chars.data() + begin, length).toString();
-    return QString::fromLatin1(QByteArrayView(m_bytes.data() + begin, length));
+    if (length == 0)
+        return QString::fromLatin1("", 0);          // empty, not null
+    QString buffer;
+    text(row, buffer);
+    return buffer;
 }
 
 QByteArrayView TableColumn::blobView(int row) const

@@ -5,10 +5,12 @@
 // null flag per row. A column of two million short texts thus costs a few
 // bytes per row beyond the characters themselves, and appending a row
 // allocates nothing once the column is reserved. A text column holds one
-// byte per character while every text is Latin-1 (lists of numbers, such as
-// the article IDs of a word form), and widens to UTF-16 at its first other
-// character.
+// byte per character while its texts use few enough characters (see
+// CharacterCodes): lists of numbers such as the article IDs of a word form,
+// or words of one alphabet; it widens to UTF-16 at the first text that does
+// not fit.
 
+#include "data/charactercodes.h"
 #include "data/table.h"
 
 #include <QByteArray>
@@ -73,9 +75,9 @@ public:
         return m_type == FieldType::Integer ? m_integers[size_t(row)] : 0;
     }
     const qint64 *integers() const { return m_integers.data(); }   // row-indexed values of an Integer column
-    // The text of a row (empty unless a Text column). Texts kept as Latin-1
-    // are widened into `buffer`, so a caller reading many rows allocates
-    // once.
+    // The text of a row (empty unless a Text column). Texts kept one byte
+    // per character are decoded into `buffer`, so a caller reading many
+    // rows allocates once.
     QStringView text(int row, QString &buffer) const;
     QByteArray blob(int row) const;                 // raw bytes of a Blob or Text column
     QByteArrayView blobView(int row) const;         // of a Blob column, valid until the next append
@@ -84,8 +86,9 @@ private:
     // Makes room for `extra` more units in a pool before a row is added.
     template <typename T>
     bool makeRoom(Pool<T> &pool, size_t extra, size_t limit);
-    bool appendLatin1(QByteArrayView utf8);         // false (nothing stored) unless the text is Latin-1
-    void widen();                                   // moves the Latin-1 texts to the UTF-16 pool
+    bool appendNarrow(QByteArrayView utf8);         // false (nothing stored) when a character has no code
+    bool appendNarrow(QStringView text);
+    void widen();                                   // moves the one-byte texts to the UTF-16 pool
     size_t textPoolSize() const { return m_wide ? m_chars.size() : m_bytes.size(); }
     QString string(int row) const;
 
@@ -94,7 +97,8 @@ private:
     std::vector<qint64> m_integers;
     Pool<char16_t> m_chars;                         // all texts of a wide column, one after the other
     std::vector<quint32> m_textEnds;                // end of row i's text in m_chars or m_bytes
-    Pool<char> m_bytes;                             // all blobs, or all texts of a Latin-1 column
+    Pool<char> m_bytes;                             // all blobs, or all texts of a narrow column
+    CharacterCodes m_codes;                         // of the texts in m_bytes
     bool m_wide = false;                            // a Text column's texts are in m_chars
     std::vector<quint64> m_blobEnds;                // end of row i's blob in m_bytes
     size_t m_expectedRows = 0;                      // from reserve(), to size the pools

@@ -133,20 +133,27 @@ TEST(TypedAppend, RefusesMisuseWithoutShiftingRows)
 
 TEST(TypedAppend, TextsKeepEveryCharacterAsTheColumnWidens)
 {
-    // A text column keeps Latin-1 texts one byte per character until a
-    // wider one arrives; rows stored before, during and after that switch,
-    // and a dropped row that caused it, must read back exactly.
+    // A text column keeps its texts one byte per character while they use
+    // at most 128 characters beyond ASCII, all below U+0800, and widens at
+    // the first text that does not fit. Rows stored before, during and
+    // after that switch, and a dropped row that caused it, must read back
+    // exactly, through both ways of appending.
     struct Case {
         const char *name;
         QStringList texts;          // appended in order; "!" marks a row then dropped
     };
     const QString latin = QString::fromUtf8("caf\xc3\xa9 \xc2\x80\xc3\xbf");   // é, U+0080, ÿ
-    const QString cyrillic = QString::fromUtf8("\xd0\xb6\xd0\xb0\xd1\x80");
+    const QString kildin = QString::fromUtf8("\xd0\xba\xd3\xaf\xd0\xbd\xd0\xbd\xd2\x8d\xd1\x82\xd1\x8d");
+    QString manyLetters;            // 129 characters: one more than the codes
+    for (char16_t c = 0x0400; c <= 0x0480; ++c)
+        manyLetters += QChar(c);
+    const QString euro = QString::fromUtf8("\xe2\x82\xac 5");        // beyond two-byte UTF-8
     const QList<Case> cases = {
-        {"Latin-1 only", {"|5|9|", latin, "", "12"}},
-        {"widened in the middle", {"|5|9|", latin, cyrillic, "12", latin}},
-        {"widened by a dropped row", {"|5|", "!" + cyrillic, latin, "7"}},
-        {"wide from the first row", {cyrillic, latin, "3"}},
+        {"one byte throughout", {"|5|9|", latin, "", kildin, "12"}},
+        {"widened by a character beyond U+0800", {"|5|9|", latin, euro, "12", latin}},
+        {"widened by a 129th character", {kildin, latin, manyLetters, "7", latin}},
+        {"widened by a dropped row", {"|5|", "!" + euro, latin, "7"}},
+        {"wide from the first row", {euro, latin, "3"}},
     };
     for (const Case &c : cases) {
         Table typed("t", {{"WORD", FieldType::Text, 0}});
