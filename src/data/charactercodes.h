@@ -20,18 +20,9 @@ public:
     {
         if (c < 0x80)
             return c;
-        if (c >= CodedBelow)
-            return -1;
-        if (m_codeOf.empty())
-            m_codeOf.assign(CodedBelow, 0);
-        if (const quint8 code = m_codeOf[c])
-            return code;
-        if (m_chars.size() >= 0x80)
-            return -1;
-        m_chars.push_back(c);
-        const auto code = quint8(0x7F + m_chars.size());
-        m_codeOf[c] = code;
-        return code;
+        if (c < CodedBelow && !m_codeOf.empty() && m_codeOf[c] != 0)
+            return m_codeOf[c];
+        return assign(c);
     }
 
     char16_t decode(char byte) const
@@ -47,6 +38,18 @@ public:
     }
 
 private:
+    Q_NEVER_INLINE int assign(char16_t c)
+    {
+        if (c >= CodedBelow || m_chars.size() >= 0x80)
+            return -1;
+        if (m_codeOf.empty())
+            m_codeOf.assign(CodedBelow, 0);
+        m_chars.push_back(c);
+        const auto code = quint8(0x7F + m_chars.size());
+        m_codeOf[c] = code;
+        return code;
+    }
+
     static constexpr char16_t CodedBelow = 0x800;   // the characters of two-byte UTF-8
     std::vector<quint8> m_codeOf;                   // by character; 0: no code yet
     std::vector<char16_t> m_chars;                  // the characters of codes 128 and up
