@@ -4,6 +4,7 @@
 #include "rtf/codepage.h"
 #include "rtf/rtfreader.h"
 
+#include <QScopeGuard>
 #include <QStringDecoder>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -16,6 +17,9 @@
 namespace lumolex {
 
 namespace {
+
+// The largest inflate buffer a thread keeps between bodies.
+constexpr qsizetype kKeptInflateBuffer = qsizetype(1) << 20;
 
 const char16_t kDamagedNotice[] = u"Статья повреждена и не может быть показана.";
 
@@ -144,7 +148,8 @@ bool inflateBody(QByteArrayView stored, QByteArray *out, qsizetype limit)
 {
     if (!out)
         return false;
-    out->clear();
+    QByteArray &buffer = *out;
+    buffer.resize(0); // keeps what the buffer holds room for
     if (stored.isEmpty() || stored.size() > std::numeric_limits<uInt>::max() || limit < 0)
         return false;
     thread_local ThreadInflater inflater;
@@ -154,8 +159,8 @@ bool inflateBody(QByteArrayView stored, QByteArray *out, qsizetype limit)
     stream->next_in = reinterpret_cast<Bytef *>(const_cast<char *>(stored.data()));
     stream->avail_in = uInt(stored.size());
 
-    QByteArray buffer;
-    qsizetype chunk = std::min<qsizetype>(std::max<qsizetype>(stored.size() * 4, 4096), limit + 1);
+    const qsizetype chunk = std::min<qsizetype>(std::max<qsizetype>(stored.size() * 4, 4096), limit + 1);
+    buffer.resize(std::min(std::max(buffer.capacity(), chunk), limit + 1));
     int status = Z_OK;
     while (status == Z_OK) {
         const qsizetype used = qsizetype(stream->total_out);
@@ -181,11 +186,9 @@ bool inflateBody(QByteArrayView stored, QByteArray *out, qsizetype limit)
     stream->avail_in = 0;
     stream->next_out = nullptr;
     stream->avail_out = 0;
-    if (status != Z_STREAM_END || total > limit)
-        return false;
-    buffer.truncate(total);
-    *out = std::move(buffer);
-    return true;
+    const bool complete = status == Z_STREAM_END && total <= limit;
+    buffer.resize(complete ? total : 0);
+    return complete;
 }
 
 BodyKind decodeBody(const QByteArray &stored, bool isNull, QTextDocument *doc)
@@ -233,7 +236,13 @@ QString bodyPlainText(const QByteArray &stored, bool isNull, BodyKind *kind)
         return result(BodyKind::Null, {});
     if (stored.isEmpty())
         return result(BodyKind::Empty, {});
-    QByteArray inflated;
+    // One buffer per thread: a scan reads thousands of bodies one after the
+    // other, and a buffer grown for a long one is let go again.
+    thread_local QByteArray inflated;
+    const auto releaseLarge = qScopeGuard([] {
+        if (inflated.capacity() > kKeptInflateBuffer)
+            inflated = QByteArray();
+    });
     if (!inflateBody(stored, &inflated))
         return result(BodyKind::Damaged, {});
     if (rtf::looksLikeRtf(inflated))

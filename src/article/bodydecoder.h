@@ -14,7 +14,9 @@ enum class BodyKind { Null, Empty, RichText, PlainText, Damaged };
 // Largest inflated body accepted; larger streams count as damaged.
 inline constexpr qsizetype kMaxInflatedBody = rtf::kMaxDocumentBytes;
 
-// zlib (RFC 1950) helpers for stored bodies.
+// zlib (RFC 1950) helpers for stored bodies. inflateBody fills `out` with
+// the whole stream, reusing the room `out` already has; false (and `out`
+// empty) for a damaged, truncated or overlong stream.
 QByteArray deflateBody(QByteArrayView plain);
 bool inflateBody(QByteArrayView stored, QByteArray *out, qsizetype limit = kMaxInflatedBody);
 
