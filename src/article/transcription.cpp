@@ -78,21 +78,25 @@ bool isSimpleMacron(QStringView word, qsizetype i)
 // combining marks meets the folding table as the one letter it is. Text of
 // characters that stay composed is NFC as it stands; Kildin texts add
 // macrons over such letters, which compose by a table. Anything else takes
-// the full normalization.
-QString composed(QStringView word)
+// the full normalization. Text that needs no change is returned as it is;
+// a changed text is made in `storage`.
+QStringView composed(QStringView word, QString &storage)
 {
     bool hasMacrons = false;
     for (qsizetype i = 0; i < word.size(); ++i) {
         if (staysComposed(word[i].unicode()))
             continue;
-        if (!isSimpleMacron(word, i))
-            return word.toString().normalized(QString::NormalizationForm_C);
+        if (!isSimpleMacron(word, i)) {
+            storage = word.toString().normalized(QString::NormalizationForm_C);
+            return storage;
+        }
         hasMacrons = true;
     }
     if (!hasMacrons)
-        return word.toString();
+        return word;
     const auto &withMacron = composedWithMacron();
-    QString text;
+    QString &text = storage;
+    text.clear();
     text.reserve(word.size());
     for (qsizetype i = 0; i < word.size(); ++i) {
         const char16_t c = word[i].unicode();
@@ -138,12 +142,13 @@ QString RetTransc(QStringView text)
     // sees the original case), lower-case every character on its own, then
     // trim. Lower-casing is the simple per-character mapping, so one
     // character never becomes two.
-    const QString word = composed(text);
+    QString storage;
+    const QStringView word = composed(text, storage);
     const auto &table = keyCharacters();
     QString key(word.size(), Qt::Uninitialized); // the key is never longer than the word
     char16_t *const first = reinterpret_cast<char16_t *>(key.data());
     char16_t *out = first;
-    const char16_t *in = reinterpret_cast<const char16_t *>(word.constData());
+    const char16_t *in = word.utf16();
     const char16_t *const inEnd = in + word.size();
     for (; in != inEnd; ++in) {
         const char16_t c = *in;
