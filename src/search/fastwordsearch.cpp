@@ -11,6 +11,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <charconv>
 #include <string>
 #include <vector>
 
@@ -19,19 +20,40 @@ namespace lumolex {
 namespace {
 
 // One article of the working list: reached by the first word, and by the
-// words after it up to `token`.
+// words after it up to `token`. Its headword and key are read only once it
+// has matched every word.
 struct WorkEntry {
     int id = 0;
     int dict = 0;
-    QString word;
-    QString transc;
-    int token = 0;   // how many words, counted from the first, it has matched
+    int position = 0; // in the article table's ID order
+    int token = 0;    // how many words, counted from the first, it has matched
 };
 
 // The token of an ID the first word reached without an article to list (none
 // with that ID, or out of scope): remembered so it is looked up only once,
 // and never matched.
 constexpr int kRejected = -1;
+
+// a < b when both are written as decimal text: the order of IDs in the
+// results among articles of one key.
+bool idTextLess(int a, int b)
+{
+    char textA[16];
+    char textB[16];
+    const char *endA = std::to_chars(textA, textA + sizeof textA, a).ptr;
+    const char *endB = std::to_chars(textB, textB + sizeof textB, b).ptr;
+    return std::string_view(textA, size_t(endA - textA)) < std::string_view(textB, size_t(endB - textB));
+}
+
+// The first eight bytes of a sort key, big-endian and zero-padded: where two
+// of them differ, they order as the whole keys do.
+quint64 keyPrefix(std::string_view key)
+{
+    quint64 prefix = 0;
+    for (size_t i = 0; i < 8; ++i)
+        prefix = (prefix << 8) | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
+    return prefix;
+}
 
 // The working list of one search: each article at most once, looked up by
 // its ID (which alone determines its key "TRANSC|ID").
@@ -43,35 +65,42 @@ public:
         const auto it = m_byId.constFind(id);
         return it == m_byId.cend() ? nullptr : &m_entries[*it];
     }
-    void add(WorkEntry entry)
+    void add(const WorkEntry &entry)
     {
         m_byId.insert(entry.id, int(m_entries.size()));
-        m_entries.push_back(std::move(entry));
+        m_entries.push_back(entry);
     }
     bool anyAt(int token) const
     {
         return std::any_of(m_entries.begin(), m_entries.end(), [token](const WorkEntry &e) { return e.token == token; });
     }
-    // The entries that matched `words` words, in result order.
-    QVector<FoundArticle> matching(int words) const
+    // The entries that matched `words` words, in result order: by key, then
+    // by ID compared as text.
+    QVector<FoundArticle> matching(int words, const Table &articles, int wordField, int transcField) const
     {
         struct Ranked {
+            quint64 prefix;
             std::string key;
-            QString idText;
             const WorkEntry *entry;
         };
         std::vector<Ranked> ranked;
-        for (const WorkEntry &entry : m_entries)
-            if (entry.token == words)
-                ranked.push_back({KeyCollation::sortKey(entry.transc), QString::number(entry.id), &entry});
+        for (const WorkEntry &entry : m_entries) {
+            if (entry.token != words)
+                continue;
+            std::string key = KeyCollation::sortKey(articles.valueAt(entry.position, transcField).toString());
+            const quint64 prefix = keyPrefix(key);
+            ranked.push_back({prefix, std::move(key), &entry});
+        }
         std::sort(ranked.begin(), ranked.end(), [](const Ranked &a, const Ranked &b) {
+            if (a.prefix != b.prefix)
+                return a.prefix < b.prefix;
             const int byKey = KeyCollation::compareKeys(a.key, b.key);
-            return byKey != 0 ? byKey < 0 : a.idText < b.idText;
+            return byKey != 0 ? byKey < 0 : idTextLess(a.entry->id, b.entry->id);
         });
         QVector<FoundArticle> results;
         results.reserve(qsizetype(ranked.size()));
         for (const Ranked &r : ranked)
-            results.append({r.entry->id, r.entry->dict, r.entry->word});
+            results.append({r.entry->id, r.entry->dict, articles.valueAt(r.entry->position, wordField).toString()});
         return results;
     }
 
@@ -90,7 +119,6 @@ FastWordSearch::FastWordSearch(Table &articles, Table &wordForms)
 
 QVector<FoundArticle> FastWordSearch::run(const QString &query, const DictionaryScope &scope)
 {
-    const int idField = m_articles.fieldIndex(QString::fromLatin1(field::ID));
     const int dictField = m_articles.fieldIndex(QString::fromLatin1(field::DICT));
     const int wordField = m_articles.fieldIndex(QString::fromLatin1(field::WORD));
     const int transcField = m_articles.fieldIndex(QString::fromLatin1(field::TRANSC));
@@ -139,21 +167,16 @@ QVector<FoundArticle> FastWordSearch::run(const QString &query, const Dictionary
                 if (entry)
                     continue;
                 if (!m_articles.findKey({id})) {
-                    list.add({id, 0, {}, {}, kRejected});
+                    list.add({id, 0, 0, kRejected});
                     continue;
                 }
                 const int dict = m_articles.value(dictField).toInt();
-                if (!scope.passes(dict)) {
-                    list.add({id, dict, {}, {}, kRejected});
-                    continue;
-                }
-                list.add({int(m_articles.value(idField).toLongLong()), dict, m_articles.value(wordField).toString(),
-                          m_articles.value(transcField).toString(), 1});
+                list.add({id, dict, m_articles.recordNumber() - 1, scope.passes(dict) ? 1 : kRejected});
             }
         }
     }
     m_wordForms.cancelRange();
-    return list.matching(words);
+    return list.matching(words, m_articles, wordField, transcField);
 }
 
 } // namespace lumolex
