@@ -8,8 +8,6 @@
 #include "search/arrid.h"
 #include "search/querytext.h"
 
-#include <QHash>
-
 #include <algorithm>
 #include <charconv>
 #include <string>
@@ -28,11 +26,6 @@ struct WorkEntry {
     int position = 0; // in the article table's ID order
     int token = 0;    // how many words, counted from the first, it has matched
 };
-
-// The token of an ID the first word reached without an article to list (none
-// with that ID, or out of scope): remembered so it is looked up only once,
-// and never matched.
-constexpr int kRejected = -1;
 
 // a < b when both are written as decimal text: the order of IDs in the
 // results among articles of one key.
@@ -55,59 +48,89 @@ quint64 keyPrefix(std::string_view key)
     return prefix;
 }
 
-// The working list of one search: each article at most once, looked up by
-// its ID (which alone determines its key "TRANSC|ID").
-class WorkingList
+// The entries that matched `words` words, in result order: by key, then by
+// ID compared as text.
+QVector<FoundArticle> resultsOf(const std::vector<WorkEntry> &list, int words, const Table &articles, int wordField,
+                                int transcField)
 {
-public:
-    WorkEntry *find(int id)
-    {
-        const auto it = m_byId.constFind(id);
-        return it == m_byId.cend() ? nullptr : &m_entries[*it];
+    struct Ranked {
+        quint64 prefix;
+        std::string key;
+        const WorkEntry *entry;
+    };
+    std::vector<Ranked> ranked;
+    for (const WorkEntry &entry : list) {
+        if (entry.token != words)
+            continue;
+        std::string key = KeyCollation::sortKey(articles.valueAt(entry.position, transcField).toString());
+        const quint64 prefix = keyPrefix(key);
+        ranked.push_back({prefix, std::move(key), &entry});
     }
-    void add(const WorkEntry &entry)
-    {
-        m_byId.insert(entry.id, int(m_entries.size()));
-        m_entries.push_back(entry);
-    }
-    bool anyAt(int token) const
-    {
-        return std::any_of(m_entries.begin(), m_entries.end(), [token](const WorkEntry &e) { return e.token == token; });
-    }
-    // The entries that matched `words` words, in result order: by key, then
-    // by ID compared as text.
-    QVector<FoundArticle> matching(int words, const Table &articles, int wordField, int transcField) const
-    {
-        struct Ranked {
-            quint64 prefix;
-            std::string key;
-            const WorkEntry *entry;
-        };
-        std::vector<Ranked> ranked;
-        for (const WorkEntry &entry : m_entries) {
-            if (entry.token != words)
-                continue;
-            std::string key = KeyCollation::sortKey(articles.valueAt(entry.position, transcField).toString());
-            const quint64 prefix = keyPrefix(key);
-            ranked.push_back({prefix, std::move(key), &entry});
-        }
-        std::sort(ranked.begin(), ranked.end(), [](const Ranked &a, const Ranked &b) {
-            if (a.prefix != b.prefix)
-                return a.prefix < b.prefix;
-            const int byKey = KeyCollation::compareKeys(a.key, b.key);
-            return byKey != 0 ? byKey < 0 : idTextLess(a.entry->id, b.entry->id);
-        });
-        QVector<FoundArticle> results;
-        results.reserve(qsizetype(ranked.size()));
-        for (const Ranked &r : ranked)
-            results.append({r.entry->id, r.entry->dict, articles.valueAt(r.entry->position, wordField).toString()});
-        return results;
-    }
+    std::sort(ranked.begin(), ranked.end(), [](const Ranked &a, const Ranked &b) {
+        if (a.prefix != b.prefix)
+            return a.prefix < b.prefix;
+        const int byKey = KeyCollation::compareKeys(a.key, b.key);
+        return byKey != 0 ? byKey < 0 : idTextLess(a.entry->id, b.entry->id);
+    });
+    QVector<FoundArticle> results;
+    results.reserve(qsizetype(ranked.size()));
+    for (const Ranked &r : ranked)
+        results.append({r.entry->id, r.entry->dict, articles.valueAt(r.entry->position, wordField).toString()});
+    return results;
+}
 
-private:
-    std::vector<WorkEntry> m_entries;
-    QHash<int, int> m_byId;
-};
+// The IDs of the articles holding a form that begins with `key`, sorted,
+// each once.
+void idsOfWord(Table &wordForms, int arridField, const QString &key, std::vector<int> &ids)
+{
+    ids.clear();
+    std::vector<int> formIds;
+    wordForms.setPrefixRange(key);
+    const int forms = wordForms.recordCount();
+    for (int form = 0; form < forms; ++form) {
+        parseArrId(wordForms.valueAt(form, arridField).toString(), formIds);
+        ids.insert(ids.end(), formIds.begin(), formIds.end());
+    }
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+}
+
+// The articles of `ids` (sorted) that exist and are in scope, by ID.
+std::vector<WorkEntry> articlesOf(const Table &articles, int idField, int dictField, const std::vector<int> &ids,
+                                  const DictionaryScope &scope)
+{
+    // The IDs are sorted, and so is the article table in its ID order: each
+    // is found by galloping on from where the one before it was found.
+    const int total = articles.recordCount();
+    const auto idAt = [&articles, idField](int position) { return articles.valueAt(position, idField).toLongLong(); };
+    std::vector<WorkEntry> found;
+    found.reserve(ids.size());
+    int from = 0;
+    for (const int id : ids) {
+        int low = from;
+        int high = from;
+        for (int step = 1; high < total && idAt(high) < id; step *= 2) {
+            low = high + 1;
+            high = std::min(total, high + step);
+        }
+        while (low < high) {
+            const int middle = low + (high - low) / 2;
+            if (idAt(middle) < id)
+                low = middle + 1;
+            else
+                high = middle;
+        }
+        from = low;
+        if (from == total)
+            break;
+        if (idAt(from) != id)
+            continue; // no article has this ID
+        const int dict = articles.valueAt(from, dictField).toInt();
+        if (scope.passes(dict))
+            found.push_back({id, dict, from, 1});
+    }
+    return found;
+}
 
 } // namespace
 
@@ -119,6 +142,7 @@ FastWordSearch::FastWordSearch(Table &articles, Table &wordForms)
 
 QVector<FoundArticle> FastWordSearch::run(const QString &query, const DictionaryScope &scope)
 {
+    const int idField = m_articles.fieldIndex(QString::fromLatin1(field::ID));
     const int dictField = m_articles.fieldIndex(QString::fromLatin1(field::DICT));
     const int wordField = m_articles.fieldIndex(QString::fromLatin1(field::WORD));
     const int transcField = m_articles.fieldIndex(QString::fromLatin1(field::TRANSC));
@@ -146,37 +170,31 @@ QVector<FoundArticle> FastWordSearch::run(const QString &query, const Dictionary
     }
     std::stable_sort(order.begin(), order.end(), [](const Word &a, const Word &b) { return a.forms < b.forms; });
 
-    WorkingList list;
+    // The working list holds the first word's articles in scope, by ID; each
+    // next word keeps those it reaches too.
+    std::vector<WorkEntry> list;
     std::vector<int> ids;
     for (int i = 1; i <= words; ++i) {
         // An article the previous word did not reach can never be listed.
-        if (i > 1 && !list.anyAt(i - 1))
+        if (i > 1 && std::none_of(list.begin(), list.end(), [i](const WorkEntry &e) { return e.token == i - 1; }))
             break;
-        m_wordForms.setPrefixRange(order[size_t(i - 1)].key);
-        const int forms = m_wordForms.recordCount();
-        for (int form = 0; form < forms; ++form) {
-            parseArrId(m_wordForms.valueAt(form, arridField).toString(), ids);
-            for (int id : ids) {
-                WorkEntry *entry = list.find(id);
-                if (i > 1) {
-                    // Only articles already in the list can go on matching.
-                    if (entry && entry->token == i - 1)
-                        entry->token = i;
-                    continue;
-                }
-                if (entry)
-                    continue;
-                if (!m_articles.findKey({id})) {
-                    list.add({id, 0, 0, kRejected});
-                    continue;
-                }
-                const int dict = m_articles.value(dictField).toInt();
-                list.add({id, dict, m_articles.recordNumber() - 1, scope.passes(dict) ? 1 : kRejected});
-            }
+        idsOfWord(m_wordForms, arridField, order[size_t(i - 1)].key, ids);
+        if (i == 1) {
+            list = articlesOf(m_articles, idField, dictField, ids, scope);
+            continue;
+        }
+        // Both lists are in ID order: one walk finds the articles the word reaches.
+        auto reached = ids.cbegin();
+        for (WorkEntry &entry : list) {
+            reached = std::lower_bound(reached, ids.cend(), entry.id);
+            if (reached == ids.cend())
+                break;
+            if (*reached == entry.id && entry.token == i - 1)
+                entry.token = i;
         }
     }
     m_wordForms.cancelRange();
-    return list.matching(words, m_articles, wordField, transcField);
+    return resultsOf(list, words, m_articles, wordField, transcField);
 }
 
 } // namespace lumolex

@@ -39,9 +39,8 @@ public:
     // collation), articles of equal key by their ID written in decimal and
     // compared as text (12 before 9).
     //
-    // The article table is left unfiltered on its ID index with its current
-    // record wherever the last lookup put it; the caller suspends its
-    // notifications and restores it. The word-form table is left without a
+    // The article table is left unfiltered on its ID index; the caller
+    // suspends its notifications and restores it. The word-form table is left without a
     // key range.
     QVector<FoundArticle> run(const QString &query, const DictionaryScope &scope);
 
