@@ -168,8 +168,9 @@ TEST_F(WordPanelTest, EveryLetterTypedInTheListGoesToTheWordBox)
         press(panel->DBGrid1, letter.key, text);
         QApplication::processEvents();
         EXPECT_EQ(boxText(), text);
-        if (letter.jumpedTo)
+        if (letter.jumpedTo) {
             EXPECT_EQ(word(), QString::fromUtf8(letter.jumpedTo));
+        }
         EXPECT_TRUE(panel->EditWord->hasFocus() || panel->EditWord->lineEdit()->hasFocus());
     }
 
