@@ -46,18 +46,21 @@ bool readDecimal(QStringView text, int *value)
 void parseArrId(QStringView arrid, std::vector<int> &ids)
 {
     ids.clear();
-    qsizetype start = 0;
-    while (start <= arrid.size()) {
-        qsizetype end = arrid.indexOf(u'|', start);
-        if (end < 0)
-            end = arrid.size();
-        const QStringView entry = trimmedEntry(arrid.mid(start, end - start));
+    const QChar *const end = arrid.data() + arrid.size();
+    const QChar *start = arrid.data();
+    while (true) {
+        const QChar *stop = start;
+        while (stop != end && *stop != u'|')
+            ++stop;
+        const QStringView entry = trimmedEntry(QStringView(start, stop));
         if (!entry.isEmpty()) {
             int id = 0;
             if (readDecimal(entry, &id))
                 ids.push_back(id);
         }
-        start = end + 1;
+        if (stop == end)
+            break;
+        start = stop + 1;
     }
 }
 
