@@ -297,6 +297,30 @@ QVariant Table::valueAt(int viewPosition, QStringView fieldName) const
     return valueAt(viewPosition, d->fieldOf(fieldName));
 }
 
+QStringView Table::textAt(int viewPosition, int field, QString &buffer) const
+{
+    d->ensureFresh();
+    if (viewPosition < 0 || viewPosition >= d->view.count() || field < 0 || field >= d->fields.size())
+        return {};
+    const int row = d->view.rowAt(viewPosition);
+    const TableColumn &column = d->columns[size_t(field)];
+    if (column.isNull(row))
+        return {};
+    return column.text(row, buffer);
+}
+
+std::string_view Table::sortKeyAt(int viewPosition, int field) const
+{
+    d->ensureFresh();
+    if (viewPosition < 0 || viewPosition >= d->view.count())
+        return {};
+    const auto keys = d->sortKeys.find(field);
+    const int row = d->view.rowAt(viewPosition);
+    if (keys == d->sortKeys.end() || row >= keys->second.size() || d->columns[size_t(field)].isNull(row))
+        return {};
+    return keys->second.key(row);
+}
+
 bool Table::findKey(const QVariantList &leadingValues)
 {
     d->ensureFresh();

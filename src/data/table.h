@@ -32,10 +32,12 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <QVariant>
 #include <QVector>
 
 #include <memory>
+#include <string_view>
 
 namespace lumolex {
 
@@ -125,6 +127,13 @@ public:
     // invalid QVariant for a position outside the view.
     QVariant valueAt(int viewPosition, int field) const;
     QVariant valueAt(int viewPosition, QStringView fieldName) const;
+    // Reads for searches over many rows, without a QVariant: the text of a
+    // Text field at a view position (made in `buffer` when the column keeps
+    // one byte per character; empty when null or out of the view), and the
+    // collation key of a Text field some index sorts by (empty when no index
+    // has keyed it).
+    QStringView textAt(int viewPosition, int field, QString &buffer) const;
+    std::string_view sortKeyAt(int viewPosition, int field) const;
 
     // Key searches on the active index (false without one). findKey compares
     // the given leading fields exactly (text with the key collation, so

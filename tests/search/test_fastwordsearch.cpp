@@ -48,6 +48,7 @@ std::vector<WordForm> forms()
         {QStringLiteral("сӱнь"), QStringLiteral("|60|")},
         {kLongKey, QStringLiteral("|70|")},
         {QStringLiteral("xyz"), QStringLiteral("|abc|5|")},
+        {QStringLiteral("сад"), QStringLiteral("|2000000000|70|-3|5|70|")},   // IDs far apart, repeated
     };
 }
 
@@ -78,6 +79,8 @@ TEST(FastWordSearch, ListsArticlesMatchingEveryWordInKeyThenIdTextOrder)
         {QStringLiteral("дорога"), {20}},                   // blank and repeated entries
         {QStringLiteral("осина"), {30}},                    // an ID without article is skipped
         {QStringLiteral("xyz"), {5}},                       // a non-numeric entry is skipped
+        {QStringLiteral("сад"), {5, 70}},
+        {QStringLiteral("сад дом"), {5, 70}},
         {QStringLiteral("сӱ"), {60}},
         {QStringLiteral("дом лес осина"), {}},
         {QStringLiteral("дом осина лес"), {}},              // first and third word alone are not enough
