@@ -225,7 +225,7 @@ BodyKind decodeBody(const QByteArray &stored, bool isNull, QTextDocument *doc)
     return kind;
 }
 
-QString bodyPlainText(const QByteArray &stored, bool isNull, BodyKind *kind)
+QString bodyPlainText(QByteArrayView stored, bool isNull, BodyKind *kind)
 {
     auto result = [kind](BodyKind value, QString text) {
         if (kind)

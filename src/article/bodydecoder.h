@@ -28,6 +28,6 @@ BodyKind decodeBody(const QByteArray &stored, bool isNull, QTextDocument *doc);
 
 // The plain text of a stored body without building a document (fast path
 // of the fragment search). Empty for null, empty and damaged bodies.
-QString bodyPlainText(const QByteArray &stored, bool isNull, BodyKind *kind = nullptr);
+QString bodyPlainText(QByteArrayView stored, bool isNull, BodyKind *kind = nullptr);
 
 } // namespace lumolex

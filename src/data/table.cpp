@@ -309,6 +309,17 @@ QStringView Table::textAt(int viewPosition, int field, QString &buffer) const
     return column.text(row, buffer);
 }
 
+QByteArrayView Table::blobAt(int viewPosition, int field, bool *isNull) const
+{
+    d->ensureFresh();
+    const bool outside = viewPosition < 0 || viewPosition >= d->view.count() || field < 0 || field >= d->fields.size();
+    const int row = outside ? -1 : d->view.rowAt(viewPosition);
+    const bool null = outside || d->columns[size_t(field)].isNull(row);
+    if (isNull)
+        *isNull = null;
+    return null ? QByteArrayView() : d->columns[size_t(field)].blobView(row);
+}
+
 std::string_view Table::sortKeyAt(int viewPosition, int field) const
 {
     d->ensureFresh();

@@ -134,6 +134,11 @@ public:
     // has keyed it).
     QStringView textAt(int viewPosition, int field, QString &buffer) const;
     std::string_view sortKeyAt(int viewPosition, int field) const;
+    // The stored bytes of a Blob field at a view position, without a copy:
+    // valid while no row is added (loaded tables are only read, so other
+    // threads may read them meanwhile). `isNull` tells a null field from an
+    // empty one; out of the view counts as null.
+    QByteArrayView blobAt(int viewPosition, int field, bool *isNull) const;
 
     // Key searches on the active index (false without one). findKey compares
     // the given leading fields exactly (text with the key collation, so

@@ -16,7 +16,7 @@
 
 namespace lumolex {
 
-QString fragmentSearchText(const QByteArray &stored, bool isNull)
+QString fragmentSearchText(QByteArrayView stored, bool isNull)
 {
     return RetTransc(bodyPlainText(stored, isNull));
 }
@@ -47,7 +47,7 @@ struct Visit
     int position = 0;
     int id = 0;
     int dict = 0;
-    QByteArray body;    // the stored body, when its text is not in the cache
+    QByteArrayView body; // the stored body in the table, when its text is not in the cache
     bool bodyIsNull = false;
     bool read = false;
     QString text;       // read from `body`
@@ -91,9 +91,7 @@ std::unique_ptr<FragmentSearch::Block> FragmentSearch::startBlock(int begin) con
         visit.dict = dict;
         // An empty key matches nothing, and no body needs reading for it.
         if (!m_key.isEmpty() && !(m_cache && m_cache->find(visit.id))) {
-            const QVariant body = m_articles.valueAt(position, m_bodyField);
-            visit.body = body.toByteArray();
-            visit.bodyIsNull = !body.isValid();
+            visit.body = m_articles.blobAt(position, m_bodyField, &visit.bodyIsNull);
             visit.read = true;
             ++toRead;
         }
@@ -105,7 +103,6 @@ std::unique_ptr<FragmentSearch::Block> FragmentSearch::startBlock(int begin) con
         if (!visit.read)
             return;
         visit.text = fragmentSearchText(visit.body, visit.bodyIsNull);
-        visit.body.clear();
         visit.matched = visit.text.contains(key);
     };
     if (toRead >= kFewestForThreads) {

@@ -35,7 +35,7 @@ class Table;
 
 // The converted plain text of a stored body: the text a rich-text view
 // shows, converted with RetTransc. Empty for an article without a body.
-QString fragmentSearchText(const QByteArray &stored, bool isNull);
+QString fragmentSearchText(QByteArrayView stored, bool isNull);
 
 class FragmentSearch
 {
