@@ -1,10 +1,15 @@
-# lumolex_library(<target> LINK <libs...>)
+# lumolex_library(<target> [RECURSE] LINK <libs...>)
 #
-# Builds one static library from every .cpp/.h file of the calling folder.
-# Headers are included as "<folder>/<file>.h" from src/.
+# Builds one static library from every .cpp/.h file of the calling folder
+# (and of its subfolders with RECURSE). Headers are included as
+# "<folder>/<file>.h" from src/.
 function(lumolex_library target)
-  cmake_parse_arguments(ARG "" "TEST_FILTER" "LINK" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h
+  cmake_parse_arguments(ARG "RECURSE" "TEST_FILTER" "LINK" ${ARGN})
+  set(glob GLOB)
+  if(ARG_RECURSE)
+    set(glob GLOB_RECURSE)
+  endif()
+  file(${glob} sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h
                                       ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
   add_library(${target} STATIC ${sources})
   target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
@@ -12,13 +17,18 @@ function(lumolex_library target)
   set_target_properties(${target} PROPERTIES LINKER_LANGUAGE CXX)
 endfunction()
 
-# lumolex_gtest(<target> LINK <libs...> [TEST_FILTER <gtest filter>])
+# lumolex_gtest(<target> [RECURSE] LINK <libs...> [TEST_FILTER <gtest filter>])
 #
-# One GoogleTest executable from every .cpp of the calling folder, registered
-# with CTest test by test. GUI tests run on the offscreen platform.
+# One GoogleTest executable from every .cpp of the calling folder (and of its
+# subfolders with RECURSE), registered with CTest test by test. GUI tests run
+# on the offscreen platform.
 function(lumolex_gtest target)
-  cmake_parse_arguments(ARG "" "TEST_FILTER" "LINK" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  cmake_parse_arguments(ARG "RECURSE" "TEST_FILTER" "LINK" ${ARGN})
+  set(glob GLOB)
+  if(ARG_RECURSE)
+    set(glob GLOB_RECURSE)
+  endif()
+  file(${glob} sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   if(NOT sources)
     return()
   endif()

@@ -8,9 +8,9 @@
 // environment the program prints to stderr how long it took from its start
 // to the first article shown.
 
-#include "app/formlumolex.h"
-#include "app/qttranslation.h"
-#include "data/programfolder.h"
+#include "app/window/formlumolex.h"
+#include "app/shell/qttranslation.h"
+#include "data/files/programfolder.h"
 #include "platform/closerequest.h"
 #include "ui/imagelist16.h"
 

@@ -1,7 +1,7 @@
 #include "article/articledocument.h"
 
 #include "article/masking.h"
-#include "data/table.h"
+#include "data/table/table.h"
 
 #include <QTextBlock>
 #include <QTextCursor>

@@ -1,7 +1,7 @@
 #include "article/examplepicker.h"
 
 #include "article/bodydecoder.h"
-#include "data/table.h"
+#include "data/table/table.h"
 
 #include <QRandomGenerator>
 #include <QTextDocument>

@@ -2,7 +2,7 @@
 
 // The dictionary scope of both searches: which articles a search may list.
 
-#include "data/dictionaryselection.h"
+#include "data/wordlist/dictionaryselection.h"
 
 #include <array>
 

@@ -1,10 +1,10 @@
 #include "search/fastwordsearch.h"
 
 #include "article/transcription.h"
-#include "data/collation.h"
-#include "data/dataloader.h"
-#include "data/datafileschema.h"
-#include "data/table.h"
+#include "data/table/collation.h"
+#include "data/files/dataloader.h"
+#include "data/files/datafileschema.h"
+#include "data/table/table.h"
 #include "search/arrid.h"
 #include "search/querytext.h"
 

@@ -2,9 +2,9 @@
 
 #include "article/bodydecoder.h"
 #include "article/transcription.h"
-#include "data/dataloader.h"
-#include "data/datafileschema.h"
-#include "data/table.h"
+#include "data/files/dataloader.h"
+#include "data/files/datafileschema.h"
+#include "data/table/table.h"
 #include "search/plaintextcache.h"
 
 #include <QElapsedTimer>

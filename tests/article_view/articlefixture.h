@@ -7,8 +7,8 @@
 #include "article/bodydecoder.h"
 #include "article/transcription.h"
 #include "article/view/messageboxes.h"
-#include "data/dataloader.h"
-#include "data/table.h"
+#include "data/files/dataloader.h"
+#include "data/table/table.h"
 
 #include <memory>
 #include <vector>

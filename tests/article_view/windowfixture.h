@@ -8,7 +8,7 @@
 #include "article/view/articlerenderer.h"
 #include "article/view/richtextview.h"
 #include "article/view/stepnavigator.h"
-#include "data/dictionaryselection.h"
+#include "data/wordlist/dictionaryselection.h"
 
 #include "articlefixture.h"
 

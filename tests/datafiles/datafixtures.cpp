@@ -2,8 +2,8 @@
 
 #include "datawriter.h"
 
-#include "data/datafiles.h"
-#include "data/sqlitedb.h"
+#include "data/files/datafiles.h"
+#include "data/files/sqlitedb.h"
 
 #include <QFile>
 

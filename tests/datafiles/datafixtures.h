@@ -6,8 +6,8 @@
 
 #include "databuilder.h"
 
-#include "data/datafileschema.h"
-#include "data/table.h"
+#include "data/files/datafileschema.h"
+#include "data/table/table.h"
 
 #include <QDir>
 #include <QStringList>

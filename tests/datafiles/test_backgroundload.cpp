@@ -3,9 +3,9 @@
 
 #include "datafixtures.h"
 
-#include "data/backgroundload.h"
-#include "data/datafiles.h"
-#include "data/dataloader.h"
+#include "data/files/backgroundload.h"
+#include "data/files/datafiles.h"
+#include "data/files/dataloader.h"
 
 #include <QFile>
 

@@ -4,8 +4,8 @@
 
 #include "datafixtures.h"
 
-#include "data/datafiles.h"
-#include "data/dataloader.h"
+#include "data/files/datafiles.h"
+#include "data/files/dataloader.h"
 
 #include <QDir>
 #include <QFile>

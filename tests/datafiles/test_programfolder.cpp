@@ -3,7 +3,7 @@
 
 #include "datafixtures.h"
 
-#include "data/programfolder.h"
+#include "data/files/programfolder.h"
 
 #include <QDir>
 

@@ -5,7 +5,7 @@
 
 #include "article/bodydecoder.h"
 #include "article/transcription.h"
-#include "data/dataloader.h"
+#include "data/files/dataloader.h"
 
 #include <QDir>
 #include <QList>

@@ -6,8 +6,8 @@
 
 #include "article/bodydecoder.h"
 #include "article/transcription.h"
-#include "data/datafiles.h"
-#include "data/dataloader.h"
+#include "data/files/datafiles.h"
+#include "data/files/dataloader.h"
 #include "sourcefile.h"
 
 #include <QDir>

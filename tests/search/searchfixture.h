@@ -4,9 +4,9 @@
 // indexes them, for the search tests.
 
 #include "article/transcription.h"
-#include "data/datafileschema.h"
-#include "data/dataloader.h"
-#include "data/table.h"
+#include "data/files/datafileschema.h"
+#include "data/files/dataloader.h"
+#include "data/table/table.h"
 #include "search/fastwordsearch.h"
 
 #include <memory>

@@ -5,9 +5,9 @@
 #include "article/articledocument.h"
 #include "article/bodydecoder.h"
 #include "article/transcription.h"
-#include "data/datafileschema.h"
-#include "data/dataloader.h"
-#include "data/table.h"
+#include "data/files/datafileschema.h"
+#include "data/files/dataloader.h"
+#include "data/table/table.h"
 #include "search/fragmentsearch.h"
 #include "search/plaintextcache.h"
 

@@ -1,9 +1,9 @@
 // The fast word search over the whole sample as the build made it: every
 // headword of the dictionaries 1, 2 and 3 finds its own article.
 
-#include "data/datafiles.h"
-#include "data/dataloader.h"
-#include "data/table.h"
+#include "data/files/datafiles.h"
+#include "data/files/dataloader.h"
+#include "data/table/table.h"
 #include "search/fastwordsearch.h"
 #include "search/querytext.h"
 

@@ -1,6 +1,6 @@
-#include "app/cardbook.h"
+#include "app/cards/cardbook.h"
 
-#include "app/formcard.h"
+#include "app/cards/formcard.h"
 
 namespace lumolex {
 

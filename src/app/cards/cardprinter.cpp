@@ -1,4 +1,4 @@
-#include "app/cardprinter.h"
+#include "app/cards/cardprinter.h"
 
 #include <QPointer>
 #include <QPrintDialog>

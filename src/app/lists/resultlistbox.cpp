@@ -1,7 +1,7 @@
-#include "app/resultlistbox.h"
+#include "app/lists/resultlistbox.h"
 
-#include "app/settings.h"
-#include "app/wordlistdelegate.h"
+#include "app/store/settings.h"
+#include "app/lists/wordlistdelegate.h"
 #include "ui/imagelist16.h"
 #include "ui/wordhintwindow.h"
 

@@ -1,8 +1,8 @@
-#include "app/wordlistdelegate.h"
+#include "app/lists/wordlistdelegate.h"
 
-#include "app/settings.h"
-#include "app/wordlistview.h"
-#include "data/wordlistmodel.h"
+#include "app/store/settings.h"
+#include "app/lists/wordlistview.h"
+#include "data/wordlist/wordlistmodel.h"
 #include "ui/imagelist16.h"
 
 #include <QPainter>

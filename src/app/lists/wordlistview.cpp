@@ -1,4 +1,4 @@
-#include "app/wordlistview.h"
+#include "app/lists/wordlistview.h"
 
 #include <QMouseEvent>
 #include <QScrollBar>

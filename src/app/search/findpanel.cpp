@@ -1,6 +1,6 @@
-#include "app/findpanel.h"
+#include "app/search/findpanel.h"
 
-#include "app/resultlistbox.h"
+#include "app/lists/resultlistbox.h"
 #include "ui/imagelist16.h"
 #include "ui/toolbuttons.h"
 

@@ -1,6 +1,6 @@
-#include "app/formfind.h"
+#include "app/search/formfind.h"
 
-#include "app/appmessages.h"
+#include "app/shell/appmessages.h"
 #include "article/view/richtextview.h"
 #include "search/articlefind.h"
 #include "ui/imagelist16.h"

@@ -1,6 +1,6 @@
-#include "app/formsetup.h"
+#include "app/setup/formsetup.h"
 
-#include "app/setuppreview.h"
+#include "app/setup/setuppreview.h"
 #include "ui/clampedspinbox.h"
 #include "ui/colorbox.h"
 #include "ui/imagelist16.h"

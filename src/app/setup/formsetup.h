@@ -6,7 +6,7 @@
 // It is created on opening and destroyed on closing; nothing is stored
 // unless Apply runs (SetupApply does the storing and applying).
 
-#include "app/setupvalues.h"
+#include "app/setup/setupvalues.h"
 
 #include <QDialog>
 

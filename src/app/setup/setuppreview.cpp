@@ -1,4 +1,4 @@
-#include "app/setuppreview.h"
+#include "app/setup/setuppreview.h"
 
 #include <QTextCursor>
 #include <QTextDocument>

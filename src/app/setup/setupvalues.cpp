@@ -1,4 +1,4 @@
-#include "app/setupvalues.h"
+#include "app/setup/setupvalues.h"
 
 #include <tuple>
 #include <type_traits>

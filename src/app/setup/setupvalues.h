@@ -3,7 +3,7 @@
 // The values the settings dialog edits, apart from its controls, and the
 // order in which Apply stores and applies them.
 
-#include "app/settings.h"
+#include "app/store/settings.h"
 
 #include <QString>
 

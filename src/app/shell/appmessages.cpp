@@ -1,4 +1,4 @@
-#include "app/appmessages.h"
+#include "app/shell/appmessages.h"
 
 namespace lumolex {
 

@@ -1,4 +1,4 @@
-#include "app/qttranslation.h"
+#include "app/shell/qttranslation.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

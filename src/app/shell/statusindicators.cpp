@@ -1,6 +1,6 @@
-#include "app/statusindicators.h"
+#include "app/shell/statusindicators.h"
 
-#include "app/statuspanel.h"
+#include "app/shell/statuspanel.h"
 #include "platform/keyboardstate.h"
 #include "ui/imagelist16.h"
 

@@ -1,4 +1,4 @@
-#include "app/statuspanel.h"
+#include "app/shell/statuspanel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "app/historycodec.h"
+#include "app/store/historycodec.h"
 
 #include <QBuffer>
 #include <QIODevice>

@@ -1,4 +1,4 @@
-#include "app/historyfile.h"
+#include "app/store/historyfile.h"
 
 #include "platform/safefile.h"
 

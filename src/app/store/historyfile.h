@@ -21,7 +21,7 @@
 // whole and flushed to the disk before it takes the file's name, so a full
 // disk, a failed or an interrupted write leaves the old file as it was.
 
-#include "app/historycodec.h"
+#include "app/store/historycodec.h"
 #include "platform/safefile.h"
 
 #include <QString>

@@ -1,4 +1,4 @@
-#include "app/settingsstore.h"
+#include "app/store/settingsstore.h"
 
 #include "platform/safefile.h"
 

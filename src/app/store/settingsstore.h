@@ -16,7 +16,7 @@
 // true when its integer is non-zero ("2" is true, "abc" is the default).
 // readAll() brings every number into its setting's range (settings.h).
 
-#include "app/settings.h"
+#include "app/store/settings.h"
 
 #include <QList>
 #include <QPair>

@@ -1,8 +1,8 @@
-#include "app/appearancecommands.h"
+#include "app/window/appearancecommands.h"
 
-#include "app/commandstate.h"
-#include "app/mainmenu.h"
-#include "app/settings.h"
+#include "app/window/commandstate.h"
+#include "app/window/mainmenu.h"
+#include "app/store/settings.h"
 #include "ui/windowappearance.h"
 
 #include <QAction>

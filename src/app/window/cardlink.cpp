@@ -1,17 +1,17 @@
-#include "app/cardlink.h"
+#include "app/window/cardlink.h"
 
-#include "app/appmessages.h"
-#include "app/articlelink.h"
-#include "app/commandstate.h"
-#include "app/formcard.h"
-#include "app/formlumolex.h"
-#include "app/mainmenu.h"
-#include "app/toolbarpanel.h"
-#include "app/wordpanel.h"
+#include "app/shell/appmessages.h"
+#include "app/window/articlelink.h"
+#include "app/window/commandstate.h"
+#include "app/cards/formcard.h"
+#include "app/window/formlumolex.h"
+#include "app/window/mainmenu.h"
+#include "app/window/toolbarpanel.h"
+#include "app/window/wordpanel.h"
 #include "article/view/articlepanel.h"
 #include "article/view/historykeeper.h"
 #include "article/view/richtextview.h"
-#include "data/table.h"
+#include "data/table/table.h"
 
 #include <QAction>
 #include <QEvent>

@@ -4,8 +4,8 @@
 // the current article, closing all cards, the cascade, printing, and the
 // three card commands that are enabled exactly while a card is open.
 
-#include "app/cardbook.h"
-#include "app/cardprinter.h"
+#include "app/cards/cardbook.h"
+#include "app/cards/cardprinter.h"
 
 #include <QObject>
 #include <QPointer>

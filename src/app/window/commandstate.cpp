@@ -1,4 +1,4 @@
-#include "app/commandstate.h"
+#include "app/window/commandstate.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

@@ -1,6 +1,6 @@
-#include "app/dictionarycontrols.h"
+#include "app/window/dictionarycontrols.h"
 
-#include "data/credits.h"
+#include "data/files/credits.h"
 #include "ui/imagelist16.h"
 
 #include <QAction>

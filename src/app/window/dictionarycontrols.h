@@ -5,7 +5,7 @@
 // the selection. The rules themselves are in data/dictionaryselection.h; this
 // class reads and writes the controls around them.
 
-#include "data/dictionaryselection.h"
+#include "data/wordlist/dictionaryselection.h"
 
 #include <QList>
 #include <QObject>

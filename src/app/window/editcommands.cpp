@@ -1,6 +1,6 @@
-#include "app/editcommands.h"
+#include "app/window/editcommands.h"
 
-#include "app/commandstate.h"
+#include "app/window/commandstate.h"
 #include "ui/imagelist16.h"
 
 #include <QAbstractScrollArea>

@@ -1,4 +1,4 @@
-#include "app/firstpaint.h"
+#include "app/window/firstpaint.h"
 
 #include <QEvent>
 #include <QTimer>

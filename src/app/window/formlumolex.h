@@ -7,11 +7,11 @@
 // examples panel and the status bar. Start-up and shutdown are in
 // windowlifecycle.cpp.
 
-#include "app/appmessages.h"
-#include "app/settings.h"
-#include "app/settingsstore.h"
-#include "data/wordlistnavigator.h"
-#include "data/credits.h"
+#include "app/shell/appmessages.h"
+#include "app/store/settings.h"
+#include "app/store/settingsstore.h"
+#include "data/wordlist/wordlistnavigator.h"
+#include "data/files/credits.h"
 #include "platform/keyboardstate.h"
 #include "ui/traymode.h"
 

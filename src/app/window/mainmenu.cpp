@@ -1,6 +1,6 @@
-#include "app/mainmenu.h"
+#include "app/window/mainmenu.h"
 
-#include "app/commandstate.h"
+#include "app/window/commandstate.h"
 #include "ui/imagelist16.h"
 
 #include <QActionGroup>

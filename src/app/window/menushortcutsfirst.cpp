@@ -1,4 +1,4 @@
-#include "app/menushortcutsfirst.h"
+#include "app/window/menushortcutsfirst.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,7 +1,7 @@
-#include "app/panelvisibility.h"
+#include "app/window/panelvisibility.h"
 
-#include "app/commandstate.h"
-#include "app/settings.h"
+#include "app/window/commandstate.h"
+#include "app/store/settings.h"
 #include "article/view/phrasetimer.h"
 
 #include <QAction>

@@ -4,7 +4,7 @@
 // shows it modally and destroys it when it closes. Apply in the dialog runs
 // the main window's font application, transparency and list repaint.
 
-#include "app/setupvalues.h"
+#include "app/setup/setupvalues.h"
 
 #include <QObject>
 #include <QPointer>

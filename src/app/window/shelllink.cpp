@@ -1,8 +1,8 @@
-#include "app/shelllink.h"
+#include "app/window/shelllink.h"
 
-#include "app/appmessages.h"
-#include "app/formlumolex.h"
-#include "app/statusindicators.h"
+#include "app/shell/appmessages.h"
+#include "app/window/formlumolex.h"
+#include "app/shell/statusindicators.h"
 #include "platform/keyboardstate.h"
 #include "ui/formabout.h"
 #include "ui/formsplash.h"

@@ -1,6 +1,6 @@
-#include "app/toolbarpanel.h"
+#include "app/window/toolbarpanel.h"
 
-#include "app/mainmenu.h"
+#include "app/window/mainmenu.h"
 #include "ui/imagelist16.h"
 
 #include <QHBoxLayout>

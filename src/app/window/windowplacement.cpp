@@ -1,4 +1,4 @@
-#include "app/windowplacement.h"
+#include "app/window/windowplacement.h"
 
 #include <limits>
 

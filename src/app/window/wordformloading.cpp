@@ -1,12 +1,12 @@
-#include "app/wordformloading.h"
+#include "app/window/wordformloading.h"
 
-#include "app/appmessages.h"
-#include "app/commandstate.h"
-#include "app/findpanel.h"
-#include "app/formlumolex.h"
-#include "data/backgroundload.h"
-#include "data/datafiles.h"
-#include "data/table.h"
+#include "app/shell/appmessages.h"
+#include "app/window/commandstate.h"
+#include "app/search/findpanel.h"
+#include "app/window/formlumolex.h"
+#include "data/files/backgroundload.h"
+#include "data/files/datafiles.h"
+#include "data/table/table.h"
 
 #include <QToolButton>
 

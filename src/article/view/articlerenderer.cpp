@@ -2,7 +2,7 @@
 
 #include "article/view/articlepanel.h"
 #include "article/view/stepnavigator.h"
-#include "data/table.h"
+#include "data/table/table.h"
 
 #include <QComboBox>
 #include <QLabel>

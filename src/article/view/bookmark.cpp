@@ -1,7 +1,7 @@
 #include "article/view/bookmark.h"
 
 #include "article/view/stepnavigator.h"
-#include "data/table.h"
+#include "data/table/table.h"
 
 namespace lumolex {
 

@@ -2,7 +2,7 @@
 
 #include "article/history.h"
 #include "article/view/messageboxes.h"
-#include "data/table.h"
+#include "data/table/table.h"
 
 #include <QComboBox>
 #include <QLineEdit>

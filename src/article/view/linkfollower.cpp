@@ -2,7 +2,7 @@
 
 #include "article/transcription.h"
 #include "article/view/messageboxes.h"
-#include "data/table.h"
+#include "data/table/table.h"
 
 namespace lumolex {
 

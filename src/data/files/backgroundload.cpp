@@ -1,7 +1,7 @@
-#include "data/backgroundload.h"
+#include "data/files/backgroundload.h"
 
-#include "data/dataloader.h"
-#include "data/table.h"
+#include "data/files/dataloader.h"
+#include "data/table/table.h"
 
 namespace lumolex {
 

@@ -5,7 +5,7 @@
 // The table is touched by that thread only until the reading has ended;
 // then it is handed over whole (takeTable) to the thread that asked.
 
-#include "data/datafileschema.h"
+#include "data/files/datafileschema.h"
 
 #include <QString>
 

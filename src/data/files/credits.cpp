@@ -1,8 +1,8 @@
-#include "data/credits.h"
+#include "data/files/credits.h"
 
-#include "data/datafiles.h"
-#include "data/datafileschema.h"
-#include "data/sqlitedb.h"
+#include "data/files/datafiles.h"
+#include "data/files/datafileschema.h"
+#include "data/files/sqlitedb.h"
 
 #include <sqlite3.h>
 

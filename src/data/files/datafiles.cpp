@@ -1,6 +1,6 @@
-#include "data/datafiles.h"
+#include "data/files/datafiles.h"
 
-#include "data/sqlitedb.h"
+#include "data/files/sqlitedb.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 // Where the data files live and the checks made before they are read.
 // Messages are the program's own texts, ready for a message box.
 
-#include "data/datafileschema.h"
+#include "data/files/datafileschema.h"
 
 #include <QString>
 #include <QStringList>

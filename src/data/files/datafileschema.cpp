@@ -1,4 +1,4 @@
-#include "data/datafileschema.h"
+#include "data/files/datafileschema.h"
 
 namespace lumolex {
 

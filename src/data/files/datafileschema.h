@@ -4,7 +4,7 @@
 // are the fields of the loaded table, in the same order. The build tool
 // creates the files from these definitions and the loader checks them.
 
-#include "data/table.h"
+#include "data/table/table.h"
 
 #include <QString>
 #include <QVector>

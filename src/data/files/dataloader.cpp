@@ -1,8 +1,8 @@
-#include "data/dataloader.h"
+#include "data/files/dataloader.h"
 
-#include "data/datafiles.h"
-#include "data/sqlitedb.h"
-#include "data/table.h"
+#include "data/files/datafiles.h"
+#include "data/files/sqlitedb.h"
+#include "data/table/table.h"
 
 #include <sqlite3.h>
 

@@ -3,8 +3,8 @@
 // Opening of the three data files: each is read once into its in-memory
 // table, then the sort indexes are added. The files are never written.
 
-#include "data/credits.h"
-#include "data/datafileschema.h"
+#include "data/files/credits.h"
+#include "data/files/datafileschema.h"
 
 #include <QString>
 

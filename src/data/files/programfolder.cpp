@@ -1,4 +1,4 @@
-#include "data/programfolder.h"
+#include "data/files/programfolder.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "data/sqlitedb.h"
+#include "data/files/sqlitedb.h"
 
 #include <QUrl>
 

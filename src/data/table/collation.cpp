@@ -1,4 +1,4 @@
-#include "data/collation.h"
+#include "data/table/collation.h"
 
 #include <QChar>
 

@@ -1,6 +1,6 @@
-#include "data/table.h"
+#include "data/table/table.h"
 
-#include "data/tableprivate.h"
+#include "data/table/tableprivate.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "data/tablecolumn.h"
+#include "data/table/tablecolumn.h"
 
 #include <QStringDecoder>
 

@@ -10,8 +10,8 @@
 // or words of one alphabet; it widens to UTF-16 at the first text that does
 // not fit.
 
-#include "data/charactercodes.h"
-#include "data/table.h"
+#include "data/table/charactercodes.h"
+#include "data/table/table.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

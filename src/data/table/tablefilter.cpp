@@ -1,6 +1,6 @@
-#include "data/tablefilter.h"
+#include "data/table/tablefilter.h"
 
-#include "data/tablecolumn.h"
+#include "data/table/tablecolumn.h"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 // optionally in parentheses. Field names and OR are case-insensitive. An
 // empty text admits every record. Anything else is refused with a message.
 
-#include "data/table.h"
+#include "data/table/table.h"
 
 #include <QString>
 #include <QStringView>

@@ -1,7 +1,7 @@
-#include "data/tableindex.h"
+#include "data/table/tableindex.h"
 
-#include "data/collation.h"
-#include "data/tablecolumn.h"
+#include "data/table/collation.h"
+#include "data/table/tablecolumn.h"
 
 #include <QtEndian>
 

@@ -5,7 +5,7 @@
 // keys, integers numerically, nulls before every value; rows with equal keys
 // keep their table order.
 
-#include "data/table.h"
+#include "data/table/table.h"
 
 #include <QString>
 #include <QVariant>

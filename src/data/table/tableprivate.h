@@ -4,11 +4,11 @@
 // range, the view and the cursor, and the bookkeeping of notifications.
 // Only table.cpp uses it.
 
-#include "data/table.h"
-#include "data/tablecolumn.h"
-#include "data/tablefilter.h"
-#include "data/tableindex.h"
-#include "data/tableview.h"
+#include "data/table/table.h"
+#include "data/table/tablecolumn.h"
+#include "data/table/tablefilter.h"
+#include "data/table/tableindex.h"
+#include "data/table/tableview.h"
 
 #include <QDebug>
 

@@ -1,7 +1,7 @@
-#include "data/tableview.h"
+#include "data/table/tableview.h"
 
-#include "data/tablefilter.h"
-#include "data/tableindex.h"
+#include "data/table/tablefilter.h"
+#include "data/table/tableindex.h"
 
 #include <QtGlobal>
 

@@ -1,4 +1,4 @@
-#include "data/writeguard.h"
+#include "data/table/writeguard.h"
 
 namespace lumolex {
 

@@ -5,7 +5,7 @@
 // first and, on a refusal, shows the message in an error box with the
 // caption ArticleStoreCaption and does not store the record. No widgets here.
 
-#include "data/table.h"
+#include "data/table/table.h"
 
 #include <QString>
 #include <QVariant>

@@ -1,6 +1,6 @@
-#include "data/startingdictionary.h"
+#include "data/wordlist/startingdictionary.h"
 
-#include "data/table.h"
+#include "data/table/table.h"
 
 namespace lumolex {
 

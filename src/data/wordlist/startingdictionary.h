@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/dictionaryselection.h"
+#include "data/wordlist/dictionaryselection.h"
 
 namespace lumolex {
 

@@ -1,6 +1,6 @@
-#include "data/wordlistmodel.h"
+#include "data/wordlist/wordlistmodel.h"
 
-#include "data/table.h"
+#include "data/table/table.h"
 
 namespace lumolex {
 

@@ -1,6 +1,6 @@
-#include "data/wordlistnavigator.h"
+#include "data/wordlist/wordlistnavigator.h"
 
-#include "data/table.h"
+#include "data/table/table.h"
 
 #include <QTimer>
 

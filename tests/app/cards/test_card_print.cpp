@@ -4,12 +4,12 @@
 
 #include "appfixture.h"
 
-#include "app/cardlink.h"
-#include "app/cardprinter.h"
-#include "app/mainmenu.h"
+#include "app/window/cardlink.h"
+#include "app/cards/cardprinter.h"
+#include "app/window/mainmenu.h"
 #include "article/view/articlepanel.h"
 #include "article/view/richtextview.h"
-#include "data/table.h"
+#include "data/table/table.h"
 
 #include <QAction>
 #include <QFile>

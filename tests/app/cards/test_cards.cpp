@@ -7,18 +7,18 @@
 
 #include "appfixture.h"
 
-#include "app/cardlink.h"
-#include "app/findpanel.h"
-#include "app/formcard.h"
-#include "app/fragmentlink.h"
-#include "app/mainmenu.h"
-#include "app/statuspanel.h"
-#include "app/toolbarpanel.h"
-#include "app/wordpanel.h"
+#include "app/window/cardlink.h"
+#include "app/search/findpanel.h"
+#include "app/cards/formcard.h"
+#include "app/window/fragmentlink.h"
+#include "app/window/mainmenu.h"
+#include "app/shell/statuspanel.h"
+#include "app/window/toolbarpanel.h"
+#include "app/window/wordpanel.h"
 #include "article/view/articlepanel.h"
 #include "article/view/historykeeper.h"
 #include "article/view/richtextview.h"
-#include "data/table.h"
+#include "data/table/table.h"
 #include "ui/imagelist16.h"
 
 #include <QAction>

@@ -3,9 +3,9 @@
 // by fill, "Копировать" only with a selection, Esc; and the card positions
 // of the cascade with their wrap on a 1024 x 768 screen.
 
-#include "app/cardbook.h"
-#include "app/formcard.h"
-#include "app/mainmenu.h"
+#include "app/cards/cardbook.h"
+#include "app/cards/formcard.h"
+#include "app/window/mainmenu.h"
 #include "article/view/richtextview.h"
 #include "ui/imagelist16.h"
 

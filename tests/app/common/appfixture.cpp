@@ -1,14 +1,14 @@
 #include "appfixture.h"
 
-#include "app/wordformloading.h"
+#include "app/window/wordformloading.h"
 
-#include "app/settingsstore.h"
+#include "app/store/settingsstore.h"
 #include "article/bodydecoder.h"
 #include "article/transcription.h"
-#include "data/dataloader.h"
-#include "data/datafileschema.h"
-#include "data/sqlitedb.h"
-#include "data/table.h"
+#include "data/files/dataloader.h"
+#include "data/files/datafileschema.h"
+#include "data/files/sqlitedb.h"
+#include "data/table/table.h"
 
 #include <QApplication>
 #include <QDir>

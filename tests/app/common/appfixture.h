@@ -4,10 +4,10 @@
 // made here through SQLite, a settings file of its own, and helpers to build
 // the real main window over them without modal message boxes.
 
-#include "app/appmessages.h"
-#include "app/formlumolex.h"
-#include "app/resultlistbox.h"
-#include "data/wordlistnavigator.h"
+#include "app/shell/appmessages.h"
+#include "app/window/formlumolex.h"
+#include "app/lists/resultlistbox.h"
+#include "data/wordlist/wordlistnavigator.h"
 
 #include <QString>
 #include <QStringList>

@@ -4,9 +4,9 @@
 
 #include "appfixture.h"
 
-#include "app/formfind.h"
-#include "app/mainmenu.h"
-#include "app/searchlink.h"
+#include "app/search/formfind.h"
+#include "app/window/mainmenu.h"
+#include "app/window/searchlink.h"
 #include "article/view/articlepanel.h"
 #include "article/view/richtextview.h"
 

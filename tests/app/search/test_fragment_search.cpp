@@ -5,14 +5,14 @@
 
 #include "appfixture.h"
 
-#include "app/commandstate.h"
-#include "app/findpanel.h"
-#include "app/fragmentlink.h"
-#include "app/resultlistbox.h"
-#include "app/statuspanel.h"
-#include "app/wordpanel.h"
+#include "app/window/commandstate.h"
+#include "app/search/findpanel.h"
+#include "app/window/fragmentlink.h"
+#include "app/lists/resultlistbox.h"
+#include "app/shell/statuspanel.h"
+#include "app/window/wordpanel.h"
 #include "article/view/historykeeper.h"
-#include "data/table.h"
+#include "data/table/table.h"
 #include "ui/imagelist16.h"
 
 #include <QAbstractButton>

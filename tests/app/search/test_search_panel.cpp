@@ -5,18 +5,18 @@
 
 #include "appfixture.h"
 
-#include "app/dictionarycontrols.h"
-#include "app/findpanel.h"
-#include "app/mainmenu.h"
-#include "app/resultlistbox.h"
-#include "app/statuspanel.h"
-#include "app/toolbarpanel.h"
-#include "app/wordpanel.h"
+#include "app/window/dictionarycontrols.h"
+#include "app/search/findpanel.h"
+#include "app/window/mainmenu.h"
+#include "app/lists/resultlistbox.h"
+#include "app/shell/statuspanel.h"
+#include "app/window/toolbarpanel.h"
+#include "app/window/wordpanel.h"
 #include "article/transcription.h"
 #include "article/view/historykeeper.h"
-#include "data/datafileschema.h"
-#include "data/sqlitedb.h"
-#include "data/table.h"
+#include "data/files/datafileschema.h"
+#include "data/files/sqlitedb.h"
+#include "data/table/table.h"
 
 #include <QAction>
 #include <QCheckBox>

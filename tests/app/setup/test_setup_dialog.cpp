@@ -2,8 +2,8 @@
 // its kin discard everything, the fields keep their ranges, the font list
 // and the preview follow the rules of the dialog.
 
-#include "app/formsetup.h"
-#include "app/setupvalues.h"
+#include "app/setup/formsetup.h"
+#include "app/setup/setupvalues.h"
 #include "ui/clampedspinbox.h"
 #include "ui/colorbox.h"
 

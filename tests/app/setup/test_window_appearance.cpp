@@ -3,10 +3,10 @@
 
 #include "appfixture.h"
 
-#include "app/appearancecommands.h"
-#include "app/mainmenu.h"
-#include "app/settings.h"
-#include "app/toolbarpanel.h"
+#include "app/window/appearancecommands.h"
+#include "app/window/mainmenu.h"
+#include "app/store/settings.h"
+#include "app/window/toolbarpanel.h"
 #include "ui/windowappearance.h"
 
 #include <QAction>

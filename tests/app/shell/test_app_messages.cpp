@@ -1,7 +1,7 @@
 // The message boxes the user sees: caption, text, icon, buttons and the
 // answer, read from each box while it is open.
 
-#include "app/appmessages.h"
+#include "app/shell/appmessages.h"
 
 #include <QAbstractButton>
 #include <QApplication>

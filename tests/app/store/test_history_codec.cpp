@@ -1,6 +1,6 @@
 // The text of history files: line ends, code pages, and the bounds of what
 // is read from a file of any size.
-#include "app/historycodec.h"
+#include "app/store/historycodec.h"
 
 #include <gtest/gtest.h>
 

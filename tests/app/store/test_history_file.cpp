@@ -1,7 +1,7 @@
 // History files on disk: each encoding read and written back, the switch to
 // UTF-8 for letters Windows-1251 lacks, where the list is kept, and files
 // that cannot be read or written.
-#include "app/historyfile.h"
+#include "app/store/historyfile.h"
 
 #include "isolation.h"
 

@@ -1,6 +1,6 @@
 // The settings store: defaults for missing and malformed values, values
 // stored as text, and the shutdown writes in their order.
-#include "app/settingsstore.h"
+#include "app/store/settingsstore.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 
 #include "appfixture.h"
 
-#include "data/dataloader.h"
-#include "data/dictionaryselection.h"
-#include "data/table.h"
+#include "data/files/dataloader.h"
+#include "data/wordlist/dictionaryselection.h"
+#include "data/table/table.h"
 
 #include <gtest/gtest.h>
 

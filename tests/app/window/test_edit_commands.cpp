@@ -3,10 +3,10 @@
 
 #include "appfixture.h"
 
-#include "app/editcommands.h"
-#include "app/findpanel.h"
-#include "app/mainmenu.h"
-#include "app/wordpanel.h"
+#include "app/window/editcommands.h"
+#include "app/search/findpanel.h"
+#include "app/window/mainmenu.h"
+#include "app/window/wordpanel.h"
 #include "article/view/articlepanel.h"
 #include "article/view/examplespanel.h"
 #include "article/view/richtextview.h"

@@ -5,10 +5,10 @@
 
 #include "appfixture.h"
 
-#include "app/findpanel.h"
-#include "app/wordpanel.h"
+#include "app/search/findpanel.h"
+#include "app/window/wordpanel.h"
 #include "article/view/historykeeper.h"
-#include "data/table.h"
+#include "data/table/table.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -2,10 +2,10 @@
 // run instead of the box's own undo and redo.
 #include "appfixture.h"
 
-#include "app/mainmenu.h"
-#include "app/wordpanel.h"
+#include "app/window/mainmenu.h"
+#include "app/window/wordpanel.h"
 #include "article/view/stepnavigator.h"
-#include "data/table.h"
+#include "data/table/table.h"
 
 #include <QAction>
 #include <QApplication>

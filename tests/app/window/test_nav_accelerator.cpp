@@ -3,8 +3,8 @@
 
 #include "appfixture.h"
 
-#include "data/table.h"
-#include "data/wordlistnavigator.h"
+#include "data/table/table.h"
+#include "data/wordlist/wordlistnavigator.h"
 
 #include <gtest/gtest.h>
 

@@ -5,15 +5,15 @@
 
 #include "appfixture.h"
 
-#include "app/wordpanel.h"
+#include "app/window/wordpanel.h"
 #include "article/bodydecoder.h"
 #include "article/bodylimits.h"
 #include "article/transcription.h"
 #include "article/view/articlepanel.h"
 #include "article/view/richtextview.h"
-#include "data/datafileschema.h"
-#include "data/sqlitedb.h"
-#include "data/table.h"
+#include "data/files/datafileschema.h"
+#include "data/files/sqlitedb.h"
+#include "data/table/table.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -3,9 +3,9 @@
 
 #include "appfixture.h"
 
-#include "app/toolbarpanel.h"
-#include "app/wordpanel.h"
-#include "data/table.h"
+#include "app/window/toolbarpanel.h"
+#include "app/window/wordpanel.h"
+#include "data/table/table.h"
 
 #include <QApplication>
 #include <QComboBox>

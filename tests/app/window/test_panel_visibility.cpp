@@ -4,11 +4,11 @@
 
 #include "appfixture.h"
 
-#include "app/findpanel.h"
-#include "app/mainmenu.h"
-#include "app/panelvisibility.h"
-#include "app/statuspanel.h"
-#include "app/wordpanel.h"
+#include "app/search/findpanel.h"
+#include "app/window/mainmenu.h"
+#include "app/window/panelvisibility.h"
+#include "app/shell/statuspanel.h"
+#include "app/window/wordpanel.h"
 #include "article/view/articlepanel.h"
 #include "article/view/examplespanel.h"
 #include "article/view/phrasetimer.h"

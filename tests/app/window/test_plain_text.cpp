@@ -4,14 +4,14 @@
 
 #include "appfixture.h"
 
-#include "app/appmessages.h"
-#include "app/mainmenu.h"
-#include "app/statuspanel.h"
-#include "app/toolbarpanel.h"
-#include "app/wordlistview.h"
-#include "app/wordpanel.h"
+#include "app/shell/appmessages.h"
+#include "app/window/mainmenu.h"
+#include "app/shell/statuspanel.h"
+#include "app/window/toolbarpanel.h"
+#include "app/lists/wordlistview.h"
+#include "app/window/wordpanel.h"
 #include "article/view/articlepanel.h"
-#include "data/table.h"
+#include "data/table/table.h"
 #include "ui/tmhint.h"
 #include "ui/wordhintwindow.h"
 

@@ -4,13 +4,13 @@
 
 #include "appfixture.h"
 
-#include "app/findpanel.h"
-#include "app/mainmenu.h"
-#include "app/settingsstore.h"
-#include "app/toolbarpanel.h"
-#include "app/wordpanel.h"
+#include "app/search/findpanel.h"
+#include "app/window/mainmenu.h"
+#include "app/store/settingsstore.h"
+#include "app/window/toolbarpanel.h"
+#include "app/window/wordpanel.h"
 #include "article/view/historykeeper.h"
-#include "data/table.h"
+#include "data/table/table.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -3,12 +3,12 @@
 
 #include "appfixture.h"
 
-#include "app/articlelink.h"
-#include "app/mainmenu.h"
-#include "app/toolbarpanel.h"
-#include "app/wordpanel.h"
+#include "app/window/articlelink.h"
+#include "app/window/mainmenu.h"
+#include "app/window/toolbarpanel.h"
+#include "app/window/wordpanel.h"
 #include "article/view/stepnavigator.h"
-#include "data/table.h"
+#include "data/table/table.h"
 
 #include <QAction>
 #include <QApplication>

@@ -4,8 +4,8 @@
 
 #include "appfixture.h"
 
-#include "app/findpanel.h"
-#include "app/wordpanel.h"
+#include "app/search/findpanel.h"
+#include "app/window/wordpanel.h"
 #include "article/view/historykeeper.h"
 
 #include <QComboBox>

@@ -3,12 +3,12 @@
 
 #include "appfixture.h"
 
-#include "app/mainmenu.h"
-#include "app/toolbarpanel.h"
-#include "app/wordpanel.h"
+#include "app/window/mainmenu.h"
+#include "app/window/toolbarpanel.h"
+#include "app/window/wordpanel.h"
 #include "article/view/articlepanel.h"
-#include "data/dictionaryselection.h"
-#include "data/table.h"
+#include "data/wordlist/dictionaryselection.h"
+#include "data/table/table.h"
 #include "ui/imagelist16.h"
 
 #include <QAction>

@@ -6,14 +6,14 @@
 
 #include "appfixture.h"
 
-#include "app/findpanel.h"
-#include "app/fragmentlink.h"
-#include "app/resultlistbox.h"
-#include "app/statuspanel.h"
-#include "app/wordformloading.h"
-#include "data/datafileschema.h"
-#include "data/sqlitedb.h"
-#include "data/table.h"
+#include "app/search/findpanel.h"
+#include "app/window/fragmentlink.h"
+#include "app/lists/resultlistbox.h"
+#include "app/shell/statuspanel.h"
+#include "app/window/wordformloading.h"
+#include "data/files/datafileschema.h"
+#include "data/files/sqlitedb.h"
+#include "data/table/table.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -3,14 +3,14 @@
 
 #include "appfixture.h"
 
-#include "app/mainmenu.h"
-#include "app/toolbarpanel.h"
-#include "app/wordlistdelegate.h"
-#include "app/wordlistview.h"
-#include "app/wordpanel.h"
-#include "data/table.h"
-#include "data/wordlistmodel.h"
-#include "data/wordlistnavigator.h"
+#include "app/window/mainmenu.h"
+#include "app/window/toolbarpanel.h"
+#include "app/lists/wordlistdelegate.h"
+#include "app/lists/wordlistview.h"
+#include "app/window/wordpanel.h"
+#include "data/table/table.h"
+#include "data/wordlist/wordlistmodel.h"
+#include "data/wordlist/wordlistnavigator.h"
 #include "ui/imagelist16.h"
 #include "ui/wordhintwindow.h"
 

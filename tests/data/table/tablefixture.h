@@ -5,8 +5,8 @@
 // counter of the table's notifications.
 
 #include "article/transcription.h"
-#include "data/datafileschema.h"
-#include "data/table.h"
+#include "data/files/datafileschema.h"
+#include "data/table/table.h"
 
 #include <QObject>
 #include <QStringList>

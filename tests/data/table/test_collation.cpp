@@ -1,7 +1,7 @@
 // The key collation against the order as a reader states it: single
 // characters pair by pair, then random texts of characters of every key
 // width; prefixes of sort keys.
-#include "data/collation.h"
+#include "data/table/collation.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // with capitals, with ties between dictionaries, with long keys.
 #include "tablefixture.h"
 
-#include "data/collation.h"
+#include "data/table/collation.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // stores, including the awkward values (invalid UTF-8, byte order marks,
 // empty texts and blobs), and must refuse misuse without shifting rows.
 
-#include "data/table.h"
+#include "data/table/table.h"
 
 #include <QByteArray>
 #include <QString>

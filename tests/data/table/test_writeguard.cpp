@@ -1,7 +1,7 @@
 // The write guard of the article table refuses a record without a headword
 // or without a transcription key, the headword checked first, whether it is
 // given the two values or a whole record.
-#include "data/writeguard.h"
+#include "data/table/writeguard.h"
 #include "tablefixture.h"
 
 #include <gtest/gtest.h>
