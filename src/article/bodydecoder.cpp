@@ -1,14 +1,10 @@
 #include "article/bodydecoder.h"
 
-#include "article/bodylimits.h"
 #include "rtf/codepage.h"
 #include "rtf/rtfreader.h"
 
 #include <QScopeGuard>
 #include <QStringDecoder>
-#include <QTextCursor>
-#include <QTextDocument>
-#include <QTextDocumentFragment>
 
 #include <zlib.h>
 
@@ -21,12 +17,8 @@ namespace {
 // The largest inflate buffer a thread keeps between bodies.
 constexpr qsizetype kKeptInflateBuffer = qsizetype(1) << 20;
 
-const char16_t kDamagedNotice[] = u"Статья повреждена и не может быть показана.";
+} // namespace
 
-// Plain-text bodies: UTF-8 when the bytes are valid UTF-8 (a byte-order
-// mark, UTF-16 ones included, decides first), otherwise Windows-1251, the
-// code page of the dictionaries' own text. Control characters other than
-// TAB and line ends are dropped.
 QString decodePlainBody(QByteArrayView bytes)
 {
     QString text;
@@ -44,6 +36,8 @@ QString decodePlainBody(QByteArrayView bytes)
     text.removeIf([](QChar c) { return c.unicode() < 0x20 && c != u'\t' && c != u'\n' && c != u'\r'; });
     return text;
 }
+
+namespace {
 
 // The text QTextDocument::toPlainText() gives after setPlainText(text).
 QString asDocumentPlainText(QString text)
@@ -66,27 +60,6 @@ QString asDocumentPlainText(QString text)
         }
     }
     return text;
-}
-
-void showNotice(QTextDocument *doc)
-{
-    doc->clear();
-    QTextCursor cursor(doc);
-    QTextCharFormat format;
-    format.setFontItalic(true);
-    cursor.insertText(QString::fromUtf16(kDamagedNotice), format);
-}
-
-// Fills a fresh document with the same defaults as the caller's, decodes
-// into it, and only then replaces the caller's content in one step.
-void replaceContent(QTextDocument *doc, const QTextDocument &fresh)
-{
-    const bool undo = doc->isUndoRedoEnabled();
-    doc->setUndoRedoEnabled(false);
-    doc->clear();
-    QTextCursor(doc).insertFragment(QTextDocumentFragment(&fresh));
-    doc->setUndoRedoEnabled(undo);
-    doc->setModified(false);
 }
 
 } // namespace
@@ -189,40 +162,6 @@ bool inflateBody(QByteArrayView stored, QByteArray *out, qsizetype limit)
     const bool complete = status == Z_STREAM_END && total <= limit;
     buffer.resize(complete ? total : 0);
     return complete;
-}
-
-BodyKind decodeBody(const QByteArray &stored, bool isNull, QTextDocument *doc)
-{
-    if (!doc)
-        return isNull ? BodyKind::Null : BodyKind::Damaged;
-    if (isNull || stored.isEmpty()) {
-        doc->clear();
-        return isNull ? BodyKind::Null : BodyKind::Empty;
-    }
-    QByteArray inflated;
-    if (!inflateBody(stored, &inflated)) {
-        showNotice(doc);
-        return BodyKind::Damaged;
-    }
-    QTextDocument fresh;
-    fresh.setUndoRedoEnabled(false);
-    fresh.setDefaultFont(doc->defaultFont());
-    BodyKind kind;
-    bool cut = false;
-    if (rtf::looksLikeRtf(inflated)) {
-        cut = rtf::readDocument(inflated, &fresh, kMaxShownCharacters).cut;
-        kind = BodyKind::RichText;
-    } else {
-        QString text = decodePlainBody(inflated);
-        cut = cutToShownLength(&text);
-        fresh.setPlainText(text);
-        kind = BodyKind::PlainText;
-    }
-    breakOverlongRuns(&fresh);
-    if (cut)
-        appendTooLongNotice(&fresh, kMaxShownCharacters);
-    replaceContent(doc, fresh);
-    return kind;
 }
 
 QString bodyPlainText(QByteArrayView stored, bool isNull, BodyKind *kind)

@@ -26,6 +26,12 @@ bool inflateBody(QByteArrayView stored, QByteArray *out, qsizetype limit = kMaxI
 // Needs no widgets: the document may be one of a view or a bare one.
 BodyKind decodeBody(const QByteArray &stored, bool isNull, QTextDocument *doc);
 
+// Plain-text bodies: UTF-8 when the bytes are valid UTF-8 (a byte-order
+// mark, UTF-16 ones included, decides first), otherwise Windows-1251, the
+// code page of the dictionaries' own text. Control characters other than
+// TAB and line ends are dropped.
+QString decodePlainBody(QByteArrayView bytes);
+
 // The plain text of a stored body without building a document (fast path
 // of the fragment search). Empty for null, empty and damaged bodies.
 QString bodyPlainText(QByteArrayView stored, bool isNull, BodyKind *kind = nullptr);

@@ -1,33 +1,9 @@
 #include "rtf/rtfreader.h"
 
-#include "rtf/documentsink.h"
 #include "rtf/plaintextsink.h"
-#include "rtf/rtfinterpreter.h"
-
-#include <QTextDocument>
+#include "rtf/readresult.h"
 
 namespace lumolex::rtf {
-
-namespace {
-
-ReadResult notRtf()
-{
-    ReadResult result;
-    result.damaged = true;
-    result.warning = QStringLiteral("not an RTF document");
-    return result;
-}
-
-ReadResult toReadResult(const InterpretResult &interpreted)
-{
-    ReadResult result;
-    result.isRtf = true;
-    result.damaged = interpreted.damaged;
-    result.warning = interpreted.warning;
-    return result;
-}
-
-} // namespace
 
 bool looksLikeRtf(QByteArrayView bytes)
 {
@@ -37,21 +13,6 @@ bool looksLikeRtf(QByteArrayView bytes)
     while (i < bytes.size() && (bytes[i] == ' ' || bytes[i] == '\t' || bytes[i] == '\r' || bytes[i] == '\n'))
         ++i;
     return bytes.sliced(i).startsWith("{\\rtf");
-}
-
-ReadResult readDocument(QByteArrayView bytes, QTextDocument *doc, qsizetype maxCharacters)
-{
-    if (!doc)
-        return notRtf();
-    if (!looksLikeRtf(bytes)) {
-        doc->clear();
-        return notRtf();
-    }
-    DocumentSink sink(doc, maxCharacters);
-    RtfInterpreter interpreter(bytes, &sink);
-    ReadResult result = toReadResult(interpreter.run());
-    result.cut = sink.isFull();
-    return result;
 }
 
 QString plainText(QByteArrayView bytes, ReadResult *result)
