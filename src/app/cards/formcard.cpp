@@ -1,5 +1,6 @@
 #include "app/cards/formcard.h"
 
+#include "app/window/mainmenu.h"
 #include "article/articledocument.h"
 #include "article/view/richtextview.h"
 #include "rtf/rtfunits.h"
