@@ -1,6 +1,5 @@
 #include "app/cards/formcard.h"
 
-#include "app/window/mainmenu.h"
 #include "article/articledocument.h"
 #include "article/view/richtextview.h"
 #include "rtf/rtfunits.h"
