@@ -8,7 +8,7 @@ _lumolex_tool_help()
 {
     # One run of --help per tool and shell.
     local tool=$1 var=_lumolex_help_${1//-/_}
-    if [[ -z ${!var} ]]; then
+    if [[ -z ${!var-} ]]; then
         printf -v "$var" '%s' "$("$tool" --help 2>/dev/null)"
     fi
     printf '%s\n' "${!var}"
@@ -29,7 +29,7 @@ _lumolex_tool()
     esac
 
     if [[ $cur == -* ]]; then
-        COMPREPLY=($(compgen -W "$(grep -oE -- '^ +(-[a-z], )?--[a-z-]+' <<<"$help" | grep -oE -- '--[a-z-]+')" -- "$cur"))
+        COMPREPLY=($(compgen -W "$(awk '/^Options:$/ { on = 1; next } on && /^$/ { exit } on && match($0, /^ +(-[a-z], )?--[a-z-]+/) { s = substr($0, RSTART, RLENGTH); sub(/.*--/, "--", s); print s }' <<<"$help")" -- "$cur"))
         return
     fi
 
