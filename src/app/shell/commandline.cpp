@@ -20,29 +20,25 @@ Qt's own options (such as -platform NAME, -style NAME or -display DISPLAY)
 are accepted too; any other argument is refused.
 
 Files:
-  DATA/lumolex.db, DATA/lumoword.db, DATA/lumophra.db
-                 the articles, the word forms and the speech examples: in
-                 DATA/ beside the program, else in ../share/lumolex/DATA
-                 relative to it (/usr/share/lumolex/DATA when installed)
-  ~/.config/LumoLex/LumoLex.ini
-                 the settings
-  ~/.local/share/LumoLex/LumoCard.hst, LumoFind.hst
-                 the histories of the articles visited and of the searches,
-                 when DATA/ cannot be written (an installed program); else
-                 in DATA/
-  /usr/share/lumolex/LumoLex.html
-                 the user manual, opened with F1
-  /usr/share/lumolex/NOTICE
-                 the licences and the origin of the dictionary data
+  DATA/lumolex.db  the articles; with lumoword.db (the word forms) and
+                   lumophra.db (the speech examples) in DATA/ beside the
+                   program, else in ../share/lumolex/DATA relative to it
+                   (/usr/share/lumolex/DATA when installed)
+  ~/.config/LumoLex/LumoLex.ini  the settings
+  ~/.local/share/LumoLex/  LumoCard.hst and LumoFind.hst, the histories
+                           of the articles visited and of the searches,
+                           when DATA/ cannot be written (an installed
+                           program); else in DATA/
+  /usr/share/lumolex/LumoLex.html  the user manual, opened with F1
+  /usr/share/lumolex/NOTICE  the licences and the origin of the data
 
 Environment:
-  XDG_CONFIG_HOME, XDG_DATA_HOME
-                 folders used instead of ~/.config and ~/.local/share
-  LUMOLEX_TIMING=1
-                 print to standard error the time from the start to the
-                 first article shown, and until the word forms are loaded
-  QT_QPA_PLATFORM
-                 the window system Qt uses (xcb, wayland, offscreen)
+  XDG_CONFIG_HOME  the folder used instead of ~/.config
+  XDG_DATA_HOME    the folder used instead of ~/.local/share
+  LUMOLEX_TIMING   when 1, the time from the start to the first article
+                   shown, and until the word forms are loaded, is printed
+                   to standard error
+  QT_QPA_PLATFORM  the window system Qt uses (xcb, wayland, offscreen)
 
 Exit status:
   0  the window was closed, or another copy was running and was called
