@@ -32,6 +32,51 @@ if(NOT WIN32)
   endforeach()
   install(FILES ${PROJECT_SOURCE_DIR}/src/ui/icons/lumolex.svg
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+  # What a Debian system expects of every package: the licences in the
+  # machine-readable copyright format, the changelog, a manual page for each
+  # program and the tools' completions where bash-completion looks.
+  set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/lumolex)
+  install(FILES ${PROJECT_SOURCE_DIR}/data/debian/copyright DESTINATION ${doc_dir})
+  set(changelog_gz ${CMAKE_BINARY_DIR}/doc/changelog.gz)
+  add_custom_command(OUTPUT ${changelog_gz}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/doc
+    COMMAND gzip -9n -c ${PROJECT_SOURCE_DIR}/data/debian/changelog > ${changelog_gz}
+    DEPENDS ${PROJECT_SOURCE_DIR}/data/debian/changelog)
+  install(FILES ${changelog_gz} DESTINATION ${doc_dir})
+
+  # The manual pages are made from the programs' own --help and --version,
+  # so that they never tell another story than the programs.
+  find_program(HELP2MAN help2man)
+  if(HELP2MAN)
+    set(man_pages "")
+    foreach(page
+        "lumolex|Kildin Saami and Russian dictionary viewer"
+        "lumolex-cli|read the LumoLex dictionaries from the command line"
+        "lumolex-mkdata|build LumoLex dictionary files from tab-separated lists")
+      string(REPLACE "|" ";" page "${page}")
+      list(GET page 0 program)
+      list(GET page 1 summary)
+      set(man_page ${CMAKE_BINARY_DIR}/man/${program}.1)
+      add_custom_command(OUTPUT ${man_page}.gz
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
+        COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
+                ${HELP2MAN} --no-info --section=1 --name=${summary} --output=${man_page} $<TARGET_FILE:${program}>
+        COMMAND gzip -9nf ${man_page}
+        DEPENDS ${program}
+        VERBATIM)
+      list(APPEND man_pages ${man_page}.gz)
+    endforeach()
+    install(FILES ${man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  else()
+    message(STATUS "help2man not found: no manual pages (scripts/setup installs it)")
+  endif()
+  add_custom_target(lumolex_package_docs ALL DEPENDS ${changelog_gz} ${man_pages})
+
+  install(FILES ${PROJECT_SOURCE_DIR}/tools/completion.bash
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME lumolex-cli)
+  install(FILES ${PROJECT_SOURCE_DIR}/tools/completion.bash
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME lumolex-mkdata)
 endif()
 
 # cpack -G DEB (in the build folder): a package installing into /usr, its

@@ -6,10 +6,12 @@
 // and history files are written (during start-up the close waits for it to
 // end, and a failed start writes nothing); and with LUMOLEX_TIMING=1 in the
 // environment the program prints to stderr how long it took from its start
-// to the first article shown.
+// to the first article shown. The command line is described by --help
+// (app/shell/commandline.h).
 
-#include "app/window/formlumolex.h"
+#include "app/shell/commandline.h"
 #include "app/shell/qttranslation.h"
+#include "app/window/formlumolex.h"
 #include "data/files/programfolder.h"
 #include "platform/closerequest.h"
 #include "ui/imagelist16.h"
@@ -21,7 +23,13 @@ int main(int argc, char *argv[])
 {
     QElapsedTimer startClock;
     startClock.start();
+    // --help and --version need no display: answered before Qt looks for one.
+    if (const std::optional<int> answered = lumolex::answerBeforeWindowSystem(argc, argv))
+        return *answered;
     QApplication app(argc, argv);
+    // QApplication has taken its own options out; nothing else is known.
+    if (const std::optional<int> refused = lumolex::refuseLeftoverArguments(QCoreApplication::arguments()))
+        return *refused;
     QApplication::setApplicationName(QStringLiteral("Лумолекс"));
     QApplication::setOrganizationName(QStringLiteral("LumoLex"));
     // The desktop finds the menu entry (lumolex.desktop) and its icon by

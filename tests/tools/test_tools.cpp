@@ -1,5 +1,5 @@
-// lumolex-mkdata and lumolex-cli run as the user runs them: their output,
-// messages and exit codes (0 success, 1 nothing found or bad sources, 2 bad
+// lumolex-mkdata, lumolex-cli and the window program's command line, run as
+// the user runs them: their output, messages and exit codes (0 success, 1 nothing found or bad sources, 2 bad
 // arguments or unreadable files).
 
 #include <QDir>
@@ -17,9 +17,11 @@ struct ToolRun {
     QString err;
 };
 
-ToolRun run(const char *tool, const QStringList &arguments)
+ToolRun run(const char *tool, const QStringList &arguments,
+            const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QDir(QStringLiteral(LUMOLEX_BIN_DIR)).filePath(QString::fromLatin1(tool)), arguments);
     EXPECT_TRUE(process.waitForFinished(60000)) << tool;
     ToolRun result;
@@ -70,23 +72,86 @@ protected:
     const QString data = path("DATA");
 };
 
-TEST_F(Tools, HelpAndUsageErrors)
+// The commands a --help lists in its "Commands:" section.
+QStringList helpCommands(const QString &help)
 {
-    const ToolRun mkdata = run("lumolex-mkdata", {"--help"});
-    EXPECT_EQ(mkdata.exitCode, 0);
-    for (const char *word : {"build", "kildin", "--articles", "--forms", "--scale", "FILE:LINE", "NFC", "Exit codes"})
-        EXPECT_TRUE(mkdata.out.contains(QString::fromLatin1(word))) << word;
-    const ToolRun cli = run("lumolex-cli", {"--help"});
-    EXPECT_EQ(cli.exitCode, 0);
-    for (const char *word : {"key TEXT", "list", "show ID", "find QUERY", "stats", "rtf2text FILE", "--data", "Exit codes"})
-        EXPECT_TRUE(cli.out.contains(QString::fromLatin1(word))) << word;
+    QStringList commands;
+    const QStringList lines = help.split(u'\n');
+    for (qsizetype i = lines.indexOf(QStringLiteral("Commands:")) + 1; i > 0 && i < lines.size(); ++i) {
+        if (lines.at(i).isEmpty())
+            break;
+        if (lines.at(i).startsWith(QLatin1String("  ")) && lines.at(i).at(2).isLetter())
+            commands.append(lines.at(i).mid(2).section(u' ', 0, 0));
+    }
+    return commands;
+}
 
-    EXPECT_EQ(run("lumolex-mkdata", {}).exitCode, 2);
-    EXPECT_EQ(run("lumolex-mkdata", {"make", "--out", data}).exitCode, 2);
-    EXPECT_EQ(build({"--scale", "0"}).exitCode, 2);
-    EXPECT_EQ(run("lumolex-cli", {}).exitCode, 2);
-    EXPECT_EQ(run("lumolex-cli", {"show"}).exitCode, 2);
-    EXPECT_EQ(run("lumolex-cli", {"frobnicate", "x"}).exitCode, 2);
+// Every tool as a user runs it from a shell, a container or a cron job:
+// without XDG_RUNTIME_DIR, and the window program without any display.
+// A successful run writes nothing to standard error.
+TEST_F(Tools, CommandLines)
+{
+    ASSERT_EQ(build().exitCode, 0);
+    QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"XDG_RUNTIME_DIR", "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        bare.remove(QString::fromLatin1(name));
+
+    const struct {
+        const char *tool;
+        QStringList arguments;
+        int exitCode;
+        QStringList inOut;   // texts standard output holds
+        QString inErr;       // empty: standard error stays empty
+    } cases[] = {
+        // --version and --help: the window program answers without a display.
+        {"lumolex", {"--version"}, 0, {"lumolex 3."}, {}},
+        {"lumolex", {"-v"}, 0, {"lumolex 3."}, {}},
+        {"lumolex", {"--help"}, 0, {"Usage: lumolex", "--version", "Files:", "LumoLex.ini", "Environment:",
+                                    "LUMOLEX_TIMING", "Exit status:"}, {}},
+        {"lumolex-cli", {"--version"}, 0, {"lumolex-cli 3."}, {}},
+        {"lumolex-cli", {"--help"}, 0, {"Usage: lumolex-cli", "ID, its dictionary code and", "its headword",
+                                        "Without --dict they search every dictionary", "Exit status:"}, {}},
+        {"lumolex-mkdata", {"--version"}, 0, {"lumolex-mkdata 3."}, {}},
+        {"lumolex-mkdata", {"--help"}, 0, {"Usage: lumolex-mkdata", "FILE:LINE", "the first 20", "Exit status:"}, {}},
+        // Unknown options and commands: exit code 2, the word named.
+        {"lumolex", {"-platform", "offscreen", "--frobnicate"}, 2, {}, "\"--frobnicate\""},
+        {"lumolex", {"-platform", "offscreen", "extra"}, 2, {}, "\"extra\""},
+        {"lumolex-cli", {"--frobnicate"}, 2, {}, "'frobnicate'"},
+        {"lumolex-cli", {"frobnicate", "x"}, 2, {}, "\"frobnicate\""},
+        {"lumolex-cli", {}, 2, {}, "--help"},
+        {"lumolex-cli", {"show"}, 2, {}, "--help"},
+        {"lumolex-mkdata", {"--frobnicate"}, 2, {}, "'frobnicate'"},
+        {"lumolex-mkdata", {"make", "--out", data}, 2, {}, "\"make\""},
+        {"lumolex-mkdata", {}, 2, {}, "--help"},
+        // Successful runs that read and write files.
+        {"lumolex-cli", {"stats", "--data", data}, 0, {"articles\t4\n"}, {}},
+        {"lumolex-cli", {"find", "дождь", "--data", data}, 0, {"4\t3\tдождь\n"}, {}},
+        {"lumolex-mkdata", {"build", "--out", data, "--articles", articles}, 0, {"4 articles"}, {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE((QString::fromLatin1(c.tool) + u' ' + c.arguments.join(u' ')).toStdString());
+        const ToolRun r = run(c.tool, c.arguments, bare);
+        EXPECT_EQ(r.exitCode, c.exitCode);
+        for (const QString &text : c.inOut)
+            EXPECT_TRUE(r.out.contains(text)) << text.toStdString() << " not in:\n" << r.out.toStdString();
+        if (c.inErr.isEmpty())
+            EXPECT_EQ(r.err, QString());
+        else
+            EXPECT_TRUE(r.err.contains(c.inErr)) << r.err.toStdString();
+    }
+
+    // --help lists every command the tool carries out, and no other.
+    const struct {
+        const char *tool;
+        QStringList commands;
+    } tools[] = {
+        {"lumolex-cli", {"key", "list", "show", "find", "fragment", "stats", "rtf2text"}},
+        {"lumolex-mkdata", {"build", "kildin"}},
+    };
+    for (const auto &t : tools) {
+        SCOPED_TRACE(t.tool);
+        EXPECT_EQ(helpCommands(run(t.tool, {"--help"}).out), t.commands);
+    }
 }
 
 TEST_F(Tools, BadLineIsReportedAndTheOldFilesStay)
@@ -104,12 +169,38 @@ TEST_F(Tools, BadLineIsReportedAndTheOldFilesStay)
     EXPECT_EQ(QDir(data).entryList(QDir::Files).size(), 3);   // no temporary files left
 }
 
+// A list with many bad lines: the first 20 with their line numbers, then
+// how many more, then the count; exactly 20 are all listed.
+TEST_F(Tools, BuildListsTheFirstTwentyBadLines)
+{
+    for (const int bad : {20, 21, 3000}) {
+        SCOPED_TRACE(bad);
+        QByteArray lines = "1\tслово\t\t\n";
+        for (int i = 0; i < bad; ++i)
+            lines += "x\tслово\t\t\n";
+        writeFile(articles, lines);
+        const ToolRun r = build();
+        EXPECT_EQ(r.exitCode, 1);
+        const QStringList errLines = r.err.split(u'\n', Qt::SkipEmptyParts);
+        const QStringList listed = errLines.filter(articles + u':');
+        ASSERT_EQ(listed.size(), 20) << r.err.toStdString();
+        EXPECT_TRUE(listed.first().startsWith(articles + ":2: ")) << listed.first().toStdString();
+        EXPECT_TRUE(listed.last().startsWith(articles + ":21: ")) << listed.last().toStdString();
+        EXPECT_EQ(r.err.contains(QStringLiteral("... %1 more not listed\n").arg(bad - 20)), bad > 20);
+        EXPECT_TRUE(errLines.last().startsWith(QStringLiteral("lumolex-mkdata: %1 problem(s); nothing was written").arg(bad)))
+            << errLines.last().toStdString();
+    }
+}
+
 TEST_F(Tools, CliReadsTheBuiltData)
 {
     const ToolRun missing = cli({"stats"});
     EXPECT_EQ(missing.exitCode, 2);
-    EXPECT_TRUE(missing.err.contains("Файл базы данных 1 не найден\n")) << missing.err.toStdString();
-    EXPECT_TRUE(missing.err.contains("Файл базы данных 3 не найден")) << missing.err.toStdString();
+    // Each missing file is named with its path.
+    EXPECT_TRUE(missing.err.contains(QDir(data).filePath("lumolex.db") + ": Файл базы данных 1 не найден\n"))
+        << missing.err.toStdString();
+    EXPECT_TRUE(missing.err.contains(QDir(data).filePath("lumophra.db") + ": Файл базы данных 3 не найден\n"))
+        << missing.err.toStdString();
     EXPECT_TRUE(missing.out.isEmpty());
 
     ASSERT_EQ(build().exitCode, 0);

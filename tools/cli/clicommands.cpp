@@ -13,6 +13,7 @@
 #include "search/indexedlookup.h"
 #include "search/querytext.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
@@ -34,21 +35,35 @@ Commands::Commands(QTextStream &out, QTextStream &err, const QString &dataFolder
 {
 }
 
+namespace {
+
+// A data file's message for the command line: the file's path first, then
+// the program's own text without the path line the window adds to it.
+QString fileMessage(const QString &path, const QString &message)
+{
+    return QDir::toNativeSeparators(path) + QStringLiteral(": ") + message.section(u'\n', 0, 0);
+}
+
+} // namespace
+
 bool Commands::loadTables(Tables *tables, const QList<DataFile> &files)
 {
-    const QStringList problems = checkDataFiles(m_dataFolder, files);
-    if (!problems.isEmpty()) {
-        for (const QString &problem : problems)
-            m_err << "lumolex-cli: " << problem << Qt::endl;
-        return false;
+    bool ok = true;
+    for (const DataFile file : files) {
+        for (const QString &problem : checkDataFiles(m_dataFolder, {file})) {
+            m_err << "lumolex-cli: " << fileMessage(dataFilePath(m_dataFolder, file), problem) << Qt::endl;
+            ok = false;
+        }
     }
+    if (!ok)
+        return false;
     DataFileLoader loader(m_dataFolder);
     for (const DataFile file : files) {
         Table &table = file == DataFile::Articles ? tables->articles
                        : file == DataFile::WordForms ? tables->wordForms
                                                      : tables->examples;
         if (!loader.readIndexed(file, table)) {
-            m_err << "lumolex-cli: " << loader.errorString() << Qt::endl;
+            m_err << "lumolex-cli: " << fileMessage(dataFilePath(m_dataFolder, file), loader.errorString()) << Qt::endl;
             return false;
         }
     }

@@ -8,6 +8,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QRegularExpression>
 #include <QTextStream>
 
 #include <cstdio>
@@ -20,37 +21,49 @@ const char kDescription[] = R"(Reads the data files of LumoLex.
 
 Commands:
   key TEXT         prints the transcription key of TEXT (reads no file)
-  list             prints the word list (ID, DICT, WORD) in the program's order,
-                   from the first record or from the nearest key of --from;
-                   --dict N (repeatable, or N,M) shows those dictionaries and
-                   code 0, as the program does; --count K stops after K records
+  list             prints the word list in the program's order, from the
+                   first record or from the nearest key of --from; --dict N
+                   (repeatable, or N,M) shows those dictionaries and code 0,
+                   as the program does; --count K stops after K records
   show ID          prints the plain text of the article with that ID
   find QUERY       the fast word search of the search panel: prints the found
-                   articles (ID, DICT, WORD) in the order of its result list;
-                   --dict N (repeatable, or N,M) searches those dictionaries and
-                   code 0, as the panel with "Во всех словарях" unticked;
-                   --all, or no --dict, searches every dictionary
-  fragment TEXT    the fragment search of the search panel: prints the articles
-                   whose text contains TEXT (ID, DICT, WORD) in the order they
-                   are visited, the word list's order; --dict and --all as for
-                   find
+                   articles in the order of its result list
+  fragment TEXT    the fragment search of the search panel: prints the
+                   articles whose text contains TEXT in the order they are
+                   visited, the word list's order
   stats            prints the record count of each table and, per dictionary
                    code, its article count and credited person; it reads all
                    three files
   rtf2text FILE    prints the plain text of an RTF file (a regular file of at
                    most 16 MiB)
 
-Output is UTF-8, one record a line, fields separated by tabs. The data files
-are taken from DATA/ beside this program (or, installed, from
-../share/lumolex/DATA), or from --data DIR. Each command reads only the
-files it uses: list, show and fragment the article file (lumolex.db), find
-also the word-form file (lumoword.db), stats all three. Files built with
-their look-up indexes (lumolex-mkdata writes them) let list, show and find
-read only the rows they need; --load-all reads whole tables instead, with the
-same answers.
+Output:
+  UTF-8, one record a line, fields separated by tabs. list, find and
+  fragment print three columns: the article's ID, its dictionary code and
+  its headword. stats prints "articles", "wordforms" and "examples" with
+  their counts, then "dict", the code, its article count and its credited
+  person.
 
-Exit codes: 0 success, 1 not found (no such article, an empty list, nothing found),
-2 error (bad arguments, missing or unreadable files).)";
+Scope of find and fragment:
+  Without --dict they search every dictionary (as --all does). With --dict
+  N (repeatable, or N,M) they search those dictionaries and code 0, as the
+  search panel with "Во всех словарях" unticked. --all and --dict together
+  are refused.
+
+Data files:
+  Taken from DATA/ beside this program (or, installed, from
+  ../share/lumolex/DATA), or from --data DIR. Each command reads only the
+  files it uses: list, show and fragment the article file (lumolex.db),
+  find also the word-form file (lumoword.db), stats all three. Files built
+  with their look-up indexes (lumolex-mkdata writes them) let list, show and
+  find read only the rows they need; --load-all reads whole tables instead,
+  with the same answers. A problem with a file is reported as FILE: message.
+
+Exit status:
+  0  success
+  1  not found: no such article, an empty list, nothing found
+  2  error: an unknown option or command, bad arguments, missing or
+     unreadable files)";
 
 bool parseDicts(const QStringList &values, QList<int> *dicts)
 {
@@ -97,7 +110,10 @@ int main(int argc, char **argv)
         return Failure;
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        out << parser.helpText() << Qt::endl;
+        // The usage line names the tool as it is typed, not the path it ran from.
+        out << parser.helpText().replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
+                                           QStringLiteral("Usage: lumolex-cli"))
+              << Qt::endl;
         return Success;
     }
     if (parser.isSet(QStringLiteral("version"))) {

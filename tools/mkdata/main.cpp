@@ -4,11 +4,13 @@
 #include "datawriter.h"
 #include "kildinconverter.h"
 #include "kildinsources.h"
+#include "problemreport.h"
+#include "quietapplication.h"
 #include "scaler.h"
 
 #include <QCommandLineParser>
 #include <QElapsedTimer>
-#include <QGuiApplication>
+#include <QRegularExpression>
 #include <QTextStream>
 
 #include <cstdio>
@@ -44,13 +46,18 @@ Commands:
            text, and each form under the articles holding its headword.
            --scale N repeats the articles N times in all (with new headwords
            and word forms) to make a large dictionary for benchmarks.
-           Bad lines are reported as FILE:LINE: message, and then nothing is
-           written; the files are replaced only when all three are complete.
+           Bad lines are reported as FILE:LINE: message (the first 20, then
+           their count), and then nothing is written; the files are replaced
+           only when all three are complete.
   kildin   Converts the Kildin Saami sample sources in --sources (sjd_rus.tsv,
            sjd_rus_kert1986.tsv, rus_sjd.tsv, examples.tsv, forms.tsv) into
            articles.tsv, examples.tsv and forms.tsv in --out, ready for build.
 
-Exit codes: 0 success, 1 bad source lines (nothing written), 2 other errors.)";
+Exit status:
+  0  success
+  1  bad source lines: nothing was written
+  2  other errors: an unknown option or command, a file that cannot be read
+     or written)";
 
 QTextStream &err()
 {
@@ -87,9 +94,7 @@ int runBuild(const QCommandLineParser &parser)
     for (const QString &warning : builder.warnings())
         err() << "warning: " << warning << Qt::endl;
     if (!ok) {
-        for (const QString &message : problems.messages())
-            err() << message << Qt::endl;
-        err() << "lumolex-mkdata: " << problems.size() << " problem(s); nothing was written" << Qt::endl;
+        reportProblems(problems, QStringLiteral("nothing was written"), err());
         return BadSources;
     }
     scaleData(&data, scale);
@@ -115,8 +120,7 @@ int runKildin(const QCommandLineParser &parser)
     KildinSources sources;
     ProblemList problems;
     if (!readKildinSources(parser.value(QStringLiteral("sources")), &sources, &problems)) {
-        for (const QString &message : problems.messages())
-            err() << message << Qt::endl;
+        reportProblems(problems, QStringLiteral("nothing was converted"), err());
         return BadSources;
     }
     const KildinOutput output = convertKildin(sources);
@@ -135,9 +139,7 @@ int runKildin(const QCommandLineParser &parser)
 int main(int argc, char **argv)
 {
     // Documents and fonts need a GUI application, but never a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    const std::unique_ptr<QGuiApplication> app = makeQuietGuiApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lumolex-mkdata"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LUMOLEX_VERSION));
 
@@ -155,12 +157,15 @@ int main(int argc, char **argv)
         {QStringLiteral("scale"), QStringLiteral("Repeat the articles N times in all (build)."), QStringLiteral("n")},
         {QStringLiteral("sources"), QStringLiteral("Folder of the Kildin Saami sources (kildin)."), QStringLiteral("dir")},
     });
-    if (!parser.parse(app.arguments())) {
+    if (!parser.parse(app->arguments())) {
         err() << "lumolex-mkdata: " << parser.errorText() << Qt::endl;
         return Failure;
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        out() << parser.helpText() << Qt::endl;
+        // The usage line names the tool as it is typed, not the path it ran from.
+        out() << parser.helpText().replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
+                                           QStringLiteral("Usage: lumolex-mkdata"))
+              << Qt::endl;
         return Success;
     }
     if (parser.isSet(QStringLiteral("version"))) {
