@@ -15,6 +15,7 @@
 #include "app/window/wordpanel.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -67,6 +68,7 @@ TEST(WaylandSession, TypeSearchOpenACardAndClose)
     FindPanel *find = window->PanelFind;
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return find->isVisible(); }, 2000)) << "Ctrl+S did not open the search";
+    find->CheckBoxFindInAllDict->setChecked(true);
     find->EditFind->setEditText(QStringLiteral("дом"));
     QTest::keyClick(find->EditFind->lineEdit(), Qt::Key_Return);
     ASSERT_EQ(find->ListBoxFind->count(), 3);
