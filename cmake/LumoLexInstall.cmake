@@ -102,4 +102,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Not libraries, so dpkg-shlibdeps cannot find them: the font with every
 # Kildin letter, and Qt's Russian texts for its own dialogs.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core, qt6-translations-l10n")
+# Qt's Wayland platform plugin, so that the program runs natively in a
+# Wayland session (without it Qt falls back to XWayland where there is one).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 include(CPack)

@@ -176,6 +176,11 @@ QLabel *newSmallLabel(QWidget *box, const char *name, const QString &text, int l
     QFont font(QStringLiteral("Tahoma"));
     font.setPixelSize(11);
     label->setFont(font);
+    // The picture is light in every palette: the labels on it keep a dark
+    // ink, where a dark palette's light text could not be read.
+    QPalette ink = label->palette();
+    ink.setColor(QPalette::WindowText, QColor(32, 28, 36));
+    label->setPalette(ink);
     label->setAttribute(Qt::WA_TranslucentBackground);
     label->move(left, top);
     label->adjustSize();

@@ -38,9 +38,12 @@ private:
     QSystemTrayIcon *m_icon;
 };
 
-QIcon drawFrame(int frame, int frames)
+// One frame for a device pixel ratio: the pixmap has that many pixels per
+// logical pixel, and the painter draws in logical pixels on it.
+QPixmap drawFrame(int frame, int frames, int pixelRatio)
 {
-    QPixmap pixmap(16, 16);
+    QPixmap pixmap(16 * pixelRatio, 16 * pixelRatio);
+    pixmap.setDevicePixelRatio(pixelRatio);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
@@ -59,7 +62,16 @@ QIcon drawFrame(int frame, int frames)
     p.setBrush(QColor(90, 200, 170, 160));
     p.drawEllipse(QPointF(16 - star.x(), 10 - star.y()), 1.2, 1.2);
     p.end();
-    return QIcon(pixmap);
+    return pixmap;
+}
+
+// A frame drawn for ordinary and for high-density screens.
+QIcon frameIcon(int frame, int frames)
+{
+    QIcon icon;
+    icon.addPixmap(drawFrame(frame, frames, 1));
+    icon.addPixmap(drawFrame(frame, frames, 2));
+    return icon;
 }
 
 } // namespace
@@ -74,7 +86,7 @@ QList<QIcon> trayAnimationFrames()
     constexpr int frames = 17;
     QList<QIcon> icons;
     for (int i = 0; i < frames; ++i)
-        icons.append(drawFrame(i, frames));
+        icons.append(frameIcon(i, frames));
     return icons;
 }
 

@@ -1,5 +1,7 @@
 #include "ui/wordhintwindow.h"
 
+#include "ui/readablecolour.h"
+
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
@@ -42,7 +44,8 @@ void WordHintWindow::showWord(const QString &word, const QFont &font, const QCol
     setFont(font);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, background);
-    colours.setColor(QPalette::WindowText, QGuiApplication::palette().color(QPalette::Text));
+    colours.setColor(QPalette::WindowText,
+                     readableTextColour(QGuiApplication::palette().color(QPalette::Text), background));
     setPalette(colours);
     setText(word);
     // The hint stays on the desktop: moved back inside the screen under the

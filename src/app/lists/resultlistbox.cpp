@@ -1,5 +1,6 @@
 #include "app/lists/resultlistbox.h"
 
+#include "app/lists/rowcolours.h"
 #include "app/store/settings.h"
 #include "app/lists/wordlistdelegate.h"
 #include "ui/imagelist16.h"
@@ -37,11 +38,11 @@ public:
         const QPalette &colours = m_list->palette();
         const Settings *settings = m_list->settings();
         const bool evenLines = settings ? settings->EvenLines : true;
-        QColor background = selected ? colours.color(QPalette::Active, QPalette::Highlight) : colours.color(QPalette::Base);
-        if (resultRowTinted(index.row(), selected, evenLines))
-            background = colorFromBgr(settings ? settings->ColorEvenLines : Settings().ColorEvenLines);
-        const QColor textColour = selected ? colours.color(QPalette::Active, QPalette::HighlightedText)
-                                           : colours.color(QPalette::Text);
+        const RowColours rowColour =
+            rowColours(colours, selected, resultRowTinted(index.row(), selected, evenLines),
+                       settings ? settings->ColorEvenLines : Settings().ColorEvenLines);
+        const QColor &background = rowColour.background;
+        const QColor &textColour = rowColour.text;
         const QRect row = option.rect;
         painter->save();
         painter->fillRect(row, background);

@@ -1,5 +1,6 @@
 #include "app/lists/wordlistdelegate.h"
 
+#include "app/lists/rowcolours.h"
 #include "app/store/settings.h"
 #include "app/lists/wordlistview.h"
 #include "data/wordlist/wordlistmodel.h"
@@ -52,11 +53,10 @@ void WordListDelegate::DBGrid1DrawColumnCell(QPainter *painter, const QStyleOpti
     const int dict = index.data(WordListModel::DictRole).toInt();
     const int recordNumber = index.data(WordListModel::RecordNumberRole).toInt();
 
-    QColor background = selected ? colours.color(QPalette::Active, QPalette::Highlight) : colours.color(QPalette::Base);
-    if (m_settings->EvenLines && !selected && recordNumber % 2 == 1)
-        background = colorFromBgr(m_settings->ColorEvenLines);
-    const QColor textColour = selected ? colours.color(QPalette::Active, QPalette::HighlightedText)
-                                       : colours.color(QPalette::Text);
+    const bool tinted = m_settings->EvenLines && !selected && recordNumber % 2 == 1;
+    const RowColours rowColour = rowColours(colours, selected, tinted, m_settings->ColorEvenLines);
+    const QColor &background = rowColour.background;
+    const QColor &textColour = rowColour.text;
 
     const QRect cell = option.rect;
     painter->save();

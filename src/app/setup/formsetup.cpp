@@ -1,6 +1,7 @@
 #include "app/setup/formsetup.h"
 
 #include "app/setup/setuppreview.h"
+#include "platform/windowsystem.h"
 #include "ui/clampedspinbox.h"
 #include "ui/colorbox.h"
 #include "ui/imagelist16.h"
@@ -168,6 +169,15 @@ void TFormSetup::buildGeneralTab()
                                              TabSheet1), "CheckBoxTranspCard");
     indented->addWidget(CheckBoxTranspCard);
     column->addLayout(indented);
+    // Where the window system keeps opacity to itself (Wayland) the stored
+    // values are kept but cannot be changed here.
+    if (!WindowSystemAbilities::current().opacity) {
+        for (QWidget *control : {static_cast<QWidget *>(LabelTransp), static_cast<QWidget *>(SpinEditTransp),
+                                 static_cast<QWidget *>(CheckBoxTranspCard)}) {
+            control->setEnabled(false);
+            control->setToolTip(opacityUnavailableHint());
+        }
+    }
     CheckBoxSaveParam = addCheckBox(TabSheet1, column, "CheckBoxSaveParam",
                                     QStringLiteral("Сохранять параметры при выходе"));
     column->addStretch(1);

@@ -1,5 +1,7 @@
 #include "app/shell/statuspanel.h"
 
+#include "ui/readablecolour.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -90,8 +92,10 @@ StatusPanel::StatusPanel(QWidget *parent)
     // The layout indicator: caption colours, a hand cursor, the layout menu.
     StaticTextLang = newField(this, "StaticTextLang", QStringLiteral("RU"), 20, true);
     QPalette captionColours = StaticTextLang->palette();
-    captionColours.setColor(QPalette::Window, palette().color(QPalette::Active, QPalette::Highlight));
-    captionColours.setColor(QPalette::WindowText, palette().color(QPalette::Active, QPalette::HighlightedText));
+    const QColor caption = palette().color(QPalette::Active, QPalette::Highlight);
+    captionColours.setColor(QPalette::Window, caption);
+    captionColours.setColor(QPalette::WindowText,
+                            readableTextColour(palette().color(QPalette::Active, QPalette::HighlightedText), caption));
     StaticTextLang->setPalette(captionColours);
     StaticTextLang->setAutoFillBackground(true);
     StaticTextLang->setCursor(Qt::PointingHandCursor);

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QMenu>
 #include <QToolButton>
 #include <QWidget>
 
@@ -16,17 +17,39 @@ AppearanceCommands::AppearanceCommands(AppearanceControls controls, QObject *par
     : QObject(parent)
     , m_controls(std::move(controls))
 {
+    const WindowSystemAbilities &system = m_controls.system;
     for (QAction *item : m_controls.transparencyItems) {
         connect(item, &QAction::triggered, this, [this, item] { MainMenuTransparencyProc(item); });
-        setCommandReady(item);
+        offer(item, system.opacity, opacityUnavailableHint());
     }
+    if (m_controls.transparencyMenu && !system.opacity)
+        offer(m_controls.transparencyMenu, false, opacityUnavailableHint());
     if (m_controls.SpeedButtonFormTop) {
         connect(m_controls.SpeedButtonFormTop, &QToolButton::clicked, this, &AppearanceCommands::SpeedButtonFormTopClick);
-        setCommandReady(m_controls.SpeedButtonFormTop);
+        offer(m_controls.SpeedButtonFormTop, system.staysOnTop, staysOnTopUnavailableHint());
     }
     if (m_controls.MainMenuAlwaysTop) {
         connect(m_controls.MainMenuAlwaysTop, &QAction::triggered, this, &AppearanceCommands::MainMenuAlwaysTopClick);
-        setCommandReady(m_controls.MainMenuAlwaysTop);
+        offer(m_controls.MainMenuAlwaysTop, system.staysOnTop, staysOnTopUnavailableHint());
+    }
+}
+
+void AppearanceCommands::offer(QObject *control, bool possible, const QString &hint)
+{
+    setCommandReady(control);
+    if (possible)
+        return;
+    markAlwaysDisabled(control);
+    if (auto *action = qobject_cast<QAction *>(control)) {
+        action->setToolTip(hint);
+        action->setStatusTip(hint);
+        // Menus show the hints of their items only when asked to.
+        for (QObject *shownIn : action->associatedObjects()) {
+            if (auto *menu = qobject_cast<QMenu *>(shownIn))
+                menu->setToolTipsVisible(true);
+        }
+    } else if (auto *widget = qobject_cast<QWidget *>(control)) {
+        widget->setToolTip(hint);
     }
 }
 

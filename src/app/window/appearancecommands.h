@@ -3,7 +3,10 @@
 // The window appearance commands of the main window: its transparency (the
 // menu "Прозрачность главного окна (%)", start-up and the settings dialog)
 // and keeping it above other windows (SpeedButtonFormTop and
-// MainMenuAlwaysTop, Ctrl+U).
+// MainMenuAlwaysTop, Ctrl+U). Where the window system cannot carry a
+// command out (Wayland), its controls stay disabled with a hint saying why.
+
+#include "platform/windowsystem.h"
 
 #include <QList>
 #include <QObject>
@@ -27,6 +30,8 @@ struct AppearanceControls
     QActionGroup *transparencyGroup = nullptr;
     QToolButton *SpeedButtonFormTop = nullptr;
     QAction *MainMenuAlwaysTop = nullptr;
+    QAction *transparencyMenu = nullptr;       // the submenu holding the items
+    WindowSystemAbilities system = WindowSystemAbilities::current();
 };
 
 class AppearanceCommands : public QObject
@@ -50,6 +55,8 @@ public:
 
 private:
     void checkTransparencyItem(int percent);
+    // Connects the control, or leaves it disabled for the run with `hint`.
+    void offer(QObject *control, bool possible, const QString &hint);
 
     AppearanceControls m_controls;
     OpenWindows m_openCards;

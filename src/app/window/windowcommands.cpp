@@ -22,6 +22,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QTextEdit>
 #include <QToolBar>
 
@@ -36,6 +37,7 @@ void TFormLumoLex::connectWindowCommands()
     look.transparencyGroup = menu->TransparencyGroup;
     look.SpeedButtonFormTop = PanelTop->SpeedButtonFormTop;
     look.MainMenuAlwaysTop = menu->MainMenuAlwaysTop;
+    look.transparencyMenu = menu->N9->menuAction();
     appearance = new AppearanceCommands(look, this);
     // Cards take the main window's transparency when shown, and follow its
     // changes, while TranspCard is on.

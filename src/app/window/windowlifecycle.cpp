@@ -7,6 +7,7 @@
 #include "app/window/formlumolex.h"
 
 #include "app/window/appearancecommands.h"
+#include "platform/windowsystem.h"
 #include "app/shell/appmessages.h"
 #include "app/window/articlelink.h"
 #include "app/window/cardlink.h"
@@ -238,7 +239,8 @@ void TFormLumoLex::applyPlacement()
         height = qMin(height, qMax(desktop.height(), minimumHeight()));
     }
     resize(width, height);
-    if (!primary)
+    // A compositor that places windows itself (Wayland) ignores a position.
+    if (!primary || !WindowSystemAbilities::current().placement)
         return;
     const QRect place = placeMainWindow(size(), settings.FormMainLeft, settings.FormMainTop,
                                         primary->geometry(), screens);
@@ -267,8 +269,12 @@ void TFormLumoLex::FormCloseQuery()
     Settings toStore = settings;
     toStore.FormMainWidth = width();
     toStore.FormMainHeight = height();
-    toStore.FormMainLeft = pos().x();
-    toStore.FormMainTop = pos().y();
+    // Where the window cannot learn its position (Wayland, which reports 0,
+    // 0), the stored place stays for the next session on another desktop.
+    if (WindowSystemAbilities::current().placement) {
+        toStore.FormMainLeft = pos().x();
+        toStore.FormMainTop = pos().y();
+    }
     const QList<int> widths = SplitterMain->sizes();
     toStore.PanelWordWidth = PanelWord->width();
     // A hidden search panel has no width of its own worth keeping: the

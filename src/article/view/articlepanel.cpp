@@ -1,4 +1,5 @@
 #include "article/view/articlepanel.h"
+#include "article/view/articlecolours.h"
 
 #include "article/view/richtextview.h"
 #include "article/view/viewfont.h"
@@ -122,6 +123,7 @@ void ArticlePanel::showPreparedArticle()
     m_scratch = m_shown;
     m_shown = prepared;
     applyTextMargins(m_shown);
+    keepArticleColoursReadable(m_shown, Editor);
     // The article leaving the view is emptied first, so that the scratch
     // view does not lay it out again when it takes it.
     m_scratch->clear();

@@ -1,5 +1,6 @@
 #include "article/view/examplespanel.h"
 
+#include "article/view/articlecolours.h"
 #include "article/view/phrasetimer.h"
 #include "article/view/viewfont.h"
 #include "ui/imagelist16.h"
@@ -79,6 +80,7 @@ void ExamplesPanel::UpdateEditorPhrase()
     const ArticleFont font = m_font ? m_font() : ArticleFont();
     EditorPhrase->setUpdatesEnabled(false);
     m_shownRecord = m_picker.showRandomExample(m_examples, EditorPhrase->document(), font);
+    keepArticleColoursReadable(EditorPhrase->document(), EditorPhrase);
     EditorPhrase->setUpdatesEnabled(true);
     // The interval starts again unless the panel was hidden: a hidden panel
     // draws no examples by itself. (A panel whose window is not shown yet
