@@ -249,6 +249,32 @@ TEST_F(Tools, CliFindsTheSampleBesideItself)
     EXPECT_TRUE(r.out.contains("\t9\tПогода\n")) << r.out.toStdString();
 }
 
+// Forms of the generated paradigms lead to their lemma's article in the
+// forms dictionary (4), and to the 1985 article where it has the headword.
+TEST_F(Tools, CliFindsFormsInTheFormsDictionary)
+{
+    const struct {
+        const char *form;
+        const char *lemma;
+        bool in1985;
+    } cases[] = {
+        {"аббьрэтҍ", "аббьр", true},      // noun, plural genitive
+        {"аббрак", "аббрэ", true},        // verb, present, second person
+        {"аббрчебпе", "аббрэ", true},     // verb, conditional
+        {"Ёакэгуэйм", "Ёак", false},      // proper noun, plural comitative
+        {"аббрханнась", "аббрэ", true},   // verb abessive, attributive
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.form);
+        const ToolRun forms = run("lumolex-cli", {"find", QString::fromUtf8(c.form), "--dict", "4"});
+        EXPECT_EQ(forms.exitCode, 0) << forms.err.toStdString();
+        EXPECT_TRUE(forms.out.contains(QStringLiteral("\t4\t%1\n").arg(QString::fromUtf8(c.lemma)))) << forms.out.toStdString();
+        const ToolRun dictionary1 = run("lumolex-cli", {"find", QString::fromUtf8(c.form), "--dict", "1"});
+        EXPECT_EQ(dictionary1.out.contains(QStringLiteral("\t1\t%1\n").arg(QString::fromUtf8(c.lemma))), c.in1985)
+            << dictionary1.out.toStdString();
+    }
+}
+
 TEST_F(Tools, RtfToText)
 {
     writeFile(path("a.rtf"),

@@ -1,12 +1,18 @@
 #include "articlelayout.h"
 
+#include "rtf/rtfreader.h"
+
+#include <QColor>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextDocumentFragment>
 
 namespace lumolex::mkdata {
 
 namespace {
 
-const QString kGrammarStyle = QStringLiteral("color:#5a5a5a");
+const QColor kGrammarColour(0x5a, 0x5a, 0x5a);
+const QString kGrammarStyle = QStringLiteral("color:") + kGrammarColour.name();
 const QString kExampleIndent = QStringLiteral("margin-left:14px");
 
 QString line(const QString &html, const QString &style = QString())
@@ -15,10 +21,31 @@ QString line(const QString &html, const QString &style = QString())
                            : QStringLiteral("<div style=\"%1\">%2</div>").arg(style, html);
 }
 
+// The grey italic runs of an RTF body, each cell on its own.
+QStringList rtfGrammarNoteTexts(QStringView body)
+{
+    QTextDocument document;
+    rtf::readDocument(body.toLatin1(), &document);
+    QStringList notes;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QTextCharFormat format = fragment.charFormat();
+            if (!format.fontItalic() || format.foreground().color() != kGrammarColour)
+                continue;
+            for (const QString &cell : fragment.text().split(u'\t', Qt::SkipEmptyParts))
+                notes.append(cell);
+        }
+    }
+    return notes;
+}
+
 } // namespace
 
 QStringList grammarNoteTexts(QStringView html)
 {
+    if (html.startsWith(QLatin1String("{\\rtf")))
+        return rtfGrammarNoteTexts(html);
     const QString open = QStringLiteral("<i style=\"%1\">").arg(kGrammarStyle);
     const QString close = QStringLiteral("</i>");
     QStringList notes;

@@ -35,7 +35,8 @@ QString withItalicRemarks(QStringView text);
 
 QString renderArticle(const ArticleLayout &article);
 // The texts of the grammar notes (part of speech, class, stem, plural...) of
-// an article body written by renderArticle, unescaped; none for any other
+// an article body written by renderArticle, unescaped, or the grey italic
+// runs of an RTF body (the labels of a forms table); none for any other
 // body. The word-form index leaves their words out.
 QStringList grammarNoteTexts(QStringView html);
 // One example line: phrase in bold, a dash, the translation.

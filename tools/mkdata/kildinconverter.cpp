@@ -2,6 +2,7 @@
 
 #include "articlelayout.h"
 #include "examplesplitter.h"
+#include "paradigmdictionary.h"
 #include "phrasebook.h"
 
 #include "article/transcription.h"
@@ -19,6 +20,7 @@ namespace {
 constexpr int kSaamiRussian1985 = 1;
 constexpr int kSaamiRussian1986 = 2;
 constexpr int kRussianSaami1986 = 3;
+constexpr int kFormsDictionary = 4;
 constexpr int kPhrasebook = 9;
 
 const QString kExamplesLabel = QStringLiteral("примеры:");
@@ -108,6 +110,7 @@ public:
         convert1985();
         convert1986SaamiRussian();
         convert1986RussianSaami();
+        convertParadigms();
         convertPhrasebook();
         for (const KildinExample &example : m_sources.examples)
             m_output.examples.append(QStringLiteral("<div>%1</div>").arg(renderExample({example.saami, example.russian})));
@@ -236,6 +239,15 @@ private:
                 layout.examples.append(m_splitter.split(example, false));
             add(kRussianSaami1986, entry.headword, QString(), renderArticle(layout));
         }
+    }
+
+    void convertParadigms()
+    {
+        const ParadigmDictionary dictionary = mkdata::convertParadigms(m_sources.paradigms, m_sources.saamiRussian1985);
+        for (const ParadigmArticle &article : dictionary.articles)
+            add(kFormsDictionary, article.headword, QString(), article.rtf);
+        m_output.forms += dictionary.forms;
+        m_output.summary += dictionary.summary;
     }
 
     void convertPhrasebook()

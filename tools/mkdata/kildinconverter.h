@@ -7,9 +7,8 @@
 //   code 1  Saami-Russian dictionary of 1985, with its example sentences
 //   code 2  Saami-Russian part of the 1986 dictionary
 //   code 3  Russian-Saami part of the 1986 dictionary
+//   code 4  the forms of the generated paradigms, one article per lemma
 //   code 9  a Saami-Russian phrasebook of topics made of real examples
-//
-// Code 4 has no source and stays empty.
 
 #include "kildinsources.h"
 #include "sourcefile.h"
@@ -25,13 +24,14 @@ struct ConvertedArticle {
     int dict = 0;
     QString word;
     QString gotoWord;
-    QString html;
+    QString html;       // the body: simple HTML, or RTF
 };
 
 struct KildinOutput {
     QVector<ConvertedArticle> articles;
     QStringList examples;                       // HTML bodies
     QVector<std::pair<QString, QString>> forms; // headword, form
+    QStringList summary;                        // what the conversion reports beside its counts
 };
 
 KildinOutput convertKildin(const KildinSources &sources);

@@ -92,6 +92,24 @@ bool readKildinSources(const QString &folder, KildinSources *sources, ProblemLis
         }
         sources->forms.append(KildinForm{row.where, row.fields.at(0), row.fields.at(1)});
     }
+
+    rows.clear();
+    ok = readTable(dir.filePath(QStringLiteral("paradigms.tsv")),
+                   {QStringLiteral("headword"), QStringLiteral("tags"), QStringLiteral("form"), QStringLiteral("paradigm")},
+                   &rows, problems) && ok;
+    for (const SourceLine &row : rows) {
+        const QString &paradigm = row.fields.at(3);
+        if (row.fields.at(0).isEmpty() || row.fields.at(1).isEmpty() || row.fields.at(2).isEmpty()) {
+            problems->add(row.where, QStringLiteral("the headword, the tags or the form is empty"));
+            continue;
+        }
+        if (paradigm != QLatin1String("explicit") && paradigm != QLatin1String("default")) {
+            problems->add(row.where, QStringLiteral("the paradigm is \"%1\", not \"explicit\" or \"default\"").arg(paradigm));
+            continue;
+        }
+        sources->paradigms.append(KildinParadigmForm{row.where, row.fields.at(0), row.fields.at(1), row.fields.at(2),
+                                                     paradigm == QLatin1String("default")});
+    }
     return ok && problems->isEmpty();
 }
 

@@ -50,8 +50,11 @@ Commands:
            their count), and then nothing is written; the files are replaced
            only when all three are complete.
   kildin   Converts the Kildin Saami sample sources in --sources (sjd_rus.tsv,
-           sjd_rus_kert1986.tsv, rus_sjd.tsv, examples.tsv, forms.tsv) into
-           articles.tsv, examples.tsv and forms.tsv in --out, ready for build.
+           sjd_rus_kert1986.tsv, rus_sjd.tsv, examples.tsv, forms.tsv,
+           paradigms.tsv) into articles.tsv, examples.tsv and forms.tsv in
+           --out, ready for build. The paradigms become dictionary 4, one
+           article per lemma with its forms tables; tags without a label and
+           forms left out are listed after the counts.
 
 Exit status:
   0  success
@@ -131,6 +134,8 @@ int runKildin(const QCommandLineParser &parser)
     }
     out() << "lumolex-mkdata: " << output.articles.size() << " articles, " << output.examples.size() << " examples, "
           << output.forms.size() << " forms converted" << Qt::endl;
+    for (const QString &line : output.summary)
+        out() << "lumolex-mkdata: " << line << Qt::endl;
     return Success;
 }
 
