@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 namespace lumolex {
 
@@ -21,17 +22,19 @@ OuterSize::OuterSize(QWidget *window, QSize outer)
 
 void OuterSize::apply(QWidget *window, QSize outer)
 {
-    // A second call replaces the size still waiting for the frame.
-    for (OuterSize *pending : window->findChildren<OuterSize *>(Qt::FindDirectChildrenOnly))
-        delete pending;
     auto *sizer = new OuterSize(window, outer);
     sizer->fit();
 }
 
 void OuterSize::fit()
 {
-    const QSize frame = m_window->frameGeometry().size() - m_window->size();
-    m_window->resize(m_outer - frame);
+    // The frame as the window system reports it (the frame geometry may lag
+    // behind a resize just made).
+    const QWindow *handle = m_window->windowHandle();
+    const QMargins margins = handle ? handle->frameMargins() : QMargins();
+    const QSize frame(margins.left() + margins.right(), margins.top() + margins.bottom());
+    if (m_window->size() != m_outer - frame)
+        m_window->resize(m_outer - frame);
     // Done once the frame is known.
     if (!frame.isNull())
         deleteLater();

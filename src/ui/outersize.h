@@ -16,7 +16,8 @@ namespace lumolex {
 class OuterSize : public QObject
 {
 public:
-    // Sizes `window` to `outer` now and again when its frame becomes known.
+    // Sizes `window` to `outer` now and again when its frame becomes known
+    // (once per window).
     static void apply(QWidget *window, QSize outer);
 
 protected:
