@@ -44,7 +44,11 @@ int main(int argc, char *argv[])
     options.startClock = startClock;
     // DATA, the help file and the history files: beside the executable, or
     // in the shared folder of an install into a prefix.
-    options.programFolder = lumolex::programFolderFor(QCoreApplication::applicationDirPath());
+    // The shared folder is only read: the history files then go to the
+    // user's data folder.
+    const lumolex::ProgramFolder folder = lumolex::locateProgramFolder(QCoreApplication::applicationDirPath());
+    options.programFolder = folder.path;
+    options.sharedProgramFolder = folder.shared;
     lumolex::TFormLumoLex window(std::move(options));
     if (window.endRequested())
         return window.exitCode();

@@ -1,10 +1,10 @@
 #include "ui/aboutbox.h"
 
+#include "ui/screenfit.h"
+
 #include <QCursor>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPalette>
-#include <QScreen>
 #include <QWidget>
 
 #include <QLinearGradient>
@@ -15,6 +15,15 @@
 namespace lumolex {
 
 namespace {
+
+// The texts stand left of this line below the name; the drawing keeps its
+// details (birches, reindeer) right of it there.
+constexpr int kTextColumnRight = 360;
+
+// The name's centre line, and its least width.
+constexpr int kNameCentreX = 76 + 185 / 2;
+constexpr int kNameMinWidth = 185;
+constexpr int kNameHeight = 90;
 
 // A reindeer seen from the side, facing left (mirror > 0) or right, its
 // body `size` pixels long with the hooves at `ground`.
@@ -93,11 +102,12 @@ QPixmap drawPicture()
     p.setBrush(snow);
     p.drawPath(tundra);
 
-    // Dwarf birches and stones showing through the snow.
+    // Dwarf birches showing through the snow, right of the texts: over the
+    // texts' column the snow stays plain.
     p.setPen(QPen(QColor(110, 96, 90), 1.2));
-    for (int i = 0; i < 14; ++i) {
-        const qreal x = 12 + i * 35 + (i % 3) * 7;
-        const qreal y = 190 + (i * 37) % 70;
+    for (int i = 0; i < 8; ++i) {
+        const qreal x = kTextColumnRight + 12 + i * 15 + (i % 3) * 4;
+        const qreal y = 205 + (i * 37) % 60;
         p.drawLine(QPointF(x, y), QPointF(x + 3, y - 9));
         p.drawLine(QPointF(x + 2, y - 5), QPointF(x + 6, y - 8));
     }
@@ -155,12 +165,14 @@ QLabel *newNameLabel(QWidget *box, int top)
 {
     auto *label = new QLabel(QStringLiteral("ЛУМОЛЕКС"), box);
     label->setObjectName(QStringLiteral("LabelName"));
-    label->setGeometry(76, top, 185, 90);
     label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
     QFont font(QStringLiteral("Tahoma"));
     font.setPixelSize(37);
     label->setFont(font);
+    // One word: as wide as the font in use draws it (Tahoma's substitutes
+    // are wider), centred where the narrower box would be.
+    const int width = qMax(kNameMinWidth, label->sizeHint().width() + 8);
+    label->setGeometry(kNameCentreX - width / 2, top, width, kNameHeight);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, QColor(128, 0, 0));
     label->setPalette(palette);
@@ -210,10 +222,8 @@ void setUpAboutWindow(QWidget *box)
     palette.setBrush(QPalette::Window, aboutPicture());
     box->setPalette(palette);
     box->setAutoFillBackground(true);
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        box->move(area.center() - QPoint(kAboutWidth / 2, kAboutHeight / 2));
-    }
+    // Centred on the screen that holds the main window.
+    placeCentredInside(box, nullptr, availableAreaOf(box->parentWidget()));
 }
 
 } // namespace lumolex

@@ -34,8 +34,9 @@ QString dataSourcesText();
 // + " Кб"; a 64-bit count, so several gigabytes do not wrap.
 QString freeMemoryLine(std::optional<quint64> availableBytes);
 
-// The big "ЛУМОЛЕКС" at (76, top), 185 x 90, centred and word-wrapped in
-// maroon.
+// The big "ЛУМОЛЕКС" in maroon, 90 pixels high at `top`, centred on the
+// middle of (76, 185 wide) and at least that wide: as wide as its font draws
+// it.
 QLabel *newNameLabel(QWidget *box, int top);
 // A small transparent label at (left, top) fitting its text.
 QLabel *newSmallLabel(QWidget *box, const char *name, const QString &text, int left, int top);

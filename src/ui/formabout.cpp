@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTimer>
-#include <QToolButton>
+#include <QPushButton>
 
 namespace lumolex {
 
@@ -30,12 +30,14 @@ TFormAbout::TFormAbout(QWidget *parent)
     LabelSources = newSmallLabel(this, "LabelSources", dataSourcesText(), 20, 213);
     LabelFreeRam = newSmallLabel(this, "LabelFreeRam", freeMemoryLine(std::nullopt), 20, 248);
 
-    SpeedButtonOk = new QToolButton(this);
+    // A button that looks like one on the picture, as large as its style
+    // needs, its bottom edge clear of the box's.
+    SpeedButtonOk = new QPushButton(QStringLiteral("Ok"), this);
     SpeedButtonOk->setObjectName(QStringLiteral("SpeedButtonOk"));
-    SpeedButtonOk->setText(QStringLiteral("Ok"));
-    SpeedButtonOk->setAutoRaise(true);
-    SpeedButtonOk->setGeometry(260, 245, 73, 22);
-    connect(SpeedButtonOk, &QToolButton::clicked, this, &TFormAbout::SpeedButtonOkClick);
+    SpeedButtonOk->setAutoDefault(false);
+    const QSize button = SpeedButtonOk->sizeHint().expandedTo(QSize(73, 22));
+    SpeedButtonOk->setGeometry(260, qMin(245, kAboutHeight - 6 - button.height()), button.width(), button.height());
+    connect(SpeedButtonOk, &QPushButton::clicked, this, &TFormAbout::SpeedButtonOkClick);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -13,7 +13,7 @@
 
 class QLabel;
 class QTimer;
-class QToolButton;
+class QPushButton;
 
 namespace lumolex {
 
@@ -34,7 +34,7 @@ public:
     QLabel *LabelCopyright;
     QLabel *LabelSources;
     QLabel *LabelFreeRam;
-    QToolButton *SpeedButtonOk;
+    QPushButton *SpeedButtonOk;
     QTimer *Timer1;
 
     void Timer1Timer();

@@ -1,5 +1,7 @@
 #include "ui/helpwindow.h"
 
+#include "ui/screenfit.h"
+
 #include <QFileInfo>
 #include <QTextBrowser>
 #include <QUrl>
@@ -27,6 +29,8 @@ bool HelpWindow::open(const QString &htmlFile)
         m_viewer->setWindowTitle(QStringLiteral("Лумолекс - справка"));
         m_viewer->setOpenExternalLinks(true);
         m_viewer->resize(720, 560);
+        // Over the main window, wholly on its screen.
+        placeCentredInside(m_viewer, m_owner, availableAreaOf(m_owner));
     }
     const QUrl source = QUrl::fromLocalFile(QFileInfo(htmlFile).absoluteFilePath());
     if (m_viewer->source() != source)

@@ -25,7 +25,7 @@ namespace {
 
 std::vector<double> applyNewFonts(TFormLumoLex &window, int runs)
 {
-    const QStringList installed = TFormSetup::installedFontFamilies();
+    const QStringList installed = InstalledFonts::systemFamilies();
     QStringList families;
     for (const QString &name : {QStringLiteral("DejaVu Sans"), QStringLiteral("DejaVu Serif"), QStringLiteral("Tahoma")}) {
         if (installed.contains(name))

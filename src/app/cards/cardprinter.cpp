@@ -1,5 +1,7 @@
 #include "app/cards/cardprinter.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QPainter>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -33,8 +35,37 @@ bool CardPrinter::N27Click(const QTextDocument &article, const QString &word)
     printer.setDocName(documentName(word));
     // A copy is laid out for the printer's pages; the view keeps its layout.
     const std::unique_ptr<QTextDocument> copy(article.clone());
-    copy->print(&printer);
+    printOverPrintableArea(copy.get(), &printer);
     return true;
+}
+
+void CardPrinter::printOverPrintableArea(QTextDocument *document, QPrinter *printer)
+{
+    // QTextDocument::print would add margins of its own and page numbers:
+    // the text is laid out at the printer's resolution in pages of the
+    // printable area, and each page drawn there as it is.
+    printer->setFullPage(false);
+    QPainter painter(printer);
+    if (!painter.isActive())
+        return;
+    document->documentLayout()->setPaintDevice(printer);
+    document->setDocumentMargin(0);
+    const QSizeF page = printer->pageRect(QPrinter::DevicePixel).size();
+    document->setPageSize(page);
+    const int pages = document->pageCount();
+    for (int index = 0; index < pages; ++index) {
+        if (index > 0)
+            printer->newPage();
+        const QRectF shown(0, index * page.height(), page.width(), page.height());
+        painter.save();
+        painter.translate(0, -shown.top());
+        painter.setClipRect(shown);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = shown;
+        context.palette.setColor(QPalette::Text, Qt::black);
+        document->documentLayout()->draw(&painter, context);
+        painter.restore();
+    }
 }
 
 } // namespace lumolex

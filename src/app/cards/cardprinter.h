@@ -32,6 +32,11 @@ public:
     // True when the article was sent to the printer.
     bool N27Click(const QTextDocument &article, const QString &word);
 
+    // Prints `document` (laid out anew for the printer) page after page
+    // over the printable area of each page, with nothing added: no
+    // margins of its own, no page numbers.
+    static void printOverPrintableArea(QTextDocument *document, QPrinter *printer);
+
 private:
     ChoosePrinter m_choose;
 };

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -92,11 +93,12 @@ const Bound<ClampedSpinBox, int> kNumberFields[] = {
 } // namespace
 
 TFormSetup::TFormSetup(Settings *settings, const QTextDocument *article, SetupActions actions,
-                       const QStringList &fonts, QWidget *parent)
+                       const InstalledFonts &fonts, QWidget *parent)
     : QDialog(parent)
     , m_settings(settings)
     , m_article(article)
     , m_actions(std::move(actions))
+    , m_familyInUse(fonts.familyInUse)
 {
     setObjectName(QStringLiteral("FormSetup"));
     setWindowTitle(QStringLiteral("Настройки"));
@@ -109,7 +111,7 @@ TFormSetup::TFormSetup(Settings *settings, const QTextDocument *article, SetupAc
     TabSheet3 = addTab(PageControl1, "TabSheet3", ImageList16::Card, QStringLiteral("Карточка слова"));
     TabSheet4 = addTab(PageControl1, "TabSheet4", ImageList16::Lists, QStringLiteral("Списки"));
     buildGeneralTab();
-    buildFontsTab(fonts);
+    buildFontsTab(fonts.families);
     buildCardTab();
     buildListsTab();
     PageControl1->setCurrentIndex(0);
@@ -145,9 +147,20 @@ TFormSetup::TFormSetup(Settings *settings, const QTextDocument *article, SetupAc
     FormShow();
 }
 
-QStringList TFormSetup::installedFontFamilies()
+QStringList InstalledFonts::systemFamilies()
 {
     return QFontDatabase::families();
+}
+
+QString InstalledFonts::systemFamilyInUse(const QString &family)
+{
+    return QFontInfo(QFont(family)).family();
+}
+
+int TFormSetup::fontIndexOf(const QString &family) const
+{
+    // Only a name equal in letter case too.
+    return family.isEmpty() ? -1 : ComboBoxFontName->findText(family, Qt::MatchFixedString | Qt::MatchCaseSensitive);
 }
 
 void TFormSetup::buildGeneralTab()
@@ -274,9 +287,19 @@ void TFormSetup::setValues(const SetupValues &v)
         (this->*box)->setChecked(v.*value);
     for (const auto &[field, value] : kNumberFields)
         (this->*field)->setValue(v.*value);
-    // Only a name equal in letter case too is selected; otherwise none.
-    ComboBoxFontName->setCurrentIndex(
-        v.FontNameLumo.isEmpty() ? -1 : ComboBoxFontName->findText(v.FontNameLumo, Qt::MatchFixedString | Qt::MatchCaseSensitive));
+    // A name not installed shows the font the text is drawn in instead
+    // (Tahoma is missing on most systems); none when that is not listed.
+    int index = fontIndexOf(v.FontNameLumo);
+    m_standInFor.clear();
+    m_standInIndex = -1;
+    if (index < 0 && !v.FontNameLumo.isEmpty() && m_familyInUse) {
+        index = fontIndexOf(m_familyInUse(v.FontNameLumo));
+        if (index >= 0) {
+            m_standInFor = v.FontNameLumo;
+            m_standInIndex = index;
+        }
+    }
+    ComboBoxFontName->setCurrentIndex(index);
     ColorBox1->setColor(colorFromBgr(v.ColorEvenLines));
 }
 
@@ -287,7 +310,11 @@ SetupValues TFormSetup::values() const
         v.*value = (this->*box)->isChecked();
     for (const auto &[field, value] : kNumberFields)
         v.*value = (this->*field)->clampedValue();
-    v.FontNameLumo = ComboBoxFontName->currentIndex() >= 0 ? ComboBoxFontName->currentText() : QString();
+    const int font = ComboBoxFontName->currentIndex();
+    if (font >= 0 && font == m_standInIndex)
+        v.FontNameLumo = m_standInFor;   // left as shown: the stored name stays
+    else
+        v.FontNameLumo = font >= 0 ? ComboBoxFontName->currentText() : QString();
     const QColor colour = ColorBox1->color();
     v.ColorEvenLines = colour.isValid() ? bgrFromColor(colour) : m_settings->ColorEvenLines;
     return v;
@@ -302,6 +329,9 @@ void TFormSetup::refreshPreview(int pointSize)
 
 void TFormSetup::ComboBoxFontNameChange()
 {
+    // A font picked by the user is stored as picked, the one shown in the
+    // stored font's place included.
+    m_standInIndex = -1;
     refreshPreview(SpinEditFontSizeText->clampedValue());
 }
 
@@ -319,7 +349,7 @@ void TFormSetup::SpeedButtonBeginClick()
 {
     SetupValues defaults = SetupValues::of(Settings());
     // Where the default font is not installed the selection stays as it was.
-    if (ComboBoxFontName->findText(defaults.FontNameLumo, Qt::MatchFixedString | Qt::MatchCaseSensitive) < 0)
+    if (fontIndexOf(defaults.FontNameLumo) < 0)
         defaults.FontNameLumo = values().FontNameLumo;
     setValues(defaults);
     refreshPreview(SpinEditFontSizeText->clampedValue());

@@ -9,6 +9,9 @@
 #include "app/setup/setupvalues.h"
 
 #include <QDialog>
+#include <QStringList>
+
+#include <functional>
 
 class QCheckBox;
 class QComboBox;
@@ -24,16 +27,28 @@ namespace lumolex {
 class ClampedSpinBox;
 class ColorBox;
 
+// The fonts the font list offers: the installed families (any order), and
+// the family text asked for in a given family is actually drawn in (itself
+// when installed, otherwise the substitute the toolkit chose).
+struct InstalledFonts {
+    using FamilyInUse = std::function<QString(const QString &family)>;
+    static QStringList systemFamilies();
+    static QString systemFamilyInUse(const QString &family);
+
+    InstalledFonts(QStringList families = systemFamilies(), FamilyInUse inUse = &systemFamilyInUse)
+        : families(std::move(families)), familyInUse(std::move(inUse)) {}
+    QStringList families;
+    FamilyInUse familyInUse;
+};
+
 class TFormSetup : public QDialog
 {
     Q_OBJECT
 public:
     // `article` is the main window's article view's document, copied into
-    // the preview; `fonts` the installed font names (any order).
+    // the preview; `fonts` what the font list offers.
     TFormSetup(Settings *settings, const QTextDocument *article, SetupActions actions,
-               const QStringList &fonts = installedFontFamilies(), QWidget *parent = nullptr);
-
-    static QStringList installedFontFamilies();
+               const InstalledFonts &fonts = InstalledFonts(), QWidget *parent = nullptr);
 
     QTabWidget *PageControl1;
     QWidget *TabSheet1;   // "Общие"
@@ -98,6 +113,7 @@ protected:
 private:
     void buildGeneralTab();
     void buildFontsTab(const QStringList &fonts);
+    int fontIndexOf(const QString &family) const;
     void buildCardTab();
     void buildListsTab();
     void setValues(const SetupValues &values);
@@ -106,7 +122,12 @@ private:
     Settings *m_settings;
     const QTextDocument *m_article;
     SetupActions m_actions;
+    InstalledFonts::FamilyInUse m_familyInUse;
     QString m_previewFamily;   // kept while no font is selected
+    // A stored font that is not installed: the list shows the font drawn in
+    // its place, which stands for the stored name until another is picked.
+    QString m_standInFor;
+    int m_standInIndex = -1;
     SetupApply::Ran m_ran;
 };
 

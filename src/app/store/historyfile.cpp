@@ -25,8 +25,9 @@ QString nativePath(const QString &path)
 } // namespace
 
 HistoryFile::HistoryFile(const QString &programFolder, const QString &relativePath,
-                         const QString &userFolder)
+                         const QString &userFolder, ProgramFolderUse use)
     : m_programPath(joinPath(programFolder, relativePath))
+    , m_use(use)
 {
     const QString folder = userFolder.isEmpty()
             ? QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)
@@ -49,6 +50,8 @@ QString HistoryFile::installationKey(const QString &programFolder)
 
 bool HistoryFile::programFolderWritable() const
 {
+    if (m_use == ProgramFolderUse::ReadOnly)
+        return false;
     const QFileInfo folder(QFileInfo(m_programPath).absolutePath());
     return folder.isDir() && folder.isWritable();
 }
@@ -63,7 +66,11 @@ QString HistoryFile::sourcePath() const
 
 QString HistoryFile::currentPath() const
 {
-    return programFolderWritable() || m_userPath.isEmpty() ? m_programPath : m_userPath;
+    if (programFolderWritable())
+        return m_programPath;
+    // Without a user's folder only DATA beside the executable is left; a
+    // shared folder is never written (the list is then not saved).
+    return m_userPath.isEmpty() && m_use == ProgramFolderUse::WriteWhileWritable ? m_programPath : m_userPath;
 }
 
 QString HistoryFile::load(QStringList *entries)
@@ -143,6 +150,10 @@ QString HistoryFile::save(const QStringList &entries)
     // A file that cannot be read was not read at start-up either: it is
     // left as it is, never replaced by a list that does not hold it.
     const QString target = currentPath();
+    if (target.isEmpty())
+        return QStringLiteral("Файл истории «%1» не сохранён: в папку установленной программы история не пишется, "
+                              "а папка данных пользователя неизвестна.")
+                .arg(nativePath(m_programPath));
     const QString source = sourcePath();
     QFile existing;
     QString cause;

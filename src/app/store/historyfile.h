@@ -7,7 +7,8 @@
 //
 // Location: while the program folder's DATA folder can be written, its own
 // file is read and written, whatever the user's folder holds. While it
-// cannot (a system install), the list lives in the user's data folder
+// cannot, or when the program folder is the shared folder of an install
+// (which the program never writes, even as root), the list lives in the user's data folder
 // (QStandardPaths::AppLocalDataLocation), in a folder named after the
 // installation's path, so two installations never share a list; the first
 // time, it is read from the program folder's file.
@@ -32,12 +33,17 @@ namespace lumolex {
 class HistoryFile
 {
 public:
+    // What the program folder is to the lists: DATA beside the executable
+    // is written while it can be; an installed shared folder only read.
+    enum class ProgramFolderUse { WriteWhileWritable, ReadOnly };
+
     // relativePath is the file's path under the program folder, e.g.
     // "DATA/LumoCard.hst"; programFolder may end with a separator or not.
     // userFolder defaults to the user's data folder of the application; the
     // copies of this installation go into a folder of their own below it.
     HistoryFile(const QString &programFolder, const QString &relativePath,
-                const QString &userFolder = QString());
+                const QString &userFolder = QString(),
+                ProgramFolderUse use = ProgramFolderUse::WriteWhileWritable);
 
     // Reads the list. A missing file gives an empty list and no message.
     // Returns an empty string when the whole file was read; otherwise what
@@ -60,7 +66,7 @@ public:
     HistoryEncoding encoding() const { return m_encoding; }
 
 private:
-    // The file written: the program folder's while it can be written,
+    // The file written: the program folder's while it may be written,
     // otherwise the user's copy; and the file read, which is the program
     // folder's until the user's copy exists.
     QString currentPath() const;
@@ -74,6 +80,7 @@ private:
 
     QString m_programPath;
     QString m_userPath;
+    ProgramFolderUse m_use;
     QString m_lastPath;
     HistoryEncoding m_encoding = HistoryEncoding::Windows1251;
     bool m_encodingKnown = false;

@@ -12,12 +12,12 @@
 #include "article/view/historykeeper.h"
 #include "article/view/richtextview.h"
 #include "data/table/table.h"
+#include "ui/outersize.h"
+#include "ui/screenfit.h"
 
 #include <QAction>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QMenu>
-#include <QScreen>
 #include <QToolButton>
 
 #include <utility>
@@ -74,20 +74,25 @@ void CardLink::reset()
     m_book.reset();
 }
 
-QSize CardLink::screenSize() const
+QRect CardLink::screenArea() const
 {
-    if (m_screen.isValid())
-        return m_screen;
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    return screen ? screen->size() : QSize();
+    return m_area.isValid() ? m_area : availableAreaOf(m_window);
+}
+
+void CardLink::placeAtNextPosition(TFormCard *card, const QRect &area)
+{
+    // A card of the cascade's last step on an axis may stick out past the
+    // area: it is moved back in, the cascade's steps stay as they are.
+    const QRect frame(area.topLeft() + m_book.nextPosition(), card->frameGeometry().size());
+    card->move(fitInto(frame, area).topLeft());
 }
 
 TFormCard *CardLink::createCard()
 {
     auto *card = new TFormCard(m_window);
     m_book.added(card);
-    card->resize(m_window->settings.CardWidth, m_window->settings.CardHeight);
-    card->move(m_book.nextPosition());
+    // The settings give the card's outer size, frame included.
+    OuterSize::apply(card, QSize(m_window->settings.CardWidth, m_window->settings.CardHeight));
     connect(card, &TFormCard::closing, this, &CardLink::FormClose);
     connect(card, &TFormCard::gotoArticle, m_window, &TFormLumoLex::FindWord);
     connect(card, &TFormCard::shown, this, &CardLink::cardShown);
@@ -115,8 +120,11 @@ void CardLink::SpeedButtonOpenCardClick()
     TFormCard *card = nullptr;
     if (!settings.OpenCardWin && m_book.count() >= 1)
         card = m_book.refillTarget();   // single-card mode: refilled in place
-    if (!card)
+    const QRect area = screenArea();
+    if (!card) {
         card = createCard();
+        placeAtNextPosition(card, area);
+    }
 
     card->fill(articles->value(u"WORD").toString(), *m_window->PanelTransl->Editor->document(), id,
                articles->value(u"DICT").toInt(), settings.FontSizeCard);
@@ -124,7 +132,7 @@ void CardLink::SpeedButtonOpenCardClick()
     card->show();
     card->raise();
     if (settings.OpenCardWin)
-        m_book.advance(card->frameGeometry().size(), screenSize());
+        m_book.advance(card->frameGeometry().size(), area.size());
     // Browsing goes on in the main window; the card stays in front.
     m_window->activateWindow();
     m_window->article->histories->AddHistory(HistoryKeeper::CardHistory);
@@ -165,10 +173,11 @@ void CardLink::MainMenuCascadeClick()
     if (open.isEmpty())
         return;
     const QSize step = open.last()->frameGeometry().size();   // the most recent card's
+    const QRect area = screenArea();
     for (TFormCard *card : open) {
-        card->move(m_book.nextPosition());
+        placeAtNextPosition(card, area);
         card->lower();   // behind the cards placed before it
-        m_book.advance(step, screenSize());
+        m_book.advance(step, area.size());
     }
 }
 

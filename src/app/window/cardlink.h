@@ -9,7 +9,7 @@
 
 #include <QObject>
 #include <QPointer>
-#include <QSize>
+#include <QRect>
 
 namespace lumolex {
 
@@ -33,12 +33,14 @@ public:
     // The open cards, oldest first.
     QList<TFormCard *> cards() const { return m_book.cards(); }
     int count() const { return m_book.count(); }
+    // Relative to the top-left corner of the screen area the cards use.
     QPoint nextPosition() const { return m_book.nextPosition(); }
     // Start-up state: no card, next position (0, 0).
     void reset();
 
-    // The screen size for the cascade; the primary display's when not set.
-    void setScreenSize(QSize size) { m_screen = size; }
+    // The screen area the cards lie in and cascade over: when not set, the
+    // available area (without panels) of the screen holding the main window.
+    void setScreenArea(const QRect &area) { m_area = area; }
     CardPrinter &printer() { return m_printer; }
 
 protected:
@@ -53,12 +55,14 @@ private:
     TFormCard *createCard();
     void FormClose(TFormCard *card);
     void setCardCommandsEnabled(bool on);
-    QSize screenSize() const;
+    QRect screenArea() const;
+    // Moves `card` to the next card position, wholly inside `area`.
+    void placeAtNextPosition(TFormCard *card, const QRect &area);
 
     TFormLumoLex *m_window;
     CardBook m_book;
     CardPrinter m_printer;
-    QSize m_screen;
+    QRect m_area;
     QList<QPointer<TFormCard>> m_hiddenWithWindow;
 };
 

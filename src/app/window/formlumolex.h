@@ -52,6 +52,7 @@ struct MainMenu;
 // What the program entry (or a test) gives the window.
 struct LaunchOptions {
     QString programFolder;                        // empty: the executable's folder
+    bool sharedProgramFolder = false;             // an install's shared folder: never written
     std::unique_ptr<SettingsStore> store;         // null: the program's own store
     QString singleInstanceKey;                    // empty: the program's own key
     std::unique_ptr<AppMessageBoxes> messages;    // null: real message boxes

@@ -44,7 +44,7 @@ void SetupLink::MainMenuSetupClick()
         return;
     std::unique_ptr<TFormSetup> dialog = std::make_unique<TFormSetup>(
         &m_window->settings, m_window->PanelTransl->Editor->document(), actions(),
-        TFormSetup::installedFontFamilies(), m_window);
+        InstalledFonts(), m_window);
     FormSetup = dialog.get();
     emit dialogOpened(dialog.get());
     dialog->exec();

@@ -71,6 +71,14 @@ QString withTrailingSeparator(QString folder)
     return folder;
 }
 
+// The shared folder of an install is only read; DATA beside the executable
+// keeps the lists while it can be written.
+HistoryFile::ProgramFolderUse historyFolderUse(const LaunchOptions &options)
+{
+    return options.sharedProgramFolder ? HistoryFile::ProgramFolderUse::ReadOnly
+                                       : HistoryFile::ProgramFolderUse::WriteWhileWritable;
+}
+
 } // namespace
 
 void TFormLumoLex::FormCreate()
@@ -251,7 +259,7 @@ void TFormLumoLex::loadHistories()
 {
     const HistoryList lists[] = {{kCardHistoryFile, PanelWord->EditWord}, {kFindHistoryFile, PanelFind->EditFind}};
     for (const HistoryList &list : lists) {
-        HistoryFile file(programFolder, QString::fromLatin1(list.file));
+        HistoryFile file(programFolder, QString::fromLatin1(list.file), QString(), historyFolderUse(m_options));
         QStringList entries;
         const QString notice = file.load(&entries);
         if (!notice.isEmpty())
@@ -293,7 +301,7 @@ void TFormLumoLex::FormCloseQuery()
     // Both history files, whatever SaveParam says.
     const HistoryList lists[] = {{kCardHistoryFile, PanelWord->EditWord}, {kFindHistoryFile, PanelFind->EditFind}};
     for (const HistoryList &list : lists) {
-        HistoryFile file(programFolder, QString::fromLatin1(list.file));
+        HistoryFile file(programFolder, QString::fromLatin1(list.file), QString(), historyFolderUse(m_options));
         const QString error = file.save(HistoryKeeper::entries(list.box));
         if (!error.isEmpty())
             m_messages->show(QMessageBox::Warning, kTitle, error);

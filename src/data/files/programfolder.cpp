@@ -19,15 +19,20 @@ bool holdsData(const QString &folder)
 
 } // namespace
 
-QString programFolderFor(const QString &executableFolder)
+ProgramFolder locateProgramFolder(const QString &executableFolder)
 {
     const QString beside = QDir::fromNativeSeparators(executableFolder);
     if (holdsData(beside))
-        return withSeparator(beside);
+        return {withSeparator(beside), false};
     const QString shared = QDir::cleanPath(beside + QStringLiteral("/../share/lumolex"));
     if (holdsData(shared))
-        return withSeparator(shared);
-    return withSeparator(beside);
+        return {withSeparator(shared), true};
+    return {withSeparator(beside), false};
+}
+
+QString programFolderFor(const QString &executableFolder)
+{
+    return locateProgramFolder(executableFolder).path;
 }
 
 } // namespace lumolex

@@ -12,6 +12,14 @@
 
 namespace lumolex {
 
+struct ProgramFolder {
+    QString path;          // ends with a separator
+    bool shared = false;   // found through ../share/lumolex: never written
+};
+
+// Where the program's files are: see programFolderFor.
+ProgramFolder locateProgramFolder(const QString &executableFolder);
+
 // The executable's folder when it holds a DATA folder; otherwise its
 // ../share/lumolex when that holds one; otherwise the executable's folder,
 // so that the messages about missing data files name where they were first

@@ -42,14 +42,25 @@ QString popplerOutput(const QString &tool, const QStringList &arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-CardPrinter::ChoosePrinter pdfTo(const QString &path, bool *asked)
+CardPrinter::ChoosePrinter pdfTo(const QString &path, bool *asked, qreal marginMm = 0)
 {
-    return [path, asked](QPrinter &printer) {
+    return [path, asked, marginMm](QPrinter &printer) {
         *asked = true;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageMargins(QMarginsF(marginMm, marginMm, marginMm, marginMm), QPageLayout::Millimeter);
         return true;
     };
+}
+
+// The top-left corner, in points, of the first word pdftotext finds.
+QPointF firstWordAt(const QString &pdf)
+{
+    const QString boxes = popplerOutput(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    const QRegularExpressionMatch word =
+        QRegularExpression(QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"")).match(boxes);
+    return word.hasMatch() ? QPointF(word.captured(1).toDouble(), word.captured(2).toDouble()) : QPointF(-1, -1);
 }
 
 class CardPrint : public StartedWindow
@@ -62,13 +73,18 @@ TEST_F(CardPrint, PrintsTheMainArticleUnderTheCardTitleAcrossPages)
 {
     QTemporaryDir out;
 
+    // The text stands over the printable area (the paper less the printer's
+    // margins) and nothing is added: no margins of the program's own, no
+    // page numbers.
     const struct {
         const char *what;
         int extraLines;      // lines appended to the shown article
         int minPages;
+        qreal marginMm;      // the printer's margins
     } cases[] = {
-        {"short article", 0, 1},
-        {"article longer than a page", 400, 3},
+        {"short article", 0, 1, 0},
+        {"article longer than a page", 400, 3, 0},
+        {"printer with 10 mm margins", 400, 3, 10},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
@@ -80,7 +96,7 @@ TEST_F(CardPrint, PrintsTheMainArticleUnderTheCardTitleAcrossPages)
             cursor.insertText(QStringLiteral("\nстрока %1").arg(i));
         const QString path = out.filePath(QString::fromLatin1(c.what).replace(' ', '_') + ".pdf");
         bool asked = false;
-        window->cards->printer().setChoosePrinter(pdfTo(path, &asked));
+        window->cards->printer().setChoosePrinter(pdfTo(path, &asked, c.marginMm));
         window->menu->N27->trigger();
         ASSERT_TRUE(asked);
         ASSERT_TRUE(QFile::exists(path));
@@ -96,6 +112,18 @@ TEST_F(CardPrint, PrintsTheMainArticleUnderTheCardTitleAcrossPages)
         const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
         ASSERT_TRUE(pages.hasMatch());
         EXPECT_GE(pages.captured(1).toInt(), c.minPages);
+        EXPECT_TRUE(QRegularExpression(QStringLiteral("Page size:\\s+595[.\\d]* x 84[12][.\\d]* pts")).match(info).hasMatch())
+            << info.toStdString();
+
+        const qreal margin = c.marginMm * 72 / 25.4;
+        const QPointF first = firstWordAt(path);
+        EXPECT_NEAR(first.x(), margin, 1.5);
+        EXPECT_GE(first.y(), margin - 0.5);
+        EXPECT_LT(first.y(), margin + 20);   // the first line's own height only, no 2 cm
+        const QString layout = popplerOutput(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+        const QRegularExpression pageNumber(QStringLiteral("^\\s*\\d+\\s*$"));
+        for (const QString &line : layout.split(u'\n'))
+            EXPECT_FALSE(pageNumber.match(line).hasMatch()) << "a page number: " << line.toStdString();
     }
 }
 

@@ -49,7 +49,7 @@ protected:
     void started() override
     {
         cards = window->cards;
-        cards->setScreenSize(QSize(1024, 768));
+        cards->setScreenArea(QRect(0, 0, 1024, 768));
         window->settings.CardWidth = 350;
         window->settings.CardHeight = 230;
     }
@@ -87,7 +87,9 @@ TEST_F(CardsWindow, ManyCardModeOpensEachArticleInANewCardDownTheCascade)
         TFormCard *card = open(ids[i]);
         ASSERT_NE(card, nullptr) << ids[i];
         EXPECT_EQ(card->frameGeometry().topLeft(), QPoint(40 * i, 30 * i)) << i;
-        EXPECT_EQ(card->size(), QSize(350, 230));
+        // CardWidth x CardHeight is the outer size, frame included.
+        EXPECT_EQ(card->frameGeometry().size(), QSize(350, 230));
+        EXPECT_LT(card->size().height(), 230);
         EXPECT_TRUE(card->isVisible());
         EXPECT_EQ(card->windowTitle(), currentWord(*window->ClientDataSet1));
         EXPECT_EQ(card->Editor->toPlainText(), window->PanelTransl->Editor->toPlainText());
@@ -275,6 +277,42 @@ TEST_F(CardsWindow, CascadeLinesTheCardsUpFromTheCorner)
         EXPECT_EQ(opened[i]->frameGeometry().topLeft(), QPoint(40 * i, 30 * i)) << i;
     EXPECT_EQ(cards->nextPosition(), QPoint(120, 90));
     EXPECT_EQ(open(10)->frameGeometry().topLeft(), QPoint(120, 90));   // the next card continues
+}
+
+TEST_F(CardsWindow, CardsCascadeInsideTheAvailableAreaAndNeverStickOut)
+{
+    // The area of the main window's screen without a 30-pixel top panel:
+    // the cascade starts below the panel, steps as on a full screen of the
+    // area's size, and a card of the last step on an axis is moved back in.
+    // 700 x 600 cards: the top wraps after 150 (738 - 600 = 138 < 150), the
+    // left after 360 (1024 - 700 = 324 < 360).
+    const QRect area(0, 30, 1024, 738);
+    cards->setScreenArea(area);
+    window->settings.CardWidth = 700;
+    window->settings.CardHeight = 600;
+    const struct {
+        int card;          // 0-based in the order opened
+        QPoint frameAt;
+    } expected[] = {
+        {0, {0, 30}}, {1, {40, 60}}, {4, {160, 150}},
+        {5, {200, 168}},    // the step to 180 would stick out: moved up by 12
+        {6, {240, 30}},     // the top wrapped
+        {9, {324, 120}},    // the step to 360 would stick out: moved left by 36
+        {10, {0, 150}},     // the left wrapped
+    };
+    QList<TFormCard *> opened;
+    for (int id = 1; id <= 11; ++id)
+        opened << open(id);
+    for (const auto &e : expected) {
+        ASSERT_NE(opened[e.card], nullptr) << e.card;
+        EXPECT_EQ(opened[e.card]->frameGeometry().topLeft(), e.frameAt) << e.card;
+    }
+    for (TFormCard *card : opened)
+        EXPECT_TRUE(area.contains(card->frameGeometry())) << card->frameGeometry().x() << ","
+                                                         << card->frameGeometry().y();
+    window->menu->MainMenuCascade->trigger();
+    for (const auto &e : expected)
+        EXPECT_EQ(opened[e.card]->frameGeometry().topLeft(), e.frameAt) << "cascade " << e.card;
 }
 
 TEST_F(CardsWindow, GotoLocatesTheCardsArticleAndKeepsTheCard)

@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -137,13 +138,25 @@ TEST(ClampedSpinBox, ArrowsStopAtTheBounds)
     EXPECT_EQ(field.value(), 8);
 }
 
+// Font matching as a font system does it: an installed family in any
+// letter case, otherwise its default family, DejaVu Sans.
+InstalledFonts fontsMatchedLikeASystem(const QStringList &families)
+{
+    return InstalledFonts(families, [families](const QString &family) {
+        for (const QString &installed : families)
+            if (installed.compare(family, Qt::CaseInsensitive) == 0)
+                return installed;
+        return QStringLiteral("DejaVu Sans");
+    });
+}
+
 // The dialog over a small article and the given settings.
 struct DialogFixture {
     explicit DialogFixture(const Settings &initial = Settings(), const QStringList &fonts = kFonts)
         : settings(initial)
     {
         article.setPlainText(QStringLiteral("первая строка\nвторая строка"));
-        dialog = std::make_unique<TFormSetup>(&settings, &article, counts.actions(), fonts);
+        dialog = std::make_unique<TFormSetup>(&settings, &article, counts.actions(), fontsMatchedLikeASystem(fonts));
     }
     Settings settings;
     QTextDocument article;
@@ -222,34 +235,71 @@ TEST(SetupDialog, DefaultsPutTheDefaultValuesAndTahomaOnlyWhenInstalled)
     }
 }
 
-TEST(SetupDialog, FontListIsSortedAndSelectsOnlyTheExactName)
+TEST(SetupDialog, FontListShowsTheStoredFontOrTheOneDrawnInItsPlaceAndApplyKeepsTheStoredName)
 {
+    // A stored font that is not installed (or differs in letter case) shows
+    // the font the text is drawn in; left as shown, Apply keeps the stored
+    // name; picked by the user, that font is stored.
     const struct {
         const char *stored;
-        int selected;   // index in the sorted list, -1: none
+        QStringList fonts;
+        int shown;   // index in the sorted list, -1: none
     } cases[] = {
-        {"Tahoma", 3}, {"tahoma", -1}, {"Verdana", 4}, {"arial", 0}, {"Arial", -1}, {"Missing", -1},
+        {"Tahoma", kFonts, 3},
+        {"tahoma", kFonts, 3},
+        {"Verdana", kFonts, 4},
+        {"arial", kFonts, 0},
+        {"Arial", kFonts, 0},
+        {"Missing", kFonts, 2},   // drawn in DejaVu Sans
+        {"Tahoma", {"Verdana", "DejaVu Sans"}, 0},
+        {"Tahoma", {"Verdana"}, -1},   // the font in use is not listed
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.stored);
+        SCOPED_TRACE(c.fonts.join(u',').toStdString());
         Settings stored;
         stored.FontNameLumo = QString::fromUtf8(c.stored);
         stored.FontSizeText = 11;
-        DialogFixture f(stored);
+        DialogFixture f(stored, c.fonts);
         QComboBox *list = f.dialog->ComboBoxFontName;
         QStringList shown;
         for (int i = 0; i < list->count(); ++i)
             shown << list->itemText(i);
-        EXPECT_EQ(shown, (QStringList{"arial", "Courier New", "DejaVu Sans", "Tahoma", "Verdana"}));
-        EXPECT_EQ(list->currentIndex(), c.selected);
+        if (c.fonts == kFonts) {
+            EXPECT_EQ(shown, (QStringList{"arial", "Courier New", "DejaVu Sans", "Tahoma", "Verdana"}));
+        }
+        EXPECT_EQ(list->currentIndex(), c.shown);
         EXPECT_FALSE(list->isEditable());
-        // Without a selection Apply keeps the stored name but applies the sizes.
+        // Left as shown, Apply keeps the stored name and applies the sizes.
         f.dialog->SpinEditFontSizeList->setValue(20);
         f.dialog->SpeedButtonOkClick();
         EXPECT_EQ(f.settings.FontNameLumo, stored.FontNameLumo);
         EXPECT_EQ(f.settings.FontSizeList, 20);
         EXPECT_EQ(f.counts.fonts, 1);
+        if (c.shown < 0)
+            continue;
+        // The shown font picked by the user is stored under its own name.
+        DialogFixture picked(stored, c.fonts);
+        picked.dialog->ComboBoxFontName->setCurrentIndex(c.shown);
+        picked.dialog->ComboBoxFontNameChange();
+        picked.dialog->SpeedButtonOkClick();
+        EXPECT_EQ(picked.settings.FontNameLumo, shown.value(c.shown));
     }
+}
+
+TEST(SetupDialog, FontListOnThisSystemShowsTheFontTheTextIsDrawnIn)
+{
+    // Tahoma, the default, is missing on most free systems.
+    Settings stored;
+    stored.FontNameLumo = QStringLiteral("Tahoma");
+    QTextDocument article;
+    Counts counts;
+    TFormSetup dialog(&stored, &article, counts.actions());
+    const QString drawnIn = QFontInfo(QFont(QStringLiteral("Tahoma"))).family();
+    ASSERT_FALSE(drawnIn.isEmpty());
+    EXPECT_EQ(dialog.ComboBoxFontName->currentText(), drawnIn);
+    dialog.SpeedButtonOkClick();
+    EXPECT_EQ(stored.FontNameLumo, QStringLiteral("Tahoma"));
 }
 
 QTextCharFormat previewFormat(const TFormSetup &dialog)

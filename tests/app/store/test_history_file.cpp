@@ -223,6 +223,38 @@ TEST_F(HistoryFileTest, ProgramFolderKeepsTheListWhileWritableElseTheInstallatio
     }
 }
 
+TEST_F(HistoryFileTest, SharedProgramFolderIsNeverWrittenEvenWhenItCouldBe)
+{
+    // An installed program's folder (/usr/share/lumolex) can be written by
+    // root; its DATA is still the installation's, not a place for lists.
+    // Only DATA beside the executable is written while it can be.
+    const struct {
+        const char *what;
+        HistoryFile::ProgramFolderUse use;
+        bool keptInProgramFolder;
+    } cases[] = {
+        {"DATA beside the executable", HistoryFile::ProgramFolderUse::WriteWhileWritable, true},
+        {"shared folder of an install", HistoryFile::ProgramFolderUse::ReadOnly, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString root = m_dir.filePath(QString::fromUtf8(c.what));
+        m_program = root + QStringLiteral("/program");
+        m_user = root + QStringLiteral("/user");
+        ASSERT_TRUE(QDir().mkpath(m_program + QStringLiteral("/DATA")));
+        HistoryFile file(m_program, kRelative, m_user, c.use);
+        ASSERT_EQ(file.save({"saved"}), QString());
+        EXPECT_EQ(QFileInfo::exists(programFile()), c.keptInProgramFolder);
+        EXPECT_EQ(QFileInfo::exists(file.userPath()), !c.keptInProgramFolder);
+        EXPECT_EQ(file.lastPath(), c.keptInProgramFolder ? programFile() : file.userPath());
+        EXPECT_EQ(QDir(m_program + QStringLiteral("/DATA")).isEmpty(), !c.keptInProgramFolder);
+        HistoryFile next(m_program, kRelative, m_user, c.use);
+        QStringList entries;
+        ASSERT_EQ(next.load(&entries), QString());
+        EXPECT_EQ(entries, QStringList{"saved"});
+    }
+}
+
 TEST_F(HistoryFileTest, ReadOnlyDataFolderKeepsTheOldFileAndUsesTheUserFolder)
 {
     // Root may write any folder whatever its permissions, but not one on a
