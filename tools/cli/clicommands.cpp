@@ -1,5 +1,7 @@
 #include "clicommands.h"
 
+#include "app/store/historycodec.h"
+#include "app/store/historyfile.h"
 #include "article/bodydecoder.h"
 #include "article/transcription.h"
 #include "data/files/credits.h"
@@ -8,6 +10,8 @@
 #include "data/table/table.h"
 #include "data/wordlist/wordlistwalk.h"
 #include "rtf/rtfreader.h"
+#include "platform/safefile.h"
+#include "search/carddeck.h"
 #include "search/fastwordsearch.h"
 #include "search/fragmentsearch.h"
 #include "search/indexedlookup.h"
@@ -246,6 +250,36 @@ int Commands::rtfToText(const QString &path)
     if (!text.isEmpty() && !text.endsWith(u'\n'))
         m_out << '\n';
     m_out.flush();
+    return Success;
+}
+
+int Commands::exportCards(const QString &historyPath, const QString &programFolder)
+{
+    QStringList words;
+    if (historyPath.isEmpty()) {
+        HistoryFile history(programFolder, QStringLiteral("DATA/LumoCard.hst"));
+        const QString notice = history.load(&words);
+        if (!notice.isEmpty())
+            m_err << "lumolex-cli: " << notice << Qt::endl;
+    } else {
+        QFile file;
+        QString error;
+        if (openRegularFile(&file, historyPath, LinkPolicy::Follow, &error) != OpenOutcome::Opened) {
+            m_err << "lumolex-cli: cannot read " << historyPath << (error.isEmpty() ? QString() : QStringLiteral(": ") + error)
+                  << Qt::endl;
+            return Failure;
+        }
+        words = readHistory(&file).entries;
+    }
+    Tables tables;
+    if (!loadTables(&tables, {DataFile::Articles}))
+        return Failure;
+    const CardDeck deck = makeCardDeck(tables.articles, words);
+    m_out.flush();
+    m_out.device()->write(deck.text);
+    if (!deck.missing.isEmpty())
+        m_err << "lumolex-cli: " << deck.missing.size() << " words of the card history are in no article: "
+              << deck.missing.join(QStringLiteral(", ")) << Qt::endl;
     return Success;
 }
 

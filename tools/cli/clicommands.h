@@ -44,6 +44,10 @@ public:
     int search(const QString &query, const FindOptions &options, SearchKind kind);
     int stats();
     int rtfToText(const QString &path);
+    // The card history as a flash-card deck on standard output; words no
+    // article holds are left out and counted on standard error. Without a
+    // history file, the one the program uses (see HistoryFile).
+    int exportCards(const QString &historyPath, const QString &programFolder);
 
 private:
     struct Tables;

@@ -36,6 +36,11 @@ Commands:
                    three files
   rtf2text FILE    prints the plain text of an RTF file (a regular file of at
                    most 16 MiB)
+  export-cards     prints the card history (the words opened in cards, newest
+                   first) as a flash-card deck: a header for plain-text import,
+                   then one card a line: headword, the article's text as HTML,
+                   the dictionary as a tag, separated by tabs; --history FILE
+                   reads that history file instead of the program's own
 
 Output:
   UTF-8, one record a line, fields separated by tabs. list, find and
@@ -93,7 +98,7 @@ int main(int argc, char **argv)
     parser.setApplicationDescription(QString::fromUtf8(kDescription));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("key, list, show, find, fragment, stats or rtf2text"));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("key, list, show, find, fragment, stats, rtf2text or export-cards"));
     parser.addPositionalArgument(QStringLiteral("argument"), QStringLiteral("TEXT, ID, QUERY or FILE"), QStringLiteral("[argument]"));
     parser.addOptions({
         {QStringLiteral("data"), QStringLiteral("Folder of the data files (default: DATA beside the program, else ../share/lumolex/DATA)."),
@@ -102,6 +107,7 @@ int main(int argc, char **argv)
         {QStringLiteral("all"), QStringLiteral("Search every dictionary (find, fragment).")},
         {QStringLiteral("from"), QStringLiteral("Start at the nearest key of this text (list)."), QStringLiteral("text")},
         {QStringLiteral("count"), QStringLiteral("Print at most this many records (list)."), QStringLiteral("k")},
+        {QStringLiteral("history"), QStringLiteral("Card history file to export (export-cards)."), QStringLiteral("file")},
         {QStringLiteral("load-all"), QStringLiteral("Load whole tables, as the program does, instead of reading only the "
                                                     "rows a look-up needs through the files' indexes (list, show, find).")},
     });
@@ -129,7 +135,8 @@ int main(int argc, char **argv)
     Commands commands(out, err, dataFolder);
     commands.setLoadAll(parser.isSet(QStringLiteral("load-all")));
 
-    const qsizetype wanted = (command == QLatin1String("list") || command == QLatin1String("stats")) ? 1 : 2;
+    const qsizetype wanted =
+        (command == QLatin1String("list") || command == QLatin1String("stats") || command == QLatin1String("export-cards")) ? 1 : 2;
     if (command.isEmpty() || args.size() != wanted) {
         err << "lumolex-cli: give one command and its argument; see --help" << Qt::endl;
         return Failure;
@@ -147,6 +154,9 @@ int main(int argc, char **argv)
     }
     if (command == QLatin1String("stats"))
         return commands.stats();
+    if (command == QLatin1String("export-cards"))
+        return commands.exportCards(parser.value(QStringLiteral("history")),
+                                    lumolex::programFolderFor(QCoreApplication::applicationDirPath()));
     if (command == QLatin1String("find") || command == QLatin1String("fragment")) {
         FindOptions options;
         if (!parseDicts(parser.values(QStringLiteral("dict")), &options.dicts)) {

@@ -1,5 +1,8 @@
 #include "app/window/cardlink.h"
 
+#include "app/cards/cardexport.h"
+#include "article/view/historykeeper.h"
+
 #include "app/shell/appmessages.h"
 #include "app/window/articlelink.h"
 #include "app/window/commandstate.h"
@@ -39,9 +42,14 @@ CardLink::CardLink(TFormLumoLex *window)
     connect(menu->MainMenuCloseAll, &QAction::triggered, this, &CardLink::SpeedButtonCloseAllClick);
     connect(menu->MainMenuCascade, &QAction::triggered, this, &CardLink::MainMenuCascadeClick);
     connect(menu->N27, &QAction::triggered, this, &CardLink::N27Click);
+    connect(menu->MainMenuExportCards, &QAction::triggered, this, [window] {
+        CardExport::run(window, *window->ClientDataSet1, HistoryKeeper::entries(window->PanelWord->EditWord),
+                        window->messages());
+    });
 
     const QList<QObject *> ready = {top->SpeedButtonOpenCard, menu->N19, window->PMenuListOpenCard, menu->N27,
-                                    top->SpeedButtonCloseAll, menu->MainMenuCloseAll, menu->MainMenuCascade};
+                                    top->SpeedButtonCloseAll, menu->MainMenuCloseAll, menu->MainMenuCascade,
+                                    menu->MainMenuExportCards};
     for (QObject *control : ready)
         setCommandReady(control);
     setCardCommandsEnabled(false);

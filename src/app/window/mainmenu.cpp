@@ -155,6 +155,9 @@ MainMenu::MainMenu(QMenuBar *bar)
     MenuService->addSeparator();
     MainMenuClearHist = addItem(MenuService, "MainMenuClearHist", QStringLiteral("Очистить историю"), {},
                                 ImageList16::ClearHistory);
+    MainMenuExportCards = addItem(MenuService, "MainMenuExportCards", QStringLiteral("Экспорт карточек…"), {},
+                                  ImageList16::Card);
+    MainMenuExportCards->setStatusTip(QStringLiteral("Сохранить слова истории карточек как набор карточек для повторения"));
     MenuService->addSeparator();
     MainMenuSetup = addItem(MenuService, "MainMenuSetup", QStringLiteral("Настройки"), {},
                             ImageList16::Settings);

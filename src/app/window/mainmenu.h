@@ -64,6 +64,7 @@ struct MainMenu
     QAction *MainMenuBookmark;
     QAction *N28;                    // search panel
     QAction *MainMenuClearHist;
+    QAction *MainMenuExportCards;
     QAction *MainMenuSetup;
     QMenu *MenuAdministration;
     QAction *MainMenuIndexWord;

@@ -13,11 +13,13 @@
 #include "app/shell/statuspanel.h"
 #include "app/window/toolbarpanel.h"
 #include "app/window/wordpanel.h"
+#include "app/search/wordformline.h"
 #include "article/view/articlepanel.h"
 #include "article/view/historykeeper.h"
 #include "data/files/dataloader.h"
 #include "data/table/table.h"
 #include "search/querytext.h"
+#include "search/wordformlookup.h"
 
 #include <QAction>
 #include <QApplication>
@@ -44,6 +46,16 @@ SearchLink::SearchLink(TFormLumoLex *window)
     connect(panel->ToolButtonCloseFind, &QToolButton::clicked, this, &SearchLink::ToolButtonCloseFindClick);
     connect(window->menu->N28, &QAction::triggered, this, &SearchLink::N28Click);
     connect(panel->ToolButtonGoFind1, &QToolButton::clicked, this, &SearchLink::ToolButtonGoFind1Click);
+
+    // The word box names the headwords of an inflected form once the word
+    // forms are in; while they load it says nothing and waits for nothing.
+    window->PanelWord->setWordFormFinder([window](const QString &typed) -> QVector<FoundArticle> {
+        const WordFormLoading *forms = WordFormLoading::of(window);
+        if (!forms || !forms->isReady())
+            return {};
+        return WordFormLookup::articlesHolding(*window->ClientDataSet1, *window->ClientDataSet2, typed);
+    });
+    connect(window->PanelWord, &WordPanel::wordFormChosen, this, &SearchLink::openWordForm);
 
     // The selection changes by keyboard or by a click; a click on the row
     // already selected makes its article current again.
@@ -251,6 +263,14 @@ void SearchLink::ListBoxFindClick()
     if (list->currentRow() >= 0)
         m_window->FindWord(list->idAt(list->currentRow()));
     updateCounter();
+}
+
+void SearchLink::openWordForm(int id, const QString &form)
+{
+    m_window->PanelWord->LabelWordForm->clear();
+    m_window->PanelFind->EditFind->setEditText(trimQuery(form));
+    m_window->article->histories->AddHistory(HistoryKeeper::FindHistory);
+    m_window->FindWord(id);
 }
 
 void SearchLink::ToolButtonFindClick()

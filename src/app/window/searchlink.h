@@ -30,6 +30,9 @@ public:
     void ToolButtonGoFind1Click();
     void ListBoxFindClick();
     void ListBoxFindDblClick();
+    // A headword of the word box's word-form line: its article opens as a
+    // found article does, and the typed form joins the search history.
+    void openWordForm(int id, const QString &form);
     // ToolButtonFind and MainMenuFind (Ctrl+F): the find dialog.
     void ToolButtonFindClick();
 

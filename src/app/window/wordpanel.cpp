@@ -1,5 +1,8 @@
 #include "app/window/wordpanel.h"
 
+#include "app/search/wordformline.h"
+#include "search/wordformlookup.h"
+
 #include "article/transcription.h"
 
 #include "app/store/settings.h"
@@ -95,6 +98,10 @@ WordPanel::WordPanel(Table *articles, const Settings *settings, bool *wordBoxGua
     layout->addWidget(DBGrid1, 1);
     buildWordBox();
     layout->addWidget(EditWord);
+    LabelWordForm = new WordFormLine(this);
+    layout->addWidget(LabelWordForm);
+    connect(LabelWordForm, &WordFormLine::articleChosen, this,
+            [this](int id) { emit wordFormChosen(id, EditWord->currentText()); });
 
     connect(m_articles, &Table::recordChanged, this, &WordPanel::followCurrentRecord);
 }
@@ -216,7 +223,9 @@ void WordPanel::FindLetterMenu(const QString &letter)
 void WordPanel::EditWordChange(const QString &text)
 {
     if (*m_wordBoxGuard) {
+        // The box follows the current record: its text is a headword.
         *m_wordBoxGuard = false;
+        LabelWordForm->clear();
         return;
     }
     // The list is in the order of the transcription key, so the typed text
@@ -225,11 +234,27 @@ void WordPanel::EditWordChange(const QString &text)
     *m_wordBoxGuard = true;
     m_articles->findNearest(RetTransc(text));
     *m_wordBoxGuard = false;
+    lookUpWordForm(text);
+}
+
+void WordPanel::lookUpWordForm(const QString &typed)
+{
+    // Only a text that begins no headword may be an inflected form worth
+    // naming; a headword's beginning keeps the type-ahead alone.
+    if (!m_findWordForm || typed.trimmed().isEmpty() || WordFormLookup::beginsAHeadword(*m_articles, typed)) {
+        LabelWordForm->clear();
+        return;
+    }
+    LabelWordForm->showArticles(m_findWordForm(typed));
 }
 
 bool WordPanel::EditWordKeyDown(QKeyEvent *event)
 {
     const int key = virtualKeyFromEvent(*event);
+    if (key == VirtualKey::Return && !LabelWordForm->isHidden() && !LabelWordForm->articles().isEmpty()) {
+        emit wordFormChosen(LabelWordForm->articles().first().id, EditWord->currentText());
+        return true;
+    }
     if (!isListKey(key))
         return false;
     // The list moves, the word box keeps the focus and its caret.

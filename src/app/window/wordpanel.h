@@ -5,9 +5,12 @@
 // article table's view; whatever record the panel makes current becomes the
 // current article of the program.
 
+#include "search/fastwordsearch.h"
+
 #include <QFrame>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class QComboBox;
@@ -22,6 +25,7 @@ namespace lumolex {
 class NavAccelerator;
 class StepTimer;
 class Table;
+class WordFormLine;
 class WordHintWindow;
 class WordListDelegate;
 class WordListModel;
@@ -47,7 +51,14 @@ public:
     QToolButton *ToolButtonLast;
     WordListView *DBGrid1;
     QComboBox *EditWord;
+    WordFormLine *LabelWordForm;
     QMenu *PMenuLetter;
+
+    // The articles holding a typed text as a whole word form (the window
+    // answers none while the word forms are still loading). Without it the
+    // word box looks up no forms.
+    using WordFormFinder = std::function<QVector<FoundArticle>(const QString &typed)>;
+    void setWordFormFinder(WordFormFinder finder) { m_findWordForm = std::move(finder); }
 
     NavAccelerator &navigator() const { return *m_navigator; }
     WordListModel *model() const { return m_model; }
@@ -81,6 +92,9 @@ public:
 signals:
     // A double click on the list: open a card of the current article.
     void DBGrid1DblClick();
+    // A headword of the word-form line was chosen (a click, or Enter in the
+    // word box for the first): open its article; `form` is the typed text.
+    void wordFormChosen(int id, const QString &form);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -94,12 +108,15 @@ private:
     bool moveByListKey(int virtualKey);
     void followCurrentRecord();
     void listRowChosen(int row);
+    // Shows or hides the word-form line for the text just typed.
+    void lookUpWordForm(const QString &typed);
 
     Table *m_articles;
     const Settings *m_settings;
     bool *m_wordBoxGuard;
     std::unique_ptr<StepTimer> m_timer;
     std::unique_ptr<NavAccelerator> m_navigator;
+    WordFormFinder m_findWordForm;
     WordListModel *m_model;
     WordListDelegate *m_delegate;
     QStringList m_rowWords;

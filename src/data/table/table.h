@@ -150,6 +150,15 @@ public:
     bool findKey(const QVariantList &leadingValues);
     bool findNearest(const QString &text);
 
+    // Reads by table row, whatever the view shows and without moving the
+    // cursor (for look-ups beside the user's browsing): the rows whose
+    // leading fields of the named index equal the values, in that index's
+    // order (none for an unknown index or unreadable values), and a field of
+    // a row (invalid QVariant outside the table or for a null field).
+    QVector<int> rowsOfKey(const QString &indexName, const QVariantList &leadingValues) const;
+    QVariant valueOfRow(int row, int field) const;
+    bool rowIsShown(int row) const;                // the view (filter, range) holds the row
+
     // Dictionary filter: an expression "(DICT=0) OR (DICT=1) ..." over
     // integer fields; an empty text admits every row. A malformed text is
     // refused (false, the previous filter stays). setFiltered(false) shows
