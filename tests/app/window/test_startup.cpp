@@ -14,7 +14,7 @@
 #include "app/window/toolbarpanel.h"
 #include "app/window/windowplacement.h"
 #include "app/lists/wordlistview.h"
-#include "app/window/wordpanel.h"
+#include "app/lists/wordpanel.h"
 #include "data/wordlist/wordlistmodel.h"
 #include "article/view/articlepanel.h"
 #include "article/view/examplespanel.h"
