@@ -7,8 +7,8 @@
 // and its first paint). Each card is closed again before the next run, so
 // every run creates a new card window.
 
-#include "app/cardlink.h"
-#include "app/formcard.h"
+#include "app/window/cardlink.h"
+#include "app/cards/formcard.h"
 #include "benchwindow.h"
 
 #include <QApplication>

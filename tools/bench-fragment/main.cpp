@@ -19,7 +19,7 @@
 #include "article/transcription.h"
 #include "benchdata.h"
 #include "benchsupport.h"
-#include "data/dataloader.h"
+#include "data/files/dataloader.h"
 #include "search/fragmentsearch.h"
 #include "search/plaintextcache.h"
 

@@ -5,7 +5,7 @@
 // Each case runs in a process of its own (this program started again with
 // --case), so the peak resident size printed is that case's alone.
 
-#include "app/historyfile.h"
+#include "app/store/historyfile.h"
 #include "article/view/historykeeper.h"
 #include "benchsupport.h"
 #include "platform/systeminfo.h"

@@ -15,7 +15,7 @@
 #include "measuredrun.h"
 
 #include "benchsupport.h"
-#include "data/sqlitedb.h"
+#include "data/files/sqlitedb.h"
 
 #include <QDir>
 #include <QFile>

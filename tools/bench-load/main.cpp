@@ -4,7 +4,7 @@
 
 #include "benchdata.h"
 #include "benchsupport.h"
-#include "data/dataloader.h"
+#include "data/files/dataloader.h"
 
 using namespace lumolex;
 using namespace lumolex::bench;

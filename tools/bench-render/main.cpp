@@ -12,7 +12,7 @@
 #include "article/view/stepnavigator.h"
 #include "benchdata.h"
 #include "benchsupport.h"
-#include "data/dataloader.h"
+#include "data/files/dataloader.h"
 #include "longbodies.h"
 #include "platform/systeminfo.h"
 

@@ -10,14 +10,14 @@
 //   lumolex-mkdata build --scale 10 --out DIR/DATA ...
 // and give DIR with --folder.
 
-#include "app/appmessages.h"
-#include "app/findpanel.h"
-#include "app/resultlistbox.h"
-#include "app/toolbarpanel.h"
-#include "app/wordformloading.h"
+#include "app/shell/appmessages.h"
+#include "app/search/findpanel.h"
+#include "app/lists/resultlistbox.h"
+#include "app/window/toolbarpanel.h"
+#include "app/window/wordformloading.h"
 #include "benchdata.h"
 #include "benchwindow.h"
-#include "data/dataloader.h"
+#include "data/files/dataloader.h"
 #include "search/arrid.h"
 #include "search/fastwordsearch.h"
 

@@ -8,8 +8,8 @@
 // has handled every pending event, its repaint included. Measured with the
 // first article shown and with the longest article of the data shown.
 
-#include "app/formsetup.h"
-#include "app/setuplink.h"
+#include "app/setup/formsetup.h"
+#include "app/window/setuplink.h"
 #include "article/view/articlepanel.h"
 #include "article/view/richtextview.h"
 #include "benchwindow.h"

@@ -4,9 +4,9 @@
 // folder named on the command line and the three tables as the program
 // holds them.
 
-#include "data/datafiles.h"
-#include "data/datafileschema.h"
-#include "data/table.h"
+#include "data/files/datafiles.h"
+#include "data/files/datafileschema.h"
+#include "data/table/table.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

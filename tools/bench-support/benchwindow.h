@@ -3,11 +3,11 @@
 // Shared by the benchmarks of the real main window: starting it as the
 // program does, on a program folder's data, and finding its longest articles.
 
-#include "app/formlumolex.h"
-#include "app/settingsstore.h"
+#include "app/window/formlumolex.h"
+#include "app/store/settingsstore.h"
 #include "benchsupport.h"
-#include "data/dictionaryselection.h"
-#include "data/table.h"
+#include "data/wordlist/dictionaryselection.h"
+#include "data/table/table.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

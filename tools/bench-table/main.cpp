@@ -5,7 +5,7 @@
 
 #include "article/transcription.h"
 #include "benchsupport.h"
-#include "data/table.h"
+#include "data/table/table.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -11,12 +11,12 @@
 //     switches, jumps to the ends, type-ahead and page moves, each with the
 //     repaint of the list.
 
-#include "app/wordlistview.h"
-#include "app/wordpanel.h"
+#include "app/lists/wordlistview.h"
+#include "app/window/wordpanel.h"
 #include "article/transcription.h"
 #include "benchwindow.h"
-#include "data/datafileschema.h"
-#include "data/dataloader.h"
+#include "data/files/datafileschema.h"
+#include "data/files/dataloader.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -4,7 +4,7 @@
 // one record a line, fields separated by tabs), its problems to `err`, and
 // returns the exit code.
 
-#include "data/datafileschema.h"
+#include "data/files/datafileschema.h"
 #include "search/fastwordsearch.h"
 
 #include <QStringList>

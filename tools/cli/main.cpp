@@ -2,8 +2,8 @@
 
 #include "clicommands.h"
 
-#include "data/datafiles.h"
-#include "data/programfolder.h"
+#include "data/files/datafiles.h"
+#include "data/files/programfolder.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

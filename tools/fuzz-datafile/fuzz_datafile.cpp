@@ -5,9 +5,9 @@
 // Promises checked besides crashes, leaks and undefined behaviour: a file
 // that is refused comes with a message, and a failed load leaves every
 // table empty.
-#include "data/dataloader.h"
-#include "data/datafiles.h"
-#include "data/table.h"
+#include "data/files/dataloader.h"
+#include "data/files/datafiles.h"
+#include "data/table/table.h"
 
 #include "fuzzsupport.h"
 

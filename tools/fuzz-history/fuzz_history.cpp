@@ -4,7 +4,7 @@
 // Promises checked besides crashes, leaks and undefined behaviour: writing
 // back keeps the number of entries, and after one round (line breaks inside
 // an entry become blanks) the list reads back unchanged.
-#include "app/historyfile.h"
+#include "app/store/historyfile.h"
 
 #include "fuzzsupport.h"
 

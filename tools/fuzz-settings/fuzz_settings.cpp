@@ -3,7 +3,7 @@
 //
 // Promises checked besides crashes, leaks and undefined behaviour: what was
 // read is written so that it reads back the same.
-#include "app/settingsstore.h"
+#include "app/store/settingsstore.h"
 
 #include "fuzzsupport.h"
 

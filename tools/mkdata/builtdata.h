@@ -4,7 +4,7 @@
 
 #include "wordformindex.h"
 
-#include "data/credits.h"
+#include "data/files/credits.h"
 
 #include <QByteArray>
 #include <QString>

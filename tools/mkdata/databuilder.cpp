@@ -5,7 +5,7 @@
 #include "sourcerecords.h"
 
 #include "article/transcription.h"
-#include "data/writeguard.h"
+#include "data/table/writeguard.h"
 
 #include <QSet>
 

@@ -1,8 +1,8 @@
 #include "datawriter.h"
 
-#include "data/datafiles.h"
-#include "data/datafileschema.h"
-#include "data/sqlitedb.h"
+#include "data/files/datafiles.h"
+#include "data/files/datafileschema.h"
+#include "data/files/sqlitedb.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "scaler.h"
 
 #include "article/transcription.h"
-#include "data/datafileschema.h"
+#include "data/files/datafileschema.h"
 
 #include <utility>
 

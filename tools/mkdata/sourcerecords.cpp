@@ -1,6 +1,6 @@
 #include "sourcerecords.h"
 
-#include "data/datafileschema.h"
+#include "data/files/datafileschema.h"
 
 namespace lumolex::mkdata {
 

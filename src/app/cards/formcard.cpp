@@ -3,6 +3,7 @@
 #include "article/articledocument.h"
 #include "article/view/richtextview.h"
 #include "rtf/rtfunits.h"
+#include "ui/controltag.h"
 #include "ui/imagelist16.h"
 #include "ui/toolbuttons.h"
 

@@ -12,8 +12,6 @@ namespace lumolex {
 
 namespace {
 
-constexpr char kTagProperty[] = "tag";
-
 QMenu *addMenu(QWidget *parent, const char *name, const QString &title)
 {
     QMenu *menu = nullptr;
@@ -56,16 +54,6 @@ void setMenuImage(QMenu *menu, int image)
 }
 
 } // namespace
-
-void setTag(QObject *control, int tag)
-{
-    control->setProperty(kTagProperty, tag);
-}
-
-int tagOf(const QObject *control)
-{
-    return control ? control->property(kTagProperty).toInt() : 0;
-}
 
 MainMenu::MainMenu(QMenuBar *bar)
 {

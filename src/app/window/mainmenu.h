@@ -5,6 +5,8 @@
 // The builder only creates the items, with texts, shortcuts and pictures;
 // the window and its parts connect the commands.
 
+#include "ui/controltag.h"
+
 #include <QList>
 
 class QAction;
@@ -76,10 +78,5 @@ struct MainMenu
     // The five dictionary items in screen order (slots of the selection).
     QList<QAction *> dictionaryItems() const;
 };
-
-// The tag of a control: dictionary controls, transparency items and card
-// buttons carry meaning in it.
-void setTag(QObject *control, int tag);
-int tagOf(const QObject *control);
 
 } // namespace lumolex
