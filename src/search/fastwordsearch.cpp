@@ -174,6 +174,17 @@ FastWordSearch::FastWordSearch(Table &articles, Table &wordForms)
 {
 }
 
+QStringList FastWordSearch::wordKeys(const QString &query)
+{
+    const QChar blank(u' ');
+    const int words = TokenCount(query, blank);
+    QStringList keys;
+    keys.reserve(words);
+    for (int i = 1; i <= words; ++i)
+        keys.append(RetTransc(GetToken(query, blank, i)));
+    return keys;
+}
+
 QVector<FoundArticle> FastWordSearch::run(const QString &query, const DictionaryScope &scope)
 {
     const int idField = m_articles.fieldIndex(QString::fromLatin1(field::ID));
@@ -189,16 +200,15 @@ QVector<FoundArticle> FastWordSearch::run(const QString &query, const Dictionary
     // The words are taken narrowest range first: the set of articles that
     // match every word does not depend on the order, and the first word is
     // the one whose articles are looked up, so it should reach few.
-    const QChar blank(u' ');
-    const int words = TokenCount(query, blank);
+    const QStringList keys = wordKeys(query);
+    const int words = int(keys.size());
     struct Word {
         QString key;
         int forms;
     };
     std::vector<Word> order;
     order.reserve(size_t(words));
-    for (int i = 1; i <= words; ++i) {
-        const QString key = RetTransc(GetToken(query, blank, i));
+    for (const QString &key : keys) {
         m_wordForms.setPrefixRange(key);
         order.push_back({key, m_wordForms.recordCount()});
     }

@@ -11,6 +11,7 @@
 #include "search/dictionaryscope.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 namespace lumolex {
@@ -43,6 +44,12 @@ public:
     // suspends its notifications and restores it. The word-form table is left without a
     // key range.
     QVector<FoundArticle> run(const QString &query, const DictionaryScope &scope);
+
+    // The transcription keys of the query's words, in query order, as run()
+    // takes them: an article must hold, for each, a word form whose key
+    // begins with it. Readers that fetch only the forms a query reaches
+    // (lumolex-cli through the files' look-up indexes) start from these.
+    static QStringList wordKeys(const QString &query);
 
 private:
     Table &m_articles;

@@ -6,9 +6,11 @@
 #include "data/files/datafiles.h"
 #include "data/files/dataloader.h"
 #include "data/table/table.h"
+#include "data/wordlist/wordlistwalk.h"
 #include "rtf/rtfreader.h"
 #include "search/fastwordsearch.h"
 #include "search/fragmentsearch.h"
+#include "search/indexedlookup.h"
 #include "search/querytext.h"
 
 #include <QFile>
@@ -54,6 +56,11 @@ bool Commands::loadTables(Tables *tables, const QList<DataFile> &files)
     return true;
 }
 
+bool Commands::looksUp(const QList<DataFile> &files) const
+{
+    return !m_loadAll && IndexedLookup(m_dataFolder).available(files);
+}
+
 int Commands::key(const QString &text)
 {
     m_out << RetTransc(text) << Qt::endl;
@@ -63,34 +70,22 @@ int Commands::key(const QString &text)
 int Commands::list(const ListOptions &options)
 {
     Tables tables;
-    if (!loadTables(&tables, {DataFile::Articles}))
+    if (looksUp({DataFile::Articles})) {
+        IndexedLookup lookup(m_dataFolder);
+        if (!lookup.readListArticles(options.from, options.dicts, options.count, tables.articles)) {
+            m_err << "lumolex-cli: " << lookup.errorString() << Qt::endl;
+            return Failure;
+        }
+    } else if (!loadTables(&tables, {DataFile::Articles})) {
         return Failure;
-    Table &articles = tables.articles;
-    if (!options.dicts.isEmpty()) {
-        // The view of the program: code 0 is always visible.
-        QString filter = QStringLiteral("(DICT=0)");
-        for (int dict : options.dicts)
-            filter += QStringLiteral(" OR (DICT=%1)").arg(dict);
-        articles.setFilterText(filter);
-        articles.setFiltered(true);
     }
-    if (articles.isEmpty())
+    const QString nearest = options.from.isEmpty() ? QString() : RetTransc(options.from);
+    const QVector<ListedRecord> records = wordListRecords(tables.articles, nearest, options.dicts, options.count);
+    // An empty view is "not found"; a count of 0 on a view that has records is not.
+    if (records.isEmpty() && (options.count != 0 || tables.articles.isEmpty()))
         return NotFound;
-    if (options.from.isEmpty())
-        articles.first();
-    else
-        articles.findNearest(RetTransc(options.from));
-
-    const int id = articles.fieldIndex(u"ID");
-    const int dict = articles.fieldIndex(u"DICT");
-    const int word = articles.fieldIndex(u"WORD");
-    for (int printed = 0; options.count < 0 || printed < options.count; ++printed) {
-        m_out << articles.value(id).toLongLong() << '\t' << articles.value(dict).toLongLong() << '\t'
-              << articles.value(word).toString() << '\n';
-        articles.next();
-        if (articles.atEnd())
-            break;
-    }
+    for (const ListedRecord &record : records)
+        m_out << record.id << '\t' << record.dict << '\t' << record.word << '\n';
     m_out.flush();
     return Success;
 }
@@ -98,8 +93,15 @@ int Commands::list(const ListOptions &options)
 int Commands::show(int id)
 {
     Tables tables;
-    if (!loadTables(&tables, {DataFile::Articles}))
+    if (looksUp({DataFile::Articles})) {
+        IndexedLookup lookup(m_dataFolder);
+        if (!lookup.readArticle(id, tables.articles)) {
+            m_err << "lumolex-cli: " << lookup.errorString() << Qt::endl;
+            return Failure;
+        }
+    } else if (!loadTables(&tables, {DataFile::Articles})) {
         return Failure;
+    }
     Table &articles = tables.articles;
     articles.setActiveIndex(QString::fromLatin1(kIndexArticleId));
     if (!articles.findKey({id})) {
@@ -153,8 +155,16 @@ int Commands::search(const QString &query, const FindOptions &options, SearchKin
     Tables tables;
     const QList<DataFile> files = kind == SearchKind::Fragment ? QList<DataFile>{DataFile::Articles}
                                                                : QList<DataFile>{DataFile::Articles, DataFile::WordForms};
-    if (!loadTables(&tables, files))
+    // The fragment search reads every body whatever the files hold.
+    if (kind == SearchKind::Words && looksUp(files)) {
+        IndexedLookup lookup(m_dataFolder);
+        if (!lookup.readSearchRows(text, tables.articles, tables.wordForms)) {
+            m_err << "lumolex-cli: " << lookup.errorString() << Qt::endl;
+            return Failure;
+        }
+    } else if (!loadTables(&tables, files)) {
         return Failure;
+    }
     const DictionaryScope scope = options.all ? DictionaryScope::all() : DictionaryScope::ofCodes(options.dicts);
     if (kind == SearchKind::Fragment)
         return printFound(FragmentSearch::run(tables.articles, text, scope));

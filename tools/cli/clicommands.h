@@ -31,6 +31,11 @@ class Commands
 public:
     Commands(QTextStream &out, QTextStream &err, const QString &dataFolder);
 
+    // list, show and find read only the rows they need through the files'
+    // look-up indexes when the files have them; with loadAll (or files
+    // without them) they load whole tables, as the program does.
+    void setLoadAll(bool loadAll) { m_loadAll = loadAll; }
+
     int key(const QString &text);
     int list(const ListOptions &options);
     int show(int id);
@@ -44,12 +49,15 @@ private:
     struct Tables;
     // Reads the files a command uses (and only those) into their tables.
     bool loadTables(Tables *tables, const QList<DataFile> &files);
+    // Whether a command may read through the look-up indexes of `files`.
+    bool looksUp(const QList<DataFile> &files) const;
     bool acceptQuery(const QString &query, QString *text);
     int printFound(const QVector<FoundArticle> &found);
 
     QTextStream &m_out;
     QTextStream &m_err;
     QString m_dataFolder;
+    bool m_loadAll = false;
 };
 
 } // namespace lumolex::cli

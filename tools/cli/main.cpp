@@ -44,7 +44,10 @@ Output is UTF-8, one record a line, fields separated by tabs. The data files
 are taken from DATA/ beside this program (or, installed, from
 ../share/lumolex/DATA), or from --data DIR. Each command reads only the
 files it uses: list, show and fragment the article file (lumolex.db), find
-also the word-form file (lumoword.db), stats all three.
+also the word-form file (lumoword.db), stats all three. Files built with
+their look-up indexes (lumolex-mkdata writes them) let list, show and find
+read only the rows they need; --load-all reads whole tables instead, with the
+same answers.
 
 Exit codes: 0 success, 1 not found (no such article, an empty list, nothing found),
 2 error (bad arguments, missing or unreadable files).)";
@@ -86,6 +89,8 @@ int main(int argc, char **argv)
         {QStringLiteral("all"), QStringLiteral("Search every dictionary (find, fragment).")},
         {QStringLiteral("from"), QStringLiteral("Start at the nearest key of this text (list)."), QStringLiteral("text")},
         {QStringLiteral("count"), QStringLiteral("Print at most this many records (list)."), QStringLiteral("k")},
+        {QStringLiteral("load-all"), QStringLiteral("Load whole tables, as the program does, instead of reading only the "
+                                                    "rows a look-up needs through the files' indexes (list, show, find).")},
     });
     if (!parser.parse(app.arguments())) {
         err << "lumolex-cli: " << parser.errorText() << Qt::endl;
@@ -106,6 +111,7 @@ int main(int argc, char **argv)
         ? parser.value(QStringLiteral("data"))
         : lumolex::dataFolderOf(lumolex::programFolderFor(QCoreApplication::applicationDirPath()));
     Commands commands(out, err, dataFolder);
+    commands.setLoadAll(parser.isSet(QStringLiteral("load-all")));
 
     const qsizetype wanted = (command == QLatin1String("list") || command == QLatin1String("stats")) ? 1 : 2;
     if (command.isEmpty() || args.size() != wanted) {

@@ -2,6 +2,7 @@
 
 #include "data/files/datafiles.h"
 #include "data/files/datafileschema.h"
+#include "data/files/lookupindexes.h"
 #include "data/files/sqlitedb.h"
 
 #include <QDir>
@@ -27,6 +28,17 @@ QString begin(sqlite::Database &db, const QString &path, const QString &createSq
     }
     if (!db.exec(createSql.toUtf8().constData()))
         return db.errorMessage();
+    return {};
+}
+
+// The look-up indexes of a file whose table is filled (made after the rows,
+// which is faster than keeping them up to date row by row).
+QString addLookupIndexes(sqlite::Database &db, DataFile file)
+{
+    for (const QString &statement : lookupIndexStatements(file)) {
+        if (!db.exec(statement.toUtf8().constData()))
+            return db.errorMessage();
+    }
     return {};
 }
 
@@ -149,6 +161,18 @@ QString DataWriter::writeArticles(const BuiltData &data, const QString &path)
                                bindTextOrNull(insert, 6, row.gotoWord);
                            });
     }
+    if (error.isEmpty())
+        error = addLookupIndexes(db, DataFile::Articles);
+    if (error.isEmpty()) {
+        const QByteArray sql = QStringLiteral("INSERT INTO %1 (SORTKEY, DICT, ID) VALUES (?, ?, ?)")
+                                   .arg(QLatin1String(kArticleKeyOrderTable))
+                                   .toUtf8();
+        error = insertRows(db, sql.constData(), data.articles, [](sqlite::Statement &insert, const ArticleRow &row) {
+            insert.bindBlob(1, articleOrderKey(row.key));
+            insert.bindInt(2, row.dict);
+            insert.bindInt(3, row.id);
+        });
+    }
     if (error.isEmpty() && !db.exec(kCreditsCreateSql))
         error = db.errorMessage();
     if (error.isEmpty()) {
@@ -173,6 +197,8 @@ QString DataWriter::writeWordForms(const BuiltData &data, const QString &path)
                                insert.bindText(2, row.ids);
                            });
     }
+    if (error.isEmpty())
+        error = addLookupIndexes(db, DataFile::WordForms);
     return error.isEmpty() ? finish(db) : error;
 }
 

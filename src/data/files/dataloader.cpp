@@ -25,7 +25,7 @@ bool sameFields(const Table &table, DataFile file)
     return true;
 }
 
-QByteArray selectSql(const DataFileLayout &layout)
+QByteArray selectSql(const DataFileLayout &layout, const QString &condition)
 {
     QStringList names;
     bool hasId = false;
@@ -34,6 +34,8 @@ QByteArray selectSql(const DataFileLayout &layout)
         hasId = hasId || column.name == QLatin1String(field::ID);
     }
     QString sql = QStringLiteral("SELECT %1 FROM %2").arg(names.join(u", "), sqlite::quoteIdentifier(layout.tableName));
+    if (!condition.isEmpty())
+        sql += QStringLiteral(" WHERE ") + condition;
     if (hasId)
         sql += QStringLiteral(" ORDER BY ID");
     return sql.toUtf8();
@@ -170,6 +172,17 @@ bool DataFileLoader::readIndexed(DataFile file, Table &table)
 
 bool DataFileLoader::readFile(DataFile file, Table &table)
 {
+    return read(file, table, {});
+}
+
+bool DataFileLoader::readRows(DataFile file, Table &table, const QString &condition)
+{
+    m_error.clear();
+    return read(file, table, condition);
+}
+
+bool DataFileLoader::read(DataFile file, Table &table, const QString &condition)
+{
     const DataFileLayout &layout = dataFileLayout(file);
     table.clear();
     if (!sameFields(table, file))
@@ -187,7 +200,7 @@ bool DataFileLoader::readFile(DataFile file, Table &table)
             return fail(file, cause);
     }
 
-    {
+    if (condition.isEmpty()) {
         const QByteArray countSql = "SELECT count(*) FROM " + sqlite::quoteIdentifier(layout.tableName).toUtf8();
         sqlite::Statement count(db, countSql.constData());
         if (!count.next())
@@ -195,7 +208,7 @@ bool DataFileLoader::readFile(DataFile file, Table &table)
         table.reserve(int(qMin<qint64>(count.columnInt(0), std::numeric_limits<int>::max())));
     }
 
-    const QByteArray sql = selectSql(layout);
+    const QByteArray sql = selectSql(layout, condition);
     sqlite::Statement rows(db, sql.constData());
     const QVector<ColumnReader> readers = columnReaders(layout);
     const int columns = int(readers.size());

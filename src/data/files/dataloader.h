@@ -45,6 +45,12 @@ public:
 
     // Reads one file into its table (left empty on failure).
     bool readFile(DataFile file, Table &table);
+    // Reads only the rows of one file that satisfy `condition`, an SQL
+    // expression over the file's own columns (written by the program, never
+    // taken from input), with the same checks and in the same order as
+    // readFile. For programs that look up a few rows through the files'
+    // look-up indexes instead of loading whole tables.
+    bool readRows(DataFile file, Table &table, const QString &condition);
     // Reads a file with its indexes: readFile, then buildArticleIndexes or
     // buildWordFormIndex as the file needs.
     bool readIndexed(DataFile file, Table &table);
@@ -59,6 +65,7 @@ public:
     const DictionaryCredits &credits() const { return m_credits; }
 
 private:
+    bool read(DataFile file, Table &table, const QString &condition);
     bool fail(DataFile file, const QString &cause);
 
     QString m_dataFolder;

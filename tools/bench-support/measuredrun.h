@@ -18,6 +18,7 @@ struct RunFigures {
     qint64 peakKiB = 0;           // peak resident memory of the process
     double cpuMs = 0;             // user and system CPU time of the process, all threads
     QString stderrText;
+    QString stdoutText;           // what it printed, when asked to keep it
 };
 
 struct RunRequest {
@@ -31,6 +32,7 @@ struct RunRequest {
     QString thenLine;
     double thenLineMs = -1;       // out: launch to that second line
     int timeoutMs = 60000;
+    bool captureStdout = false;   // keep standard output (else it goes to /dev/null)
 };
 
 RunFigures runMeasured(RunRequest &request);

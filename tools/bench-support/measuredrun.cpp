@@ -33,6 +33,10 @@ RunFigures runMeasured(RunRequest &request)
     if (!errFile.open())
         return figures;
     const QByteArray errPath = errFile.fileName().toLocal8Bit();
+    QTemporaryFile outFile;
+    if (request.captureStdout && !outFile.open())
+        return figures;
+    const QByteArray outPath = request.captureStdout ? outFile.fileName().toLocal8Bit() : QByteArray("/dev/null");
 
     std::vector<QByteArray> args{request.program.toLocal8Bit()};
     for (const QString &a : request.arguments)
@@ -58,9 +62,9 @@ RunFigures runMeasured(RunRequest &request)
             dup2(fd, 2);
             close(fd);
         }
-        const int null = open("/dev/null", O_WRONLY);
-        if (null >= 0)
-            dup2(null, 1);
+        const int output = open(outPath.constData(), O_WRONLY | O_TRUNC);
+        if (output >= 0)
+            dup2(output, 1);
         execv(argv[0], argv.data());
         _exit(127);
     }
@@ -112,6 +116,8 @@ RunFigures runMeasured(RunRequest &request)
     figures.cpuMs = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
         + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
     figures.stderrText = readAll(errFile.fileName());
+    if (request.captureStdout)
+        figures.stdoutText = readAll(outFile.fileName());
     figures.ok = ended && WIFEXITED(status) && WEXITSTATUS(status) == 0;
     return figures;
 }

@@ -1,0 +1,221 @@
+#include "search/indexedlookup.h"
+
+#include "article/transcription.h"
+#include "data/files/datafiles.h"
+#include "data/files/lookupindexes.h"
+#include "data/files/sqlitedb.h"
+#include "data/table/table.h"
+#include "search/arrid.h"
+#include "search/fastwordsearch.h"
+
+#include <QSet>
+
+#include <algorithm>
+#include <vector>
+
+namespace lumolex {
+
+namespace {
+
+// Values go into the SQL text as hexadecimal literals: whatever a query
+// holds (quotes, NUL), it cannot change the statement.
+QString blobLiteral(const QByteArray &bytes)
+{
+    return QStringLiteral("x'%1'").arg(QString::fromLatin1(bytes.toHex()));
+}
+
+QString textLiteral(const QString &text)
+{
+    return QStringLiteral("CAST(%1 AS TEXT)").arg(blobLiteral(text.toUtf8()));
+}
+
+QString dictCondition(const QList<int> &dicts)
+{
+    if (dicts.isEmpty())
+        return {};
+    // The view of the program: code 0 is always visible.
+    QStringList codes{QStringLiteral("0")};
+    for (const int dict : dicts)
+        codes.append(QString::number(dict));
+    return QStringLiteral("DICT IN (%1)").arg(codes.join(u','));
+}
+
+QString joined(const QStringList &conditions)
+{
+    QStringList present;
+    for (const QString &condition : conditions) {
+        if (!condition.isEmpty())
+            present.append(QStringLiteral("(%1)").arg(condition));
+    }
+    return present.join(QStringLiteral(" AND "));
+}
+
+// The smallest text above every text that begins with `prefix` in code
+// point order (the byte order of UTF-8); empty when there is none.
+QString prefixEnd(const QString &prefix)
+{
+    QList<uint> codePoints = prefix.toUcs4();
+    while (!codePoints.isEmpty()) {
+        uint last = codePoints.takeLast();
+        if (last >= 0x10FFFF)
+            continue;
+        ++last;
+        if (last >= 0xD800 && last <= 0xDFFF)
+            last = 0xE000;
+        codePoints.append(last);
+        return QString::fromUcs4(reinterpret_cast<const char32_t *>(codePoints.constData()), codePoints.size());
+    }
+    return {};
+}
+
+// The spellings a key prefix reaches when е in a query also stands for ё:
+// every choice of е or ё at each е, up to a limit; past it the prefix is
+// cut before the е that would exceed it, which reaches more forms but never
+// fewer (the search itself then decides).
+QStringList prefixSpellings(const QString &key)
+{
+    constexpr int kMostSpellings = 64;
+    QStringList spellings{QString()};
+    for (const QChar c : key) {
+        if (c == u'е') {
+            if (spellings.size() * 2 > kMostSpellings)
+                break;
+            QStringList both;
+            for (const QString &spelling : std::as_const(spellings))
+                both << spelling + u'е' << spelling + u'ё';
+            spellings = both;
+        } else {
+            for (QString &spelling : spellings)
+                spelling += c;
+        }
+    }
+    return spellings;
+}
+
+QString keyRangeCondition(const QString &prefix)
+{
+    const QString end = prefixEnd(prefix);
+    if (end.isEmpty())
+        return QStringLiteral("TRANSC >= %1").arg(textLiteral(prefix));
+    return QStringLiteral("TRANSC >= %1 AND TRANSC < %2").arg(textLiteral(prefix), textLiteral(end));
+}
+
+QString idCondition(const std::vector<int> &ids)
+{
+    QString list;
+    list.reserve(qsizetype(ids.size()) * 7);
+    for (const int id : ids) {
+        if (!list.isEmpty())
+            list += u',';
+        list += QString::number(id);
+    }
+    return QStringLiteral("ID IN (%1)").arg(list);
+}
+
+} // namespace
+
+IndexedLookup::IndexedLookup(const QString &dataFolder)
+    : m_dataFolder(dataFolder)
+    , m_loader(dataFolder)
+{
+}
+
+bool IndexedLookup::available(const QList<DataFile> &files)
+{
+    for (const DataFile file : files) {
+        sqlite::Database db;
+        if (!openDataFile(file, dataFilePath(m_dataFolder, file), db).isEmpty() || !hasLookupIndexes(db, file))
+            return false;
+    }
+    return true;
+}
+
+bool IndexedLookup::readArticles(const QString &condition, Table &articles)
+{
+    if (!m_loader.readRows(DataFile::Articles, articles, condition)) {
+        m_error = m_loader.errorString();
+        return false;
+    }
+    DataFileLoader::buildArticleIndexes(articles);
+    return true;
+}
+
+bool IndexedLookup::readArticle(int id, Table &articles)
+{
+    return readArticles(QStringLiteral("ID = %1").arg(id), articles);
+}
+
+bool IndexedLookup::readListArticles(const QString &from, const QList<int> &dicts, int count, Table &articles)
+{
+    const QString path = dataFilePath(m_dataFolder, DataFile::Articles);
+    sqlite::Database db;
+    const QString problem = openDataFile(DataFile::Articles, path, db);
+    if (!problem.isEmpty()) {
+        m_error = unreadableFileMessage(DataFile::Articles, path, problem);
+        return false;
+    }
+    const QString table = QString::fromLatin1(kArticleKeyOrderTable);
+    const QString inView = dictCondition(dicts);
+    // The word list starts at the first key not below the typed one, or at
+    // the last record when every key is below it.
+    QString low = from.isEmpty() ? QString() : blobLiteral(articleOrderKey(RetTransc(from)));
+    const auto firstKey = [&](const QString &order, const QString &bound, int offset) -> QString {
+        const QByteArray sql = QStringLiteral("SELECT SORTKEY FROM %1%2 ORDER BY SORTKEY %3 LIMIT 1 OFFSET %4")
+                                   .arg(table, bound.isEmpty() ? QString() : QStringLiteral(" WHERE ") + bound, order)
+                                   .arg(offset)
+                                   .toUtf8();
+        sqlite::Statement select(db, sql.constData());
+        return select.next() ? blobLiteral(select.columnBlob(0)) : QString();
+    };
+    if (!low.isEmpty() && firstKey(QStringLiteral("ASC"), joined({QStringLiteral("SORTKEY >= ") + low, inView}), 0).isEmpty()) {
+        low = firstKey(QStringLiteral("DESC"), inView, 0);
+        if (low.isEmpty())
+            return readArticles(QStringLiteral("0"), articles);
+    }
+    const QString lowBound = low.isEmpty() ? QString() : QStringLiteral("SORTKEY >= ") + low;
+    // The key of the last record shown; every article of that key is read too.
+    QString highBound;
+    if (count >= 0) {
+        const QString high = firstKey(QStringLiteral("ASC"), joined({lowBound, inView}), std::max(count, 1) - 1);
+        if (!high.isEmpty())
+            highBound = QStringLiteral("SORTKEY <= ") + high;
+    }
+    return readArticles(QStringLiteral("ID IN (SELECT ID FROM %1 WHERE %2)")
+                            .arg(table, joined({lowBound, highBound, inView, QStringLiteral("1")})),
+                        articles);
+}
+
+bool IndexedLookup::readSearchRows(const QString &query, Table &articles, Table &wordForms)
+{
+    QStringList ranges;
+    QSet<QString> seen;
+    for (const QString &key : FastWordSearch::wordKeys(query)) {
+        // An empty word restricts nothing: the other words decide.
+        if (key.isEmpty() || seen.contains(key))
+            continue;
+        seen.insert(key);
+        for (const QString &spelling : prefixSpellings(key))
+            ranges.append(QStringLiteral("(%1)").arg(keyRangeCondition(spelling)));
+    }
+    if (ranges.isEmpty())
+        ranges.append(QStringLiteral("1"));
+    if (!m_loader.readRows(DataFile::WordForms, wordForms, ranges.join(QStringLiteral(" OR ")))) {
+        m_error = m_loader.errorString();
+        return false;
+    }
+    DataFileLoader::buildWordFormIndex(wordForms);
+
+    std::vector<int> ids;
+    std::vector<int> formIds;
+    QString buffer;
+    const int arrid = wordForms.fieldIndex(QString::fromLatin1(field::ARRID));
+    for (int row = 0; row < wordForms.recordCount(); ++row) {
+        parseArrId(wordForms.textAt(row, arrid, buffer), formIds);
+        ids.insert(ids.end(), formIds.begin(), formIds.end());
+    }
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    return readArticles(idCondition(ids), articles);
+}
+
+} // namespace lumolex
