@@ -283,12 +283,12 @@ TEST(TableValues, TypesAndNulls)
 TEST(TableReadsByPosition, GiveTheViewsRowOrNothing)
 {
     auto table = articleTable({{2, 2, "а"}, {1, 1, "б"}, {3, 1, "в"}});
-    table->appendRow({4, 1, "г", QVariant(), RetTransc("г"), "б"});   // no body, a cross-reference
+    table->appendRow({4, 1, "г", QVariant(), RetTransc(QStringLiteral("г")), "б"});   // no body, a cross-reference
     ASSERT_TRUE(table->setFilterText("(DICT=1)"));
     table->setFiltered(true);                                          // the view: б, в, г
     enum { Id = 0, Word = 2, Body = 3, Key = 4, CrossRef = 5 };
     const struct { int position; int field; QVariant value; } reads[] = {
-        {0, Id, 1}, {1, Word, "в"}, {2, Key, RetTransc("г")}, {0, Key, RetTransc("б")},
+        {0, Id, 1}, {1, Word, "в"}, {2, Key, RetTransc(QStringLiteral("г"))}, {0, Key, RetTransc(QStringLiteral("б"))},
         {2, CrossRef, "б"}, {1, Body, QByteArray("body")},
         // Null values.
         {0, CrossRef, {}}, {2, Body, {}},
