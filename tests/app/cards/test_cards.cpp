@@ -1,9 +1,8 @@
-// Word cards in the real window: opening in both modes with the cascade
-// positions, an article that has its card already, refilling in single-card
-// mode (also after switching modes), the card history, the three card
-// commands, closing one and all with the count of open cards, the cascade,
-// the goto button, cards staying usable during a fragment search, and
-// printing.
+// Word cards in the real window: opening in both modes, an article that
+// has its card already, refilling in single-card mode (also after switching
+// modes), the card history, the three card commands, closing one and all
+// with the count of open cards, the cascade, the goto button, cards staying
+// usable during a fragment search, and printing.
 
 #include "appfixture.h"
 
@@ -80,13 +79,14 @@ protected:
 
 } // namespace
 
-TEST_F(CardsWindow, ManyCardModeOpensEachArticleInANewCardDownTheCascade)
+// Where each card opens is the cascade's matter (the cascade test and the
+// card positions of the card tests).
+TEST_F(CardsWindow, ManyCardModeOpensEachArticleInANewCard)
 {
     const QList<int> ids = {1, 4, 8, 10};
     for (int i = 0; i < ids.size(); ++i) {
         TFormCard *card = open(ids[i]);
         ASSERT_NE(card, nullptr) << ids[i];
-        EXPECT_EQ(card->frameGeometry().topLeft(), QPoint(40 * i, 30 * i)) << i;
         EXPECT_EQ(card->size(), QSize(350, 230));
         EXPECT_TRUE(card->isVisible());
         EXPECT_EQ(card->windowTitle(), currentWord(*window->ClientDataSet1));
@@ -96,7 +96,6 @@ TEST_F(CardsWindow, ManyCardModeOpensEachArticleInANewCardDownTheCascade)
         EXPECT_TRUE(card->windowFlags().testFlag(Qt::Tool));
     }
     EXPECT_EQ(cards->count(), 4);
-    EXPECT_EQ(cards->nextPosition(), QPoint(160, 120));
 }
 
 TEST_F(CardsWindow, AnArticleWithACardFocusesItAndChangesNothingInBothModes)
@@ -166,7 +165,6 @@ TEST_F(CardsWindow, SingleCardModeAfterManyCardsNeverUsesAClosedCard)
     TFormCard *fresh = open(9);          // none open: a new card
     ASSERT_NE(fresh, nullptr);
     EXPECT_EQ(cards->cards(), QList<TFormCard *>{fresh});
-    EXPECT_EQ(fresh->frameGeometry().topLeft(), QPoint(0, 0));
 }
 
 TEST_F(CardsWindow, CardCommandsAreEnabledExactlyWhileACardIsOpen)
