@@ -12,7 +12,7 @@
 //     repaint of the list.
 
 #include "app/lists/wordlistview.h"
-#include "app/window/wordpanel.h"
+#include "app/lists/wordpanel.h"
 #include "article/transcription.h"
 #include "benchwindow.h"
 #include "data/files/datafileschema.h"

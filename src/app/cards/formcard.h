@@ -1,5 +1,10 @@
 #pragma once
 
+// Folder app/cards: the word card windows, the bookkeeping of the open cards
+// (count, cascade positions, the card single-card mode refills) and the
+// printing of a card. It may use article, article/view, rtf and ui; no other
+// folder of app/.
+
 // A word card TFormCard: a small window in front of the main window showing
 // one article as the main article view showed it when the card was filled,
 // in the card's own point size. The card never reads the tables: it gets a

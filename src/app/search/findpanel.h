@@ -1,5 +1,9 @@
 #pragma once
 
+// Folder app/search: the search panel and the find dialog, the controls the
+// searches of app/window drive. It may use app/lists (the result list),
+// app/shell (message boxes), search, article/view and ui; never app/window.
+
 // The search panel PanelFind on the right of the main window, hidden at
 // start: caption, its tool bar with the close button and the scope check
 // box, the result list and, at the bottom, the search box EditFind (its

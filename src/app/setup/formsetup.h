@@ -1,5 +1,9 @@
 #pragma once
 
+// Folder app/setup: the settings dialog, the values it edits with the order in
+// which Apply stores and applies them, and its preview pane. It may use
+// app/store, article and ui; never app/window.
+
 // The settings dialog TFormSetup "Настройки": four tabs of controls for the
 // settings held in memory, a preview of the current article in the chosen
 // font, and the buttons "Настройки по умолчанию", "Применить", "Отмена".

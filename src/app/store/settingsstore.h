@@ -1,5 +1,9 @@
 #pragma once
 
+// Folder app/store: the settings held in memory and their store, and the
+// history files with their text codec. It is the lowest folder of app/: it
+// may use platform only, and every other folder of app/ may use it.
+
 // The settings store: the group "Setup" of the organisation "LumoLex".
 //
 // Where it lives:

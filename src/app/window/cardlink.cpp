@@ -10,7 +10,7 @@
 #include "app/window/formlumolex.h"
 #include "app/window/mainmenu.h"
 #include "app/window/toolbarpanel.h"
-#include "app/window/wordpanel.h"
+#include "app/lists/wordpanel.h"
 #include "article/view/articlepanel.h"
 #include "article/view/historykeeper.h"
 #include "article/view/richtextview.h"

@@ -4,7 +4,7 @@
 #include "app/window/formlumolex.h"
 #include "app/lists/resultlistbox.h"
 #include "app/lists/wordlistview.h"
-#include "app/window/wordpanel.h"
+#include "app/lists/wordpanel.h"
 #include "article/articledocument.h"
 #include "article/view/articlepanel.h"
 #include "article/view/examplespanel.h"

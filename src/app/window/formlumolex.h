@@ -1,5 +1,12 @@
 #pragma once
 
+// Folder app/window: the main window and what only it needs: its menus and
+// tool bar panel, the commands and their enabled state, the dictionary
+// buttons, panel visibility, start-up and shutdown, and the links that wire
+// each feature (article view, cards, searches, settings, shell) into the
+// window. It is the top of the program: it may use every other folder of
+// src/, and only the program entry (app/main.cpp) uses it.
+
 // The main window FormLumoLex. It owns the shared state of the program (the
 // three tables, the settings held in memory, the flags and counters) and is
 // composed of parts that own their controls and handlers: the menu, the tool

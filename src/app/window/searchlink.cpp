@@ -12,7 +12,7 @@
 #include "app/lists/resultlistbox.h"
 #include "app/shell/statuspanel.h"
 #include "app/window/toolbarpanel.h"
-#include "app/window/wordpanel.h"
+#include "app/lists/wordpanel.h"
 #include "app/search/wordformline.h"
 #include "article/view/articlepanel.h"
 #include "article/view/historykeeper.h"

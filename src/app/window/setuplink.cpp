@@ -8,7 +8,7 @@
 #include "app/window/mainmenu.h"
 #include "app/lists/resultlistbox.h"
 #include "app/lists/wordlistview.h"
-#include "app/window/wordpanel.h"
+#include "app/lists/wordpanel.h"
 #include "article/view/articlepanel.h"
 #include "article/view/richtextview.h"
 

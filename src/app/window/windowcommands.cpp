@@ -14,7 +14,7 @@
 #include "app/window/setuplink.h"
 #include "app/shell/statuspanel.h"
 #include "app/window/toolbarpanel.h"
-#include "app/window/wordpanel.h"
+#include "app/lists/wordpanel.h"
 #include "article/view/articlepanel.h"
 #include "article/view/examplespanel.h"
 #include "article/view/richtextview.h"

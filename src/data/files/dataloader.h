@@ -1,5 +1,10 @@
 #pragma once
 
+// Folder data/files: the three data files: their schema, where they live and
+// the checks made before reading, their reading into tables (also on a thread
+// of its own), the dictionary credits and the SQLite layer. It may use
+// data/table only.
+
 // Opening of the three data files: each is read once into its in-memory
 // table, then the sort indexes are added. The files are never written.
 

@@ -286,10 +286,8 @@ QByteArray Table::blob(QStringView fieldName) const
 
 QVariant Table::valueAt(int viewPosition, int field) const
 {
-    d->ensureFresh();
-    if (viewPosition < 0 || viewPosition >= d->view.count())
-        return {};
-    return d->valueOfRow(d->view.rowAt(viewPosition), field);
+    const std::optional<int> row = d->filledRowAt(viewPosition, field);
+    return row ? d->columns[size_t(field)].value(*row) : QVariant();
 }
 
 QVariant Table::valueAt(int viewPosition, QStringView fieldName) const
@@ -299,37 +297,27 @@ QVariant Table::valueAt(int viewPosition, QStringView fieldName) const
 
 QStringView Table::textAt(int viewPosition, int field, QString &buffer) const
 {
-    d->ensureFresh();
-    if (viewPosition < 0 || viewPosition >= d->view.count() || field < 0 || field >= d->fields.size())
-        return {};
-    const int row = d->view.rowAt(viewPosition);
-    const TableColumn &column = d->columns[size_t(field)];
-    if (column.isNull(row))
-        return {};
-    return column.text(row, buffer);
+    const std::optional<int> row = d->filledRowAt(viewPosition, field);
+    return row ? d->columns[size_t(field)].text(*row, buffer) : QStringView();
 }
 
 QByteArrayView Table::blobAt(int viewPosition, int field, bool *isNull) const
 {
-    d->ensureFresh();
-    const bool outside = viewPosition < 0 || viewPosition >= d->view.count() || field < 0 || field >= d->fields.size();
-    const int row = outside ? -1 : d->view.rowAt(viewPosition);
-    const bool null = outside || d->columns[size_t(field)].isNull(row);
+    const std::optional<int> row = d->filledRowAt(viewPosition, field);
     if (isNull)
-        *isNull = null;
-    return null ? QByteArrayView() : d->columns[size_t(field)].blobView(row);
+        *isNull = !row;
+    return row ? d->columns[size_t(field)].blobView(*row) : QByteArrayView();
 }
 
 std::string_view Table::sortKeyAt(int viewPosition, int field) const
 {
-    d->ensureFresh();
-    if (viewPosition < 0 || viewPosition >= d->view.count())
+    const std::optional<int> row = d->filledRowAt(viewPosition, field);
+    if (!row)
         return {};
     const auto keys = d->sortKeys.find(field);
-    const int row = d->view.rowAt(viewPosition);
-    if (keys == d->sortKeys.end() || row >= keys->second.size() || d->columns[size_t(field)].isNull(row))
+    if (keys == d->sortKeys.end() || *row >= keys->second.size())
         return {};
-    return keys->second.key(row);
+    return keys->second.key(*row);
 }
 
 bool Table::findKey(const QVariantList &leadingValues)

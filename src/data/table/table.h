@@ -1,5 +1,10 @@
 #pragma once
 
+// Folder data/table: the in-memory table engine: typed columns, sort indexes
+// with their collation keys, the dictionary filter, the view and its cursor,
+// position marks, notifications, and the write guard of the build tool. It
+// uses QtCore only; data/files and data/wordlist build on it.
+
 // In-memory table with dataset-cursor semantics.
 //
 // One Table holds the rows of one data file. It keeps any number of named

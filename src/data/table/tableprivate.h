@@ -14,6 +14,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -196,6 +197,20 @@ public:
         if (row < 0 || field < 0 || field >= fields.size())
             return {};
         return columns[size_t(field)].value(row);
+    }
+
+    // The row shown at `viewPosition` when it holds a value in `field`; none
+    // when the position lies outside the view, there is no such field or the
+    // value is null. Every read by view position starts here.
+    std::optional<int> filledRowAt(int viewPosition, int field)
+    {
+        ensureFresh();
+        if (viewPosition < 0 || viewPosition >= view.count() || field < 0 || field >= fields.size())
+            return std::nullopt;
+        const int row = view.rowAt(viewPosition);
+        if (columns[size_t(field)].isNull(row))
+            return std::nullopt;
+        return row;
     }
 
     Table *q;

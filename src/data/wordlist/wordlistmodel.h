@@ -1,5 +1,9 @@
 #pragma once
 
+// Folder data/wordlist: the word list over the article table: its item model,
+// navigation, the dictionary selection rules and the starting dictionary. It
+// may use data/table and data/files; it has no widgets.
+
 // The word list as an item model: one row per record of the article table's
 // view, in view order. Nothing is copied: every cell is read from the table
 // when it is drawn, so the model costs nothing per row, whatever the size of

@@ -1,9 +1,8 @@
-// Word cards in the real window: opening in both modes with the cascade
-// positions, an article that has its card already, refilling in single-card
-// mode (also after switching modes), the card history, the three card
-// commands, closing one and all with the count of open cards, the cascade,
-// the goto button, cards staying usable during a fragment search, and
-// printing.
+// Word cards in the real window: opening in both modes, an article that
+// has its card already, refilling in single-card mode (also after switching
+// modes), the card history, the three card commands, closing one and all
+// with the count of open cards, the cascade, the goto button, cards staying
+// usable during a fragment search, and printing.
 
 #include "appfixture.h"
 
@@ -14,7 +13,7 @@
 #include "app/window/mainmenu.h"
 #include "app/shell/statuspanel.h"
 #include "app/window/toolbarpanel.h"
-#include "app/window/wordpanel.h"
+#include "app/lists/wordpanel.h"
 #include "article/view/articlepanel.h"
 #include "article/view/historykeeper.h"
 #include "article/view/richtextview.h"
@@ -80,13 +79,14 @@ protected:
 
 } // namespace
 
-TEST_F(CardsWindow, ManyCardModeOpensEachArticleInANewCardDownTheCascade)
+// Where each card opens is the cascade's matter (the cascade test and the
+// card positions of the card tests).
+TEST_F(CardsWindow, ManyCardModeOpensEachArticleInANewCard)
 {
     const QList<int> ids = {1, 4, 8, 10};
     for (int i = 0; i < ids.size(); ++i) {
         TFormCard *card = open(ids[i]);
         ASSERT_NE(card, nullptr) << ids[i];
-        EXPECT_EQ(card->frameGeometry().topLeft(), QPoint(40 * i, 30 * i)) << i;
         // CardWidth x CardHeight is the outer size, frame included.
         EXPECT_EQ(card->frameGeometry().size(), QSize(350, 230));
         EXPECT_LT(card->size().height(), 230);
@@ -98,7 +98,6 @@ TEST_F(CardsWindow, ManyCardModeOpensEachArticleInANewCardDownTheCascade)
         EXPECT_TRUE(card->windowFlags().testFlag(Qt::Tool));
     }
     EXPECT_EQ(cards->count(), 4);
-    EXPECT_EQ(cards->nextPosition(), QPoint(160, 120));
 }
 
 TEST_F(CardsWindow, AnArticleWithACardFocusesItAndChangesNothingInBothModes)
@@ -168,7 +167,6 @@ TEST_F(CardsWindow, SingleCardModeAfterManyCardsNeverUsesAClosedCard)
     TFormCard *fresh = open(9);          // none open: a new card
     ASSERT_NE(fresh, nullptr);
     EXPECT_EQ(cards->cards(), QList<TFormCard *>{fresh});
-    EXPECT_EQ(fresh->frameGeometry().topLeft(), QPoint(0, 0));
 }
 
 TEST_F(CardsWindow, CardCommandsAreEnabledExactlyWhileACardIsOpen)

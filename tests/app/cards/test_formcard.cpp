@@ -1,7 +1,8 @@
 // The word card on its own: the copied article entirely in the card's point
 // size with its styles kept and 1-point indents, caption, icon and identity
-// by fill, "Копировать" only with a selection, Esc; and the card positions
-// of the cascade with their wrap on a 1024 x 768 screen.
+// by fill, "Копировать" only with a selection, Esc; the card positions of
+// the cascade with their wrap on a 1024 x 768 screen, and the book's count of
+// open cards with the reset of the position.
 
 #include "app/cards/cardbook.h"
 #include "app/cards/formcard.h"
@@ -178,18 +179,38 @@ TEST(CardPositions, CascadeOnA1024x768ScreenWrapsEachAxisAfterPassingScreenMinus
         EXPECT_EQ(advanceCardPosition(s.from, card, screen), s.to) << s.from.x() << "," << s.from.y();
 }
 
-TEST(CardBook, ACardClosedAgainOrNeverAddedChangesNothing)
+TEST(CardBook, CountsTheOpenCardsAndTheLastToCloseResetsThePosition)
 {
-    // Closing every way is checked on the real window; this is the book's
-    // guard against a closing it has already counted.
-    TFormCard a(nullptr), b(nullptr), stranger(nullptr);
-    CardBook book;
-    book.added(&a);
-    book.added(&b);
-    book.setNextPosition(QPoint(80, 60));
-    EXPECT_FALSE(book.closed(&b));
-    EXPECT_FALSE(book.closed(&b));
-    EXPECT_FALSE(book.closed(&stranger));
-    EXPECT_EQ(book.count(), 1);
-    EXPECT_EQ(book.nextPosition(), QPoint(80, 60));
+    // Each row closes cards of a book holding a and b, next position
+    // (80, 60); the window's closing test sees each way of closing reach it.
+    enum Card { A, B, Stranger };
+    const struct {
+        const char *what;
+        QList<Card> closing;
+        bool lastClosed;   // what the last call of closed() says
+        int count;
+        QPoint next;
+    } cases[] = {
+        {"one of two: the position stays", {B}, false, 1, {80, 60}},
+        {"both: the position goes back to the corner", {B, A}, true, 0, {0, 0}},
+        {"the oldest first", {A, B}, true, 0, {0, 0}},
+        {"a card closed again changes nothing", {B, B}, false, 1, {80, 60}},
+        {"a card never added changes nothing", {Stranger}, false, 2, {80, 60}},
+        {"after the last, nothing goes below 0", {A, B, B, A}, false, 0, {0, 0}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        TFormCard a(nullptr), b(nullptr), stranger(nullptr);
+        TFormCard *cards[] = {&a, &b, &stranger};
+        CardBook book;
+        book.added(&a);
+        book.added(&b);
+        book.setNextPosition(QPoint(80, 60));
+        bool last = false;
+        for (Card card : c.closing)
+            last = book.closed(cards[card]);
+        EXPECT_EQ(last, c.lastClosed);
+        EXPECT_EQ(book.count(), c.count);
+        EXPECT_EQ(book.nextPosition(), c.next);
+    }
 }

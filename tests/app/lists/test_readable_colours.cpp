@@ -11,7 +11,7 @@
 #include "app/lists/wordlistview.h"
 #include "app/shell/statuspanel.h"
 #include "app/store/settings.h"
-#include "app/window/wordpanel.h"
+#include "app/lists/wordpanel.h"
 #include "article/view/articlecolours.h"
 #include "article/view/articlepanel.h"
 #include "article/view/richtextview.h"

@@ -10,7 +10,7 @@
 #include "app/window/fragmentlink.h"
 #include "app/lists/resultlistbox.h"
 #include "app/shell/statuspanel.h"
-#include "app/window/wordpanel.h"
+#include "app/lists/wordpanel.h"
 #include "article/view/historykeeper.h"
 #include "data/table/table.h"
 #include "ui/imagelist16.h"

@@ -11,7 +11,7 @@
 #include "app/lists/resultlistbox.h"
 #include "app/shell/statuspanel.h"
 #include "app/window/toolbarpanel.h"
-#include "app/window/wordpanel.h"
+#include "app/lists/wordpanel.h"
 #include "article/transcription.h"
 #include "article/view/historykeeper.h"
 #include "data/files/datafileschema.h"

@@ -9,7 +9,7 @@
 #include "app/search/findpanel.h"
 #include "app/search/wordformline.h"
 #include "app/window/toolbarpanel.h"
-#include "app/window/wordpanel.h"
+#include "app/lists/wordpanel.h"
 #include "data/files/sqlitedb.h"
 #include "data/table/table.h"
 

@@ -9,7 +9,7 @@
 #include "app/lists/resultlistbox.h"
 #include "app/window/setuplink.h"
 #include "app/lists/wordlistview.h"
-#include "app/window/wordpanel.h"
+#include "app/lists/wordpanel.h"
 #include "data/wordlist/wordlistmodel.h"
 #include "article/view/articlepanel.h"
 #include "article/view/examplespanel.h"

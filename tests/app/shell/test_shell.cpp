@@ -9,7 +9,7 @@
 #include "app/window/toolbarpanel.h"
 #include "app/shell/statusindicators.h"
 #include "app/shell/statuspanel.h"
-#include "app/window/wordpanel.h"
+#include "app/lists/wordpanel.h"
 #include "platform/keyboardstate.h"
 #include "ui/formabout.h"
 #include "ui/formsplash.h"

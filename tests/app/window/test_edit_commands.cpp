@@ -6,7 +6,7 @@
 #include "app/window/editcommands.h"
 #include "app/search/findpanel.h"
 #include "app/window/mainmenu.h"
-#include "app/window/wordpanel.h"
+#include "app/lists/wordpanel.h"
 #include "article/view/articlepanel.h"
 #include "article/view/examplespanel.h"
 #include "article/view/richtextview.h"

@@ -6,7 +6,7 @@
 #include "appfixture.h"
 
 #include "app/search/findpanel.h"
-#include "app/window/wordpanel.h"
+#include "app/lists/wordpanel.h"
 #include "article/view/historykeeper.h"
 #include "data/table/table.h"
 

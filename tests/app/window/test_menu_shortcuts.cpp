@@ -3,7 +3,7 @@
 #include "appfixture.h"
 
 #include "app/window/mainmenu.h"
-#include "app/window/wordpanel.h"
+#include "app/lists/wordpanel.h"
 #include "article/view/stepnavigator.h"
 #include "data/table/table.h"
 

@@ -5,7 +5,7 @@
 
 #include "appfixture.h"
 
-#include "app/window/wordpanel.h"
+#include "app/lists/wordpanel.h"
 #include "article/bodydecoder.h"
 #include "article/bodylimits.h"
 #include "article/transcription.h"

@@ -4,7 +4,7 @@
 #include "appfixture.h"
 
 #include "app/window/toolbarpanel.h"
-#include "app/window/wordpanel.h"
+#include "app/lists/wordpanel.h"
 #include "data/table/table.h"
 
 #include <QApplication>

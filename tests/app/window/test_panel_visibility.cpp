@@ -8,7 +8,7 @@
 #include "app/window/mainmenu.h"
 #include "app/window/panelvisibility.h"
 #include "app/shell/statuspanel.h"
-#include "app/window/wordpanel.h"
+#include "app/lists/wordpanel.h"
 #include "article/view/articlepanel.h"
 #include "article/view/examplespanel.h"
 #include "article/view/phrasetimer.h"

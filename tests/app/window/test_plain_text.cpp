@@ -9,7 +9,7 @@
 #include "app/shell/statuspanel.h"
 #include "app/window/toolbarpanel.h"
 #include "app/lists/wordlistview.h"
-#include "app/window/wordpanel.h"
+#include "app/lists/wordpanel.h"
 #include "article/view/articlepanel.h"
 #include "data/table/table.h"
 #include "ui/tmhint.h"

@@ -8,7 +8,7 @@
 #include "app/window/mainmenu.h"
 #include "app/store/settingsstore.h"
 #include "app/window/toolbarpanel.h"
-#include "app/window/wordpanel.h"
+#include "app/lists/wordpanel.h"
 #include "article/view/historykeeper.h"
 #include "data/table/table.h"
 

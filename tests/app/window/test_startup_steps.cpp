@@ -6,7 +6,7 @@
 #include "app/window/articlelink.h"
 #include "app/window/mainmenu.h"
 #include "app/window/toolbarpanel.h"
-#include "app/window/wordpanel.h"
+#include "app/lists/wordpanel.h"
 #include "article/view/stepnavigator.h"
 #include "data/table/table.h"
 

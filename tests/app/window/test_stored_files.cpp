@@ -5,7 +5,7 @@
 #include "appfixture.h"
 
 #include "app/search/findpanel.h"
-#include "app/window/wordpanel.h"
+#include "app/lists/wordpanel.h"
 #include "article/view/historykeeper.h"
 
 #include <QComboBox>

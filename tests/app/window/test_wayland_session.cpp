@@ -12,7 +12,7 @@
 #include "app/window/cardlink.h"
 #include "app/window/mainmenu.h"
 #include "app/window/toolbarpanel.h"
-#include "app/window/wordpanel.h"
+#include "app/lists/wordpanel.h"
 
 #include <QApplication>
 #include <QCheckBox>

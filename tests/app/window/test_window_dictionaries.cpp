@@ -5,7 +5,7 @@
 
 #include "app/window/mainmenu.h"
 #include "app/window/toolbarpanel.h"
-#include "app/window/wordpanel.h"
+#include "app/lists/wordpanel.h"
 #include "article/view/articlepanel.h"
 #include "data/wordlist/dictionaryselection.h"
 #include "data/table/table.h"

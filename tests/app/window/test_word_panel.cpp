@@ -7,7 +7,7 @@
 #include "app/window/toolbarpanel.h"
 #include "app/lists/wordlistdelegate.h"
 #include "app/lists/wordlistview.h"
-#include "app/window/wordpanel.h"
+#include "app/lists/wordpanel.h"
 #include "data/table/table.h"
 #include "data/wordlist/wordlistmodel.h"
 #include "data/wordlist/wordlistnavigator.h"

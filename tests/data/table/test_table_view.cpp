@@ -2,6 +2,8 @@
 // numbers, position marks across view changes, and suspended notifications.
 #include "tablefixture.h"
 
+#include "data/table/collation.h"
+
 #include <gtest/gtest.h>
 
 using namespace lumolex;
@@ -273,4 +275,41 @@ TEST(TableValues, TypesAndNulls)
     EXPECT_TRUE(table->isNull(0));
     EXPECT_FALSE(table->isNull(table->fieldIndex(u"WORD")));       // an empty text is not null
     EXPECT_EQ(table->value(u"WORD").toString(), QString());
+}
+
+// The reads by view position go through the filtered view to its row, and
+// give nothing for a position outside the view, an unknown field or a null
+// value: the same answer from each of them.
+TEST(TableReadsByPosition, GiveTheViewsRowOrNothing)
+{
+    auto table = articleTable({{2, 2, "а"}, {1, 1, "б"}, {3, 1, "в"}});
+    table->appendRow({4, 1, "г", QVariant(), RetTransc(QStringLiteral("г")), "б"});   // no body, a cross-reference
+    ASSERT_TRUE(table->setFilterText("(DICT=1)"));
+    table->setFiltered(true);                                          // the view: б, в, г
+    enum { Id = 0, Word = 2, Body = 3, Key = 4, CrossRef = 5 };
+    const struct { int position; int field; QVariant value; } reads[] = {
+        {0, Id, 1}, {1, Word, "в"}, {2, Key, RetTransc(QStringLiteral("г"))}, {0, Key, RetTransc(QStringLiteral("б"))},
+        {2, CrossRef, "б"}, {1, Body, QByteArray("body")},
+        // Null values.
+        {0, CrossRef, {}}, {2, Body, {}},
+        // Outside the view (3 lies in the unfiltered table only), unknown fields.
+        {-1, Word, {}}, {3, Word, {}}, {0, -1, {}}, {0, 6, {}},
+    };
+    for (const auto &r : reads) {
+        SCOPED_TRACE(testing::Message() << "position " << r.position << ", field " << r.field);
+        const QVariant value = table->valueAt(r.position, r.field);
+        EXPECT_EQ(value.isValid(), r.value.isValid());
+        EXPECT_EQ(value.toString(), r.value.toString());
+        QString buffer;
+        if ((r.field != Id && r.field != Body) || !r.value.isValid())
+            EXPECT_EQ(table->textAt(r.position, r.field, buffer).toString(), r.value.toString());
+        if (r.field == Body || !r.value.isValid()) {
+            bool isNull = false;
+            EXPECT_EQ(table->blobAt(r.position, r.field, &isNull).toByteArray(), r.value.toByteArray());
+            EXPECT_EQ(isNull, !r.value.isValid());
+        }
+        // Only the indexed TRANSC has collation keys.
+        const std::string key = r.field == Key && r.value.isValid() ? KeyCollation::sortKey(r.value.toString()) : "";
+        EXPECT_EQ(std::string(table->sortKeyAt(r.position, r.field)), key);
+    }
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+// Folder app/lists: the word panel with the word list, its row drawing and
+// word hints, and the search result list. It may use app/store (the settings
+// held in memory), data, search, article, platform and ui; never app/window.
+
 // The word panel PanelWord: caption, navigation tool bar, the word list
 // DBGrid1 and the word box EditWord, with their handlers. The list shows the
 // article table's view; whatever record the panel makes current becomes the

@@ -1,4 +1,4 @@
-#include "app/window/firstpaint.h"
+#include "ui/firstpaint.h"
 
 #include <QEvent>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "app/window/menushortcutsfirst.h"
+#include "ui/menushortcutsfirst.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "app/window/wordpanel.h"
+#include "app/lists/wordpanel.h"
 
 #include "app/search/wordformline.h"
 #include "search/wordformlookup.h"
