@@ -84,6 +84,48 @@ TEST_F(NavigationTest, BackTwiceThenAnotherArticleKeepsTheLaterSlot)
     EXPECT_TRUE(w.steps->isRecording());
 }
 
+TEST_F(NavigationTest, AnArticleReachedByTypingIsRecordedWhenAStepLeavesIt)
+{
+    enum Leave { ByLink, BySearchResult, Stay };
+    const struct {
+        const char *name;
+        int start;                 // reached through the list: step 1
+        QStringList typed;         // typed one after another into the word box
+        Leave leave;
+        QList<qint32> recorded;
+        int afterBack;             // 0: step back stays disabled
+    } cases[] = {
+        {"a link from the typed word", 1, {QStringLiteral("вуэййм")}, ByLink, {1, 2, 1}, 2},
+        {"a link back to the start", 4, {QStringLiteral("нёххч")}, ByLink, {4, 5, 4}, 5},
+        {"a search result", 1, {QStringLiteral("мир")}, BySearchResult, {1, 4, 7}, 4},
+        {"typing alone", 1, {QStringLiteral("мир"), QStringLiteral("кӣллт")}, Stay, {1}, 0},
+        {"typed back to the current step", 2, {QStringLiteral("мир"), QStringLiteral("вуэййм")}, ByLink, {2, 1}, 2},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        ArticleWindow fresh{articleTable(rows())};
+        LinkFollower follower(fresh.articles.get(), &fresh.boxes, [](const QString &) {});
+        gotoId(*fresh.articles, c.start);
+        for (const QString &text : c.typed)
+            fresh.wordBox->setEditText(text);
+        ASSERT_EQ(fresh.articles->value(u"WORD").toString(), c.typed.last());
+        if (c.leave == ByLink)
+            ASSERT_TRUE(follower.ToolButtonLinkClick());
+        else if (c.leave == BySearchResult)
+            fresh.findWord(7);
+
+        QList<qint32> recorded;
+        for (int n = 1; fresh.steps->steps().slot(n) != 0; ++n)
+            recorded << fresh.steps->steps().slot(n);
+        EXPECT_EQ(recorded, c.recorded);
+        EXPECT_EQ(fresh.stepBack->isEnabled(), c.afterBack != 0);
+        if (c.afterBack) {
+            fresh.steps->SpeedButtonBackClick();
+            EXPECT_EQ(currentId(*fresh.articles), c.afterBack);
+        }
+    }
+}
+
 TEST_F(NavigationTest, StepIntoAnotherDictionarySelectsIt)
 {
     gotoId(*w.articles, 2);

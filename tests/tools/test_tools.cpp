@@ -380,6 +380,31 @@ TEST_F(Tools, BuildStoresEveryTextComposed)
     }
 }
 
+TEST_F(Tools, FormsOfHeadwordsWithoutArticlesAreCountedNotWarnedAbout)
+{
+    const struct {
+        const char *name;
+        QByteArray forms;
+        const char *summary;   // nullptr: no such line
+    } cases[] = {
+        {"every headword has articles", "аббьр\tабьр\n", nullptr},
+        {"two forms of an unknown headword", "аббьр\tабьр\nкуэдд\tкуэдда\nкуэдд\tкуэддэ\n",
+         "lumolex-mkdata: 2 forms of headwords that no article holds left out (first: "},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString forms = path("forms.tsv");
+        writeFile(forms, c.forms);
+        const ToolRun built = build({"--forms", forms});
+        EXPECT_EQ(built.exitCode, 0);
+        EXPECT_FALSE(built.err.contains("warning")) << built.err.toStdString();   // a clean build warns about nothing
+        EXPECT_EQ(built.out.contains("left out"), c.summary != nullptr) << built.out.toStdString();
+        if (c.summary) {
+            EXPECT_TRUE(built.out.contains(QString::fromUtf8(c.summary) + forms + ":2 (куэдд)")) << built.out.toStdString();
+        }
+    }
+}
+
 TEST_F(Tools, ScaleRepeatsTheArticles)
 {
     const ToolRun built = build({"--scale", "3"});

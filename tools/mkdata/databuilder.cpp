@@ -45,6 +45,8 @@ std::optional<ConvertedBody> convertBody(BodyConverter &converter, const QString
 bool DataBuilder::build(const BuildInput &input, BuiltData *data, ProblemList *problems)
 {
     m_warnings.clear();
+    m_formsLeftOut = 0;
+    m_firstFormLeftOut.clear();
     *data = BuiltData();
     const int before = problems->size();
     buildArticles(input, data, problems);
@@ -103,17 +105,12 @@ void DataBuilder::buildExamples(const BuildInput &input, BuiltData *data, Proble
 void DataBuilder::buildForms(const BuildInput &input, BuiltData *data, ProblemList *problems)
 {
     const QVector<FormSource> forms = readRecords<FormSource>(input.formFiles, parseForms, problems);
-    int orphans = 0;
-    QString firstOrphan;
     for (const FormSource &form : forms) {
         if (!data->wordForms.addForm(form.lemma, form.form)) {
-            if (orphans++ == 0)
-                firstOrphan = form.where.toString() + QStringLiteral(" (") + form.lemma + u')';
+            if (m_formsLeftOut++ == 0)
+                m_firstFormLeftOut = form.where.toString() + QStringLiteral(" (") + form.lemma + u')';
         }
     }
-    if (orphans > 0)
-        m_warnings.append(QStringLiteral("%1 forms belong to headwords that no article holds; they are left out "
-                                         "(first: %2)").arg(orphans).arg(firstOrphan));
 }
 
 void DataBuilder::buildCredits(const BuildInput &input, BuiltData *data, ProblemList *problems)

@@ -24,9 +24,15 @@ public:
     // Returns false when any source line is bad; every problem is reported.
     bool build(const BuildInput &input, BuiltData *data, ProblemList *problems);
 
-    // Notes that do not stop the build (broken cross-references, forms of
-    // headwords no article holds).
+    // Notes that do not stop the build (broken cross-references).
     const QStringList &warnings() const { return m_warnings; }
+
+    // Forms whose headword no article holds, left out of the index. A form
+    // list made from a morphology knows more words than any one dictionary,
+    // so these are expected: they are counted, not warned about. The first
+    // one is named for whoever looks for a misspelt headword.
+    int formsLeftOut() const { return m_formsLeftOut; }
+    const QString &firstFormLeftOut() const { return m_firstFormLeftOut; }
 
 private:
     void buildArticles(const BuildInput &input, BuiltData *data, ProblemList *problems);
@@ -36,6 +42,8 @@ private:
     void checkCrossReferences(const BuiltData &data);
 
     QStringList m_warnings;
+    int m_formsLeftOut = 0;
+    QString m_firstFormLeftOut;
 };
 
 } // namespace lumolex::mkdata

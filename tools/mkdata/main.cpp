@@ -111,6 +111,9 @@ int runBuild(const QCommandLineParser &parser)
     out() << "lumolex-mkdata: " << data.articles.size() << " articles, " << data.wordForms.keyCount()
           << " word forms, " << data.examples.size() << " examples written to " << folder << " in "
           << timer.elapsed() << " ms" << Qt::endl;
+    if (builder.formsLeftOut() > 0)
+        out() << "lumolex-mkdata: " << builder.formsLeftOut() << " forms of headwords that no article holds left out"
+              << " (first: " << builder.firstFormLeftOut() << ")" << Qt::endl;
     return Success;
 }
 

@@ -56,9 +56,11 @@ public:
                           Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, index.data(Qt::DisplayRole).toString());
         painter->restore();
         if (option.state.testFlag(QStyle::State_HasFocus)) {
+            // The frame shows where the keyboard acts even when the focus
+            // came by a click, not by Tab (some styles draw it only then).
             QStyleOptionFocusRect focus;
             focus.rect = row;
-            focus.state = option.state;
+            focus.state = option.state | QStyle::State_KeyboardFocusChange;
             focus.backgroundColor = background;
             m_list->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, m_list);
         }

@@ -99,6 +99,14 @@ void markAlwaysDisabled(QObject *control)
     setEnabledIfAllowed(control, false);
 }
 
+void clearAlwaysDisabled(QObject *control)
+{
+    if (!isAlwaysDisabled(control))
+        return;
+    control->setProperty(kAlwaysDisabledProperty, QVariant());
+    setEnabledIfAllowed(control, true);
+}
+
 bool isAlwaysDisabled(const QObject *control)
 {
     return control->property(kAlwaysDisabledProperty).toBool();

@@ -18,6 +18,8 @@ bool isCommandPending(const QObject *control);
 
 // Controls that are disabled for the whole run (the administration items).
 void markAlwaysDisabled(QObject *control);
+// Lets EnabledComp enable the control again (a data set that now has what it needs).
+void clearAlwaysDisabled(QObject *control);
 bool isAlwaysDisabled(const QObject *control);
 
 // The part of EnabledComp that treats all controls alike: sets the enabled

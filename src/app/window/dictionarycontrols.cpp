@@ -1,5 +1,6 @@
 #include "app/window/dictionarycontrols.h"
 
+#include "app/window/commandstate.h"
 #include "data/files/credits.h"
 #include "ui/imagelist16.h"
 
@@ -13,15 +14,22 @@ namespace {
 struct CreditTexts {
     const char *menuCaption;
     const char *buttonHint;
+    const char *name;           // the caption of a dictionary without articles
 };
+
+constexpr char kNoArticles[] = "Нет статей этого словаря в данных";
 
 // By slot: codes 1, 2, 4, 3, 9.
 const CreditTexts kCreditTexts[kDictionaryCount] = {
-    {"Саамско-русский словарь. Под редакцией ", "Саамско-русский словарь (кильдинский диалект) @Под редакцией "},
-    {"Саамско-русский словарь. Автор: ", "Саамско-русский словарь (кильдинский диалект) @Автор: "},
-    {"Саамско-русский словарь. Автор: ", "Саамско-русский словарь (кильдинский диалект) @Автор: "},
-    {"Русско-саамский словарь. Автор: ", "Русско-саамский словарь (кильдинский диалект) @Автор: "},
-    {"Саамско-русский разговорник. Автор: ", "Саамско-русский разговорник @Автор: "},
+    {"Саамско-русский словарь. Под редакцией ", "Саамско-русский словарь (кильдинский диалект) @Под редакцией ",
+     "Саамско-русский словарь"},
+    {"Саамско-русский словарь. Автор: ", "Саамско-русский словарь (кильдинский диалект) @Автор: ",
+     "Саамско-русский словарь"},
+    {"Саамско-русский словарь. Автор: ", "Саамско-русский словарь (кильдинский диалект) @Автор: ",
+     "Саамско-русский словарь"},
+    {"Русско-саамский словарь. Автор: ", "Русско-саамский словарь (кильдинский диалект) @Автор: ",
+     "Русско-саамский словарь"},
+    {"Саамско-русский разговорник. Автор: ", "Саамско-русский разговорник @Автор: ", "Саамско-русский разговорник"},
 };
 
 } // namespace
@@ -109,15 +117,35 @@ void DictionaryControls::updateMenuIcons()
             ImageList16::shared().icon(dictionaryMenuIcon(slot, m_menuItems[slot]->isChecked())));
 }
 
-void DictionaryControls::applyCredits(const DictionaryCredits &credits)
+void DictionaryControls::applyCredits(const DictionaryCredits &credits,
+                                      const std::array<bool, kDictionaryCount> &withArticles)
 {
     for (int slot = 0; slot < kDictionaryCount; ++slot) {
+        QToolButton *button = m_buttons[slot];
+        QAction *item = m_menuItems[slot];
+        if (!withArticles[size_t(slot)]) {
+            // An empty list on offer would only puzzle: the dictionary is
+            // named, and the hint tells why it cannot be chosen.
+            const QString hint = QString::fromUtf8(kNoArticles);
+            const QString buttonHint = QString::fromUtf8(kCreditTexts[slot].buttonHint);
+            item->setText(QString::fromUtf8(kCreditTexts[slot].name));
+            item->setToolTip(hint);
+            item->setStatusTip(hint);
+            button->setToolTip(buttonHint.left(buttonHint.indexOf(QLatin1Char('@')) + 1) + hint);
+            markAlwaysDisabled(button);
+            markAlwaysDisabled(item);
+            continue;
+        }
+        clearAlwaysDisabled(button);
+        clearAlwaysDisabled(item);
+        item->setStatusTip(QString());
         const QString person = credits.person(kDictionaryControls[slot].dict);
         // "&" in a menu caption marks the shortcut letter; the author's "&" is a character.
         QString menuPerson = person;
         menuPerson.replace(QLatin1Char('&'), QLatin1String("&&"));
-        m_menuItems[slot]->setText(QString::fromUtf8(kCreditTexts[slot].menuCaption) + menuPerson);
-        m_buttons[slot]->setToolTip(QString::fromUtf8(kCreditTexts[slot].buttonHint) + person);
+        item->setText(QString::fromUtf8(kCreditTexts[slot].menuCaption) + menuPerson);
+        item->setToolTip(QString());   // the caption again
+        button->setToolTip(QString::fromUtf8(kCreditTexts[slot].buttonHint) + person);
     }
 }
 

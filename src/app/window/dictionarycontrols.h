@@ -41,8 +41,11 @@ public:
     // buttons. Answers whether the article exists.
     bool FindWord(int id);
 
-    // Captions and hints completed with the credited persons.
-    void applyCredits(const DictionaryCredits &credits);
+    // Captions and hints completed with the credited persons. A dictionary
+    // without articles in the data (`withArticles` false for its slot) is
+    // not offered: its button, menu item and shortcut are disabled, its
+    // caption credits nobody and its hint says why.
+    void applyCredits(const DictionaryCredits &credits, const std::array<bool, kDictionaryCount> &withArticles);
 
     DictionaryControlStates states() const;
     void setStates(const DictionaryControlStates &states);

@@ -108,26 +108,11 @@ void FragmentLink::scan(const QString &query)
     setScanning(false);
     m_window->article->histories->AddHistory(HistoryKeeper::FindHistory);
 
-    // The end of the fast word search: the first result, or the message and
-    // the article that was current before.
+    // The same end as the fast word search's: the first result, or the
+    // article that was current before and the message. A window closing
+    // does not wait for a message.
     const bool closing = m_closeAfterScan;
-    if (list->count() > 0) {
-        {
-            const QSignalBlocker quiet(list);
-            list->setCurrentRow(0);
-        }
-        m_window->search->ListBoxFindClick();
-        list->setFocus();
-    } else {
-        // A window closing does not wait for a message.
-        if (!closing)
-            m_window->messages()->show(QMessageBox::Warning, QStringLiteral("Поиск в словарях"),
-                                       QStringLiteral("Не найдено!"));
-        m_window->SetFilterDict(true);
-        articles->gotoMark(mark);
-    }
-    articles->resumeNotifications();
-    m_window->search->updateCounter();
+    m_window->search->finishSearch(mark, !closing);
 
     if (closing) {
         m_closeAfterScan = false;

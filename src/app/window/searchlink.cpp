@@ -194,6 +194,7 @@ bool SearchLink::takeQuery(QString *query)
     case QueryCheck::TooShort:
         m_window->messages()->show(QMessageBox::Critical, QStringLiteral("Лумолекс"),
                                    QStringLiteral("Поиск не меньше 2-х символов!"));
+        m_window->PanelFind->EditFind->setFocus(Qt::OtherFocusReason);   // to type the rest
         return false;
     case QueryCheck::Ok:
         break;
@@ -239,20 +240,32 @@ void SearchLink::ToolButtonGoFind1Click()
     setMode(QStringLiteral("Работа"));
     m_window->article->histories->AddHistory(HistoryKeeper::FindHistory);
     QApplication::restoreOverrideCursor();
-    if (!results.isEmpty()) {
+    finishSearch(mark);
+}
+
+void SearchLink::finishSearch(const TableMark &before, bool sayNotFound)
+{
+    FindPanel *panel = m_window->PanelFind;
+    ResultListBox *list = panel->ListBoxFind;
+    Table *articles = m_window->ClientDataSet1;
+    const bool found = list->count() > 0;
+    if (found) {
         {
-            const QSignalBlocker quiet(panel->ListBoxFind);
-            panel->ListBoxFind->setCurrentRow(0);
+            const QSignalBlocker quiet(list);
+            list->setCurrentRow(0);
         }
         ListBoxFindClick();
-        panel->ListBoxFind->setFocus();
     } else {
-        m_window->messages()->show(QMessageBox::Warning, QStringLiteral("Поиск в словарях"), QStringLiteral("Не найдено!"));
         m_window->SetFilterDict(true);
-        articles->gotoMark(mark);
+        articles->gotoMark(before);
     }
     articles->resumeNotifications();
     updateCounter();
+    if (!found && sayNotFound)
+        m_window->messages()->show(QMessageBox::Warning, QStringLiteral("Поиск в словарях"), QStringLiteral("Не найдено!"));
+    QWidget *next = found ? static_cast<QWidget *>(list) : panel->EditFind;
+    if (next->isEnabled())
+        next->setFocus(Qt::OtherFocusReason);
 }
 
 void SearchLink::ListBoxFindClick()

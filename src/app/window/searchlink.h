@@ -9,6 +9,7 @@
 
 #include "search/dictionaryscope.h"
 #include "search/fastwordsearch.h"
+#include "data/table/table.h"
 
 #include <QObject>
 
@@ -47,6 +48,16 @@ public:
     bool takeQuery(QString *query);
     void updateCounter();
     void clearResults();
+
+    // The common end of both searches, called with the article table's
+    // notifications suspended: the first result becomes current, or, when
+    // there is none, the article at `before` again under the dictionary
+    // filter. Then the notifications resume and the counter is set; only
+    // after that is "Не найдено!" shown (unless `sayNotFound` is false), so
+    // that the word list under the box is the list the user left. The focus
+    // goes where the next key is useful: the result list when it holds
+    // results, the search field otherwise.
+    void finishSearch(const TableMark &before, bool sayNotFound = true);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

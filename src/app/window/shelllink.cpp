@@ -129,6 +129,17 @@ bool ShellLink::eventFilter(QObject *watched, QEvent *event)
         if (m_splash && watched != m_splash && qobject_cast<QDialog *>(watched))
             closeSplash();
         break;
+    case QEvent::ShortcutOverride: {
+        // F1 belongs to its release (below). Its press must not also run
+        // "Справка" through the menu item's shortcut: one keystroke would
+        // open the help twice, and report a missing file twice.
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier && m_window->started()) {
+            key->accept();
+            return true;
+        }
+        break;
+    }
     case QEvent::KeyRelease: {
         // Releasing F1 anywhere in the program opens the help; the key
         // then goes on as usual.

@@ -157,7 +157,7 @@ bool TFormLumoLex::FormShow()
         return false;
     }
     credits = loader.credits();
-    dictionaries->applyCredits(credits);
+    dictionaries->applyCredits(credits, dictionariesWithArticles(*ClientDataSet1));
 
     readSettings();
     PanelWord->AddPMenuLetter();

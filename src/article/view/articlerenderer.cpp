@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QToolButton>
 
+#include <utility>
+
 namespace lumolex {
 
 namespace {
@@ -50,6 +52,8 @@ void ArticleRenderer::DataSource1DataChange()
     }
 
     const QVariant word = articles.value(m_wordField);
+    const qint32 id = articles.value(m_idField).toInt();
+    const qint32 leftId = std::exchange(m_shownId, word.isNull() ? 0 : id);
     const bool guardWasUp = m_ctx.wordBoxGuard && *m_ctx.wordBoxGuard;
     if (!guardWasUp && !word.isNull()) {
         if (m_ctx.wordBoxGuard)
@@ -61,7 +65,7 @@ void ArticleRenderer::DataSource1DataChange()
                 edit->selectAll();
         }
         if (m_ctx.steps && m_ctx.steps->isRecording())
-            m_ctx.steps->AddStep(articles.value(m_idField).toInt());
+            m_ctx.steps->AddStep(id, leftId);
     }
 
     if (m_translField < 0 || articles.isNull(m_translField)) {
@@ -103,6 +107,7 @@ void ArticleRenderer::showEmptyView()
 {
     // The guard is held while the word box is emptied so that its type-ahead
     // does not search an empty view; the clearer lowers it again.
+    m_shownId = 0;
     if (m_ctx.wordBoxGuard)
         *m_ctx.wordBoxGuard = true;
     if (m_ctx.wordBox)

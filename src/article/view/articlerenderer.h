@@ -63,6 +63,7 @@ private:
     int m_translField = -1;
     int m_gotoField = -1;
     BodyKind m_lastKind = BodyKind::Null;
+    qint32 m_shownId = 0;                // the article on screen, 0 for none or one without a headword
 };
 
 } // namespace lumolex

@@ -15,8 +15,12 @@ void StepNavigator::setStepControls(CommandGroup back, CommandGroup forward)
     BtnStepEnabled();
 }
 
-void StepNavigator::AddStep(qint32 id)
+void StepNavigator::AddStep(qint32 id, qint32 leftId)
 {
+    // Before the first step there is nothing to return to: the articles the
+    // start-up passes through are no visits.
+    if (m_steps.currentStep() > 0 && leftId != id && leftId != m_steps.currentId())
+        m_steps.addStep(leftId);
     m_steps.addStep(id);
     BtnStepEnabled();
 }

@@ -25,7 +25,11 @@ public:
     // SpeedButtonBack + MainMenuBack, SpeedButtonForward + MainMenuForward.
     void setStepControls(CommandGroup back, CommandGroup forward);
 
-    void AddStep(qint32 id);            // records the article as a step, then BtnStepEnabled
+    // Records the article as a step, then BtnStepEnabled. `leftId` is the
+    // article the record change left: when the user reached it without a
+    // step (by typing in the word box) and is now taken elsewhere, it is
+    // recorded first, so that a step back returns to the article just read.
+    void AddStep(qint32 id, qint32 leftId = 0);
     void BtnStepEnabled();              // back enabled above step 1; forward when a later slot is filled
     void SpeedButtonBackClick();        // also run by MainMenuBackClick
     void SpeedButtonForwardClick();     // also run by MainMenuForwardClick

@@ -36,4 +36,19 @@ DictionaryControlStates startingDictionary(const Table &articles)
     return DictionaryControlStates::initial();
 }
 
+std::array<bool, kDictionaryCount> dictionariesWithArticles(const Table &articles)
+{
+    const int dictField = articles.fieldIndex(u"DICT");
+    std::array<bool, kDictionaryCount> present{};
+    int missing = kDictionaryCount;
+    for (int p = 0; p < articles.recordCount() && missing > 0; ++p) {
+        const int slot = dictionarySlotOfCode(int(articles.valueAt(p, dictField).toLongLong()));
+        if (slot >= 0 && !present[size_t(slot)]) {
+            present[size_t(slot)] = true;
+            --missing;
+        }
+    }
+    return present;
+}
+
 } // namespace lumolex

@@ -13,4 +13,8 @@ class Table;
 // no article of any selectable dictionary, dictionary 1.
 DictionaryControlStates startingDictionary(const Table &articles);
 
+// Which dictionary controls (by slot) have at least one article in the view
+// of `articles`.
+std::array<bool, kDictionaryCount> dictionariesWithArticles(const Table &articles);
+
 } // namespace lumolex

@@ -11,12 +11,14 @@
 #include "app/lists/resultlistbox.h"
 #include "app/shell/statuspanel.h"
 #include "app/lists/wordpanel.h"
+#include "app/window/toolbarpanel.h"
 #include "article/view/historykeeper.h"
 #include "data/table/table.h"
 #include "ui/imagelist16.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -116,6 +118,12 @@ TEST_F(FragmentWindow, ListsTheMatchesFoundUntilTheEndOrAStopElseSaysNotFoundAnd
         {"amm", true, 0, {}},                  // stopped before the first article
         {"zzz", true, noStop, {}},
     };
+    window->PanelTop->SpeedButtonFind->click();
+    window->activateWindow();
+    QApplication::processEvents();
+    ASSERT_TRUE(window->isActiveWindow());
+    QStringList underMessage;
+    fixture.whileMessageShown([&] { underMessage = viewWords(*window->ClientDataSet1); });
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string(c.query) + " stop " + std::to_string(c.stopAt));
         window->FindWord(3);   // the previous article; selects dictionary 1 alone
@@ -134,7 +142,12 @@ TEST_F(FragmentWindow, ListsTheMatchesFoundUntilTheEndOrAStopElseSaysNotFoundAnd
             QTimer::singleShot(0, button, &QToolButton::click);
         }
         const size_t messagesBefore = fixture.messages().size();
+        const QStringList wordList = viewWords(*window->ClientDataSet1);
+        underMessage.clear();
+        window->PanelWord->EditWord->setFocus();
         press(QString::fromUtf8(c.query), stopAt);
+        // The next key acts on the results, or on the query when there are none.
+        EXPECT_TRUE(c.ids.isEmpty() ? panel->EditFind->hasFocus() : list->hasFocus());
         EXPECT_EQ(resultIds(), c.ids);
         if (c.stopAt != noStop) {
             EXPECT_EQ(std::max(lastSeen, 0), c.stopAt);   // the scan went no further
@@ -145,6 +158,7 @@ TEST_F(FragmentWindow, ListsTheMatchesFoundUntilTheEndOrAStopElseSaysNotFoundAnd
             EXPECT_EQ(fixture.messages().back().title, QStringLiteral("Поиск в словарях"));
             EXPECT_EQ(fixture.messages().back().icon, QMessageBox::Warning);
             EXPECT_EQ(currentId(*window->ClientDataSet1), 3);
+            EXPECT_EQ(underMessage, wordList);   // in its order under the message
         } else {
             EXPECT_EQ(fixture.messages().size(), messagesBefore);
             EXPECT_EQ(list->currentRow(), 0);

@@ -19,6 +19,8 @@
 #include "data/table/table.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QImage>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -107,8 +109,17 @@ TEST_F(SearchPanel, FastSearchListsResultsOrShowsItsMessages)
         QString caption;
         bool inHistory;
     };
+    enum Focus { WordBox, Results, SearchField };
     const int before = currentId();   // the first article of dictionary 1
     ASSERT_EQ(before, 6);
+    window->PanelTop->SpeedButtonFind->click();
+    window->activateWindow();
+    QApplication::processEvents();
+    ASSERT_TRUE(window->isActiveWindow());
+    // The word list the user left, in its order, is what shows under a message.
+    const QStringList wordList = viewWords(*window->ClientDataSet1);
+    QStringList underMessage;
+    fixture.whileMessageShown([&] { underMessage = viewWords(*window->ClientDataSet1); });
     const Case cases[] = {
         {QStringLiteral("  дом "), false, {1}, QStringLiteral("1 / 1"), 1, {}, QMessageBox::NoIcon, {}, true},
         {QStringLiteral("ДОМ"), true, {1, 2, 3}, QStringLiteral("1 / 3"), 1, {}, QMessageBox::NoIcon, {}, true},
@@ -127,7 +138,32 @@ TEST_F(SearchPanel, FastSearchListsResultsOrShowsItsMessages)
         list->clear();
         window->PanelStatus->StaticTextPosFind->setText(QStringLiteral("0 / 0"));
         const size_t shown = fixture.messages().size();
-        search(c.query, c.all);
+        underMessage.clear();
+        // The search starts from a click on its button, the focus elsewhere.
+        window->PanelWord->EditWord->setFocus();
+        panel->CheckBoxFindInAllDict->setChecked(c.all);
+        panel->EditFind->setEditText(c.query);
+        panel->ToolButtonGoFind1->click();
+        const Focus focus = !c.ids.empty() ? Results : c.message.isEmpty() ? WordBox : SearchField;
+        switch (focus) {
+        case Results:
+            EXPECT_TRUE(list->hasFocus());
+            break;
+        case SearchField:
+            EXPECT_TRUE(panel->EditFind->hasFocus());
+            break;
+        case WordBox:
+            EXPECT_TRUE(window->PanelWord->EditWord->hasFocus());
+            break;
+        }
+        if (c.message == QStringLiteral("Не найдено!")) {
+            EXPECT_EQ(underMessage, wordList);
+        }
+
+        window->FindWord(before);
+        list->clear();
+        window->PanelStatus->StaticTextPosFind->setText(QStringLiteral("0 / 0"));
+        search(c.query, c.all);   // now by Enter: the same outcome
 
         EXPECT_EQ(listedIds(), c.ids);
         EXPECT_EQ(counter(), c.counter);
@@ -143,7 +179,7 @@ TEST_F(SearchPanel, FastSearchListsResultsOrShowsItsMessages)
         if (c.message.isEmpty()) {
             EXPECT_EQ(fixture.messages().size(), shown);
         } else {
-            ASSERT_EQ(fixture.messages().size(), shown + 1);
+            ASSERT_EQ(fixture.messages().size(), shown + 2);
             EXPECT_EQ(fixture.messages().back().text, c.message);
             EXPECT_EQ(fixture.messages().back().icon, c.icon);
             EXPECT_EQ(fixture.messages().back().title, c.caption);
@@ -178,6 +214,19 @@ TEST_F(SearchPanel, SelectingResultsMovesTheArticleAndTheDictionaryButtons)
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(currentId(), 2);
     EXPECT_EQ(counter(), QStringLiteral("2 / 3"));
+}
+
+TEST_F(SearchPanel, TheResultListShowsWhenItHasTheFocus)
+{
+    window->PanelTop->SpeedButtonFind->click();
+    window->activateWindow();
+    QApplication::processEvents();
+    search(QStringLiteral("дом"), true);
+    ASSERT_TRUE(list->hasFocus());
+    const QImage focused = list->grab().toImage();
+    panel->EditFind->setFocus();
+    ASSERT_FALSE(list->hasFocus());
+    EXPECT_NE(list->grab().toImage(), focused);
 }
 
 TEST_F(SearchPanel, ClosingThePanelAsksBeforeClearingTheResults)

@@ -1,10 +1,11 @@
-// The message boxes the user sees: caption, text, icon, buttons and the
-// answer, read from each box while it is open.
+// The message boxes the user sees: caption, text, icon, buttons, the
+// answer and room for the whole caption, read from each box while it is open.
 
 #include "app/shell/appmessages.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
@@ -24,6 +25,7 @@ struct SeenBox {
     QMessageBox::StandardButtons buttons;
     QWidget *parent = nullptr;
     bool modal = false;
+    int width = 0;
 };
 
 // Reads the modal box as soon as it is open, then presses `press`.
@@ -34,7 +36,7 @@ void answerNextBox(SeenBox *seen, QMessageBox::StandardButton press)
         if (!box)
             return;
         *seen = {box->windowTitle(), box->text(), box->textFormat(), box->icon(), box->standardButtons(),
-                 box->parentWidget(), box->isModal()};
+                 box->parentWidget(), box->isModal(), box->width()};
         if (QAbstractButton *button = box->button(press))
             button->click();
         else
@@ -71,7 +73,15 @@ TEST(DialogAppMessageBoxes, EachBoxShowsItsCaptionTextIconAndButtons)
         {"question, no", [](auto &b) { return b.askYesNo("Лумолекс", "Очистить историю карточек и поиска?"); },
          "Лумолекс", "Очистить историю карточек и поиска?", QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
          QMessageBox::No, false},
+        // A title longer than the text.
+        {"long title", [](auto &b) { b.show(QMessageBox::Warning, "Поиск в словарях", "Не найдено!"); return false; },
+         "Поиск в словарях", "Не найдено!", QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok, false},
     };
+    // The window manager draws the title, often bold, beside the window's
+    // icon and three buttons about as wide as a line of it is high.
+    QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+    titleFont.setBold(true);
+    const QFontMetrics title(titleFont);
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         SeenBox seen;
@@ -84,6 +94,7 @@ TEST(DialogAppMessageBoxes, EachBoxShowsItsCaptionTextIconAndButtons)
         EXPECT_EQ(seen.buttons, c.buttons);
         EXPECT_EQ(seen.parent, &window);
         EXPECT_TRUE(seen.modal);
+        EXPECT_GE(seen.width, title.horizontalAdvance(c.title) + 4 * title.height());
     }
 }
 

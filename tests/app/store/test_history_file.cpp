@@ -210,8 +210,9 @@ TEST_F(HistoryFileTest, ProgramFolderKeepsTheListWhileWritableElseTheInstallatio
         const QString kept = c.programWritable ? programFile() : file.userPath();
         EXPECT_EQ(file.lastPath(), kept);
         EXPECT_EQ(readBytes(kept), c.savedBytes);
-        if (c.programWritable)
+        if (c.programWritable) {
             EXPECT_EQ(readBytes(file.userPath()), c.copyBefore);
+        }
 
         // The next run reads it from there.
         HistoryFile next = history();

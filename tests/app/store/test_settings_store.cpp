@@ -190,10 +190,12 @@ TEST_F(SettingsStoreTest, NumbersOutsideTheirRangeAreBroughtToTheNearestBound)
         SCOPED_TRACE(r.name);
         EXPECT_EQ(readWith(r.name, r.min).*r.field, r.min);
         EXPECT_EQ(readWith(r.name, r.max).*r.field, r.max);
-        if (r.min > -2147483647 - 1)
+        if (r.min > -2147483647 - 1) {
             EXPECT_EQ(readWith(r.name, qint64(r.min) - 1).*r.field, r.min);
-        if (r.max < 2147483647)
+        }
+        if (r.max < 2147483647) {
             EXPECT_EQ(readWith(r.name, qint64(r.max) + 1).*r.field, r.max);
+        }
         EXPECT_EQ(readWith(r.name, -2147483647 - 1).*r.field, r.min);
         EXPECT_EQ(readWith(r.name, 2147483647).*r.field, r.max);
         QFile::remove(iniPath());

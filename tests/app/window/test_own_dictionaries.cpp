@@ -1,12 +1,15 @@
 // The window over data sets people build themselves: one without
-// dictionary 1, and headwords with Kildin letters typed into the word box.
+// dictionary 1 or without any article of a dictionary, and headwords with
+// Kildin letters typed into the word box.
 
 #include "appfixture.h"
 
+#include "app/window/mainmenu.h"
 #include "app/window/toolbarpanel.h"
 #include "app/lists/wordpanel.h"
 #include "data/table/table.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -58,6 +61,56 @@ TEST(OwnDictionaries, OpensOnADictionaryThatHasArticles)
         EXPECT_EQ(test::currentWord(*w->ClientDataSet1), QString::fromUtf8(c.firstWord));
         EXPECT_EQ(w->PanelWord->LabelCaptionWord->text(), QString::fromUtf8(c.wordCaption));
         EXPECT_TRUE(app.messages().empty());
+        app.close();
+    }
+}
+
+TEST(OwnDictionaries, ADictionaryWithoutArticlesIsNotOffered)
+{
+    const QString noArticles = QStringLiteral("Нет статей этого словаря в данных");
+    const struct {
+        const char *name;
+        std::vector<test::ArticleRow> articles;
+        bool dict4Offered;
+        bool dict3Offered;
+    } cases[] = {
+        {"no article of dictionary 4", {{1, 1, "дом"}, {2, 2, "вода"}, {3, 3, "лес"}, {4, 9, "Погода"}}, false, true},
+        {"one article of dictionary 4", {{1, 1, "дом"}, {2, 4, "вуэнн"}, {3, 3, "лес"}}, true, true},
+        {"no Russian-Saami article", {{1, 1, "дом"}, {2, 4, "вуэнн"}}, true, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        test::AppFixture app(c.articles);
+        TFormLumoLex *w = app.start();
+        ASSERT_TRUE(w->started());
+        w->activateWindow();
+        QApplication::processEvents();
+        const struct { QToolButton *button; QAction *item; bool offered; const char *caption; const char *hint; } controls[] = {
+            {w->PanelTop->SpeedButtonDict4, w->menu->MainMenuDict4, c.dict4Offered, "Саамско-русский словарь",
+             "Саамско-русский словарь (кильдинский диалект) @"},
+            {w->PanelTop->SpeedButtonDict3, w->menu->MainMenuDict3, c.dict3Offered, "Русско-саамский словарь",
+             "Русско-саамский словарь (кильдинский диалект) @"},
+        };
+        // The end of a fragment search enables every control again.
+        for (const bool afterEnabledComp : {false, true}) {
+            if (afterEnabledComp)
+                w->EnabledComp(true);
+            for (const auto &control : controls) {
+                SCOPED_TRACE(control.caption);
+                EXPECT_EQ(control.button->isEnabled(), control.offered);
+                EXPECT_EQ(control.item->isEnabled(), control.offered);
+                EXPECT_EQ(control.item->text().contains(QStringLiteral("Автор: ")), control.offered);
+                EXPECT_TRUE(control.button->toolTip().startsWith(QString::fromUtf8(control.hint)));
+                EXPECT_EQ(control.button->toolTip().endsWith(noArticles), !control.offered);
+                if (!control.offered) {
+                    EXPECT_EQ(control.item->text(), QString::fromUtf8(control.caption));
+                }
+            }
+        }
+        // Ctrl+3 chooses dictionary 4 only when it has articles.
+        QTest::keyClick(w, Qt::Key_3, Qt::ControlModifier);
+        EXPECT_EQ(w->PanelTop->SpeedButtonDict4->isChecked(), c.dict4Offered);
+        EXPECT_EQ(w->menu->MainMenuDict4->isChecked(), c.dict4Offered);
         app.close();
     }
 }

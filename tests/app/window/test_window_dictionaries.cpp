@@ -142,15 +142,15 @@ TEST_F(WindowDictionaries, CaptionsAndHintsCreditTheirPersons)
 
 TEST_F(WindowDictionaries, EmptyViewClearsTheWordBox)
 {
-    // Only code 0 and the phrasebook remain when every phrasebook article is gone;
-    // here a view without records: a table of dictionary 3 only (the window
-    // opens on it), phrasebook chosen.
-    test::AppFixture lonely({{1, 3, QStringLiteral("лес")}});
+    // A view without records: a table of dictionary 2 only (the window
+    // opens on it); releasing its button falls back to dictionary 1, which
+    // has no articles.
+    test::AppFixture lonely({{1, 2, QStringLiteral("вода")}});
     TFormLumoLex *other = lonely.start();
     ASSERT_TRUE(other->started());
-    EXPECT_EQ(test::currentWord(*other->ClientDataSet1), QStringLiteral("лес"));
-    EXPECT_EQ(other->PanelWord->EditWord->currentText(), QStringLiteral("лес"));
-    other->PanelTop->SpeedButtonRazg1->click();
+    EXPECT_EQ(test::currentWord(*other->ClientDataSet1), QStringLiteral("вода"));
+    EXPECT_EQ(other->PanelWord->EditWord->currentText(), QStringLiteral("вода"));
+    other->PanelTop->SpeedButtonDict2->click();
     EXPECT_TRUE(EmptyTable(*other->ClientDataSet1));
     EXPECT_TRUE(other->PanelWord->EditWord->currentText().isEmpty());
 }
