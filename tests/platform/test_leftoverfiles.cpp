@@ -47,7 +47,7 @@ TEST(LeftoverTemporaries, OnlyTheProgramsOwnFilesLeftAloneForAMinuteAndDeadLocks
         {".LumoCard.hst.a1B2c", 3600, false},
         {".LumoCard.hst.a1B2c3d", 3600, false},
         {".LumoCard.hst.a1-2c3", 3600, false},
-        {"LumoCard.hst.backup", 3600, false},
+        {"LumoCard.hst.bak", 3600, false},
         {".LumoFind.hst.a1B2c3", 3600, false},
         {"x.LumoCard.hst.a1B2c3", 3600, false},
         {".LumoCard.hstXa1B2c3", 3600, false},
