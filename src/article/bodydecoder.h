@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/files/datalimits.h"
 #include "rtf/rtfreader.h"
 
 #include <QByteArray>
@@ -12,7 +13,8 @@ namespace lumolex {
 enum class BodyKind { Null, Empty, RichText, PlainText, Damaged };
 
 // Largest inflated body accepted; larger streams count as damaged.
-inline constexpr qsizetype kMaxInflatedBody = rtf::kMaxDocumentBytes;
+inline constexpr qsizetype kMaxInflatedBody = kMaxBodyBytes;
+static_assert(kMaxInflatedBody <= rtf::kMaxDocumentBytes, "the RTF reader reads every body accepted");
 
 // zlib (RFC 1950) helpers for stored bodies. inflateBody fills `out` with
 // the whole stream, reusing the room `out` already has; false (and `out`

@@ -6,7 +6,6 @@
 #include "data/files/datafileschema.h"
 #include "data/table/table.h"
 #include "search/arrid.h"
-#include "search/querytext.h"
 
 #include <algorithm>
 #include <bit>
@@ -166,6 +165,28 @@ std::vector<WorkEntry> articlesOf(const Table &articles, int idField, int dictFi
     return found;
 }
 
+// The keys of the query's words that restrict the result, each once. An
+// article holding a form that begins with a key holds one beginning with
+// every shorter piece of it, so a key that begins another key restricts
+// nothing more: the empty key of two blanks in a row, a repeated word, «до»
+// beside «дом». Leaving them out keeps a query of thousands of blanks or
+// repeats as quick as its distinct words; a query of empty keys only keeps
+// one, which every article with a word form matches.
+QStringList restrictingKeys(const QString &query)
+{
+    QStringList keys;
+    for (const QStringView word : QStringView(query).tokenize(u' '))
+        keys.append(RetTransc(word));
+    std::sort(keys.begin(), keys.end());
+    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+    // Sorted, a key that begins others comes right before one of them.
+    QStringList kept;
+    for (qsizetype i = 0; i < keys.size(); ++i)
+        if (i + 1 == keys.size() || !keys.at(i + 1).startsWith(keys.at(i)))
+            kept.append(keys.at(i));
+    return kept;
+}
+
 } // namespace
 
 FastWordSearch::FastWordSearch(Table &articles, Table &wordForms)
@@ -176,13 +197,7 @@ FastWordSearch::FastWordSearch(Table &articles, Table &wordForms)
 
 QStringList FastWordSearch::wordKeys(const QString &query)
 {
-    const QChar blank(u' ');
-    const int words = TokenCount(query, blank);
-    QStringList keys;
-    keys.reserve(words);
-    for (int i = 1; i <= words; ++i)
-        keys.append(RetTransc(GetToken(query, blank, i)));
-    return keys;
+    return restrictingKeys(query);
 }
 
 QVector<FoundArticle> FastWordSearch::run(const QString &query, const DictionaryScope &scope)
@@ -200,19 +215,17 @@ QVector<FoundArticle> FastWordSearch::run(const QString &query, const Dictionary
     // The words are taken narrowest range first: the set of articles that
     // match every word does not depend on the order, and the first word is
     // the one whose articles are looked up, so it should reach few.
-    const QStringList keys = wordKeys(query);
-    const int words = int(keys.size());
     struct Word {
         QString key;
         int forms;
     };
     std::vector<Word> order;
-    order.reserve(size_t(words));
-    for (const QString &key : keys) {
+    for (const QString &key : wordKeys(query)) {
         m_wordForms.setPrefixRange(key);
         order.push_back({key, m_wordForms.recordCount()});
     }
     std::stable_sort(order.begin(), order.end(), [](const Word &a, const Word &b) { return a.forms < b.forms; });
+    const int words = int(order.size());
 
     // The working list holds the first word's articles in scope, by ID; each
     // next word keeps those it reaches too.

@@ -45,10 +45,12 @@ public:
     // key range.
     QVector<FoundArticle> run(const QString &query, const DictionaryScope &scope);
 
-    // The transcription keys of the query's words, in query order, as run()
-    // takes them: an article must hold, for each, a word form whose key
-    // begins with it. Readers that fetch only the forms a query reaches
-    // (lumolex-cli through the files' look-up indexes) start from these.
+    // The transcription keys of the query's words as run() takes them: an
+    // article must hold, for each, a word form whose key begins with it.
+    // Each key comes once, sorted, and a key that begins another one (the
+    // empty key of two blanks in a row among them) is left out, as it
+    // restricts nothing more. Readers that fetch only the forms a query
+    // reaches (lumolex-cli through the files' look-up indexes) start from these.
     static QStringList wordKeys(const QString &query);
 
 private:

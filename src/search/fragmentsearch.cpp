@@ -6,6 +6,7 @@
 #include "data/files/datafileschema.h"
 #include "data/table/table.h"
 #include "search/plaintextcache.h"
+#include "search/querytext.h"
 
 #include <QElapsedTimer>
 #include <QFuture>
@@ -18,7 +19,7 @@ namespace lumolex {
 
 QString fragmentSearchText(QByteArrayView stored, bool isNull)
 {
-    return RetTransc(bodyPlainText(stored, isNull));
+    return RetTransc(withoutInvisibles(bodyPlainText(stored, isNull)));
 }
 
 FragmentSearch::FragmentSearch(Table &articles, const QString &query, const DictionaryScope &scope,

@@ -34,7 +34,8 @@ class PlainTextCache;
 class Table;
 
 // The converted plain text of a stored body: the text a rich-text view
-// shows, converted with RetTransc. Empty for an article without a body.
+// shows, without its invisible characters (withoutInvisibles), converted
+// with RetTransc. Empty for an article without a body.
 QString fragmentSearchText(QByteArrayView stored, bool isNull);
 
 class FragmentSearch

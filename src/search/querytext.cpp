@@ -1,5 +1,7 @@
 #include "search/querytext.h"
 
+#include <algorithm>
+
 namespace lumolex {
 
 namespace {
@@ -7,6 +9,27 @@ namespace {
 bool isBlank(QChar c)
 {
     return c.unicode() <= 32;
+}
+
+bool isNoBreakSpace(char16_t c)
+{
+    return c == 0x00A0 || c == 0x2007 || c == 0x202F;
+}
+
+bool isInvisible(char16_t c)
+{
+    switch (c) {
+    case 0x00AD:   // soft hyphen
+    case 0x0301:   // combining acute accent: the stress mark of teaching texts
+    case 0x061C:   // Arabic letter mark
+    case 0x2060:   // word joiner
+    case 0xFEFF:   // zero-width no-break space, byte-order mark
+        return true;
+    default:
+        return (c >= 0x200B && c <= 0x200F)     // zero-width space, joiners, LRM, RLM
+                || (c >= 0x202A && c <= 0x202E) // embeddings and overrides
+                || (c >= 0x2066 && c <= 0x2069); // isolates
+    }
 }
 
 } // namespace
@@ -35,8 +58,26 @@ QString GetToken(QStringView text, QChar separator, int n)
     return text.mid(start, end < 0 ? text.size() - start : end - start).toString();
 }
 
-QString trimQuery(QStringView text)
+QString withoutInvisibles(const QString &text)
 {
+    const auto changed = [](QChar c) { return isInvisible(c.unicode()) || isNoBreakSpace(c.unicode()); };
+    if (std::none_of(text.cbegin(), text.cend(), changed))
+        return text;
+    QString kept;
+    kept.reserve(text.size());
+    for (const QChar c : text) {
+        if (isNoBreakSpace(c.unicode()))
+            kept.append(QChar(u' '));
+        else if (!isInvisible(c.unicode()))
+            kept.append(c);
+    }
+    return kept;
+}
+
+QString trimQuery(QStringView view)
+{
+    const QString visible = withoutInvisibles(view.toString());
+    const QStringView text(visible);
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && isBlank(text[begin]))

@@ -17,8 +17,16 @@ int TokenCount(QStringView text, QChar separator);
 // any number of words can be walked.
 QString GetToken(QStringView text, QChar separator, int n);
 
-// The text without the characters of code 32 and below (blanks and control
-// characters) at both ends.
+// The text as both searches compare it: the characters that do not show
+// and that a pasted text brings along are dropped - the soft hyphen, the
+// zero-width space, joiners, direction marks, embeddings and isolates, the
+// byte-order mark, the stress accent (U+0301) - and no-break spaces become
+// blanks. The same text back, unshared, when it holds none of them.
+QString withoutInvisibles(const QString &text);
+
+// The text without its invisible characters (withoutInvisibles) and without
+// the characters of code 32 and below (blanks and control characters) at
+// both ends.
 QString trimQuery(QStringView text);
 
 enum class QueryCheck {

@@ -4,6 +4,8 @@
 
 #include "datafixtures.h"
 
+#include "data/files/datalimits.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -68,6 +70,27 @@ TEST_F(BadSources, ArticleLinesAreReportedWithFileAndLine)
             return p.startsWith(QStringLiteral("%1:%2: ").arg(articles).arg(e.line)) && p.contains(e.text);
         })) << "line " << e.line;
     }
+}
+
+// The program reads a body of up to kMaxBodyBytes of RTF and calls a
+// longer one damaged: the build refuses the longer one, with its line and
+// the limit, and builds the one that fits exactly.
+TEST_F(BadSources, BodyLargerThanTheProgramReadsIsRefusedWithItsLineAndTheLimit)
+{
+    const auto body = [](qsizetype bytes) {
+        const QByteArray open = "{\\rtf1 ";
+        return open + QByteArray(bytes - open.size() - 1, ' ') + '}';
+    };
+    const QString limit = QString::number(kMaxBodyBytes);
+    const QString articles = file("articles.tsv",
+                                  "1\tровно\t\t" + body(kMaxBodyBytes) + "\n"       // 1 exactly the limit
+                                  "1\tбольше\t\t" + body(kMaxBodyBytes + 1) + "\n"); // 2 one byte more
+    mkdata::BuildInput input;
+    input.articleFiles = {articles};
+    const QStringList problems = problemsOf(input);
+    ASSERT_EQ(problems.size(), 1) << problems.join(u'\n').left(2000).toStdString();
+    EXPECT_TRUE(problems.first().startsWith(QStringLiteral("%1:2: ").arg(articles))) << problems.first().toStdString();
+    EXPECT_TRUE(problems.first().contains(limit)) << problems.first().toStdString();
 }
 
 TEST_F(BadSources, OtherListsAndMissingFiles)

@@ -8,7 +8,16 @@
 #include "data/files/dataloader.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -146,6 +155,55 @@ TEST_F(DataFileChecks, FilePresentButWrong)
         EXPECT_TRUE(message.contains(QString::fromUtf8(c.cause))) << message.toStdString();
         EXPECT_TRUE(message.contains(QDir::toNativeSeparators(path(c.file)))) << message.toStdString();
         EXPECT_EQ(loadProblem(), message);
+    }
+}
+
+// A FIFO in place of a data file would block the start-up for ever, a
+// device may never end: each is refused at once with the message of a
+// damaged file. (Should a check open a FIFO, a helper lets it go after two
+// seconds, so that the test fails instead of hanging.)
+TEST_F(DataFileChecks, FileThatIsNotARegularFileIsRefusedAtOnce)
+{
+    const struct {
+        const char *name;
+        DataFile file;
+        const char *device;   // a link to it; null: a FIFO
+    } cases[] = {
+        {"FIFO as file 1", DataFile::Articles, nullptr},
+        {"FIFO as file 2", DataFile::WordForms, nullptr},
+        {"FIFO as file 3", DataFile::Examples, nullptr},
+        {"link to a device", DataFile::Examples, "/dev/zero"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir caseDir;
+        folder = caseDir.path();
+        makeEmptyDataFiles(folder);
+        const QByteArray target = QFile::encodeName(path(c.file));
+        QFile::remove(path(c.file));
+        if (c.device)
+            ASSERT_TRUE(QFile::link(QString::fromLatin1(c.device), path(c.file)));
+        else
+            ASSERT_EQ(::mkfifo(target.constData(), 0600), 0);
+        std::atomic<bool> done = false;
+        std::thread release([&done, &target] {
+            for (int i = 0; i < 200 && !done; ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            const int fd = ::open(target.constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0)
+                ::close(fd);
+        });
+        QElapsedTimer clock;
+        clock.start();
+        const QStringList problems = checkDataFiles(folder);
+        const qint64 elapsed = clock.elapsed();
+        done = true;
+        release.join();
+        EXPECT_LT(elapsed, 1000);
+        ASSERT_EQ(problems.size(), 1) << problems.join(u'\n').toStdString();
+        EXPECT_TRUE(problems.first().startsWith(QStringLiteral("Файл базы данных %1 не удаётся прочитать: ")
+                                                    .arg(dataFileLayout(c.file).number)));
+        EXPECT_TRUE(problems.first().contains(QStringLiteral("это не обычный файл"))) << problems.first().toStdString();
     }
 }
 

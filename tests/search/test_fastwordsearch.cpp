@@ -7,6 +7,7 @@
 #include "search/dictionaryscope.h"
 #include "search/fastwordsearch.h"
 
+#include <QElapsedTimer>
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -96,6 +97,50 @@ TEST(FastWordSearch, ListsArticlesMatchingEveryWordInKeyThenIdTextOrder)
         EXPECT_EQ(idsOf(search.run(c.query, DictionaryScope::all())), c.ids);
     }
     EXPECT_FALSE(tables.wordForms.hasRange());
+}
+
+// A query as long as the search box takes, of blanks or repeats, gives what
+// its distinct words give, and never hangs: before, each empty word read
+// the whole word-form table and the words were found by walking the query
+// from its start each time. The bound is hundreds of times what the search
+// takes; the speed itself is measured by lumolex-bench-search.
+TEST(FastWordSearch, BlanksAndRepeatsInTheLongestQueryChangeNothingAndNeverHang)
+{
+    constexpr int longest = 32767; // the search box's own limit
+    const auto padded = [](const QString &first, const QString &last) {
+        return first + QString(longest - first.size() - last.size(), QChar(u' ')) + last;
+    };
+    const auto repeated = [](const QString &word, const QString &last) {
+        QString query;
+        while (query.size() + word.size() + 1 + last.size() <= longest)
+            query += word + QChar(u' ');
+        return query + QString(longest - query.size() - last.size(), QChar(u' ')) + last;
+    };
+    struct Case {
+        QString query;
+        std::vector<int> ids;
+    };
+    const Case cases[] = {
+        {padded(QStringLiteral("дом"), QStringLiteral("лес")), {12, 9}},
+        {padded(QStringLiteral("дом"), QStringLiteral("осина")), {}},
+        {padded(QStringLiteral("до"), QString()), {50, 5, 40, 70, 20, 12, 9}},
+        {repeated(QStringLiteral("дом"), QStringLiteral("лес")), {12, 9}},
+        {repeated(QStringLiteral("д"), QStringLiteral("лесн")), {12}},  // "д" begins "дом" and "дома"
+        {repeated(QStringLiteral("дом "), QStringLiteral("до")), {5, 40, 70, 12, 9}},
+    };
+    std::vector<WordForm> many = forms();
+    for (int i = 0; i < 4000; ++i)
+        many.push_back({QStringLiteral("форма") + QString::number(i), QStringLiteral("|5|9|12|20|30|")});
+    SearchTables tables(articles(), many);
+    FastWordSearch search(tables.articles, tables.wordForms);
+    QElapsedTimer clock;
+    clock.start();
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.query.left(12).toStdString() + "..." + c.query.right(6).toStdString());
+        ASSERT_EQ(c.query.size(), longest);
+        EXPECT_EQ(idsOf(search.run(c.query, DictionaryScope::all())), c.ids);
+    }
+    EXPECT_LT(clock.elapsed(), 2000);
 }
 
 TEST(FastWordSearch, ResultsCarryDictionaryAndHeadword)

@@ -66,7 +66,8 @@ TEST(QueryText, QueryIsTrimmedOfControlCharactersAndNeedsTwoCharacters)
         {QStringLiteral(" д "), QStringLiteral("д"), QueryCheck::TooShort},
         {QStringLiteral("до"), QStringLiteral("до"), QueryCheck::Ok},           // exactly the minimum
         {QStringLiteral("д о"), QStringLiteral("д о"), QueryCheck::Ok},
-        {QStringLiteral("\u00a0д"), QStringLiteral("\u00a0д"), QueryCheck::Ok}, // a no-break space is no blank
+        {QStringLiteral("\u00a0д"), QStringLiteral("д"), QueryCheck::TooShort}, // a no-break space is a blank
+        {QStringLiteral("\u00adдо\u200b"), QStringLiteral("до"), QueryCheck::Ok},  // invisible characters go
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.typed.toStdString());

@@ -113,6 +113,37 @@ void benchSearch(Table &articles, Table &wordForms, const QStringList &queries)
     out << "slowest query                                " << slowest << Qt::endl;
 }
 
+// The same two-word queries with the longest run of blanks the search box
+// takes between the words, and as the first word repeated until the query is
+// that long: blanks and repeats must cost nothing.
+void benchPaddedQueries(Table &articles, Table &wordForms, const QStringList &queries)
+{
+    constexpr int longest = 32767;
+    FastWordSearch search(articles, wordForms);
+    std::vector<double> blanks;
+    std::vector<double> repeats;
+    for (const QString &query : queries.mid(0, 50)) {
+        const QString first = query.section(u' ', 0, 0);
+        const QString second = query.section(u' ', 1);
+        const qsizetype expected = search.run(query, DictionaryScope::all()).size();
+        QString repeated;
+        while (repeated.size() + first.size() + 1 + second.size() <= longest)
+            repeated += first + QChar(u' ');
+        repeated += second;
+        const QString padded = first + QString(longest, QChar(u' ')) + second;
+        for (const auto &[text, times] : {std::pair{padded, &blanks}, std::pair{repeated, &repeats}}) {
+            QElapsedTimer clock;
+            clock.start();
+            const qsizetype results = search.run(text, DictionaryScope::all()).size();
+            times->push_back(msSince(clock));
+            if (results != expected)
+                out << "different results for a padded " << query << Qt::endl;
+        }
+    }
+    report("2 words, 32767 blanks between (search only)", blanks);
+    report("first word repeated to 32767 chars", repeats);
+}
+
 void benchWindow(const QString &programFolder, QTemporaryDir &scratch, const QStringList &queries)
 {
     LaunchOptions options = launchOptions(programFolder, scratch);
@@ -172,6 +203,7 @@ int main(int argc, char **argv)
     const QStringList queries = makeQueries(wordForms, count);
     out << "for example: " << queries.mid(0, 3).join(QStringLiteral(", ")) << Qt::endl;
     benchSearch(articles, wordForms, queries);
+    benchPaddedQueries(articles, wordForms, queries);
 
     QTemporaryDir scratch;
     benchWindow(folder, scratch, queries.mid(0, 50));

@@ -1,6 +1,7 @@
 #include "bodyconverter.h"
 
 #include "article/bodydecoder.h"
+#include "data/files/datalimits.h"
 #include "rtf/rtfreader.h"
 #include "rtf/rtfwriter.h"
 
@@ -31,6 +32,11 @@ QString BodyConverter::convert(const QString &source, ConvertedBody *out)
                                           : convertHtml(source, &rtf, &out->plainText);
     if (!problem.isEmpty())
         return problem;
+    // The program shows a larger body as damaged.
+    if (rtf.size() > kMaxBodyBytes)
+        return QStringLiteral("the body is %1 bytes as RTF, more than the %2 bytes the program reads")
+            .arg(rtf.size())
+            .arg(kMaxBodyBytes);
     out->stored = deflateBody(rtf);
     if (out->stored.isEmpty())
         return QStringLiteral("the body could not be compressed");

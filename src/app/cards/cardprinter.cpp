@@ -1,6 +1,9 @@
 #include "app/cards/cardprinter.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPointer>
 #include <QPrintDialog>
@@ -27,16 +30,40 @@ QString CardPrinter::documentName(const QString &word)
     return QStringLiteral("Печать карточки слова - ") + word;
 }
 
-bool CardPrinter::N27Click(const QTextDocument &article, const QString &word)
+bool CardPrinter::pdfFileComplete(const QString &path)
+{
+    // The PDF writer does not report failed writes; a whole file ends with
+    // its end-of-file marker, one cut off by a full disk does not.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 16)
+        return false;
+    file.seek(file.size() - 16);
+    return file.read(16).contains("%%EOF");
+}
+
+CardPrinter::Outcome CardPrinter::N27Click(const QTextDocument &article, const QString &word, QString *failure)
 {
     QPrinter printer(QPrinter::HighResolution);
     if (!m_choose || !m_choose(printer))
-        return false;
+        return Outcome::Cancelled;
     printer.setDocName(documentName(word));
     // A copy is laid out for the printer's pages; the view keeps its layout.
     const std::unique_ptr<QTextDocument> copy(article.clone());
     printOverPrintableArea(copy.get(), &printer);
-    return true;
+
+    const QString file = printer.outputFileName();
+    const bool toPdfFile = !file.isEmpty() && printer.outputFormat() == QPrinter::PdfFormat;
+    if (printer.printerState() != QPrinter::Error && (!toPdfFile || pdfFileComplete(file)))
+        return Outcome::Printed;
+    // Only a regular file of the print's own is removed, never a device.
+    if (toPdfFile && QFileInfo(file).isFile() && !QFileInfo(file).isSymLink())
+        QFile::remove(file);
+    if (failure)
+        *failure = toPdfFile ? QStringLiteral("Карточка не напечатана: файл «%1» не удалось записать целиком "
+                                              "(нет места на диске или нет доступа). Неполный файл удалён.")
+                                       .arg(QDir::toNativeSeparators(file))
+                             : QStringLiteral("Карточка не напечатана: принтер сообщил об ошибке.");
+    return Outcome::Failed;
 }
 
 void CardPrinter::printOverPrintableArea(QTextDocument *document, QPrinter *printer)

@@ -29,8 +29,15 @@ public:
 
     static QString documentName(const QString &word);
 
-    // True when the article was sent to the printer.
-    bool N27Click(const QTextDocument &article, const QString &word);
+    enum class Outcome { Cancelled, Printed, Failed };
+
+    // Prints after the user's choice. A print that failed (the printer
+    // refused, or a file written only in part, as on a full disk) is
+    // Failed, with the reason in *failure; a partial output file is removed.
+    Outcome N27Click(const QTextDocument &article, const QString &word, QString *failure);
+
+    // Whether the PDF file at `path` was written to its end.
+    static bool pdfFileComplete(const QString &path);
 
     // Prints `document` (laid out anew for the printer) page after page
     // over the printable area of each page, with nothing added: no

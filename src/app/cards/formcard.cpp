@@ -4,6 +4,7 @@
 #include "article/view/richtextview.h"
 #include "rtf/rtfunits.h"
 #include "ui/controltag.h"
+#include "ui/displaytext.h"
 #include "ui/imagelist16.h"
 #include "ui/toolbuttons.h"
 
@@ -101,7 +102,7 @@ TFormCard::TFormCard(QWidget *mainWindow)
 
 void TFormCard::fill(const QString &word, const QTextDocument &article, int id, int dict, int pointSize)
 {
-    setWindowTitle(word);
+    setWindowTitle(displayText(word));
     QTextDocument *copy = article.clone(Editor);
     copy->setUndoRedoEnabled(false);
     imposePointSize(copy, pointSize);

@@ -4,6 +4,7 @@
 #include "app/store/settings.h"
 #include "app/lists/wordlistview.h"
 #include "data/wordlist/wordlistmodel.h"
+#include "ui/displaytext.h"
 #include "ui/imagelist16.h"
 
 #include <QPainter>
@@ -65,12 +66,15 @@ void WordListDelegate::DBGrid1DrawColumnCell(QPainter *painter, const QStyleOpti
     const QPixmap icon = ImageList16::shared().pixmap(ImageList16::listIconForDict(dict));
     painter->drawPixmap(cell.left(), cell.top() + iconTop(cell.height(), ImageList16::ImageSize), icon);
 
+    // A headword is drawn left to right on one line beside its icon,
+    // whatever control or direction characters it holds.
     const QString text = word.toString();
     painter->setFont(m_list->font());
     painter->setPen(textColour);
+    painter->setLayoutDirection(Qt::LeftToRight);
     painter->drawText(QRect(cell.left() + kTextLeft, cell.top() + kTextTop, cell.width() - kTextLeft,
                             cell.height() - kTextTop),
-                      Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+                      Qt::AlignLeft | Qt::AlignAbsolute | Qt::AlignTop | Qt::TextSingleLine, lumolex::displayText(text));
     painter->restore();
 
     // Row-word cache for the word hint.

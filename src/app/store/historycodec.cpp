@@ -96,7 +96,21 @@ QByteArray encodeUnicode(const QString &text, QStringConverter::Encoding encodin
     return encoder.encode(text);
 }
 
-// One line of the file per entry: line breaks inside an entry would split it.
+// Cuts an entry to the longest a list keeps, never between the halves of a
+// character; true when it was longer.
+bool cutToEntryLength(QString &entry)
+{
+    if (entry.size() <= HistoryLimits::entryLength)
+        return false;
+    qsizetype length = HistoryLimits::entryLength;
+    if (entry.at(length - 1).isHighSurrogate())
+        --length;
+    entry.truncate(length);
+    return true;
+}
+
+// One line of the file per entry: line breaks inside an entry would split
+// it. An entry is written as it will be read back, cut to the longest kept.
 QString fileText(const QStringList &entries)
 {
     QString text;
@@ -104,6 +118,7 @@ QString fileText(const QStringList &entries)
         entry.replace(QLatin1String("\r\n"), QLatin1String(" "));
         entry.replace(QLatin1Char('\r'), QLatin1Char(' '));
         entry.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        cutToEntryLength(entry);
         text += entry;
         text += QLatin1String("\r\n");
     }
@@ -203,14 +218,8 @@ HistoryText readHistory(QIODevice *device)
     };
     const auto endLine = [&] {
         QString entry = decoder.decode(line);
-        if (entry.size() > HistoryLimits::entryLength) {
-            qsizetype length = HistoryLimits::entryLength;
-            if (entry.at(length - 1).isHighSurrogate())
-                --length;   // never half of a character
-            entry.truncate(length);
-            lineCut = true;
-        }
-        result.cut = result.cut || lineCut;
+        lineCut = cutToEntryLength(entry) || lineCut;
+        result.longEntriesCut = result.longEntriesCut || lineCut;
         result.entries.append(entry);
         line.clear();
         lineCut = false;

@@ -44,7 +44,8 @@ struct HistoryLimits {
 struct HistoryText {
     QStringList entries;   // newest first
     HistoryEncoding encoding = HistoryEncoding::Windows1251;
-    bool cut = false;      // the file holds more than `entries`, or longer ones
+    bool cut = false;             // the file holds more entries than were read
+    bool longEntriesCut = false;  // some were longer than an entry is kept
 };
 
 // Reads the first entries of a history file from `device`, within the limits.
@@ -54,7 +55,8 @@ HistoryText decodeHistory(const QByteArray &bytes);
 
 // Encodes in the wished encoding; Windows-1251 becomes UTF-8 with a mark when
 // an entry cannot be represented (*used tells what was used). Line breaks
-// inside an entry become spaces, so that each entry stays one line.
+// inside an entry become spaces, so that each entry stays one line, and an
+// entry longer than kept is cut, so that the file holds what is read back.
 QByteArray encodeHistory(const QStringList &entries, HistoryEncoding wished, HistoryEncoding *used);
 
 // The encoding a file's first bytes announce.

@@ -1,5 +1,6 @@
 #include "app/store/historyfile.h"
 
+#include "platform/leftoverfiles.h"
 #include "platform/safefile.h"
 
 #include <QCryptographicHash>
@@ -22,7 +23,31 @@ QString nativePath(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
+// How many entries this run put on top of the list it read: the shortest
+// head of `current` after which it goes on as the list read did, without
+// the entries of that head.
+qsizetype entriesAddedOnTop(const QStringList &current, const QStringList &readAtStart)
+{
+    for (qsizetype added = 0; added < current.size(); ++added) {
+        QStringList rest = readAtStart;
+        for (qsizetype i = 0; i < added; ++i)
+            rest.removeOne(current.at(i));
+        if (current.sliced(added) == rest.mid(0, current.size() - added))
+            return added;
+    }
+    return current.size();
+}
+
 } // namespace
+
+QStringList mergeHistory(const QStringList &current, const QStringList &readAtStart, const QStringList &onDisk)
+{
+    QStringList merged = current.mid(0, entriesAddedOnTop(current, readAtStart));
+    for (const QString &entry : onDisk)
+        if (!merged.contains(entry))
+            merged.append(entry);
+    return merged.mid(0, HistoryLimits::entries);
+}
 
 HistoryFile::HistoryFile(const QString &programFolder, const QString &relativePath,
                          const QString &userFolder, ProgramFolderUse use)
@@ -97,7 +122,19 @@ QString HistoryFile::load(QStringList *entries)
                               "сколько вмещает список (%2). При выходе файл будет записан заново только с ними.")
                 .arg(nativePath(path))
                 .arg(HistoryLimits::entries);
+    if (text.longEntriesCut)
+        return QStringLiteral("В файле истории «%1» есть записи длиннее %2 знаков: они прочитаны укороченными до "
+                              "%2 знаков и такими будут записаны при выходе.")
+                .arg(nativePath(path))
+                .arg(HistoryLimits::entryLength);
     return QString();
+}
+
+void HistoryFile::removeLeftovers() const
+{
+    removeLeftoverTemporaries(m_programPath);
+    if (!m_userPath.isEmpty())
+        removeLeftoverTemporaries(m_userPath);
 }
 
 LinkPolicy HistoryFile::linkPolicy(const QString &path) const
@@ -145,7 +182,7 @@ QString HistoryFile::writeFile(const QString &path, const QByteArray &bytes) con
     return replaceFile(path, bytes, linkPolicy(path));
 }
 
-QString HistoryFile::save(const QStringList &entries)
+QString HistoryFile::save(const QStringList &entries, const QStringList *readAtStart)
 {
     // A file that cannot be read was not read at start-up either: it is
     // left as it is, never replaced by a list that does not hold it.
@@ -161,11 +198,17 @@ QString HistoryFile::save(const QStringList &entries)
     if (source == target && outcome != OpenOutcome::Opened && outcome != OpenOutcome::Missing)
         return notSavedMessage(target, outcome, cause);
     if (!m_encodingKnown && outcome == OpenOutcome::Opened)
-        m_encoding = historyEncodingOf(existing.read(3));
+        m_encoding = historyEncodingOf(existing.peek(3));
     m_encodingKnown = true;
+    // Another copy of the program may have saved the file since this one
+    // read it; the file as it is now is what this run's entries go onto.
+    // A file removed meanwhile was removed on purpose: the list is written whole.
+    QStringList written = entries;
+    if (readAtStart && outcome == OpenOutcome::Opened)
+        written = mergeHistory(entries, *readAtStart, readHistory(&existing).entries);
     existing.close();
     HistoryEncoding used = m_encoding;
-    const QByteArray bytes = encodeHistory(entries, m_encoding, &used);
+    const QByteArray bytes = encodeHistory(written, m_encoding, &used);
 
     if (target == m_userPath)
         QDir().mkpath(QFileInfo(m_userPath).absolutePath());

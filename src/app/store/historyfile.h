@@ -30,6 +30,12 @@
 
 namespace lumolex {
 
+// The list a save writes when the file may have changed since it was read:
+// the entries this run put on top of `readAtStart` (new ones, and old ones
+// used again), newest first, then the entries of `onDisk` in their order,
+// each entry once, cut to the length of a list.
+QStringList mergeHistory(const QStringList &current, const QStringList &readAtStart, const QStringList &onDisk);
+
 class HistoryFile
 {
 public:
@@ -55,7 +61,15 @@ public:
     // without a load() on this object, in the encoding of the file about to
     // be replaced. Returns an empty string on success, otherwise the reason
     // (the old file, if any, is unchanged).
-    QString save(const QStringList &entries);
+    //
+    // With `readAtStart`, the list as this run read it, the list written is
+    // merged with the file as it is now (mergeHistory), so that another copy
+    // of the program that saved the same file meanwhile keeps its entries.
+    QString save(const QStringList &entries, const QStringList *readAtStart = nullptr);
+
+    // Removes what writes killed midway left beside both files
+    // (removeLeftoverTemporaries).
+    void removeLeftovers() const;
 
     // The file in the program folder, and the one in the user's folder.
     QString programPath() const { return m_programPath; }

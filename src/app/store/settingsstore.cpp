@@ -1,7 +1,9 @@
 #include "app/store/settingsstore.h"
 
+#include "platform/leftoverfiles.h"
 #include "platform/safefile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -29,16 +31,32 @@ std::unique_ptr<QSettings> openProgramStore()
 SettingsStore::SettingsStore()
     : m_settings(openProgramStore())
 {
+    refuseNonRegularFile();
 }
 
 SettingsStore::SettingsStore(const QString &iniFilePath)
     : m_settings(std::make_unique<QSettings>(iniFilePath, QSettings::IniFormat))
 {
+    refuseNonRegularFile();
 }
 
 SettingsStore::SettingsStore(std::unique_ptr<QSettings> settings)
     : m_settings(std::move(settings))
 {
+    refuseNonRegularFile();
+}
+
+void SettingsStore::refuseNonRegularFile()
+{
+    // QSettings reads its file at the first value asked for and again when it
+    // writes; nothing has been read yet.
+    if (m_settings->format() != QSettings::IniFormat)
+        return;
+    const QFileInfo file(location());
+    if (file.exists() && !file.isFile())
+        m_refusal = QStringLiteral("Файл настроек «%1» не прочитан: это не обычный файл. Настройки взяты по "
+                                   "умолчанию и при выходе не будут сохранены.")
+                .arg(QDir::toNativeSeparators(location()));
 }
 
 SettingsStore::~SettingsStore() = default;
@@ -70,6 +88,10 @@ bool SettingsStore::parseInt(const QString &text, int *value)
 
 QString SettingsStore::rawValue(const QString &name, bool *present) const
 {
+    if (!m_refusal.isEmpty()) {
+        *present = false;
+        return QString();
+    }
     const QVariant value = m_settings->value(kGroup + QLatin1Char('/') + name);
     *present = value.isValid();
     // A hand-edited INI line with a comma reads as a list: take it whole.
@@ -184,6 +206,12 @@ QList<QPair<QString, QString>> SettingsStore::shutdownValues(const Settings &s)
     return values;
 }
 
+void SettingsStore::removeLeftovers() const
+{
+    if (m_settings->format() == QSettings::IniFormat && m_refusal.isEmpty())
+        removeLeftoverTemporaries(location());
+}
+
 QString SettingsStore::checkWritable() const
 {
     if (!m_settings->isWritable() || m_settings->status() == QSettings::AccessError)
@@ -230,6 +258,9 @@ QString SettingsStore::writeAtShutdown(const Settings &settings)
     // in a copy before the store writes a new file over it. (QSettings parses
     // each section when it is first used; listing every key parses them all
     // and so finds a format error before anything is written.)
+    if (!m_refusal.isEmpty())
+        return QStringLiteral("Настройки не сохранены: на месте файла «%1» не обычный файл, он оставлен как есть.")
+                .arg(QDir::toNativeSeparators(location()));
     m_settings->allKeys();
     const bool unreadable = m_settings->format() == QSettings::IniFormat
             && m_settings->status() == QSettings::FormatError;

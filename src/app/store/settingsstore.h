@@ -49,6 +49,11 @@ public:
     // Where the values live: a file path, or the registry key on Windows.
     QString location() const;
 
+    // Empty, or why the settings file is neither read nor written: in its
+    // place stands something that is not a regular file (a FIFO would block
+    // the program for ever). Every value then reads as its default.
+    QString refusal() const { return m_refusal; }
+
     // Single values, with the reading rules above.
     bool readBool(const QString &name, bool defaultValue) const;
     int readInt(const QString &name, int defaultValue) const;
@@ -76,6 +81,10 @@ public:
     // is never overwritten); the message then says so.
     QString writeAtShutdown(const Settings &settings);
 
+    // Removes what a write killed midway left beside an INI file
+    // (removeLeftoverTemporaries); the registry has no such files.
+    void removeLeftovers() const;
+
     // Text forms of the values as they are stored.
     static QString boolText(bool value) { return value ? QStringLiteral("1") : QStringLiteral("0"); }
     static QString intText(int value) { return QString::number(value); }
@@ -89,7 +98,10 @@ private:
     QString keepUnreadableFile(QString *copyPath) const;
     bool storedAsWritten(const QList<QPair<QString, QString>> &values) const;
 
+    void refuseNonRegularFile();
+
     std::unique_ptr<QSettings> m_settings;
+    QString m_refusal;
 };
 
 } // namespace lumolex

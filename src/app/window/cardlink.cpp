@@ -193,7 +193,9 @@ void CardLink::N27Click()
 {
     const Table *articles = m_window->ClientDataSet1;
     const QString word = EmptyTable(*articles) ? QString() : articles->value(u"WORD").toString();
-    m_printer.N27Click(*m_window->PanelTransl->Editor->document(), word);
+    QString failure;
+    if (m_printer.N27Click(*m_window->PanelTransl->Editor->document(), word, &failure) == CardPrinter::Outcome::Failed)
+        m_window->messages()->show(QMessageBox::Warning, QStringLiteral("Лумолекс"), failure);
 }
 
 void CardLink::setCardCommandsEnabled(bool on)

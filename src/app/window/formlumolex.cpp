@@ -31,8 +31,10 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -282,6 +284,11 @@ void TFormLumoLex::closeEvent(QCloseEvent *event)
     case Stage::Running:
         m_stage = Stage::ShutDown;
         FormCloseQuery();
+        // Closing a window hidden in the tray is no last window closing for
+        // Qt, so the program would run on with its shutdown done: it is
+        // ended here, as the close of the shown window ends it.
+        if (isHidden() && QGuiApplication::quitOnLastWindowClosed())
+            QCoreApplication::quit();
         break;
     case Stage::Created:    // never shown (a second copy)
     case Stage::ShutDown:   // saved already

@@ -25,6 +25,7 @@
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPoint>
+#include <QStringList>
 #include <QPointer>
 
 #include <memory>
@@ -166,6 +167,9 @@ private:
     std::unique_ptr<Table> m_examples;
     std::unique_ptr<MainMenu> m_menu;   // the item pointers; the bar owns the items
     SingleInstance *m_singleInstance = nullptr;
+    // The card and find histories as read at start-up: a save puts this
+    // run's entries on top of what the files hold by then.
+    QStringList m_historiesRead[2];
     QElapsedTimer m_clock;
     qint64 m_startupMs = -1;
     // Created until the first showing; Ended after a failed start-up.

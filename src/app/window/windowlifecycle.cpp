@@ -159,6 +159,9 @@ bool TFormLumoLex::FormShow()
     credits = loader.credits();
     dictionaries->applyCredits(credits, dictionariesWithArticles(*ClientDataSet1));
 
+    if (!m_store->refusal().isEmpty())
+        m_messages->show(QMessageBox::Warning, kTitle, m_store->refusal());
+    m_store->removeLeftovers();
     readSettings();
     PanelWord->AddPMenuLetter();
     loadHistories();
@@ -258,13 +261,13 @@ void TFormLumoLex::applyPlacement()
 void TFormLumoLex::loadHistories()
 {
     const HistoryList lists[] = {{kCardHistoryFile, PanelWord->EditWord}, {kFindHistoryFile, PanelFind->EditFind}};
-    for (const HistoryList &list : lists) {
-        HistoryFile file(programFolder, QString::fromLatin1(list.file), QString(), historyFolderUse(m_options));
-        QStringList entries;
-        const QString notice = file.load(&entries);
+    for (int i = 0; i < 2; ++i) {
+        HistoryFile file(programFolder, QString::fromLatin1(lists[i].file), QString(), historyFolderUse(m_options));
+        file.removeLeftovers();
+        const QString notice = file.load(&m_historiesRead[i]);
         if (!notice.isEmpty())
             m_messages->show(QMessageBox::Warning, kTitle, notice);
-        HistoryKeeper::setEntries(list.box, entries);
+        HistoryKeeper::setEntries(lists[i].box, m_historiesRead[i]);
     }
 }
 
@@ -298,11 +301,13 @@ void TFormLumoLex::FormCloseQuery()
     if (!storeError.isEmpty())
         m_messages->show(QMessageBox::Warning, kTitle, storeError);
 
-    // Both history files, whatever SaveParam says.
+    // Both history files, whatever SaveParam says, merged with what another
+    // copy sharing the folder saved meanwhile unless the user emptied them.
     const HistoryList lists[] = {{kCardHistoryFile, PanelWord->EditWord}, {kFindHistoryFile, PanelFind->EditFind}};
-    for (const HistoryList &list : lists) {
-        HistoryFile file(programFolder, QString::fromLatin1(list.file), QString(), historyFolderUse(m_options));
-        const QString error = file.save(HistoryKeeper::entries(list.box));
+    const bool cleared = article->histories->clearedThisRun();
+    for (int i = 0; i < 2; ++i) {
+        HistoryFile file(programFolder, QString::fromLatin1(lists[i].file), QString(), historyFolderUse(m_options));
+        const QString error = file.save(HistoryKeeper::entries(lists[i].box), cleared ? nullptr : &m_historiesRead[i]);
         if (!error.isEmpty())
             m_messages->show(QMessageBox::Warning, kTitle, error);
     }

@@ -43,6 +43,7 @@ void HistoryKeeper::MainMenuClearHistClick()
 {
     if (!m_messages || !m_messages->askYesNo(tr("Лумолекс"), tr("Очистить историю карточек и поиска?")))
         return;
+    m_cleared = true;
     if (m_wordBox)
         setEntries(m_wordBox, {});
     if (m_findBox)

@@ -29,6 +29,9 @@ public:
     void AddHistory(int mode);
     // Asks, then empties both lists; the texts shown in the boxes stay.
     void MainMenuClearHistClick();
+    // Whether the user emptied the lists in this run: their files are then
+    // replaced, not merged with what another copy saved.
+    bool clearedThisRun() const { return m_cleared; }
 
     // The entries of a box's drop-down list, top first.
     static QStringList entries(const QComboBox *box);
@@ -41,6 +44,7 @@ private:
     QPointer<QComboBox> m_findBox;
     Table *m_articles;
     MessageBoxes *m_messages;
+    bool m_cleared = false;
 };
 
 } // namespace lumolex

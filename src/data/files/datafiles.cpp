@@ -27,9 +27,13 @@ quint32 bigEndian(const QByteArray &bytes, int offset, int width)
 // that has been cut off.
 QString checkHeader(const QString &path)
 {
+    // A FIFO would block the open and the read for ever, a device may never
+    // end: only a regular file is opened.
     const QFileInfo info(path);
     if (info.isDir())
         return QStringLiteral("это папка, а не файл");
+    if (!info.isFile())
+        return QStringLiteral("это не обычный файл (канал, устройство или сокет)");
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("файл не открывается для чтения (%1)").arg(file.errorString());

@@ -4,6 +4,7 @@
 // are the fields of the loaded table, in the same order. The build tool
 // creates the files from these definitions and the loader checks them.
 
+#include "data/files/datalimits.h"
 #include "data/table/table.h"
 
 #include <QString>
@@ -22,9 +23,6 @@ inline constexpr char GOTO[] = "GOTO";
 inline constexpr char ARRID[] = "ARRID";
 inline constexpr char PHRASE[] = "PHRASE";
 } // namespace field
-
-// Longest headword, key and cross-reference in characters.
-inline constexpr int kMaxWordLength = 50;
 
 enum class DataFile { Articles = 0, WordForms = 1, Examples = 2 };
 inline constexpr int kDataFileCount = 3;

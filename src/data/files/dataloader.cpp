@@ -53,7 +53,7 @@ QVector<ColumnReader> columnReaders(const DataFileLayout &layout)
     QVector<ColumnReader> readers;
     for (const ColumnLayout &column : layout.columns) {
         const bool isId = column.name == QLatin1String(field::ID);
-        readers.append(ColumnReader{&column, isId ? 1 : std::numeric_limits<qint32>::min(),
+        readers.append(ColumnReader{&column, isId ? kMinRowId : std::numeric_limits<qint32>::min(),
                                     column.name == QLatin1String(field::GOTO)});
     }
     return readers;
@@ -78,7 +78,7 @@ QString readValue(const sqlite::Statement &row, int column, const ColumnReader &
         if (type != SQLITE_INTEGER)
             return QStringLiteral("поле %1 не целое число").arg(layout.name);
         const qint64 number = row.columnInt(column);
-        if (number < reader.lowest || number > std::numeric_limits<qint32>::max())
+        if (number < reader.lowest || number > kMaxRowId)
             return QStringLiteral("значение %1 поля %2 вне допустимых пределов").arg(number).arg(layout.name);
         table.appendInteger(column, number);
         return {};

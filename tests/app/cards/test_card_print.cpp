@@ -23,6 +23,10 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
+#include <sys/resource.h>
+
 using namespace lumolex;
 using namespace lumolex::test;
 
@@ -141,4 +145,44 @@ TEST_F(CardPrint, CancellingTheDialogPrintsNothing)
     window->menu->N27->trigger();
     EXPECT_TRUE(asked);
     EXPECT_FALSE(QFile::exists(path));
+}
+
+// A print to a file on a full disk: the writes beyond a file size limit fail
+// as they do there. The failure is told and the cut-off file removed; a
+// print that fits is left as it is, without a word.
+TEST_F(CardPrint, PrintToAFileThatCannotBeWrittenWholeSaysSoAndRemovesIt)
+{
+    QTemporaryDir out;
+    const struct {
+        const char *what;
+        rlim_t sizeLimit;   // RLIM_INFINITY: no limit
+        bool printed;
+    } cases[] = {
+        {"room enough", RLIM_INFINITY, true},
+        {"disk full after 3000 bytes", 3000, false},
+    };
+    window->FindWord(8);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const size_t before = fixture.messages().size();
+        const QString path = out.filePath(QString::fromLatin1(c.what).replace(' ', '_') + ".pdf");
+        bool asked = false;
+        window->cards->printer().setChoosePrinter(pdfTo(path, &asked));
+        rlimit saved {};
+        ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+        rlimit limited = saved;
+        limited.rlim_cur = c.sizeLimit;
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN); // a failed write instead of the signal
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+        window->menu->N27->trigger();
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+
+        ASSERT_TRUE(asked);
+        EXPECT_EQ(QFile::exists(path), c.printed);
+        ASSERT_EQ(fixture.messages().size(), before + (c.printed ? 0 : 1));
+        if (!c.printed)
+            EXPECT_TRUE(fixture.messages().back().text.contains(QStringLiteral("не напечатана")))
+                    << fixture.messages().back().text.toStdString();
+    }
 }

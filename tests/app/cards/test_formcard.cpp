@@ -121,6 +121,33 @@ TEST(FormCard, IconFollowsTheDictionaryAndStaysForUnknownOnes)
     }
 }
 
+// A headword from the data files may hold line breaks, control and
+// direction characters: the card's title stays one line, left to right,
+// with the control characters shown as placeholders.
+TEST(FormCard, HostileHeadwordKeepsTheTitleOnOneLineLeftToRight)
+{
+    const auto article = styledArticle();
+    TFormCard card(nullptr);
+    const struct {
+        const char *name;
+        QString word;
+        QString title;
+    } cases[] = {
+        {"plain", QStringLiteral("дом"), QStringLiteral("дом")},
+        {"CR LF", QStringLiteral("дом\r\nлес"), QStringLiteral("дом\u240D\u240Aлес")},
+        {"tab and C0", QStringLiteral("a\tb\x01"), QStringLiteral("a\u2409b\u2401")},
+        {"DEL and C1", QStringLiteral("a\x7f\u0085"), QStringLiteral("a\u2421\uFFFD")},
+        {"line separator", QStringLiteral("a\u2028b"), QStringLiteral("a\uFFFDb")},
+        {"right-to-left override", QStringLiteral("\u202Eдом"), QStringLiteral("дом")},
+        {"embedding and isolate", QStringLiteral("\u202Bд\u202C\u2067о\u2069м"), QStringLiteral("дом")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        card.fill(c.word, *article, 1, 1, 11);
+        EXPECT_EQ(card.windowTitle(), c.title);
+    }
+}
+
 TEST(FormCard, CopyIsOfferedOnlyWithASelection)
 {
     const auto article = styledArticle();

@@ -125,6 +125,7 @@ TEST(HistoryCodec, EachEntryIsCutToTheLongestAListKeeps)
         ASSERT_EQ(text.entries.size(), 2);
         EXPECT_EQ(text.entries[0], c.first);
         EXPECT_EQ(text.entries[1], QStringLiteral("b"));
-        EXPECT_EQ(text.cut, c.cut);
+        EXPECT_EQ(text.longEntriesCut, c.cut);
+        EXPECT_FALSE(text.cut);
     }
 }

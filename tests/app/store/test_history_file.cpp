@@ -398,3 +398,93 @@ TEST_F(HistoryFileTest, LinkInTheProgramFolderIsNeitherReadNorWritten)
     EXPECT_EQ(QFileInfo(programFile()).symLinkTarget(), target);
     EXPECT_FALSE(QFileInfo::exists(m_user));
 }
+
+namespace {
+
+QStringList numbered(const QString &prefix, int count)
+{
+    QStringList list;
+    for (int i = 0; i < count; ++i)
+        list << prefix + QString::number(i);
+    return list;
+}
+
+} // namespace
+
+// This run's entries go on top of the list as it is on disk at the save;
+// the rest of this run's list is what it read, which the disk may have
+// changed. A merged list holds as many entries as a list does, no more.
+TEST(MergeHistory, PutsThisRunsEntriesOnTopOfTheFileAsItIsNowEachOnceAndCutToTheListLength)
+{
+    const QStringList full = numbered(QStringLiteral("d"), 100);
+    struct Case {
+        const char *name;
+        QStringList current, readAtStart, onDisk, merged;
+    };
+    const Case cases[] = {
+        // entries recorded in this run
+        {"one new", {"x", "a", "b"}, {"a", "b"}, {"y", "a", "b"}, {"x", "y", "a", "b"}},
+        {"two new", {"x2", "x1", "a"}, {"a"}, {"y", "a"}, {"x2", "x1", "y", "a"}},
+        {"old one used again", {"b", "a", "c"}, {"a", "b", "c"}, {"y", "a", "b", "c"}, {"b", "y", "a", "c"}},
+        {"new one also saved by the other", {"x", "a"}, {"a"}, {"x", "y", "a"}, {"x", "y", "a"}},
+        {"list with entries appended", {"a", "b", "x"}, {"a", "b"}, {"y"}, {"a", "b", "x", "y"}},
+        // nothing recorded in this run: the file as it is now
+        {"nothing new", {"a", "b"}, {"a", "b"}, {"y", "a"}, {"y", "a"}},
+        {"nothing read, nothing new", {}, {}, {"y"}, {"y"}},
+        {"the read list cut by the recording", QStringList{"x"} + full, full + QStringList{"z"}, full + QStringList{"z"},
+         QStringList{"x"} + full},
+        // the length of a list: 101 kept, the 102nd cut
+        {"exactly a full list", {"x"}, {}, full, QStringList{"x"} + full},
+        {"one past a full list", {"x"}, {}, full + QStringList{"z"}, QStringList{"x"} + full},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(lumolex::mergeHistory(c.current, c.readAtStart, c.onDisk), c.merged);
+    }
+}
+
+TEST_F(HistoryFileTest, SaveWithTheListReadAtStartMergesWithTheFileAsItIsNow)
+{
+    HistoryFile ours = history();
+    writeBytes(programFile(), kMir1251 + "\r\n");
+    QStringList read;
+    ASSERT_TRUE(ours.load(&read).isEmpty());
+    writeBytes(programFile(), kPrivet1251 + "\r\n" + kMir1251 + "\r\n"); // another copy saved "Привет"
+    const QStringList readAtStart = read;
+    ASSERT_TRUE(ours.save({QStringLiteral("лес"), QStringLiteral("мир")}, &readAtStart).isEmpty());
+    EXPECT_EQ(readBytes(programFile()), "\xEB\xE5\xF1\r\n" + kPrivet1251 + "\r\n" + kMir1251 + "\r\n");
+}
+
+// A long search text is written as it will be read back: the next start
+// reads the list it saved without a word; a file holding longer lines from
+// elsewhere says that they were shortened, not that the list was too long.
+TEST_F(HistoryFileTest, LongEntriesAreWrittenAsTheyAreReadBackAndLongLinesAreReportedAsSuch)
+{
+    const int longest = lumolex::HistoryLimits::entryLength;
+    const QStringList filler = numbered(QStringLiteral("w"), 100);
+    struct Case {
+        const char *name;
+        QString entry;
+        QString readBack;
+    };
+    const Case cases[] = {
+        {"as long as kept", QString(longest, QLatin1Char('a')), QString(longest, QLatin1Char('a'))},
+        {"one longer", QString(longest + 1, QLatin1Char('a')), QString(longest, QLatin1Char('a'))},
+        {"1500 characters", QString(1500, QLatin1Char('b')), QString(longest, QLatin1Char('b'))},
+        {"a pair across the limit", QString(longest - 1, QLatin1Char('c')) + QStringLiteral("😀"),
+         QString(longest - 1, QLatin1Char('c'))},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_EQ(history().save(QStringList{c.entry} + filler), QString());
+        QStringList read;
+        EXPECT_EQ(history().load(&read), QString());
+        EXPECT_EQ(read, QStringList{c.readBack} + filler);
+    }
+
+    writeBytes(programFile(), QByteArray(longest + 1, 'a') + "\r\nb\r\n");
+    QStringList read;
+    const QString notice = history().load(&read);
+    EXPECT_EQ(read, (QStringList{QString(longest, QLatin1Char('a')), QStringLiteral("b")}));
+    EXPECT_TRUE(notice.contains(QStringLiteral("длиннее 1000 знаков"))) << notice.toStdString();
+}

@@ -5,10 +5,19 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using lumolex::Settings;
 using lumolex::SettingsStore;
@@ -264,6 +273,43 @@ TEST_F(SettingsStoreTest, UnwritableStoreIsReported)
     const QString error = store.writeAtShutdown(changedSettings());
     EXPECT_FALSE(error.isEmpty());
     EXPECT_TRUE(error.contains(QStringLiteral("not-a-folder"))) << error.toStdString();
+}
+
+// A FIFO in place of the settings file would block the start-up until
+// someone writes to it: it is neither read nor written, and stays. (Should
+// the store open it, a helper lets it go after two seconds, so that the test
+// fails instead of hanging.)
+TEST_F(SettingsStoreTest, FifoInPlaceOfTheFileIsRefusedAtOnceAndLeftAlone)
+{
+    const QByteArray fifo = QFile::encodeName(iniPath());
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    std::atomic<bool> done = false;
+    std::thread release([&done, &fifo] {
+        for (int i = 0; i < 200 && !done; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        for (int i = 0; i < 2; ++i) { // for the read and for the write
+            const int fd = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0)
+                ::close(fd);
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+    });
+    QElapsedTimer clock;
+    clock.start();
+    SettingsStore store(iniPath());
+    const Settings read = store.readAll();
+    const QString error = store.writeAtShutdown(changedSettings());
+    const qint64 elapsed = clock.elapsed();
+    done = true;
+    release.join();
+
+    EXPECT_LT(elapsed, 1000);
+    EXPECT_EQ(read, Settings());
+    EXPECT_TRUE(store.refusal().contains(QStringLiteral("это не обычный файл"))) << store.refusal().toStdString();
+    EXPECT_TRUE(error.contains(QStringLiteral("не обычный файл"))) << error.toStdString();
+    struct stat status {};
+    ASSERT_EQ(::lstat(fifo.constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
 }
 
 TEST_F(SettingsStoreTest, FileThatIsNotIniIsKeptAsACopyBeforeANewOneIsWritten)

@@ -5,12 +5,14 @@
 #include "appfixture.h"
 
 #include "app/search/findpanel.h"
+#include "app/window/articlelink.h"
 #include "app/window/mainmenu.h"
 #include "app/store/settingsstore.h"
 #include "app/window/toolbarpanel.h"
 #include "app/lists/wordpanel.h"
 #include "article/view/historykeeper.h"
 #include "data/table/table.h"
+#include "platform/closerequest.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -18,9 +20,12 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSettings>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
 
 namespace lumolex {
 namespace {
@@ -130,6 +135,67 @@ TEST(SingleInstance, WithoutTheRuleCopiesRunSideBySide)
     AppFixture second;
     EXPECT_FALSE(second.start(key)->endRequested());
     EXPECT_TRUE(second.messages().empty());
+}
+
+TEST(Shutdown, TerminationSignalWhileTheWindowIsHiddenInTheTrayEndsTheProgramWithEverythingSaved)
+{
+    AppFixture app;
+    TFormLumoLex *w = app.start();
+    w->PanelFind->EditFind->addItem(QStringLiteral("олень"));
+    closeOnTerminationRequest(w);
+    w->hide(); // as tray mode leaves it
+
+    // The program's message loop must end by itself; the guard ends it
+    // with another code when it does not.
+    QTimer::singleShot(0, w, [] { std::raise(SIGTERM); });
+    QTimer::singleShot(3000, qApp, [] { QCoreApplication::exit(7); });
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+
+    QFile find(app.folder() + "/DATA/LumoFind.hst");
+    ASSERT_TRUE(find.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(find.readAll().contains("\xee\xeb\xe5\xed\xfc")); // "олень" in Windows-1251
+}
+
+// Two copies sharing one program folder: each saves its own entries on top
+// of what the other saved meanwhile, unless its user emptied the lists.
+TEST(Shutdown, HistorySavedByAnotherCopyMeanwhileIsKeptBelowThisRunsEntries)
+{
+    struct Case {
+        const char *name;
+        QStringList thisRun;   // the find list at close; empty with `cleared` means cleared
+        bool cleared;
+        QByteArray otherCopySaved;
+        QByteArray written;
+    };
+    const Case cases[] = {
+        {"new entry on top of the other's", {"лес", "дом", "кот"}, false, "сад\r\nдом\r\nкот\r\n",
+         "лес\r\nсад\r\nдом\r\nкот\r\n"},
+        {"old entry used again", {"кот", "дом"}, false, "сад\r\nдом\r\nкот\r\n", "кот\r\nсад\r\nдом\r\n"},
+        {"nothing new", {"дом", "кот"}, false, "сад\r\nдом\r\n", "сад\r\nдом\r\n"},
+        {"nobody else saved", {"лес", "дом", "кот"}, false, "дом\r\nкот\r\n", "лес\r\nдом\r\nкот\r\n"},
+        {"cleared, then one entry", {"лес"}, true, "сад\r\nдом\r\nкот\r\n", "лес\r\n"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        AppFixture app;
+        const QString path = app.folder() + "/DATA/LumoFind.hst";
+        const auto writeFile = [&path](const QByteArray &text) {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("\xEF\xBB\xBF" + text); // UTF-8 with its mark
+        };
+        writeFile("дом\r\nкот\r\n");
+        TFormLumoLex *w = app.start();
+        if (c.cleared)
+            w->article->histories->MainMenuClearHistClick();
+        HistoryKeeper::setEntries(w->PanelFind->EditFind, c.thisRun);
+        writeFile(c.otherCopySaved);
+        app.close();
+
+        QFile written(path);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_EQ(QString::fromUtf8(written.readAll()), QString::fromUtf8("\xEF\xBB\xBF" + c.written));
+    }
 }
 
 } // namespace

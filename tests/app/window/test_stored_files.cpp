@@ -9,6 +9,7 @@
 #include "article/view/historykeeper.h"
 
 #include <QComboBox>
+#include <QDateTime>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -70,4 +71,42 @@ TEST(StoredFiles, PlantedLinkAsHistoryFileLeavesItsTargetAlone)
     EXPECT_EQ(app.messages()[1].icon, QMessageBox::Warning);
 }
 
+} // namespace lumolex
+
+namespace lumolex {
+namespace {
+
+// What writes killed midway left beside the history and settings files is
+// gone after the next start; a write of a minute ago may still be going on.
+TEST(StoredFiles, TemporaryFilesLeftByKilledWritesAreRemovedAtStartUp)
+{
+    AppFixture app;
+    const QString data = app.folder() + QStringLiteral("/DATA/");
+    const auto leave = [](const QString &path, qint64 ageSeconds) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("half");
+        ASSERT_TRUE(file.flush()); // before the time is set: a later write would change it
+        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-ageSeconds),
+                                     QFileDevice::FileModificationTime));
+    };
+    const struct {
+        QString path;
+        qint64 ageSeconds;
+        bool removed;
+    } cases[] = {
+        {data + QStringLiteral(".LumoCard.hst.k3Jd8a"), 300, true},
+        {data + QStringLiteral(".LumoFind.hst.Pq0x2Z"), 300, true},
+        {app.settingsPath() + QStringLiteral(".aB3dE5"), 300, true},
+        {data + QStringLiteral(".LumoFind.hst.Wr1t3s"), 5, false},
+        {data + QStringLiteral("notes.txt.aB3dE5"), 300, false},
+    };
+    for (const auto &c : cases)
+        leave(c.path, c.ageSeconds);
+    app.start();
+    for (const auto &c : cases)
+        EXPECT_EQ(QFile::exists(c.path), !c.removed) << qPrintable(c.path);
+}
+
+} // namespace
 } // namespace lumolex
