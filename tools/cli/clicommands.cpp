@@ -253,11 +253,14 @@ int Commands::rtfToText(const QString &path)
     return Success;
 }
 
-int Commands::exportCards(const QString &historyPath, const QString &programFolder)
+int Commands::exportCards(const QString &historyPath, const ProgramFolder &programFolder)
 {
     QStringList words;
     if (historyPath.isEmpty()) {
-        HistoryFile history(programFolder, QStringLiteral("DATA/LumoCard.hst"));
+        // The file the window reads: an installed program's is the user's copy.
+        HistoryFile history(programFolder.path, QStringLiteral("DATA/LumoCard.hst"), QString(),
+                            programFolder.shared ? HistoryFile::ProgramFolderUse::ReadOnly
+                                                 : HistoryFile::ProgramFolderUse::WriteWhileWritable);
         const QString notice = history.load(&words);
         if (!notice.isEmpty())
             m_err << "lumolex-cli: " << notice << Qt::endl;

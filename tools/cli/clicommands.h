@@ -5,6 +5,7 @@
 // returns the exit code.
 
 #include "data/files/datafileschema.h"
+#include "data/files/programfolder.h"
 #include "search/fastwordsearch.h"
 
 #include <QStringList>
@@ -47,7 +48,7 @@ public:
     // The card history as a flash-card deck on standard output; words no
     // article holds are left out and counted on standard error. Without a
     // history file, the one the program uses (see HistoryFile).
-    int exportCards(const QString &historyPath, const QString &programFolder);
+    int exportCards(const QString &historyPath, const ProgramFolder &programFolder);
 
 private:
     struct Tables;

@@ -156,7 +156,7 @@ int main(int argc, char **argv)
         return commands.stats();
     if (command == QLatin1String("export-cards"))
         return commands.exportCards(parser.value(QStringLiteral("history")),
-                                    lumolex::programFolderFor(QCoreApplication::applicationDirPath()));
+                                    lumolex::locateProgramFolder(QCoreApplication::applicationDirPath()));
     if (command == QLatin1String("find") || command == QLatin1String("fragment")) {
         FindOptions options;
         if (!parseDicts(parser.values(QStringLiteral("dict")), &options.dicts)) {
