@@ -45,6 +45,7 @@ std::optional<ConvertedBody> convertBody(BodyConverter &converter, const QString
 bool DataBuilder::build(const BuildInput &input, BuiltData *data, ProblemList *problems)
 {
     m_warnings.clear();
+    m_formCounts = {};
     *data = BuiltData();
     const int before = problems->size();
     buildArticles(input, data, problems);
@@ -103,17 +104,24 @@ void DataBuilder::buildExamples(const BuildInput &input, BuiltData *data, Proble
 void DataBuilder::buildForms(const BuildInput &input, BuiltData *data, ProblemList *problems)
 {
     const QVector<FormSource> forms = readRecords<FormSource>(input.formFiles, parseForms, problems);
-    int orphans = 0;
-    QString firstOrphan;
+    QStringList firstOrphans;
     for (const FormSource &form : forms) {
-        if (!data->wordForms.addForm(form.lemma, form.form)) {
-            if (orphans++ == 0)
-                firstOrphan = form.where.toString() + QStringLiteral(" (") + form.lemma + u')';
+        switch (data->wordForms.addForm(form.lemma, form.form)) {
+        case FormMatch::Exact:
+            ++m_formCounts.exact;
+            break;
+        case FormMatch::Folded:
+            ++m_formCounts.folded;
+            break;
+        case FormMatch::None:
+            if (m_formCounts.orphans++ < kOrphansNamed)
+                firstOrphans.append(form.where.toString() + QStringLiteral(" (") + form.lemma + u')');
+            break;
         }
     }
-    if (orphans > 0)
+    if (m_formCounts.orphans > 0)
         m_warnings.append(QStringLiteral("%1 forms belong to headwords that no article holds; they are left out "
-                                         "(first: %2)").arg(orphans).arg(firstOrphan));
+                                         "(first: %2)").arg(m_formCounts.orphans).arg(firstOrphans.join(QStringLiteral(", "))));
 }
 
 void DataBuilder::buildCredits(const BuildInput &input, BuiltData *data, ProblemList *problems)
