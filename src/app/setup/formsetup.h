@@ -40,6 +40,7 @@ public:
     QWidget *TabSheet2;   // "Шрифты"
     QWidget *TabSheet3;   // "Карточка слова"
     QWidget *TabSheet4;   // "Списки"
+    QWidget *TabSheetSearch; // "Поиск"
 
     QCheckBox *CheckBoxHint;
     QCheckBox *CheckBoxTray;
@@ -70,6 +71,7 @@ public:
     QCheckBox *CheckBoxCloseCard;
 
     QCheckBox *CheckBoxColorString;
+    QCheckBox *CheckBoxExactLetters;
     QLabel *LabelColorBox;
     ColorBox *ColorBox1;
 
@@ -100,6 +102,7 @@ private:
     void buildFontsTab(const QStringList &fonts);
     void buildCardTab();
     void buildListsTab();
+    void buildSearchTab();
     void setValues(const SetupValues &values);
     void refreshPreview(int pointSize);
 

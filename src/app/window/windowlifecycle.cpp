@@ -14,6 +14,7 @@
 #include "app/search/findpanel.h"
 #include "app/window/firstpaint.h"
 #include "app/store/historyfile.h"
+#include "app/window/letterpalette.h"
 #include "app/window/mainmenu.h"
 #include "app/window/panelvisibility.h"
 #include "app/store/settingsstore.h"
@@ -216,6 +217,8 @@ void TFormLumoLex::readSettings()
     PanelFind->resize(widths[2], PanelFind->height());
 
     panels->applySettings(settings);
+    menu->MainMenuPanelLetters->setChecked(settings.PanelLetters);
+    PanelWord->PanelLetters->setVisible(settings.PanelLetters);
 
     startupBookmark = settings.BookMark;
 }

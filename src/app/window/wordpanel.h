@@ -19,6 +19,7 @@ class QToolButton;
 
 namespace lumolex {
 
+class LetterPalette;
 class NavAccelerator;
 class StepTimer;
 class Table;
@@ -47,6 +48,7 @@ public:
     QToolButton *ToolButtonLast;
     WordListView *DBGrid1;
     QComboBox *EditWord;
+    LetterPalette *PanelLetters;   // the Kildin letters, under the word box
     QMenu *PMenuLetter;
 
     NavAccelerator &navigator() const { return *m_navigator; }
