@@ -6,6 +6,7 @@
 
 #include "appfixture.h"
 
+#include "app/lists/wordlistview.h"
 #include "app/search/findpanel.h"
 #include "app/window/letterpalette.h"
 #include "app/window/mainmenu.h"
@@ -59,6 +60,7 @@ protected:
         QApplication::processEvents();
     }
 
+public:
     QLineEdit *wordBox = nullptr;
     QLineEdit *searchField = nullptr;
     LetterPalette *palette = nullptr;
