@@ -1,11 +1,15 @@
 #include "search/fastwordsearch.h"
 
+#include "article/bodydecoder.h"
 #include "article/transcription.h"
 #include "data/table/collation.h"
 #include "data/files/dataloader.h"
 #include "data/files/datafileschema.h"
+#include "data/table/spelling.h"
 #include "data/table/table.h"
 #include "search/arrid.h"
+#include "search/preciseletters.h"
+#include "search/querytext.h"
 
 #include <algorithm>
 #include <bit>
@@ -16,8 +20,6 @@
 
 namespace lumolex {
 
-namespace {
-
 // One article of the working list: reached by the first word, and by the
 // words after it up to `token`. Its headword and key are read only once it
 // has matched every word.
@@ -26,6 +28,22 @@ struct WorkEntry {
     int dict = 0;
     int position = 0; // in the article table's ID order
     int token = 0;    // how many words, counted from the first, it has matched
+    bool whole = false; // every word matched so far is one of its forms as a whole
+};
+
+namespace {
+
+// The groups of the results, listed in this order.
+enum class Match {
+    Headword, // holds every word whole, and its headword is spelt like the query
+    Whole,    // holds every word as a whole form
+    Prefix,   // holds some word only as the beginning of a longer form
+};
+
+// The articles a word reaches, both lists sorted and each ID once.
+struct WordIds {
+    std::vector<int> all;   // through any form beginning with the word
+    std::vector<int> whole; // through a form that is the word
 };
 
 // a < b when both are written as decimal text: the order of IDs in the
@@ -49,16 +67,18 @@ quint64 keyPrefix(std::string_view key)
     return prefix;
 }
 
-// The entries that matched `words` words, in result order: by key, then by
-// ID compared as text.
+// The entries that matched `words` words, in result order: by their group
+// (Match), then by key, then by ID compared as text.
 QVector<FoundArticle> resultsOf(const std::vector<WorkEntry> &list, int words, const Table &articles, int wordField,
-                                int transcField)
+                                int transcField, const QString &query)
 {
     struct Ranked {
+        Match match;
         quint64 prefix;
         std::string_view key;
         const WorkEntry *entry;
     };
+    const QString typedQuery = SpellingCollation::typedForm(query);
     std::vector<Ranked> ranked;
     std::deque<std::string> madeKeys; // for an article whose key no index holds (a deque keeps them in place)
     QString buffer;
@@ -70,9 +90,16 @@ QVector<FoundArticle> resultsOf(const std::vector<WorkEntry> &list, int words, c
             madeKeys.push_back(KeyCollation::sortKey(articles.textAt(entry.position, transcField, buffer)));
             key = madeKeys.back();
         }
-        ranked.push_back({keyPrefix(key), key, &entry});
+        Match match = Match::Prefix;
+        if (entry.whole) {
+            const bool spelt = SpellingCollation::spelledAs(articles.textAt(entry.position, wordField, buffer), typedQuery);
+            match = spelt ? Match::Headword : Match::Whole;
+        }
+        ranked.push_back({match, keyPrefix(key), key, &entry});
     }
     std::sort(ranked.begin(), ranked.end(), [](const Ranked &a, const Ranked &b) {
+        if (a.match != b.match)
+            return a.match < b.match;
         if (a.prefix != b.prefix)
             return a.prefix < b.prefix;
         const int byKey = KeyCollation::compareKeys(a.key, b.key);
@@ -112,30 +139,39 @@ void sortUnique(std::vector<int> &ids)
     }
 }
 
-// The IDs of the articles holding a form that begins with `key`, sorted,
-// each once.
-void idsOfWord(Table &wordForms, int arridField, const QString &key, std::vector<int> &ids)
+// The IDs of the articles holding a form that begins with one of the
+// spellings of a word (its key, and the key with ё for е), and of those
+// holding one of them as a whole form.
+void idsOfWord(Table &wordForms, int arridField, int formKeyField, const QStringList &spellings, WordIds &ids)
 {
-    ids.clear();
+    ids.all.clear();
+    ids.whole.clear();
     std::vector<int> formIds;
     QString buffer;
-    wordForms.setPrefixRange(key);
-    const int forms = wordForms.recordCount();
-    for (int form = 0; form < forms; ++form) {
-        parseArrId(wordForms.textAt(form, arridField, buffer), formIds);
-        ids.insert(ids.end(), formIds.begin(), formIds.end());
+    for (const QString &spelling : spellings) {
+        const std::string wholeKey = KeyCollation::sortKey(spelling);
+        wordForms.setPrefixRange(spelling);
+        const int forms = wordForms.recordCount();
+        for (int form = 0; form < forms; ++form) {
+            parseArrId(wordForms.textAt(form, arridField, buffer), formIds);
+            ids.all.insert(ids.all.end(), formIds.begin(), formIds.end());
+            if (wordForms.sortKeyAt(form, formKeyField) == wholeKey)
+                ids.whole.insert(ids.whole.end(), formIds.begin(), formIds.end());
+        }
     }
-    sortUnique(ids);
+    sortUnique(ids.all);
+    sortUnique(ids.whole);
 }
 
 // The articles of `ids` (sorted) that exist and are in scope, by ID.
-std::vector<WorkEntry> articlesOf(const Table &articles, int idField, int dictField, const std::vector<int> &ids,
+std::vector<WorkEntry> articlesOf(const Table &articles, int idField, int dictField, const WordIds &word,
                                   const DictionaryScope &scope)
 {
     // The IDs are sorted, and so is the article table in its ID order: each
     // is found by galloping on from where the one before it was found.
     const int total = articles.recordCount();
     const auto idAt = [&articles, idField](int position) { return articles.valueAt(position, idField).toLongLong(); };
+    const std::vector<int> &ids = word.all;
     std::vector<WorkEntry> found;
     found.reserve(ids.size());
     int from = 0;
@@ -160,7 +196,7 @@ std::vector<WorkEntry> articlesOf(const Table &articles, int idField, int dictFi
             continue; // no article has this ID
         const int dict = articles.valueAt(from, dictField).toInt();
         if (scope.passes(dict))
-            found.push_back({id, dict, from, 1});
+            found.push_back({id, dict, from, 1, std::binary_search(word.whole.begin(), word.whole.end(), id)});
     }
     return found;
 }
@@ -200,13 +236,48 @@ QStringList FastWordSearch::wordKeys(const QString &query)
     return restrictingKeys(query);
 }
 
-QVector<FoundArticle> FastWordSearch::run(const QString &query, const DictionaryScope &scope)
+void FastWordSearch::dropImpreciseMatches(std::vector<WorkEntry> &list, int words, const QString &query)
+{
+    std::vector<PreciseLetters> precise;
+    // One pass over the query: blanks between words cost nothing.
+    for (const QStringView token : QStringView(query).split(u' ', Qt::SkipEmptyParts)) {
+        PreciseLetters word(token.toString());
+        if (word.isPrecise())
+            precise.push_back(std::move(word));
+    }
+    if (precise.empty())
+        return;
+    // The word-form table holds keys only, so the letters are checked in the
+    // article's own text: an article whose text has words of the query's key
+    // but none spelt with the query's letters is dropped. One reached only
+    // through inflected forms of its headword (its text has no such word at
+    // all) stays: its forms are not written in it.
+    const int wordField = m_articles.fieldIndex(QString::fromLatin1(field::WORD));
+    const int bodyField = m_articles.fieldIndex(QString::fromLatin1(field::TRANSL));
+    QString buffer;
+    for (WorkEntry &entry : list) {
+        if (entry.token != words)
+            continue;
+        bool isNull = false;
+        const QString text = m_articles.textAt(entry.position, wordField, buffer).toString() + u'\n'
+            + bodyPlainText(m_articles.blobAt(entry.position, bodyField, &isNull), isNull);
+        for (const PreciseLetters &word : precise) {
+            if (word.keyBeginsAWordIn(text) && !word.beginsAWordIn(text)) {
+                entry.token = 0;
+                break;
+            }
+        }
+    }
+}
+
+QVector<FoundArticle> FastWordSearch::run(const QString &query, const DictionaryScope &scope, bool exactLetters)
 {
     const int idField = m_articles.fieldIndex(QString::fromLatin1(field::ID));
     const int dictField = m_articles.fieldIndex(QString::fromLatin1(field::DICT));
     const int wordField = m_articles.fieldIndex(QString::fromLatin1(field::WORD));
     const int transcField = m_articles.fieldIndex(QString::fromLatin1(field::TRANSC));
     const int arridField = m_wordForms.fieldIndex(QString::fromLatin1(field::ARRID));
+    const int formKeyField = m_wordForms.fieldIndex(QString::fromLatin1(field::TRANSC));
 
     m_articles.setFiltered(false);
     m_articles.setActiveIndex(QString::fromLatin1(kIndexArticleId));
@@ -215,14 +286,21 @@ QVector<FoundArticle> FastWordSearch::run(const QString &query, const Dictionary
     // The words are taken narrowest range first: the set of articles that
     // match every word does not depend on the order, and the first word is
     // the one whose articles are looked up, so it should reach few.
+    const QStringList keys = wordKeys(query);
+    // A word typed with е also stands for its spellings with ё.
     struct Word {
-        QString key;
-        int forms;
+        QStringList spellings;
+        int forms = 0;
     };
     std::vector<Word> order;
-    for (const QString &key : wordKeys(query)) {
-        m_wordForms.setPrefixRange(key);
-        order.push_back({key, m_wordForms.recordCount()});
+    order.reserve(size_t(keys.size()));
+    for (const QString &key : keys) {
+        Word word{yoSpellings(key)};
+        for (const QString &spelling : word.spellings) {
+            m_wordForms.setPrefixRange(spelling);
+            word.forms += m_wordForms.recordCount();
+        }
+        order.push_back(std::move(word));
     }
     std::stable_sort(order.begin(), order.end(), [](const Word &a, const Word &b) { return a.forms < b.forms; });
     const int words = int(order.size());
@@ -230,28 +308,32 @@ QVector<FoundArticle> FastWordSearch::run(const QString &query, const Dictionary
     // The working list holds the first word's articles in scope, by ID; each
     // next word keeps those it reaches too.
     std::vector<WorkEntry> list;
-    std::vector<int> ids;
+    WordIds ids;
     for (int i = 1; i <= words; ++i) {
         // An article the previous word did not reach can never be listed.
         if (i > 1 && std::none_of(list.begin(), list.end(), [i](const WorkEntry &e) { return e.token == i - 1; }))
             break;
-        idsOfWord(m_wordForms, arridField, order[size_t(i - 1)].key, ids);
+        idsOfWord(m_wordForms, arridField, formKeyField, order[size_t(i - 1)].spellings, ids);
         if (i == 1) {
             list = articlesOf(m_articles, idField, dictField, ids, scope);
             continue;
         }
         // Both lists are in ID order: one walk finds the articles the word reaches.
-        auto reached = ids.cbegin();
+        auto reached = ids.all.cbegin();
         for (WorkEntry &entry : list) {
-            reached = std::lower_bound(reached, ids.cend(), entry.id);
-            if (reached == ids.cend())
+            reached = std::lower_bound(reached, ids.all.cend(), entry.id);
+            if (reached == ids.all.cend())
                 break;
-            if (*reached == entry.id && entry.token == i - 1)
+            if (*reached == entry.id && entry.token == i - 1) {
                 entry.token = i;
+                entry.whole = entry.whole && std::binary_search(ids.whole.begin(), ids.whole.end(), entry.id);
+            }
         }
     }
     m_wordForms.cancelRange();
-    return resultsOf(list, words, m_articles, wordField, transcField);
+    if (exactLetters)
+        dropImpreciseMatches(list, words, query);
+    return resultsOf(list, words, m_articles, wordField, transcField, query);
 }
 
 } // namespace lumolex

@@ -14,9 +14,12 @@
 #include <QStringList>
 #include <QVector>
 
+#include <vector>
+
 namespace lumolex {
 
 class Table;
+struct WorkEntry;
 
 // One found article: a row of the result list.
 struct FoundArticle {
@@ -36,14 +39,23 @@ public:
     // Searches `query`, a text already trimmed (trimQuery) and checked
     // (checkQuery). Words are the fields between single spaces, so two
     // spaces in a row make an empty word, which restricts nothing. Results
-    // come in ascending order of the article's transcription key (the key
-    // collation), articles of equal key by their ID written in decimal and
-    // compared as text (12 before 9).
+    // come in three groups, so that the word the user typed opens first:
+    // articles holding every word of the query as a whole form, the one
+    // whose headword is spelt like the query (composed, case aside) ahead of
+    // them; then articles that hold some word only as the beginning of a
+    // longer form. Within a group, in ascending order of the article's
+    // transcription key (the key collation), articles of equal key by their
+    // ID written in decimal and compared as text (12 before 9).
     //
     // The article table is left unfiltered on its ID index; the caller
     // suspends its notifications and restores it. The word-form table is left without a
     // key range.
-    QVector<FoundArticle> run(const QString &query, const DictionaryScope &scope);
+    //
+    // With exact letters (the default), a query word spelt with a macron or
+    // a special Kildin letter leaves out the articles whose text holds words
+    // of its key but none spelt with its letters (see PreciseLetters); off,
+    // every letter compares by its key only.
+    QVector<FoundArticle> run(const QString &query, const DictionaryScope &scope, bool exactLetters = true);
 
     // The transcription keys of the query's words as run() takes them: an
     // article must hold, for each, a word form whose key begins with it.
@@ -54,6 +66,8 @@ public:
     static QStringList wordKeys(const QString &query);
 
 private:
+    void dropImpreciseMatches(std::vector<WorkEntry> &list, int words, const QString &query);
+
     Table &m_articles;
     Table &m_wordForms;
 };

@@ -4,6 +4,7 @@
 #include "article/transcription.h"
 #include "data/files/dataloader.h"
 #include "data/files/datafileschema.h"
+#include "data/table/spelling.h"
 #include "data/table/table.h"
 #include "search/plaintextcache.h"
 #include "search/querytext.h"
@@ -28,6 +29,7 @@ FragmentSearch::FragmentSearch(Table &articles, const QString &query, const Dict
     , m_scope(scope)
     , m_cache(cache)
     , m_key(RetTransc(query))
+    , m_letters(query)
     , m_idField(articles.fieldIndex(QString::fromLatin1(field::ID)))
     , m_dictField(articles.fieldIndex(QString::fromLatin1(field::DICT)))
     , m_wordField(articles.fieldIndex(QString::fromLatin1(field::WORD)))
@@ -38,6 +40,11 @@ FragmentSearch::FragmentSearch(Table &articles, const QString &query, const Dict
         m_articles.setActiveIndex(QString::fromLatin1(kIndexArticleKey));
     m_total = m_articles.recordCount();
     m_blockSize = qMax(1, blockSize);
+}
+
+void FragmentSearch::setExactLetters(bool on)
+{
+    m_exactLetters = on;
 }
 
 namespace {
@@ -100,11 +107,13 @@ std::unique_ptr<FragmentSearch::Block> FragmentSearch::startBlock(int begin) con
     }
 
     const QString &key = m_key;
-    const auto read = [&key](Visit &visit) {
+    const PreciseLetters *letters = m_exactLetters && m_letters.isPrecise() ? &m_letters : nullptr;
+    const auto read = [&key, letters](Visit &visit) {
         if (!visit.read)
             return;
-        visit.text = fragmentSearchText(visit.body, visit.bodyIsNull);
-        visit.matched = visit.text.contains(key);
+        const QString plain = bodyPlainText(visit.body, visit.bodyIsNull);
+        visit.text = RetTransc(plain);
+        visit.matched = containsReadingYo(visit.text, key) && (!letters || letters->foundIn(plain));
     };
     if (toRead >= kFewestForThreads) {
         block->reading = QtConcurrent::map(block->visits, read);
@@ -132,7 +141,13 @@ void FragmentSearch::scanBlock(QVector<FoundArticle> *found)
             if (m_cache)
                 m_cache->insert(visit.id, std::move(visit.text));
         } else if (!m_key.isEmpty()) {
-            matched = m_cache->find(visit.id)->contains(m_key);
+            matched = containsReadingYo(*m_cache->find(visit.id), m_key);
+            if (matched && m_exactLetters && m_letters.isPrecise()) {
+                // The cache keeps the converted text only: the precise letters are read from the body.
+                bool isNull = false;
+                const QByteArrayView stored = m_articles.blobAt(visit.position, m_bodyField, &isNull);
+                matched = m_letters.foundIn(bodyPlainText(stored, isNull));
+            }
         }
         if (matched) {
             m_results.append({visit.id, visit.dict, m_articles.valueAt(visit.position, m_wordField).toString()});
@@ -163,9 +178,10 @@ void FragmentSearch::runToEnd()
 }
 
 QVector<FoundArticle> FragmentSearch::run(Table &articles, const QString &query, const DictionaryScope &scope,
-                                          PlainTextCache *cache)
+                                          PlainTextCache *cache, bool exactLetters)
 {
     FragmentSearch search(articles, query, scope, cache);
+    search.setExactLetters(exactLetters);
     search.runToEnd();
     return search.results();
 }

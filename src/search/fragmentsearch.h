@@ -1,7 +1,8 @@
 #pragma once
 
 // The fragment search: the articles whose body, read as plain text and
-// converted to its transcription key, contains the key of the query as a
+// converted to its transcription key, contains the key of the query (an е
+// of the query matching е or ё, as a Russian reader writes е for ё) as a
 // piece of text (inside a word, across words, with its blanks).
 //
 // The scan visits every article of the article table in the word list's
@@ -21,6 +22,7 @@
 
 #include "search/dictionaryscope.h"
 #include "search/fastwordsearch.h"
+#include "search/preciseletters.h"
 
 #include <QString>
 #include <QVector>
@@ -53,6 +55,12 @@ public:
     FragmentSearch(const FragmentSearch &) = delete;
     FragmentSearch &operator=(const FragmentSearch &) = delete;
 
+    // With exact letters (the default), a query letter with a macron or a
+    // special Kildin letter matches only that letter as the text writes it
+    // (PreciseLetters); off, every letter compares by its key. Set before
+    // the first step.
+    void setExactLetters(bool on);
+
     // Visits blocks of articles until the budget has passed (at least one
     // block per call) or the table ends. Articles found are appended to the results and
     // to `found` when given. Returns false once every article has been visited.
@@ -68,7 +76,7 @@ public:
 
     // The whole search at once: the results in visiting order.
     static QVector<FoundArticle> run(Table &articles, const QString &query, const DictionaryScope &scope,
-                                     PlainTextCache *cache = nullptr);
+                                     PlainTextCache *cache = nullptr, bool exactLetters = true);
 
 private:
     struct Block;
@@ -80,6 +88,8 @@ private:
     DictionaryScope m_scope;
     PlainTextCache *m_cache;
     QString m_key;
+    PreciseLetters m_letters;
+    bool m_exactLetters = true;
     int m_visited = 0;
     int m_total = 0;
     int m_blockSize;

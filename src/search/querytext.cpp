@@ -87,11 +87,28 @@ QString trimQuery(QStringView view)
     return text.mid(begin, end - begin).toString();
 }
 
+int readerLength(QStringView text)
+{
+    int length = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(char16_t(c), text[i + 1].unicode());
+            ++i;
+        }
+        // A mark after another character belongs to it; one that starts the text is read on its own.
+        if (length > 0 && QChar::isMark(c))
+            continue;
+        ++length;
+    }
+    return length;
+}
+
 QueryCheck checkQuery(QStringView trimmed)
 {
     if (trimmed.isEmpty())
         return QueryCheck::Empty;
-    if (trimmed.size() < kMinQueryLength)
+    if (readerLength(trimmed) < kMinQueryLength)
         return QueryCheck::TooShort;
     return QueryCheck::Ok;
 }

@@ -31,9 +31,14 @@ QString trimQuery(QStringView text);
 
 enum class QueryCheck {
     Empty,      // nothing to search for: no message
-    TooShort,   // fewer than kMinQueryLength characters
+    TooShort,   // fewer than kMinQueryLength letters as a reader sees them
     Ok,
 };
+
+// The characters of a text as a reader counts them: a base character with
+// the combining marks after it is one (а̄ is one letter, as ӣ is), and so is
+// a character written as a surrogate pair.
+int readerLength(QStringView text);
 
 inline constexpr int kMinQueryLength = 2;
 

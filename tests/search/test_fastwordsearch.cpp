@@ -69,12 +69,15 @@ TEST(FastWordSearch, ListsArticlesMatchingEveryWordInKeyThenIdTextOrder)
         std::vector<int> ids;
     };
     const Case cases[] = {
-        {QStringLiteral("дом лес"), {12, 9}},              // worked example; equal keys: "12" before "9"
-        {QStringLiteral("лес дом"), {12, 9}},
-        {QStringLiteral("дом"), {5, 40, 70, 12, 9}},        // a key of 34 letters still begins with "дом"
-        {QStringLiteral("ДоМ"), {5, 40, 70, 12, 9}},
-        {QStringLiteral("дом дом"), {5, 40, 70, 12, 9}},
-        {QStringLiteral("дом  лес"), {12, 9}},             // the empty word restricts nothing
+        // The worked example: 9 holds both words whole, 12 only longer forms.
+        {QStringLiteral("дом лес"), {9, 12}},
+        {QStringLiteral("лес дом"), {9, 12}},
+        // The headword spelt so, the other whole forms by key, then the
+        // longer forms by key (one of 34 letters still begins with "дом").
+        {QStringLiteral("дом"), {5, 40, 9, 70, 12}},
+        {QStringLiteral("ДоМ"), {5, 40, 9, 70, 12}},
+        {QStringLiteral("дом дом"), {5, 40, 9, 70, 12}},
+        {QStringLiteral("дом  лес"), {12, 9}},             // the empty word is whole nowhere: key, then "12" before "9"
         {QStringLiteral("д о"), {40}},
         {QStringLiteral("до"), {50, 5, 40, 70, 20, 12, 9}},
         {QStringLiteral("дорога"), {20}},                   // blank and repeated entries
@@ -88,7 +91,7 @@ TEST(FastWordSearch, ListsArticlesMatchingEveryWordInKeyThenIdTextOrder)
         {QStringLiteral("нет"), {}},
         {manyWords(QStringLiteral("дом"), QStringLiteral("лес"), 200, QStringLiteral("лесн")), {12}},
         {manyWords(QStringLiteral("дом"), QStringLiteral("лес"), 200, QStringLiteral("осина")), {}},
-        {manyWords(QStringLiteral("дом"), QStringLiteral("дом"), 128, QStringLiteral("лес")), {12, 9}},
+        {manyWords(QStringLiteral("дом"), QStringLiteral("дом"), 128, QStringLiteral("лес")), {9, 12}},
     };
     SearchTables tables(articles(), forms());
     FastWordSearch search(tables.articles, tables.wordForms);

@@ -99,7 +99,8 @@ int Commands::list(const ListOptions &options)
         return Failure;
     }
     const QString nearest = options.from.isEmpty() ? QString() : RetTransc(options.from);
-    const QVector<ListedRecord> records = wordListRecords(tables.articles, nearest, options.dicts, options.count);
+    const QVector<ListedRecord> records =
+        wordListRecords(tables.articles, nearest, options.dicts, options.count, options.from);
     // An empty view is "not found"; a count of 0 on a view that has records is not.
     if (records.isEmpty() && (options.count != 0 || tables.articles.isEmpty()))
         return NotFound;
@@ -186,8 +187,8 @@ int Commands::search(const QString &query, const FindOptions &options, SearchKin
     }
     const DictionaryScope scope = options.all ? DictionaryScope::all() : DictionaryScope::ofCodes(options.dicts);
     if (kind == SearchKind::Fragment)
-        return printFound(FragmentSearch::run(tables.articles, text, scope));
-    return printFound(FastWordSearch(tables.articles, tables.wordForms).run(text, scope));
+        return printFound(FragmentSearch::run(tables.articles, text, scope, nullptr, options.exactLetters));
+    return printFound(FastWordSearch(tables.articles, tables.wordForms).run(text, scope, options.exactLetters));
 }
 
 int Commands::stats()

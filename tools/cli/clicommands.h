@@ -25,6 +25,7 @@ struct ListOptions {
 struct FindOptions {
     QList<int> dicts;       // the selected dictionaries (and code 0)
     bool all = true;        // every dictionary; off when --dict is given
+    bool exactLetters = true; // the setting "Точное совпадение букв"; off with --folded
 };
 
 class Commands

@@ -22,15 +22,20 @@ const char kDescription[] = R"(Reads the data files of LumoLex.
 Commands:
   key TEXT         prints the transcription key of TEXT (reads no file)
   list             prints the word list in the program's order, from the
-                   first record or from the nearest key of --from; --dict N
-                   (repeatable, or N,M) shows those dictionaries and code 0,
-                   as the program does; --count K stops after K records
+                   first record or from where the word box lands for --from
+                   (its key, then its exact spelling); --dict N (repeatable,
+                   or N,M) shows those dictionaries and code 0, as the program
+                   does; --count K stops after K records
   show ID          prints the plain text of the article with that ID
   find QUERY       the fast word search of the search panel: prints the found
                    articles in the order of its result list
   fragment TEXT    the fragment search of the search panel: prints the
                    articles whose text contains TEXT in the order they are
                    visited, the word list's order
+                   Both searches compare letters as the program does with
+                   "Точное совпадение букв" on: a macron or a special Kildin
+                   letter in the query matches only itself; --folded compares
+                   every letter by its key (ӈ = н, ӣ = и)
   stats            prints the record count of each table and, per dictionary
                    code, its article count and credited person; it reads all
                    three files
@@ -105,7 +110,8 @@ int main(int argc, char **argv)
          QStringLiteral("dir")},
         {QStringLiteral("dict"), QStringLiteral("Dictionary code to list or search (list, find, fragment)."), QStringLiteral("n")},
         {QStringLiteral("all"), QStringLiteral("Search every dictionary (find, fragment).")},
-        {QStringLiteral("from"), QStringLiteral("Start at the nearest key of this text (list)."), QStringLiteral("text")},
+        {QStringLiteral("folded"), QStringLiteral("Compare every letter by its key (find, fragment).")},
+        {QStringLiteral("from"), QStringLiteral("Start where the word box lands for this text (list)."), QStringLiteral("text")},
         {QStringLiteral("count"), QStringLiteral("Print at most this many records (list)."), QStringLiteral("k")},
         {QStringLiteral("history"), QStringLiteral("Card history file to export (export-cards)."), QStringLiteral("file")},
         {QStringLiteral("load-all"), QStringLiteral("Load whole tables, as the program does, instead of reading only the "
@@ -168,6 +174,7 @@ int main(int argc, char **argv)
             return Failure;
         }
         options.all = options.dicts.isEmpty();
+        options.exactLetters = !parser.isSet(QStringLiteral("folded"));
         return commands.search(args.at(1), options,
                                command == QLatin1String("fragment") ? Commands::SearchKind::Fragment
                                                                     : Commands::SearchKind::Words);

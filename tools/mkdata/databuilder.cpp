@@ -47,6 +47,7 @@ bool DataBuilder::build(const BuildInput &input, BuiltData *data, ProblemList *p
     m_warnings.clear();
     m_formsLeftOut = 0;
     m_firstFormLeftOut.clear();
+    m_formCounts = {};
     *data = BuiltData();
     const int before = problems->size();
     buildArticles(input, data, problems);
@@ -106,9 +107,20 @@ void DataBuilder::buildForms(const BuildInput &input, BuiltData *data, ProblemLi
 {
     const QVector<FormSource> forms = readRecords<FormSource>(input.formFiles, parseForms, problems);
     for (const FormSource &form : forms) {
-        if (!data->wordForms.addForm(form.lemma, form.form)) {
+        switch (data->wordForms.addForm(form.lemma, form.form)) {
+        case FormMatch::Exact:
+            ++m_formCounts.exact;
+            break;
+        case FormMatch::Folded:
+            ++m_formCounts.folded;
+            break;
+        case FormMatch::None:
+            // Expected with lists made for a larger dictionary: counted in
+            // the summary, not warned about.
+            ++m_formCounts.orphans;
             if (m_formsLeftOut++ == 0)
                 m_firstFormLeftOut = form.where.toString() + QStringLiteral(" (") + form.lemma + u')';
+            break;
         }
     }
 }

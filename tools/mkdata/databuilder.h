@@ -18,6 +18,13 @@ struct BuildInput {
     QStringList creditFiles;
 };
 
+// How the inflected forms found their headwords.
+struct FormCounts {
+    int exact = 0;   // attached to the headword spelt exactly like their lemma
+    int folded = 0;  // no headword spelt so: attached through the lemma's key
+    int orphans = 0; // no article holds the lemma: left out
+};
+
 class DataBuilder
 {
 public:
@@ -26,6 +33,7 @@ public:
 
     // Notes that do not stop the build (broken cross-references).
     const QStringList &warnings() const { return m_warnings; }
+    const FormCounts &formCounts() const { return m_formCounts; }
 
     // Forms whose headword no article holds, left out of the index. A form
     // list made from a morphology knows more words than any one dictionary,
@@ -44,6 +52,7 @@ private:
     QStringList m_warnings;
     int m_formsLeftOut = 0;
     QString m_firstFormLeftOut;
+    FormCounts m_formCounts;
 };
 
 } // namespace lumolex::mkdata

@@ -111,6 +111,10 @@ int runBuild(const QCommandLineParser &parser)
     out() << "lumolex-mkdata: " << data.articles.size() << " articles, " << data.wordForms.keyCount()
           << " word forms, " << data.examples.size() << " examples written to " << folder << " in "
           << timer.elapsed() << " ms" << Qt::endl;
+    const FormCounts &forms = builder.formCounts();
+    if (forms.exact + forms.folded > 0)
+        out() << "lumolex-mkdata: inflected forms: " << forms.exact << " attached to the headword spelt like their lemma, "
+              << forms.folded << " through the lemma's key (no headword spelt so)" << Qt::endl;
     if (builder.formsLeftOut() > 0)
         out() << "lumolex-mkdata: " << builder.formsLeftOut() << " forms of headwords that no article holds left out"
               << " (first: " << builder.firstFormLeftOut() << ")" << Qt::endl;

@@ -1,7 +1,7 @@
 #include "wordformindex.h"
 
 #include "article/transcription.h"
-
+#include "data/table/spelling.h"
 
 #include <algorithm>
 
@@ -79,9 +79,23 @@ void WordFormIndex::addKey(const QString &key, int id)
         ids.push_back(id);
 }
 
+void WordFormIndex::addSpelling(const QString &word, int id)
+{
+    std::vector<int> &ids = m_spellingIds[SpellingCollation::typedForm(word)];
+    if (ids.empty() || ids.back() != id)
+        ids.push_back(id);
+}
+
 void WordFormIndex::addArticle(int id, const QString &headword, const QString &plainText,
                                const QStringList &grammarNotes)
 {
+    m_headwordSpellings.insert(SpellingCollation::typedForm(headword));
+    addSpelling(headword, id);
+    for (const QString &word : splitWords(headword))
+        addSpelling(word, id);
+    for (const QString &word : splitWords(plainText))
+        addSpelling(word, id);
+
     const QString key = RetTransc(headword);
     addKey(key, id);
     for (const QString &piece : key.split(u' ', Qt::SkipEmptyParts))
@@ -114,19 +128,28 @@ void WordFormIndex::addArticle(int id, const QString &headword, const QString &p
     }
 }
 
-bool WordFormIndex::addForm(const QString &headword, const QString &form)
+FormMatch WordFormIndex::addForm(const QString &headword, const QString &form)
 {
     // Only the articles' own words lead to articles: a form is never the
     // headword of further forms.
-    const auto found = m_ids.constFind(RetTransc(headword));
-    if (found == m_ids.cend())
-        return false;
+    const QString spelling = SpellingCollation::typedForm(headword);
+    const std::vector<int> *articles = nullptr;
+    FormMatch match = FormMatch::Exact;
+    if (m_headwordSpellings.contains(spelling)) {
+        articles = &m_spellingIds[spelling];
+    } else {
+        const auto found = m_ids.constFind(RetTransc(headword));
+        if (found == m_ids.cend())
+            return FormMatch::None;
+        articles = &found.value();
+        match = FormMatch::Folded;
+    }
     const QString key = RetTransc(form);
-    if (key.isEmpty())
-        return true;
-    std::vector<int> &target = m_formIds[key];
-    target.insert(target.end(), found.value().begin(), found.value().end());
-    return true;
+    if (!key.isEmpty()) {
+        std::vector<int> &target = m_formIds[key];
+        target.insert(target.end(), articles->begin(), articles->end());
+    }
+    return match;
 }
 
 void WordFormIndex::normalise()

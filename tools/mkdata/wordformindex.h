@@ -2,8 +2,10 @@
 
 // The word-form index: for each transcription key of a word form, the IDs
 // of the articles in which it occurs. Articles contribute the words of their
-// headword and text; each inflected form of a headword then leads to every
-// article that holds that headword.
+// headword and text; each inflected form of a headword then leads to the
+// articles that hold its lemma: spelt exactly so when some headword is spelt
+// exactly like the lemma (the forms of маннь never lead to маӈӈь), and
+// otherwise every article that holds a word of the lemma's key.
 
 #include <QHash>
 #include <QSet>
@@ -14,6 +16,13 @@
 #include <vector>
 
 namespace lumolex::mkdata {
+
+// How an inflected form found the articles of its lemma.
+enum class FormMatch {
+    Exact,   // a headword is spelt exactly like the lemma
+    Folded,  // no headword is; a word of the same transcription key is
+    None,    // no article holds the lemma: the form is left out
+};
 
 struct WordFormRow {
     QString key;        // TRANSC
@@ -44,9 +53,11 @@ public:
     // and except grammar labels written as abbreviations.
     void addArticle(int id, const QString &headword, const QString &plainText,
                     const QStringList &grammarNotes = {});
-    // Adds the form under every article that holds the headword (as its
-    // headword or in its text). False when no article holds it.
-    bool addForm(const QString &headword, const QString &form);
+    // Adds the form under the articles that hold its lemma `headword` (as
+    // their headword or in their text): those that hold the exact spelling
+    // when some headword is spelt so (letters composed, case aside), else
+    // those that hold a word of its key.
+    FormMatch addForm(const QString &headword, const QString &form);
     // Adds one key for one article directly (IDs ascending per key).
     void addKey(const QString &key, int id);
 
@@ -69,7 +80,11 @@ public:
     void normalise();
 
 private:
+    void addSpelling(const QString &word, int id);
+
     QSet<QString> m_labelKeys;
+    QSet<QString> m_headwordSpellings;            // every headword, as SpellingCollation::typedForm
+    QHash<QString, std::vector<int>> m_spellingIds; // the articles holding each exact spelling
     QHash<QString, std::vector<int>> m_ids;       // from the articles' words (and after normalise(), all)
     QHash<QString, std::vector<int>> m_formIds;   // from the inflected forms
 };

@@ -6,9 +6,11 @@
 #include "article/transcription.h"
 
 #include "app/store/settings.h"
+#include "app/window/letterpalette.h"
 #include "app/lists/wordlistdelegate.h"
 #include "app/lists/wordlistview.h"
 #include "data/table/table.h"
+#include "data/wordlist/typeahead.h"
 #include "data/wordlist/wordlistmodel.h"
 #include "data/wordlist/wordlistnavigator.h"
 #include "platform/keycodes.h"
@@ -102,6 +104,8 @@ WordPanel::WordPanel(Table *articles, const Settings *settings, bool *wordBoxGua
     layout->addWidget(LabelWordForm);
     connect(LabelWordForm, &WordFormLine::articleChosen, this,
             [this](int id) { emit wordFormChosen(id, EditWord->currentText()); });
+    PanelLetters = new LetterPalette(this);
+    layout->addWidget(PanelLetters);
 
     connect(m_articles, &Table::recordChanged, this, &WordPanel::followCurrentRecord);
 }
@@ -229,10 +233,11 @@ void WordPanel::EditWordChange(const QString &text)
         return;
     }
     // The list is in the order of the transcription key, so the typed text
-    // is compared as its key: a headword typed with its Kildin letters (or
-    // with combining marks) lands on itself; Russian letters key as typed.
+    // is compared as its key, and among equal keys by its exact spelling: a
+    // headword typed with its Kildin letters (or with combining marks) lands
+    // on itself; Russian letters key as typed.
     *m_wordBoxGuard = true;
-    m_articles->findNearest(RetTransc(text));
+    TypeAhead(*m_articles).land(text, RetTransc(text));
     *m_wordBoxGuard = false;
     lookUpWordForm(text);
 }

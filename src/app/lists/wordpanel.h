@@ -26,6 +26,7 @@ class QToolButton;
 
 namespace lumolex {
 
+class LetterPalette;
 class NavAccelerator;
 class StepTimer;
 class Table;
@@ -56,6 +57,7 @@ public:
     WordListView *DBGrid1;
     QComboBox *EditWord;
     WordFormLine *LabelWordForm;
+    LetterPalette *PanelLetters;   // the Kildin letters, under the word box
     QMenu *PMenuLetter;
 
     // The articles holding a typed text as a whole word form (the window

@@ -79,6 +79,7 @@ const Bound<QCheckBox, bool> kCheckBoxes[] = {
     {&TFormSetup::CheckBoxOpenCardWin, &SetupValues::OpenCardWin},
     {&TFormSetup::CheckBoxCloseCard, &SetupValues::CloseCardsAtSwith},
     {&TFormSetup::CheckBoxColorString, &SetupValues::EvenLines},
+    {&TFormSetup::CheckBoxExactLetters, &SetupValues::ExactLetters},
 };
 
 const Bound<ClampedSpinBox, int> kNumberFields[] = {
@@ -110,10 +111,12 @@ TFormSetup::TFormSetup(Settings *settings, const QTextDocument *article, SetupAc
     TabSheet2 = addTab(PageControl1, "TabSheet2", ImageList16::Fonts, QStringLiteral("Шрифты"));
     TabSheet3 = addTab(PageControl1, "TabSheet3", ImageList16::Card, QStringLiteral("Карточка слова"));
     TabSheet4 = addTab(PageControl1, "TabSheet4", ImageList16::Lists, QStringLiteral("Списки"));
+    TabSheetSearch = addTab(PageControl1, "TabSheetSearch", ImageList16::Search, QStringLiteral("Поиск"));
     buildGeneralTab();
     buildFontsTab(fonts.families);
     buildCardTab();
     buildListsTab();
+    buildSearchTab();
     PageControl1->setCurrentIndex(0);
 
     // Speed buttons: they take no focus, so Enter and Esc always reach the
@@ -193,6 +196,17 @@ void TFormSetup::buildGeneralTab()
     }
     CheckBoxSaveParam = addCheckBox(TabSheet1, column, "CheckBoxSaveParam",
                                     QStringLiteral("Сохранять параметры при выходе"));
+    column->addStretch(1);
+}
+
+void TFormSetup::buildSearchTab()
+{
+    auto *column = new QVBoxLayout(TabSheetSearch);
+    CheckBoxExactLetters = addCheckBox(TabSheetSearch, column, "CheckBoxExactLetters",
+                                       QStringLiteral("Точное совпадение букв"));
+    CheckBoxExactLetters->setToolTip(
+        QStringLiteral("Буква запроса с макроном или особая саамская буква (ӈ, ҏ, ҍ …) находит только себя; "
+                       "простая буква находит и свои варианты"));
     column->addStretch(1);
 }
 

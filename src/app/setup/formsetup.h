@@ -59,6 +59,7 @@ public:
     QWidget *TabSheet2;   // "Шрифты"
     QWidget *TabSheet3;   // "Карточка слова"
     QWidget *TabSheet4;   // "Списки"
+    QWidget *TabSheetSearch; // "Поиск"
 
     QCheckBox *CheckBoxHint;
     QCheckBox *CheckBoxTray;
@@ -89,6 +90,7 @@ public:
     QCheckBox *CheckBoxCloseCard;
 
     QCheckBox *CheckBoxColorString;
+    QCheckBox *CheckBoxExactLetters;
     QLabel *LabelColorBox;
     ColorBox *ColorBox1;
 
@@ -120,6 +122,7 @@ private:
     int fontIndexOf(const QString &family) const;
     void buildCardTab();
     void buildListsTab();
+    void buildSearchTab();
     void setValues(const SetupValues &values);
     void refreshPreview(int pointSize);
 

@@ -39,6 +39,7 @@ constexpr std::tuple kFields{
     Field<bool>{&SetupValues::CloseCardsAtSwith, &Settings::CloseCardsAtSwith, Effect::None},
     Field<bool>{&SetupValues::EvenLines, &Settings::EvenLines, Effect::Lists},
     Field<int>{&SetupValues::ColorEvenLines, &Settings::ColorEvenLines, Effect::Lists, &kColourRange},
+    Field<bool>{&SetupValues::ExactLetters, &Settings::ExactLetters, Effect::None},
 };
 
 template<typename Visit>

@@ -34,6 +34,8 @@ struct SetupValues
     // "Списки"
     bool EvenLines = true;
     int ColorEvenLines = 16119285;
+    // "Поиск"
+    bool ExactLetters = true;
 
     bool operator==(const SetupValues &) const = default;
 

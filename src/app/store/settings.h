@@ -66,6 +66,8 @@ struct Settings
     bool IconTray = false;
     bool EvenLines = true;
     int ColorEvenLines = 16119285;   // 0x00BBGGRR, light grey 0xF5F5F5
+    bool ExactLetters = true;        // a query's macron or special Kildin letter matches only itself
+    bool PanelLetters = true;        // the letter palette under the word box
 
     bool operator==(const Settings &) const = default;
 };

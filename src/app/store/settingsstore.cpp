@@ -161,6 +161,8 @@ Settings SettingsStore::readAll() const
     LUMOLEX_READ_BOOL(IconTray);
     LUMOLEX_READ_BOOL(EvenLines);
     LUMOLEX_READ_INT(ColorEvenLines, kColourRange);
+    LUMOLEX_READ_BOOL(ExactLetters);
+    LUMOLEX_READ_BOOL(PanelLetters);
 #undef LUMOLEX_READ_BOOL
 #undef LUMOLEX_READ_INT
     return s;
@@ -198,6 +200,8 @@ QList<QPair<QString, QString>> SettingsStore::shutdownValues(const Settings &s)
         LUMOLEX_BOOL(noDoubleProgramm);
         LUMOLEX_BOOL(EvenLines);
         LUMOLEX_INT(ColorEvenLines);
+        LUMOLEX_BOOL(ExactLetters);
+        LUMOLEX_BOOL(PanelLetters);
     }
     LUMOLEX_INT(BookMark);
     LUMOLEX_BOOL(SaveParam);

@@ -8,6 +8,7 @@
 #include "app/search/findpanel.h"
 #include "app/window/fontapplication.h"
 #include "app/window/fragmentlink.h"
+#include "app/window/letterpalette.h"
 #include "app/window/mainmenu.h"
 #include "ui/menushortcutsfirst.h"
 #include "app/window/panelvisibility.h"
@@ -167,6 +168,11 @@ void TFormLumoLex::connectCommands()
     auto *shortcutsFirst = new MenuShortcutsFirst(menuItemsOf(menuBar()), this);
     shortcutsFirst->watch(PanelWord->EditWord);
     shortcutsFirst->watch(PanelFind->EditFind);
+
+    connect(menu->MainMenuPanelLetters, &QAction::toggled, this, [this](bool shown) {
+        settings.PanelLetters = shown;
+        PanelWord->PanelLetters->setVisible(shown);
+    });
 }
 
 void TFormLumoLex::markPendingCommands()

@@ -86,6 +86,7 @@ void FragmentLink::scan(const QString &query)
     m_window->search->clearResults();
 
     FragmentSearch search(*articles, query, m_window->search->scope(), &m_cache, m_blockSize);
+    search.setExactLetters(m_window->settings.ExactLetters);
     progress->setRange(0, search.total());
     progress->setValue(0);
     m_window->PanelStatus->StaticTextMode->setText(QStringLiteral("Поиск"));

@@ -131,6 +131,8 @@ MainMenu::MainMenu(QMenuBar *bar)
                                    ImageList16::ShowAllPanels);
     MainMenuNotVisiblePanel = addItem(N12, "MainMenuNotVisiblePanel", QStringLiteral("Выключить все"), {},
                                       ImageList16::HideAllPanels);
+    MainMenuPanelLetters = addCheckItem(N5, "MainMenuPanelLetters", QStringLiteral("Панель саамских букв"));
+    MainMenuPanelLetters->setChecked(true);
 
     // "Сервис"
     MenuService = addMenu(bar, "MenuService", QStringLiteral("Сервис"));

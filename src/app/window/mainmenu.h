@@ -52,6 +52,7 @@ struct MainMenu
     QAction *MainMenuPanelPhrase;
     QAction *MainMenuVisiblePanel;
     QAction *MainMenuNotVisiblePanel;
+    QAction *MainMenuPanelLetters;      // the letter palette under the word box
 
     // "Сервис"
     QMenu *MenuService;

@@ -234,7 +234,8 @@ void SearchLink::ToolButtonGoFind1Click()
         updateCounter();
         return;
     }
-    const QVector<FoundArticle> results = FastWordSearch(*articles, *m_window->ClientDataSet2).run(query, scope());
+    const QVector<FoundArticle> results = FastWordSearch(*articles, *m_window->ClientDataSet2)
+                                                  .run(query, scope(), m_window->settings.ExactLetters);
     panel->ListBoxFind->setResults(results);
 
     setMode(QStringLiteral("Работа"));

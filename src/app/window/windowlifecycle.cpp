@@ -15,6 +15,7 @@
 #include "app/search/findpanel.h"
 #include "ui/firstpaint.h"
 #include "app/store/historyfile.h"
+#include "app/window/letterpalette.h"
 #include "app/window/mainmenu.h"
 #include "app/window/panelvisibility.h"
 #include "app/store/settingsstore.h"
@@ -228,6 +229,8 @@ void TFormLumoLex::readSettings()
     PanelFind->resize(widths[2], PanelFind->height());
 
     panels->applySettings(settings);
+    menu->MainMenuPanelLetters->setChecked(settings.PanelLetters);
+    PanelWord->PanelLetters->setVisible(settings.PanelLetters);
 
     startupBookmark = settings.BookMark;
 }

@@ -147,7 +147,7 @@ void DataFileLoader::buildIndexes(Table &articles, Table &wordForms)
 
 void DataFileLoader::buildArticleIndexes(Table &articles)
 {
-    articles.addIndex(QString::fromLatin1(kIndexArticleKey), QStringLiteral("TRANSC;DICT"));
+    articles.addIndex(QString::fromLatin1(kIndexArticleKey), QString::fromLatin1(kArticleKeyFields));
     articles.addIndex(QString::fromLatin1(kIndexArticleId), QStringLiteral("ID"));
     articles.setActiveIndex(QString::fromLatin1(kIndexArticleKey));
 }

@@ -21,6 +21,10 @@ class Table;
 
 // Index names of the loaded tables.
 inline constexpr char kIndexArticleKey[] = "cds1i1";    // article table, TRANSC;DICT
+// Its fields: the key and the dictionary as the word list orders them; among
+// equal ones the exact spelling of the headword, then the ID, so that the
+// order never depends on the order of the source file.
+inline constexpr char kArticleKeyFields[] = "TRANSC;DICT;WORD:spelling;ID";
 inline constexpr char kIndexArticleId[] = "cds1i2";     // article table, ID
 inline constexpr char kIndexWordFormKey[] = "cds2i1";   // word-form table, TRANSC
 

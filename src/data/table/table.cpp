@@ -109,6 +109,8 @@ void Table::clear()
         column.clear();
     for (auto &[field, keys] : d->sortKeys)
         keys.clear();
+    for (auto &[field, keys] : d->spellingKeys)
+        keys.clear();
     for (auto &index : d->indexes)
         index->invalidate();
     d->rows = 0;
@@ -123,17 +125,25 @@ int Table::rowCount() const { return d->rows; }
 bool Table::addIndex(const QString &indexName, const QString &fieldList)
 {
     std::vector<IndexPart> parts;
-    for (const QString &fieldName : fieldList.split(u';', Qt::SkipEmptyParts)) {
-        const int field = d->fieldOf(fieldName.trimmed());
-        if (field < 0 || d->fields[field].type == FieldType::Blob) {
-            d->warn(QStringLiteral("index %1: no text or integer field \"%2\"").arg(indexName, fieldName.trimmed()));
+    static const QString spellingSuffix = QStringLiteral(":spelling");
+    for (const QString &item : fieldList.split(u';', Qt::SkipEmptyParts)) {
+        QString fieldName = item.trimmed();
+        const bool bySpelling = fieldName.endsWith(spellingSuffix, Qt::CaseInsensitive);
+        if (bySpelling)
+            fieldName.chop(spellingSuffix.size());
+        const int field = d->fieldOf(fieldName);
+        if (field < 0 || d->fields[field].type == FieldType::Blob
+            || (bySpelling && d->fields[field].type != FieldType::Text)) {
+            d->warn(QStringLiteral("index %1: no text or integer field \"%2\"").arg(indexName, item.trimmed()));
             return false;
         }
         IndexPart part;
         part.field = field;
         part.column = &d->columns[size_t(field)];
-        if (d->fields[field].type == FieldType::Text)
-            part.keys = &d->sortKeys[field];
+        if (d->fields[field].type == FieldType::Text) {
+            part.order = bySpelling ? TextOrder::Spelling : TextOrder::Key;
+            part.keys = &d->keysOf(field, part.order);
+        }
         parts.push_back(part);
     }
     if (parts.empty() || indexName.isEmpty()) {

@@ -101,8 +101,9 @@ public:
 
     // Indexes. `fields` is a ';'-separated list ("TRANSC;DICT") of Text or
     // Integer fields. Text fields compare with the key collation
-    // (case-insensitive); integers numerically; nulls first; equal keys keep
-    // table order. addIndex sorts at once (replacing an index of that name);
+    // (case-insensitive), or by their exact spelling when the name ends in
+    // ":spelling" ("TRANSC;DICT;WORD:spelling;ID": see SpellingCollation);
+    // integers numerically; nulls first; equal keys keep table order. addIndex sorts at once (replacing an index of that name);
     // false for unknown fields. Names are case-insensitive.
     bool addIndex(const QString &indexName, const QString &fields);
     bool hasIndex(const QString &indexName) const;

@@ -1,6 +1,7 @@
 #include "data/table/tableindex.h"
 
 #include "data/table/collation.h"
+#include "data/table/spelling.h"
 #include "data/table/tablecolumn.h"
 
 #include <QtEndian>
@@ -25,7 +26,10 @@ void SortKeyColumn::extend(const TableColumn &column)
     QString buffer;
     for (int row = size(); row < rows; ++row) {
         const size_t before = m_bytes.size();
-        KeyCollation::appendSortKey(column.text(row, buffer), m_bytes);
+        if (m_order == TextOrder::Spelling)
+            SpellingCollation::appendSortKey(column.text(row, buffer), m_bytes);
+        else
+            KeyCollation::appendSortKey(column.text(row, buffer), m_bytes);
         if (m_bytes.size() > 0xFFFFFFFFu)
             m_bytes.resize(before);
         m_ends.push_back(quint32(m_bytes.size()));
@@ -211,8 +215,9 @@ std::optional<KeyProbe> TableIndex::probe(const QVariantList &values, QString *e
         target.null = !value.isValid() || value.isNull();
         if (target.null)
             continue;
-        if (m_parts[size_t(i)].keys) {
-            target.key = KeyCollation::sortKey(value.toString());
+        if (const IndexPart &part = m_parts[size_t(i)]; part.keys) {
+            target.key = part.order == TextOrder::Spelling ? SpellingCollation::sortKey(value.toString())
+                                                           : KeyCollation::sortKey(value.toString());
         } else {
             bool ok = false;
             target.number = value.toLongLong(&ok);

@@ -19,16 +19,22 @@ namespace lumolex {
 
 class TableColumn;
 
+// How an index field of text compares: by the key collation, or by the
+// exact spelling (the second level of order that settles equal keys).
+enum class TextOrder { Key, Spelling };
+
 // The collation keys of one text column, one per row, in one byte pool.
 class SortKeyColumn
 {
 public:
+    explicit SortKeyColumn(TextOrder order = TextOrder::Key) : m_order(order) {}
     void extend(const TableColumn &column);         // computes keys for rows not yet keyed
     void clear();
     int size() const { return int(m_ends.size()); }
     std::string_view key(int row) const;
 
 private:
+    TextOrder m_order;
     std::string m_bytes;
     std::vector<quint32> m_ends;                    // 32-bit offsets: keys beyond 4 GB are cut empty
 };
@@ -38,6 +44,7 @@ struct IndexPart {
     int field = -1;
     const TableColumn *column = nullptr;
     const SortKeyColumn *keys = nullptr;            // text fields only
+    TextOrder order = TextOrder::Key;               // text fields only
 };
 
 // A value to compare with one index field.

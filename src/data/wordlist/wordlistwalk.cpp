@@ -2,10 +2,12 @@
 
 #include "data/files/datafileschema.h"
 #include "data/table/table.h"
+#include "data/wordlist/typeahead.h"
 
 namespace lumolex {
 
-QVector<ListedRecord> wordListRecords(Table &articles, const QString &nearestKey, const QList<int> &dicts, int count)
+QVector<ListedRecord> wordListRecords(Table &articles, const QString &nearestKey, const QList<int> &dicts, int count,
+                                      const QString &typed)
 {
     if (!dicts.isEmpty()) {
         // The view of the program: code 0 is always visible.
@@ -21,7 +23,7 @@ QVector<ListedRecord> wordListRecords(Table &articles, const QString &nearestKey
     if (nearestKey.isEmpty())
         articles.first();
     else
-        articles.findNearest(nearestKey);
+        TypeAhead(articles).land(typed.isEmpty() ? QStringView(nearestKey) : QStringView(typed), nearestKey);
 
     const int id = articles.fieldIndex(QString::fromLatin1(field::ID));
     const int dict = articles.fieldIndex(QString::fromLatin1(field::DICT));

@@ -21,8 +21,11 @@ struct ListedRecord {
 };
 
 // The article table on its key index. `dicts` empty shows every dictionary;
-// `nearestKey` empty starts at the first record (else the nearest key, as
-// typing does); count -1 walks to the end. The table is left filtered.
-QVector<ListedRecord> wordListRecords(Table &articles, const QString &nearestKey, const QList<int> &dicts, int count);
+// `nearestKey` empty starts at the first record, else the list starts where
+// the word box lands for `typed` whose key it is (TypeAhead: the nearest
+// key, then the exact spelling); count -1 walks to the end. The table is
+// left filtered.
+QVector<ListedRecord> wordListRecords(Table &articles, const QString &nearestKey, const QList<int> &dicts, int count,
+                                      const QString &typed = QString());
 
 } // namespace lumolex

@@ -234,7 +234,7 @@ TEST_F(SettingsStoreTest, FirstShutdownCreatesEveryValueInTheFixedOrder)
         "CardHeight", "CardWidth", "OpenCardWin", "CloseCardsAtSwith", "Transparency",
         "TranspCard", "DockWindow", "HintWord", "PanelToolBar", "PanelStatus", "PanelPhrase",
         "PanelCaption", "IconTray", "noDoubleProgramm", "EvenLines", "ColorEvenLines",
-        "BookMark", "SaveParam"};
+        "ExactLetters", "PanelLetters", "BookMark", "SaveParam"};
     QStringList names;
     for (const auto &value : SettingsStore::shutdownValues(changedSettings()))
         names.append(value.first);

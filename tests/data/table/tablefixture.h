@@ -5,6 +5,7 @@
 // counter of the table's notifications.
 
 #include "article/transcription.h"
+#include "data/files/dataloader.h"
 #include "data/files/datafileschema.h"
 #include "data/table/table.h"
 
@@ -33,7 +34,7 @@ inline std::unique_ptr<Table> articleTable(const std::vector<Article> &articles)
     auto table = std::make_unique<Table>(QStringLiteral("articles"), articleFields());
     for (const Article &a : articles)
         table->appendRow({a.id, a.dict, a.word, QByteArray("body"), RetTransc(a.word), QVariant()});
-    table->addIndex(QStringLiteral("cds1i1"), QStringLiteral("TRANSC;DICT"));
+    table->addIndex(QStringLiteral("cds1i1"), QString::fromLatin1(kArticleKeyFields));
     table->addIndex(QStringLiteral("cds1i2"), QStringLiteral("ID"));
     table->setActiveIndex(QStringLiteral("cds1i1"));
     return table;
