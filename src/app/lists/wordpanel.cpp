@@ -1,6 +1,6 @@
 #include "app/lists/wordpanel.h"
 
-#include "app/search/wordformline.h"
+#include "app/lists/wordformline.h"
 #include "search/wordformlookup.h"
 
 #include "article/transcription.h"

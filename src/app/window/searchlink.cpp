@@ -13,7 +13,7 @@
 #include "app/shell/statuspanel.h"
 #include "app/window/toolbarpanel.h"
 #include "app/lists/wordpanel.h"
-#include "app/search/wordformline.h"
+#include "app/lists/wordformline.h"
 #include "article/view/articlepanel.h"
 #include "article/view/historykeeper.h"
 #include "data/files/dataloader.h"

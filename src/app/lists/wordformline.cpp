@@ -1,4 +1,4 @@
-#include "app/search/wordformline.h"
+#include "app/lists/wordformline.h"
 
 namespace lumolex {
 

@@ -7,7 +7,7 @@
 #include "appfixture.h"
 
 #include "app/search/findpanel.h"
-#include "app/search/wordformline.h"
+#include "app/lists/wordformline.h"
 #include "app/window/toolbarpanel.h"
 #include "app/lists/wordpanel.h"
 #include "data/files/sqlitedb.h"
