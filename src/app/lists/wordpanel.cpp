@@ -6,7 +6,7 @@
 #include "article/transcription.h"
 
 #include "app/store/settings.h"
-#include "app/window/letterpalette.h"
+#include "app/lists/letterpalette.h"
 #include "app/lists/wordlistdelegate.h"
 #include "app/lists/wordlistview.h"
 #include "data/table/table.h"

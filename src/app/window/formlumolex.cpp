@@ -8,7 +8,7 @@
 #include "app/search/findpanel.h"
 #include "app/window/fontapplication.h"
 #include "app/window/fragmentlink.h"
-#include "app/window/letterpalette.h"
+#include "app/lists/letterpalette.h"
 #include "app/window/mainmenu.h"
 #include "ui/menushortcutsfirst.h"
 #include "app/window/panelvisibility.h"

@@ -15,7 +15,7 @@
 #include "app/search/findpanel.h"
 #include "ui/firstpaint.h"
 #include "app/store/historyfile.h"
-#include "app/window/letterpalette.h"
+#include "app/lists/letterpalette.h"
 #include "app/window/mainmenu.h"
 #include "app/window/panelvisibility.h"
 #include "app/store/settingsstore.h"

@@ -1,4 +1,4 @@
-#include "app/window/letterpalette.h"
+#include "app/lists/letterpalette.h"
 
 #include "platform/keycodes.h"
 

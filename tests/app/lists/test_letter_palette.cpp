@@ -8,7 +8,7 @@
 
 #include "app/lists/wordlistview.h"
 #include "app/search/findpanel.h"
-#include "app/window/letterpalette.h"
+#include "app/lists/letterpalette.h"
 #include "app/window/mainmenu.h"
 #include "app/lists/wordpanel.h"
 
