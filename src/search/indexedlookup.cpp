@@ -4,6 +4,7 @@
 #include "data/files/datafiles.h"
 #include "data/files/lookupindexes.h"
 #include "data/files/sqlitedb.h"
+#include "data/table/spelling.h"
 #include "data/table/table.h"
 #include "search/arrid.h"
 #include "search/fastwordsearch.h"
@@ -156,29 +157,63 @@ bool IndexedLookup::readListArticles(const QString &from, const QList<int> &dict
     }
     const QString table = QString::fromLatin1(kArticleKeyOrderTable);
     const QString inView = dictCondition(dicts);
-    // The word list starts at the first key not below the typed one, or at
-    // the last record when every key is below it.
-    QString low = from.isEmpty() ? QString() : blobLiteral(articleOrderKey(RetTransc(from)));
-    const auto firstKey = [&](const QString &order, const QString &bound, int offset) -> QString {
-        const QByteArray sql = QStringLiteral("SELECT SORTKEY FROM %1%2 ORDER BY SORTKEY %3 LIMIT 1 OFFSET %4")
-                                   .arg(table, bound.isEmpty() ? QString() : QStringLiteral(" WHERE ") + bound, order)
+    // The sort key at `offset` in key order among the rows meeting `where`.
+    const auto keyAt = [&](const QString &where, const char *order, int offset, bool *found) {
+        const QByteArray sql = QStringLiteral("SELECT SORTKEY FROM %1 WHERE %2 ORDER BY SORTKEY %3 LIMIT 1 OFFSET %4")
+                                   .arg(table, joined({where, QStringLiteral("1")}), QLatin1String(order))
                                    .arg(offset)
                                    .toUtf8();
         sqlite::Statement select(db, sql.constData());
-        return select.next() ? blobLiteral(select.columnBlob(0)) : QString();
+        *found = select.next();
+        return *found ? select.columnBlob(0) : QByteArray();
     };
-    if (!low.isEmpty() && firstKey(QStringLiteral("ASC"), joined({QStringLiteral("SORTKEY >= ") + low, inView}), 0).isEmpty()) {
-        low = firstKey(QStringLiteral("DESC"), inView, 0);
-        if (low.isEmpty())
-            return readArticles(QStringLiteral("0"), articles);
+    const auto atLeast = [](const QByteArray &key) { return QStringLiteral("SORTKEY >= ") + blobLiteral(key); };
+
+    QString lowBound;
+    if (!from.isEmpty()) {
+        // Where the word box lands: the first key that begins with the typed
+        // key or, when none does, with one of its spellings with ё for е
+        // (the typed key comes first among them); else the nearest key, or
+        // the last record when every key is below it.
+        const QString key = RetTransc(from);
+        QByteArray landing;
+        bool found = false;
+        for (const QString &spelling : yoSpellings(key)) {
+            const QByteArray prefix = articleOrderKey(spelling);
+            if (keyAt(joined({atLeast(prefix), inView}), "ASC", 0, &found).startsWith(prefix) && found) {
+                landing = prefix;
+                break;
+            }
+            found = false;
+        }
+        if (!found) {
+            landing = articleOrderKey(key);
+            keyAt(joined({atLeast(landing), inView}), "ASC", 0, &found);
+            if (!found)
+                landing = keyAt(inView, "DESC", 0, &found);
+            if (!found)
+                return readArticles(QStringLiteral("0"), articles);
+        }
+        lowBound = atLeast(landing);
     }
-    const QString lowBound = low.isEmpty() ? QString() : QStringLiteral("SORTKEY >= ") + low;
-    // The key of the last record shown; every article of that key is read too.
+    // The key of the last record shown, counted from the start of the first
+    // key (the word box may land on any record of it, at its exact
+    // spelling); every article of that key is read too.
     QString highBound;
     if (count >= 0) {
-        const QString high = firstKey(QStringLiteral("ASC"), joined({lowBound, inView}), std::max(count, 1) - 1);
-        if (!high.isEmpty())
-            highBound = QStringLiteral("SORTKEY <= ") + high;
+        bool found = false;
+        const QByteArray first = keyAt(joined({lowBound, inView}), "ASC", 0, &found);
+        int group = 0;
+        if (found) {
+            const QByteArray sql = QStringLiteral("SELECT count(*) FROM %1 WHERE %2")
+                                       .arg(table, joined({QStringLiteral("SORTKEY = ") + blobLiteral(first), inView}))
+                                       .toUtf8();
+            sqlite::Statement rows(db, sql.constData());
+            group = rows.next() ? int(rows.columnInt(0)) : 0;
+        }
+        const QByteArray high = keyAt(joined({lowBound, inView}), "ASC", std::max(count, 1) - 1 + std::max(group - 1, 0), &found);
+        if (found)
+            highBound = QStringLiteral("SORTKEY <= ") + blobLiteral(high);
     }
     return readArticles(QStringLiteral("ID IN (SELECT ID FROM %1 WHERE %2)")
                             .arg(table, joined({lowBound, highBound, inView, QStringLiteral("1")})),

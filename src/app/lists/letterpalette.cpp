@@ -4,6 +4,7 @@
 
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -19,6 +20,10 @@ const QString kMacron = QStringLiteral("\u0304");
 // not the number field of a spin box.
 QLineEdit *typingField(QWidget *widget)
 {
+    // An editable combo box (the word box, the search field) keeps the focus
+    // itself and types into its line.
+    if (auto *combo = qobject_cast<QComboBox *>(widget))
+        widget = combo->lineEdit();
     auto *edit = qobject_cast<QLineEdit *>(widget);
     if (!edit || edit->isReadOnly() || qobject_cast<QAbstractSpinBox *>(edit->parentWidget()))
         return nullptr;

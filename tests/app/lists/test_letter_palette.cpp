@@ -97,7 +97,8 @@ TEST_F(LetterPaletteTest, AClickTypesIntoTheLastFocusedField)
         QTest::mouseClick(target, Qt::LeftButton);
         QApplication::processEvents();
         EXPECT_EQ(field->text(), c.after);
-        EXPECT_EQ(QApplication::focusWidget(), field);
+        // The focus is back in the field (or the combo box that owns it).
+        EXPECT_TRUE(QApplication::focusWidget() == field || QApplication::focusWidget() == field->parentWidget());
         EXPECT_EQ(palette->lastField(), field);
     }
 }
