@@ -301,8 +301,9 @@ TEST(TableReadsByPosition, GiveTheViewsRowOrNothing)
         EXPECT_EQ(value.isValid(), r.value.isValid());
         EXPECT_EQ(value.toString(), r.value.toString());
         QString buffer;
-        if ((r.field != Id && r.field != Body) || !r.value.isValid())
+        if ((r.field != Id && r.field != Body) || !r.value.isValid()) {
             EXPECT_EQ(table->textAt(r.position, r.field, buffer).toString(), r.value.toString());
+        }
         if (r.field == Body || !r.value.isValid()) {
             bool isNull = false;
             EXPECT_EQ(table->blobAt(r.position, r.field, &isNull).toByteArray(), r.value.toByteArray());
