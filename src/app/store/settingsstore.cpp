@@ -7,12 +7,22 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace lumolex {
 
 namespace {
 
 const QString kGroup = QStringLiteral("Setup");
+
+// QSettings reads its file as it is made: a FIFO or a device at the path
+// would block the program or never end, so such a file is never given to it
+// (the store then refuses it, see refuseNonRegularFile).
+std::unique_ptr<QSettings> iniSettings(const QString &path)
+{
+    const QFileInfo file(path);
+    return std::make_unique<QSettings>(file.exists() && !file.isFile() ? QString() : path, QSettings::IniFormat);
+}
 
 std::unique_ptr<QSettings> openProgramStore()
 {
@@ -21,8 +31,9 @@ std::unique_ptr<QSettings> openProgramStore()
     return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software\\LumoLex"),
                                        QSettings::NativeFormat);
 #else
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                       QStringLiteral("LumoLex"), QStringLiteral("LumoLex"));
+    // ~/.config/LumoLex/LumoLex.ini, where QSettings keeps a user's file.
+    return iniSettings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                       + QStringLiteral("/LumoLex/LumoLex.ini"));
 #endif
 }
 
@@ -30,18 +41,21 @@ std::unique_ptr<QSettings> openProgramStore()
 
 SettingsStore::SettingsStore()
     : m_settings(openProgramStore())
+    , m_location(m_settings->fileName())
 {
     refuseNonRegularFile();
 }
 
 SettingsStore::SettingsStore(const QString &iniFilePath)
-    : m_settings(std::make_unique<QSettings>(iniFilePath, QSettings::IniFormat))
+    : m_settings(iniSettings(iniFilePath))
+    , m_location(iniFilePath)
 {
     refuseNonRegularFile();
 }
 
 SettingsStore::SettingsStore(std::unique_ptr<QSettings> settings)
     : m_settings(std::move(settings))
+    , m_location(m_settings->fileName())
 {
     refuseNonRegularFile();
 }
@@ -63,7 +77,7 @@ SettingsStore::~SettingsStore() = default;
 
 QString SettingsStore::location() const
 {
-    return m_settings->fileName();
+    return m_location;
 }
 
 bool SettingsStore::parseInt(const QString &text, int *value)

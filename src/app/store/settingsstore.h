@@ -101,6 +101,7 @@ private:
     void refuseNonRegularFile();
 
     std::unique_ptr<QSettings> m_settings;
+    QString m_location;   // the file, also when QSettings was not given it
     QString m_refusal;
 };
 
