@@ -211,7 +211,8 @@ std::vector<WorkEntry> articlesOf(const Table &articles, int idField, int dictFi
 QStringList restrictingKeys(const QString &query)
 {
     QStringList keys;
-    for (const QStringView word : QStringView(query).tokenize(u' '))
+    // Empty words (blanks in a row) restrict nothing and cost nothing.
+    for (const QStringView word : QStringView(query).tokenize(u' ', Qt::SkipEmptyParts))
         keys.append(RetTransc(word));
     std::sort(keys.begin(), keys.end());
     keys.erase(std::unique(keys.begin(), keys.end()), keys.end());

@@ -112,7 +112,7 @@ std::unique_ptr<FragmentSearch::Block> FragmentSearch::startBlock(int begin) con
         if (!visit.read)
             return;
         const QString plain = bodyPlainText(visit.body, visit.bodyIsNull);
-        visit.text = RetTransc(plain);
+        visit.text = RetTransc(withoutInvisibles(plain));
         visit.matched = containsReadingYo(visit.text, key) && (!letters || letters->foundIn(plain));
     };
     if (toRead >= kFewestForThreads) {

@@ -151,7 +151,7 @@ QString supportSiteHost()
 QString dataSourcesText()
 {
     return QStringLiteral("Словари: GiellaLT (dict-sjd-rus, dict-sjd-mul), CC BY 3.0;\n"
-                          "«Формы слов» и формы: GiellaLT lang-sjd, GNU GPL 3. Подробно: NOTICE");
+                          "«Формы слов», формы: GiellaLT lang-sjd, GNU GPL 3; см. NOTICE");
 }
 
 QString freeMemoryLine(std::optional<quint64> availableBytes)

@@ -37,7 +37,7 @@ while IFS='|' read -r line expected; do
     failed=1
   fi
 done <<EOF_CASES
-lumolex-cli |find fragment key list rtf2text show stats 
+lumolex-cli |export-cards find fragment key list rtf2text show stats 
 lumolex-cli f|find fragment 
 lumolex-cli --d|--data --dict 
 lumolex-cli --data $work/data-|$work/data-one $work/data-two 

@@ -145,7 +145,7 @@ TEST_F(Tools, CommandLines)
         const char *tool;
         QStringList commands;
     } tools[] = {
-        {"lumolex-cli", {"key", "list", "show", "find", "fragment", "stats", "rtf2text"}},
+        {"lumolex-cli", {"key", "list", "show", "find", "fragment", "stats", "rtf2text", "export-cards"}},
         {"lumolex-mkdata", {"build", "kildin"}},
     };
     for (const auto &t : tools) {
@@ -218,11 +218,11 @@ TEST_F(Tools, CliReadsTheBuiltData)
         {{"show", "2"}, 0, "аббьр дождь, ливень\n"},
         {{"show", "99"}, 1, ""},
         {{"show", "два"}, 2, ""},
-        {{"find", " ДОЖДЬ "}, 0, "1\t1\tаббьр\n2\t2\tаббьр\n4\t3\tдождь\n"},
+        {{"find", " ДОЖДЬ "}, 0, "4\t3\tдождь\n1\t1\tаббьр\n2\t2\tаббьр\n"},   // the headword spelt so first
         {{"find", "дожд ливен"}, 0, "2\t2\tаббьр\n"},
         {{"find", "дождь", "--dict", "3"}, 0, "4\t3\tдождь\n"},
         {{"find", "дождь", "--dict", "1,2"}, 0, "1\t1\tаббьр\n2\t2\tаббьр\n"},
-        {{"find", "дождь", "--all"}, 0, "1\t1\tаббьр\n2\t2\tаббьр\n4\t3\tдождь\n"},
+        {{"find", "дождь", "--all"}, 0, "4\t3\tдождь\n1\t1\tаббьр\n2\t2\tаббьр\n"},
         {{"find", "снег"}, 1, ""},
         {{"find", " д "}, 2, ""},
         {{"find", "   "}, 2, ""},
