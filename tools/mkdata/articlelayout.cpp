@@ -1,5 +1,7 @@
 #include "articlelayout.h"
 
+#include "remarkruns.h"
+
 #include "rtf/rtfreader.h"
 
 #include <QColor>
@@ -68,21 +70,9 @@ QString escapeHtml(QStringView text)
 QString withItalicRemarks(QStringView text)
 {
     QString html;
-    int depth = 0;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= text.size(); ++i) {
-        const bool atEnd = i == text.size();
-        const QChar c = atEnd ? QChar() : text[i];
-        if (atEnd || (c == u'(' && depth == 0) || (c == u')' && depth == 1)) {
-            const qsizetype end = (c == u')' && depth == 1) ? i + 1 : i;
-            const QString piece = escapeHtml(text.mid(start, end - start));
-            html += depth > 0 ? QStringLiteral("<i>%1</i>").arg(piece) : piece;
-            start = end;
-        }
-        if (c == u'(')
-            ++depth;
-        else if (c == u')' && depth > 0)
-            --depth;
+    for (const RemarkRun &run : remarkRuns(text)) {
+        const QString piece = escapeHtml(run.text);
+        html += run.remark ? QStringLiteral("<i>%1</i>").arg(piece) : piece;
     }
     return html;
 }

@@ -1,5 +1,7 @@
 #include "paradigmarticle.h"
 
+#include "remarkruns.h"
+
 #include <QChar>
 
 #include <algorithm>
@@ -67,21 +69,9 @@ QString grey(QStringView text)
 QString withItalicRemarks(QStringView text)
 {
     QString rtf;
-    int depth = 0;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= text.size(); ++i) {
-        const bool atEnd = i == text.size();
-        const QChar c = atEnd ? QChar() : text[i];
-        if (atEnd || (c == u'(' && depth == 0) || (c == u')' && depth == 1)) {
-            const qsizetype end = (c == u')' && depth == 1) ? i + 1 : i;
-            const QString piece = escaped(text.mid(start, end - start));
-            rtf += depth > 0 ? QStringLiteral("{\\i %1}").arg(piece) : piece;
-            start = end;
-        }
-        if (c == u'(')
-            ++depth;
-        else if (c == u')' && depth > 0)
-            --depth;
+    for (const RemarkRun &run : remarkRuns(text)) {
+        const QString piece = escaped(run.text);
+        rtf += run.remark ? QStringLiteral("{\\i %1}").arg(piece) : piece;
     }
     return rtf;
 }
