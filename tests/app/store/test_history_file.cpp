@@ -34,8 +34,15 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
-        m_program = m_dir.filePath(QStringLiteral("program"));
-        m_user = m_dir.filePath(QStringLiteral("user"));
+        useFoldersIn(m_dir.path());
+    }
+
+    // A program folder with its DATA and a user folder below root; a table
+    // row gives each case a root of its own.
+    void useFoldersIn(const QString &root)
+    {
+        m_program = root + QStringLiteral("/program");
+        m_user = root + QStringLiteral("/user");
         ASSERT_TRUE(QDir().mkpath(m_program + QStringLiteral("/DATA")));
     }
 
@@ -181,9 +188,7 @@ TEST_F(HistoryFileTest, ProgramFolderKeepsTheListWhileWritableElseTheInstallatio
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         const QString root = m_dir.filePath(QString::fromUtf8(c.what));
-        m_program = root + QStringLiteral("/program");
-        m_user = root + QStringLiteral("/user");
-        ASSERT_TRUE(QDir().mkpath(m_program + QStringLiteral("/DATA")));
+        useFoldersIn(root);
         if (!c.programWritable)
             blockProgramFolder();
         if (!c.programBefore.isEmpty())
@@ -239,10 +244,7 @@ TEST_F(HistoryFileTest, SharedProgramFolderIsNeverWrittenEvenWhenItCouldBe)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
-        const QString root = m_dir.filePath(QString::fromUtf8(c.what));
-        m_program = root + QStringLiteral("/program");
-        m_user = root + QStringLiteral("/user");
-        ASSERT_TRUE(QDir().mkpath(m_program + QStringLiteral("/DATA")));
+        useFoldersIn(m_dir.filePath(QString::fromUtf8(c.what)));
         HistoryFile file(m_program, kRelative, m_user, c.use);
         ASSERT_EQ(file.save({"saved"}), QString());
         EXPECT_EQ(QFileInfo::exists(programFile()), c.keptInProgramFolder);
