@@ -22,12 +22,25 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   work=$1; source "$2"
   "$work/program/lumolex" 2>"$work/stderr" &
   pid=$!
-  box=$(timeout 20 xdotool search --sync --onlyvisible --classname lumolex | head -n 1) || true
+  # The splash is a window of the program too, shown while the data files
+  # are checked: the message box is the one of dialog type.
+  message_box() {
+    local window
+    for window in $(xdotool search --onlyvisible --classname lumolex 2>/dev/null); do
+      xprop -id "$window" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_DIALOG && { echo "$window"; return; }
+    done
+  }
+  box=
+  for _ in $(seq 1 200); do
+    box=$(message_box)
+    [ -n "$box" ] && break
+    sleep 0.1
+  done
   [ -n "$box" ] && echo found >"$work/box-seen"
   kill -TERM $pid 2>/dev/null || true
   sleep 0.5
   # The message stays until it is answered.
-  xdotool search --onlyvisible --classname lumolex >/dev/null 2>&1 && echo open >"$work/box-open-after-term"
+  [ -n "$(message_box)" ] && echo open >"$work/box-open-after-term"
   if [ -n "$box" ]; then
     xdotool windowfocus --sync "$box" 2>/dev/null || true
     xdotool key --window "$box" Return 2>/dev/null || true
