@@ -43,8 +43,8 @@ public:
     bool isValid() const { return m_valid; }
     bool isSingleByte() const { return m_singleByte; }
 
-    // Single-byte code pages: the character of each byte. C0 control bytes
-    // other than TAB map to kDropped, unassigned bytes to U+FFFD.
+    // Single-byte code pages: the character of each byte. Control bytes
+    // below 0x20 other than TAB map to kDropped, unassigned bytes to U+FFFD.
     const std::array<char16_t, 256> &byteTable() const { return m_table; }
 
     // Decodes a whole byte string (lead/trail pairs of multi-byte code pages

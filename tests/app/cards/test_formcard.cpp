@@ -135,8 +135,8 @@ TEST(FormCard, HostileHeadwordKeepsTheTitleOnOneLineLeftToRight)
     } cases[] = {
         {"plain", QStringLiteral("дом"), QStringLiteral("дом")},
         {"CR LF", QStringLiteral("дом\r\nлес"), QStringLiteral("дом\u240D\u240Aлес")},
-        {"tab and C0", QStringLiteral("a\tb\x01"), QStringLiteral("a\u2409b\u2401")},
-        {"DEL and C1", QStringLiteral("a\x7f\u0085"), QStringLiteral("a\u2421\uFFFD")},
+        {"tab and a control below 0x20", QStringLiteral("a\tb\x01"), QStringLiteral("a\u2409b\u2401")},
+        {"DEL and a control of 0x80-0x9F", QStringLiteral("a\x7f\u0085"), QStringLiteral("a\u2421\uFFFD")},
         {"line separator", QStringLiteral("a\u2028b"), QStringLiteral("a\uFFFDb")},
         {"right-to-left override", QStringLiteral("\u202Eдом"), QStringLiteral("дом")},
         {"embedding and isolate", QStringLiteral("\u202Bд\u202C\u2067о\u2069м"), QStringLiteral("дом")},
