@@ -91,6 +91,8 @@ TEST(QueryText, ArrIdEntriesAreReadInOrderSkippingBlankAndNonNumericOnes)
         {QStringLiteral("|\t8\n|"), {8}},
         {QStringLiteral("|x|7|3a|1 2|"), {7}},
         {QStringLiteral("|99999999999|4|"), {4}},       // out of range is not a number
+        {QStringLiteral("|2147483647|-2147483648|"), {2147483647, -2147483647 - 1}},
+        {QStringLiteral("|2147483648|-2147483649|4|"), {4}},
         {QStringLiteral(""), {}},
         {QStringLiteral("|||"), {}},
     };
