@@ -68,6 +68,8 @@ TEST(QueryText, QueryIsTrimmedOfControlCharactersAndNeedsTwoCharacters)
         {QStringLiteral("д о"), QStringLiteral("д о"), QueryCheck::Ok},
         {QStringLiteral("\u00a0д"), QStringLiteral("д"), QueryCheck::TooShort}, // a no-break space is a blank
         {QStringLiteral("\u00adдо\u200b"), QStringLiteral("до"), QueryCheck::Ok},  // invisible characters go
+        {QStringLiteral("д\u0304"), QStringLiteral("д\u0304"), QueryCheck::TooShort}, // a letter with its mark
+        {QStringLiteral("\u0304д"), QStringLiteral("\u0304д"), QueryCheck::Ok},       // a mark first is read alone
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.typed.toStdString());
