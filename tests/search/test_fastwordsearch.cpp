@@ -91,6 +91,8 @@ TEST(FastWordSearch, ListsArticlesMatchingEveryWordInKeyThenIdTextOrder)
         {QStringLiteral("дом осина лес"), {}},              // first and third word alone are not enough
         // One form each, taken in key order: 9 lacks the middle word.
         {QStringLiteral("тропа лесн дома"), {12}},
+        // 9 holds "лес" whole but "тро" only begun: a longer form, like 12.
+        {QStringLiteral("тро лес"), {12, 9}},
         {QStringLiteral("нет"), {}},
         {manyWords(QStringLiteral("дом"), QStringLiteral("лес"), 200, QStringLiteral("лесн")), {12}},
         {manyWords(QStringLiteral("дом"), QStringLiteral("лес"), 200, QStringLiteral("осина")), {}},
