@@ -95,8 +95,21 @@ TEST_F(BackgroundLoadTest, ARaisedStopFlagEndsTheReadingEmpty)
         EXPECT_EQ(loader.readIndexed(DataFile::WordForms, table), !stop);
         EXPECT_EQ(table.rowCount(), stop ? 0 : 10000);
     }
-    // Dropped while it reads: stopped and waited for, nothing left running.
-    { BackgroundLoad dropped(m_dir.path(), DataFile::WordForms, wordFormTable()); }
+}
+
+TEST_F(BackgroundLoadTest, ALoadDroppedWhileItReadsStopsWithoutReadingEveryRow)
+{
+    // The table is looked at when the reading ends, on the reading thread,
+    // while the dropped load still waits for it.
+    writeForms(100000);
+    std::unique_ptr<Table> table = wordFormTable();
+    const Table *reading = table.get();
+    std::atomic<int> rowsAtEnd{-1};
+    {
+        BackgroundLoad dropped(m_dir.path(), DataFile::WordForms, std::move(table),
+                               [&] { rowsAtEnd = reading->rowCount(); });
+    }
+    EXPECT_EQ(rowsAtEnd, 0);
 }
 
 TEST_F(BackgroundLoadTest, ChecksOnlyTheFilesAsked)

@@ -50,6 +50,7 @@ std::vector<WordForm> forms()
         {kLongKey, QStringLiteral("|70|")},
         {QStringLiteral("xyz"), QStringLiteral("|abc|5|")},
         {QStringLiteral("сад"), QStringLiteral("|2000000000|70|-3|5|70|")},   // IDs far apart, repeated
+        {QStringLiteral("тропа"), QStringLiteral("|9|12|")},
     };
 }
 
@@ -88,6 +89,10 @@ TEST(FastWordSearch, ListsArticlesMatchingEveryWordInKeyThenIdTextOrder)
         {QStringLiteral("сӱ"), {60}},
         {QStringLiteral("дом лес осина"), {}},
         {QStringLiteral("дом осина лес"), {}},              // first and third word alone are not enough
+        // One form each, taken in key order: 9 lacks the middle word.
+        {QStringLiteral("тропа лесн дома"), {12}},
+        // 9 holds "лес" whole but "тро" only begun: a longer form, like 12.
+        {QStringLiteral("тро лес"), {12, 9}},
         {QStringLiteral("нет"), {}},
         {manyWords(QStringLiteral("дом"), QStringLiteral("лес"), 200, QStringLiteral("лесн")), {12}},
         {manyWords(QStringLiteral("дом"), QStringLiteral("лес"), 200, QStringLiteral("осина")), {}},

@@ -155,14 +155,17 @@ TEST(FragmentSearch, ASecondSearchReadsTheTextsKeptByTheFirst)
 
 TEST(PlainTextCache, KeepsTextsUpToItsBudget)
 {
+    // 100 letters take 200 bytes as UTF-16; the cache counts 64 more for
+    // the string and its hash node.
     const QString text(100, QChar(u'ж'));
-    const qsizetype cost = PlainTextCache::costOf(text);
+    const qsizetype cost = 200 + 64;
     struct Case {
         qsizetype budget;
         bool kept;
     } cases[] = {
         {cost, true},        // exactly full
         {cost - 1, false},   // one byte short
+        {199, false},        // less than the letters themselves
         {0, false},
     };
     for (const Case &c : cases) {

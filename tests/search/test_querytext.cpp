@@ -68,6 +68,8 @@ TEST(QueryText, QueryIsTrimmedOfControlCharactersAndNeedsTwoCharacters)
         {QStringLiteral("д о"), QStringLiteral("д о"), QueryCheck::Ok},
         {QStringLiteral("\u00a0д"), QStringLiteral("д"), QueryCheck::TooShort}, // a no-break space is a blank
         {QStringLiteral("\u00adдо\u200b"), QStringLiteral("до"), QueryCheck::Ok},  // invisible characters go
+        {QStringLiteral("д\u0304"), QStringLiteral("д\u0304"), QueryCheck::TooShort}, // a letter with its mark
+        {QStringLiteral("\u0304д"), QStringLiteral("\u0304д"), QueryCheck::Ok},       // a mark first is read alone
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.typed.toStdString());
@@ -91,6 +93,8 @@ TEST(QueryText, ArrIdEntriesAreReadInOrderSkippingBlankAndNonNumericOnes)
         {QStringLiteral("|\t8\n|"), {8}},
         {QStringLiteral("|x|7|3a|1 2|"), {7}},
         {QStringLiteral("|99999999999|4|"), {4}},       // out of range is not a number
+        {QStringLiteral("|2147483647|-2147483648|"), {2147483647, -2147483647 - 1}},
+        {QStringLiteral("|2147483648|-2147483649|4|"), {4}},
         {QStringLiteral(""), {}},
         {QStringLiteral("|||"), {}},
     };

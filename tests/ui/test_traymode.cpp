@@ -40,12 +40,15 @@ struct TrayFixture {
         window.setAttribute(Qt::WA_DontShowOnScreen);
         window.resize(300, 200);
         card = new QWidget(&window, Qt::Window);
+        stranger.setAttribute(Qt::WA_DontShowOnScreen);
         window.show();
         card->show();
+        stranger.show();
         mode = std::make_unique<TrayMode>(&window, std::move(fake));
     }
     QWidget window;
     QWidget *card;
+    QWidget stranger;   // a window of no one's: the tray leaves it alone
     FakeTray *tray;
     std::unique_ptr<TrayMode> mode;
 };
@@ -66,6 +69,7 @@ TEST(TrayMode, MinimiseEntersTrayModeOnlyWithTheSettingAndATray)
         // Without tray mode the window stays minimised with its cards.
         EXPECT_EQ(f.window.isVisible(), !c.entered);
         EXPECT_EQ(f.card->isVisible(), !c.entered);
+        EXPECT_TRUE(f.stranger.isVisible());
         if (!c.entered)
             continue;
         // In the tray the icon, with its menu, runs through its 17 frames,
@@ -96,6 +100,7 @@ TEST(TrayMode, DoubleClickAndRestoreBringTheWindowBack)
         EXPECT_TRUE(f.window.isVisible()) << how;
         EXPECT_FALSE(f.window.isMinimized()) << how;
         EXPECT_TRUE(f.card->isVisible()) << how;
+        EXPECT_TRUE(f.stranger.isVisible()) << how;
         EXPECT_FALSE(f.tray->visible) << how;
         EXPECT_FALSE(f.mode->animating()) << how;
         EXPECT_FALSE(f.mode->inTrayMode()) << how;

@@ -264,17 +264,36 @@ TEST_F(CardsWindow, CascadeLinesTheCardsUpFromTheCorner)
     cards->MainMenuCascadeClick();   // nothing open: nothing happens
     EXPECT_EQ(cards->nextPosition(), QPoint(0, 0));
 
-    QList<TFormCard *> opened;
-    for (int id : {1, 4, 8})
-        opened << open(id);
-    for (TFormCard *card : opened)
-        card->move(500, 400);
-    opened.last()->resize(300, 200);      // the most recent card sets the step
-    window->menu->MainMenuCascade->trigger();
-    for (int i = 0; i < opened.size(); ++i)
-        EXPECT_EQ(opened[i]->frameGeometry().topLeft(), QPoint(40 * i, 30 * i)) << i;
-    EXPECT_EQ(cards->nextPosition(), QPoint(120, 90));
-    EXPECT_EQ(open(10)->frameGeometry().topLeft(), QPoint(120, 90));   // the next card continues
+    // The most recent card's outer size sets the step: at 1000 x 700 on the
+    // 1024 x 768 area the left passes 1024 - 1000 = 24 at 40 and wraps.
+    const struct {
+        QSize newest;
+        QList<QPoint> at;   // the three cards after the cascade
+        QPoint next;
+    } cases[] = {
+        {{300, 200}, {{0, 0}, {40, 30}, {80, 60}}, {120, 90}},
+        {{1000, 700}, {{0, 0}, {40, 30}, {0, 60}}, {40, 90}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.newest.width());
+        QList<TFormCard *> opened;
+        for (int id : {1, 4, 8})
+            opened << open(id);
+        for (TFormCard *card : opened)
+            card->move(500, 400);
+        // Once its sizer is gone (its frame known), the newest card is resized.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        TFormCard *newest = opened.last();
+        newest->resize(c.newest - (newest->frameGeometry().size() - newest->size()));
+        window->menu->MainMenuCascade->trigger();
+        for (int i = 0; i < opened.size(); ++i)
+            EXPECT_EQ(opened[i]->frameGeometry().topLeft(), c.at[i]) << i;
+        EXPECT_EQ(cards->nextPosition(), c.next);
+        EXPECT_EQ(open(10)->frameGeometry().topLeft(), c.next);   // the next card continues
+        cards->CloseAllCards(false);
+        runPostedCloses();
+        ASSERT_EQ(cards->count(), 0);
+    }
 }
 
 TEST_F(CardsWindow, CardsCascadeInsideTheAvailableAreaAndNeverStickOut)

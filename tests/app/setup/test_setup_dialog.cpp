@@ -125,6 +125,14 @@ TEST(SetupRanges, ValuesAndTypedTextAreBroughtToTheNearestBound)
         EXPECT_EQ(settings.CardHeight, c.card);
         EXPECT_EQ(settings.Transparency, c.transparency);
     }
+    // The colour of the even lines is a 0x00BBGGRR value.
+    for (const auto &[given, kept] : {std::pair{0xFFFFFF, 0xFFFFFF}, {0x1000000, 0xFFFFFF}, {0, 0}, {-1, 0}}) {
+        Settings settings;
+        SetupValues values = SetupValues::of(settings);
+        values.ColorEvenLines = given;
+        SetupApply(&settings, {}).apply(values);
+        EXPECT_EQ(settings.ColorEvenLines, kept) << given;
+    }
 }
 
 TEST(ClampedSpinBox, ArrowsStopAtTheBounds)
@@ -244,10 +252,12 @@ TEST(SetupDialog, FontListShowsTheStoredFontOrTheOneDrawnInItsPlaceAndApplyKeeps
         const char *stored;
         QStringList fonts;
         int shown;   // index in the sorted list, -1: none
+        int picked = -1;   // the index the user picks, -1: the shown one
     } cases[] = {
         {"Tahoma", kFonts, 3},
         {"tahoma", kFonts, 3},
         {"Verdana", kFonts, 4},
+        {"Verdana", kFonts, 4, 0},   // the first of the list
         {"arial", kFonts, 0},
         {"Arial", kFonts, 0},
         {"Missing", kFonts, 2},   // drawn in DejaVu Sans
@@ -278,12 +288,13 @@ TEST(SetupDialog, FontListShowsTheStoredFontOrTheOneDrawnInItsPlaceAndApplyKeeps
         EXPECT_EQ(f.counts.fonts, 1);
         if (c.shown < 0)
             continue;
-        // The shown font picked by the user is stored under its own name.
+        // The font picked by the user is stored under its own name.
+        const int pick = c.picked >= 0 ? c.picked : c.shown;
         DialogFixture picked(stored, c.fonts);
-        picked.dialog->ComboBoxFontName->setCurrentIndex(c.shown);
+        picked.dialog->ComboBoxFontName->setCurrentIndex(pick);
         picked.dialog->ComboBoxFontNameChange();
         picked.dialog->SpeedButtonOkClick();
-        EXPECT_EQ(picked.settings.FontNameLumo, shown.value(c.shown));
+        EXPECT_EQ(picked.settings.FontNameLumo, shown.value(pick));
     }
 }
 

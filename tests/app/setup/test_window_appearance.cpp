@@ -96,13 +96,16 @@ TEST(WindowTransparency, MenuItemsSetTheWindowTheCheckMarkAndTheCards)
         EXPECT_EQ(w->menu->MainMenuDict1->isChecked(), dictChecked);
     }
 
-    // A stored value no item stands for checks none; the next click checks one.
+    // A stored value no item stands for checks none; each later click
+    // checks its item alone.
     w->settings.Transparency = 35;
     w->appearance->SetTransparency();
     EXPECT_EQ(alphaOf(*w), 165);
     EXPECT_TRUE(checkedTags(*w->menu).isEmpty());
-    w->menu->TransparencyItems[2]->trigger();
-    EXPECT_EQ(checkedTags(*w->menu), QList<int>{20});
+    for (const int item : {2, 4, 7}) {
+        w->menu->TransparencyItems[item]->trigger();
+        EXPECT_EQ(checkedTags(*w->menu), QList<int>{item * 10});
+    }
 }
 
 TEST(WindowTransparency, TransparencyStoredOutsideTheMenuChecksNoItem)

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -261,28 +262,43 @@ TEST_F(HistoryFileTest, SharedProgramFolderIsNeverWrittenEvenWhenItCouldBe)
 TEST_F(HistoryFileTest, ReadOnlyDataFolderKeepsTheOldFileAndUsesTheUserFolder)
 {
     // Root may write any folder whatever its permissions, but not one on a
-    // read-only mount: the save runs in a child where DATA is one.
+    // read-only mount: the saves run in a child where DATA is one. The
+    // card history there is a file, the find history a FIFO that cannot be
+    // read: each list goes to its copy in the user's folder.
+    const QString findRelative = QStringLiteral("DATA/LumoFind.hst");
     const QString folder = lumolex::test::isolatedFolder();
     if (folder.isEmpty()) {
         writeBytes(programFile(), "old\r\n");
+        const QString fifo = m_program + QLatin1Char('/') + findRelative;
+        ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
         QString output;
         const QString readOnly = lumolex::test::readOnlyScript(QStringLiteral("program/DATA"));
         ASSERT_TRUE(lumolex::test::rerunIsolated(m_dir.path(), readOnly, &output)) << output.toStdString();
         EXPECT_EQ(readBytes(programFile()), QByteArray("old\r\n"));
         EXPECT_EQ(readBytes(history().userPath()), QByteArray("new\r\n"));
+        EXPECT_FALSE(QFileInfo(fifo).isFile());
+        EXPECT_EQ(readBytes(HistoryFile(m_program, findRelative, m_user).userPath()), QByteArray("new\r\n"));
         return;
     }
     m_program = folder + QStringLiteral("/program");
     m_user = folder + QStringLiteral("/user");
-    HistoryFile file = history();
-    QStringList entries;
-    ASSERT_EQ(file.load(&entries), QString());
-    EXPECT_EQ(entries, QStringList({"old"}));   // the first time, from the program folder
-    EXPECT_EQ(file.save({"new"}), QString());
-    EXPECT_EQ(file.lastPath(), file.userPath());
-    HistoryFile next = history();
-    ASSERT_EQ(next.load(&entries), QString());   // from then on, the user's copy
-    EXPECT_EQ(entries, QStringList({"new"}));
+    const struct {
+        QString relative;
+        QStringList loaded;   // the first time, from the program folder
+        bool readable;
+    } cases[] = {{kRelative, {"old"}, true}, {findRelative, {}, false}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.relative.toStdString());
+        HistoryFile file(m_program, c.relative, m_user);
+        QStringList entries;
+        EXPECT_EQ(file.load(&entries).isEmpty(), c.readable);
+        EXPECT_EQ(entries, c.loaded);
+        EXPECT_EQ(file.save({"new"}), QString());
+        EXPECT_EQ(file.lastPath(), file.userPath());
+        HistoryFile next(m_program, c.relative, m_user);
+        ASSERT_EQ(next.load(&entries), QString());   // from then on, the user's copy
+        EXPECT_EQ(entries, QStringList({"new"}));
+    }
 }
 
 TEST_F(HistoryFileTest, NoWritableFolderAtAllIsReported)
@@ -379,6 +395,52 @@ TEST_F(HistoryFileTest, FileThatCannotBeReadIsNeverReplaced)
     EXPECT_FALSE(QFileInfo(fifo).isFile());
     EXPECT_TRUE(QFileInfo(folderPath).isDir());
     EXPECT_FALSE(QFileInfo::exists(m_user));   // nothing went elsewhere instead
+}
+
+TEST_F(HistoryFileTest, ASaveKeepsTheModeAndALinkedUserCopyStaysALink)
+{
+    // A list the user made private stays private; a copy in the user's
+    // folder linked into a synced folder stays a link, and the file it
+    // links to gets the list.
+    const struct {
+        const char *what;
+        bool inUserFolder;
+        QByteArray link;   // what the user's copy links to; empty: no link
+        mode_t mode;       // of the file written
+    } cases[] = {
+        {"program folder, private", false, "", 0600},
+        {"program folder, group may read", false, "", 0640},
+        {"user folder, private", true, "", 0600},
+        {"user copy linked by full path", true, "<synced>", 0600},
+        {"user copy linked relatively", true, "../../synced/LumoCard.hst", 0640},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString root = m_dir.filePath(QString::fromUtf8(c.what));
+        m_program = root + QStringLiteral("/program");
+        m_user = root + QStringLiteral("/user");
+        ASSERT_TRUE(QDir().mkpath(m_program + QStringLiteral("/DATA")));
+        if (c.inUserFolder)
+            blockProgramFolder();
+        HistoryFile file = history();
+        const QString path = c.inUserFolder ? file.userPath() : programFile();
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
+        QString written = path;
+        if (!c.link.isEmpty()) {
+            written = root + QStringLiteral("/synced/LumoCard.hst");
+            ASSERT_TRUE(QDir().mkpath(root + QStringLiteral("/synced")));
+            const QByteArray to = c.link == "<synced>" ? QFile::encodeName(written) : c.link;
+            ASSERT_EQ(::symlink(to.constData(), QFile::encodeName(path).constData()), 0);
+        }
+        writeBytes(written, "old\r\n");
+        ASSERT_EQ(::chmod(QFile::encodeName(written).constData(), c.mode), 0);
+        ASSERT_EQ(file.save({"new"}), QString());
+        EXPECT_EQ(readBytes(written), QByteArray("new\r\n"));
+        struct stat status {};
+        ASSERT_EQ(::stat(QFile::encodeName(written).constData(), &status), 0);
+        EXPECT_EQ(status.st_mode & 07777, c.mode);
+        EXPECT_EQ(QFileInfo(path).isSymLink(), !c.link.isEmpty());
+    }
 }
 
 TEST_F(HistoryFileTest, LinkInTheProgramFolderIsNeitherReadNorWritten)

@@ -41,6 +41,7 @@ TEST(TypedAppend, StoresWhatAppendRowStores)
     const QList<QByteArray> texts = {
         "plain ascii",
         "\xd0\xb0\xd0\xb1\xd0\xb2 mixed",            // Cyrillic then ASCII
+        "\xc0\xaf \xc1\xbf",                           // overlong forms of '/' and DEL, while narrow
         "\xef\xbb\xbf" "bom",                         // a leading byte order mark goes, as in fromUtf8
         "mid \xef\xbb\xbf" "bom",                     // one inside the text stays
         "bad \xff\xfe bytes \xe2\x82",                // invalid and truncated sequences
@@ -69,7 +70,7 @@ TEST(TypedAppend, StoresWhatAppendRowStores)
 
     ASSERT_EQ(typed.rowCount(), byVariant.rowCount());
     EXPECT_EQ(allRows(typed), allRows(byVariant));
-    typed.setRecordNumber(8);
+    typed.setRecordNumber(9);
     EXPECT_FALSE(typed.isNull(1));                              // the empty text is a value
     EXPECT_TRUE(typed.isNull(3));
     typed.setRecordNumber(1);
@@ -147,11 +148,14 @@ TEST(TypedAppend, TextsKeepEveryCharacterAsTheColumnWidens)
     QString manyLetters;            // 129 characters: one more than the codes
     for (char16_t c = 0x0400; c <= 0x0480; ++c)
         manyLetters += QChar(c);
+    const QString allCodes = manyLetters.left(128);
     const QString euro = QString::fromUtf8("\xe2\x82\xac 5");        // beyond two-byte UTF-8
     const QList<Case> cases = {
         {"one byte throughout", {"|5|9|", latin, "", kildin, "12"}},
         {"widened by a character beyond U+0800", {"|5|9|", latin, euro, "12", latin}},
         {"widened by a 129th character", {kildin, latin, manyLetters, "7", latin}},
+        {"128 characters: every code", {allCodes, "7", allCodes, latin}},
+        {"129 characters in the first row", {manyLetters, "7", latin}},
         {"widened by a dropped row", {"|5|", "!" + euro, latin, "7"}},
         {"wide from the first row", {euro, latin, "3"}},
     };
