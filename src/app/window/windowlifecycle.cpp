@@ -32,7 +32,6 @@
 #include "article/view/historykeeper.h"
 #include "article/view/richtextview.h"
 #include "article/view/stepnavigator.h"
-#include "data/files/backgroundload.h"
 #include "data/files/datafiles.h"
 #include "data/files/dataloader.h"
 #include "data/wordlist/startingdictionary.h"
@@ -144,29 +143,20 @@ bool TFormLumoLex::FormShow()
     // The word-form table, by far the largest, is read on a thread of its
     // own while this one reads the others and shows the first article; it
     // becomes ClientDataSet2 when complete, and a search waits for it.
-    // The speech examples are read on another thread while this one reads
-    // the articles, and become ClientDataSet3 before anything uses them; of
-    // the two, a failure of the articles is reported, as it comes first.
     article->steps->setRecording(false);
     WordFormLoading *wordForms = WordFormLoading::of(this);
     if (!wordForms)
         wordForms = new WordFormLoading(this);
     wordForms->start(dataFolder, m_timeline);
-    auto examples = std::make_unique<BackgroundLoad>(
-        dataFolder, DataFile::Examples, std::make_unique<Table>(ClientDataSet3->name(), ClientDataSet3->fields()));
     DataFileLoader loader(dataFolder);
-    const bool articlesRead = loader.readIndexed(DataFile::Articles, *ClientDataSet1);
-    if (!articlesRead || !examples->succeeded()) {
-        const QString error = articlesRead ? examples->errorString() : loader.errorString();
-        examples.reset();
+    if (!loader.readIndexed(DataFile::Articles, *ClientDataSet1)
+        || !loader.readIndexed(DataFile::Examples, *ClientDataSet3)) {
         wordForms->cancel();
         ClientDataSet1->clear();
         ClientDataSet3->clear();
-        m_messages->show(QMessageBox::Critical, kTitle, error);
+        m_messages->show(QMessageBox::Critical, kTitle, loader.errorString());
         return false;
     }
-    m_examples = examples->takeTable();
-    ClientDataSet3 = m_examples.get();
     credits = loader.credits();
     dictionaries->applyCredits(credits, dictionariesWithArticles(*ClientDataSet1));
     m_timeline.mark("data files");
