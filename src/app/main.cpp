@@ -5,24 +5,26 @@
 // SIGINT, SIGHUP) closes the main window as the user would, so the settings
 // and history files are written (during start-up the close waits for it to
 // end, and a failed start writes nothing); and with LUMOLEX_TIMING=1 in the
-// environment the program prints to stderr how long it took from its start
-// to the first article shown. The command line is described by --help
+// environment the program prints to stderr how long it took from the start
+// of its process (so loading the libraries counts) to the first article
+// shown, with the ends of the start-up's phases before it
+// (app/shell/startuptimeline.h). The command line is described by --help
 // (app/shell/commandline.h).
 
 #include "app/shell/commandline.h"
 #include "app/shell/qttranslation.h"
+#include "app/shell/startuptimeline.h"
 #include "app/window/formlumolex.h"
 #include "data/files/programfolder.h"
 #include "platform/closerequest.h"
 #include "ui/imagelist16.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 
 int main(int argc, char *argv[])
 {
-    QElapsedTimer startClock;
-    startClock.start();
+    const lumolex::StartupTimeline timeline(lumolex::ProcessClock::sinceProcessStart());
+    timeline.mark("libraries");
     // --help and --version need no display: answered before Qt looks for one.
     if (const std::optional<int> answered = lumolex::answerBeforeWindowSystem(argc, argv))
         return *answered;
@@ -39,9 +41,10 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(lumolex::ImageList16::applicationIcon());
 
     lumolex::installQtRussian(&app);
+    timeline.mark("application object");
 
     lumolex::LaunchOptions options;
-    options.startClock = startClock;
+    options.timeline = timeline;
     // DATA, the help file and the history files: beside the executable, or
     // in the shared folder of an install into a prefix.
     // The shared folder is only read: the history files then go to the

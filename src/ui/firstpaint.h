@@ -17,14 +17,16 @@ class FirstPaintWatch : public QObject
     Q_OBJECT
 public:
     // Watches `widget`; `painted` runs once, on the event loop right after
-    // the first paint, then the watch deletes itself.
-    FirstPaintWatch(QWidget *widget, std::function<void()> painted);
+    // the first paint, then the watch deletes itself. `starting`, when
+    // given, runs as that paint begins.
+    FirstPaintWatch(QWidget *widget, std::function<void()> painted, std::function<void()> starting = {});
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     std::function<void()> m_painted;
+    std::function<void()> m_starting;
     bool m_seen = false;
 };
 

@@ -58,7 +58,7 @@
 //  51    phrasebook (orange speech bubble, dots)     word list, result list
 //
 // The pictures are our own SVG drawings (src/ui/icons), rendered once at 16
-// and 32 pixels. An index outside the list gives an empty icon and a null
+// and 32 pixels when first drawn. An index outside the list gives an empty icon and a null
 // pixmap.
 
 #include <QIcon>
@@ -87,7 +87,7 @@ public:
 
     static constexpr int ImageSize = 16;
 
-    // Renders every picture once.
+    // Prepares every picture; each is rendered once, when first drawn.
     ImageList16();
 
     // The list shared by the whole program, built on first use (needs a

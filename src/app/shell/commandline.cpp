@@ -35,9 +35,11 @@ Files:
 Environment:
   XDG_CONFIG_HOME  the folder used instead of ~/.config
   XDG_DATA_HOME    the folder used instead of ~/.local/share
-  LUMOLEX_TIMING   when 1, the time from the start to the first article
-                   shown, and until the word forms are loaded, is printed
-                   to standard error
+  LUMOLEX_TIMING   when 1, the time from the process start (on Linux;
+                   elsewhere from the start of main) to the first article
+                   shown and until the word forms are loaded, and the
+                   ends of the start-up's phases, are printed to
+                   standard error
   QT_QPA_PLATFORM  the window system Qt uses (xcb, wayland, offscreen)
 
 Exit status:

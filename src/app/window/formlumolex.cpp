@@ -51,9 +51,8 @@ TFormLumoLex::TFormLumoLex(LaunchOptions options, QWidget *parent)
     : QMainWindow(parent)
     , m_options(std::move(options))
 {
-    m_clock = m_options.startClock;
-    if (!m_clock.isValid())
-        m_clock.start();
+    if (m_options.timeline)
+        m_timeline = *m_options.timeline;
     setObjectName(QStringLiteral("FormLumoLex"));
     setWindowTitle(caption());
     setWindowIcon(ImageList16::applicationIcon());
@@ -90,6 +89,7 @@ TFormLumoLex::TFormLumoLex(LaunchOptions options, QWidget *parent)
     shell = new ShellLink(this, std::move(m_options.keyboard), std::move(m_options.tray));
     connect(menu->MainMenuAbout, &QAction::triggered, shell, &ShellLink::MainMenuAboutClick);
     connect(shell, &ShellLink::closeCardsOnSwitch, cards, [this] { cards->CloseAllCards(false); });
+    m_timeline.mark("window construction");
 
     FormCreate();
 }

@@ -15,6 +15,7 @@
 // windowlifecycle.cpp.
 
 #include "app/shell/appmessages.h"
+#include "app/shell/startuptimeline.h"
 #include "app/store/settings.h"
 #include "app/store/settingsstore.h"
 #include "data/wordlist/wordlistnavigator.h"
@@ -22,13 +23,13 @@
 #include "platform/keyboardstate.h"
 #include "ui/traymode.h"
 
-#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPoint>
 #include <QStringList>
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -65,7 +66,7 @@ struct LaunchOptions {
     QString singleInstanceKey;                    // empty: the program's own key
     std::unique_ptr<AppMessageBoxes> messages;    // null: real message boxes
     std::unique_ptr<StepTimer> navTimer;          // null: a QTimer drives TimerNav
-    QElapsedTimer startClock;                     // started at program start; invalid: at window creation
+    std::optional<StartupTimeline> timeline;      // the program's, from its start; none: from window creation
     std::unique_ptr<KeyboardState> keyboard;      // null: the system's keyboard
     std::unique_ptr<TrayPort> tray;               // null: the system's tray icon
 };
@@ -170,7 +171,7 @@ private:
     // The card and find histories as read at start-up: a save puts this
     // run's entries on top of what the files hold by then.
     QStringList m_historiesRead[2];
-    QElapsedTimer m_clock;
+    StartupTimeline m_timeline{ProcessClock::sinceNow()};
     qint64 m_startupMs = -1;
     // Created until the first showing; Ended after a failed start-up.
     enum class Stage { Created, Starting, Running, ShutDown, Ended };

@@ -50,8 +50,6 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include <cstdio>
-
 namespace lumolex {
 
 namespace {
@@ -87,10 +85,12 @@ void TFormLumoLex::FormCreate()
     // The splash box first, then the settings store: the single-instance
     // rule is the one setting read at creation.
     shell->showSplash();
+    m_timeline.mark("splash");
     m_store = m_options.store ? std::move(m_options.store) : std::make_unique<SettingsStore>();
     settings.noDoubleProgramm = m_store->readNoDoubleProgramm();
     if (settings.noDoubleProgramm)
         StartDoubleProgramm();
+    m_timeline.mark("settings store");
 }
 
 void TFormLumoLex::StartDoubleProgramm()
@@ -147,7 +147,7 @@ bool TFormLumoLex::FormShow()
     WordFormLoading *wordForms = WordFormLoading::of(this);
     if (!wordForms)
         wordForms = new WordFormLoading(this);
-    wordForms->start(dataFolder, m_clock);
+    wordForms->start(dataFolder, m_timeline);
     DataFileLoader loader(dataFolder);
     if (!loader.readIndexed(DataFile::Articles, *ClientDataSet1)
         || !loader.readIndexed(DataFile::Examples, *ClientDataSet3)) {
@@ -159,6 +159,7 @@ bool TFormLumoLex::FormShow()
     }
     credits = loader.credits();
     dictionaries->applyCredits(credits, dictionariesWithArticles(*ClientDataSet1));
+    m_timeline.mark("data files");
 
     if (!m_store->refusal().isEmpty())
         m_messages->show(QMessageBox::Warning, kTitle, m_store->refusal());
@@ -170,6 +171,7 @@ bool TFormLumoLex::FormShow()
     PanelWord->clearRowWords();
     EnabledComp(true);
     SetFonts();
+    m_timeline.mark("settings and fonts");
 
     // The first article: the stored bookmark's, with its dictionary, or
     // the first of dictionary 1 (of the first dictionary with articles when
@@ -199,16 +201,18 @@ bool TFormLumoLex::FormShow()
     // Typing goes to the word box from the start.
     PanelWord->EditWord->setFocus(Qt::OtherFocusReason);
 
+    m_timeline.mark("first article");
+
     // The start-up time is taken when the article view has been painted
     // and the window put on screen with it, and only when there is an
-    // article to show.
+    // article to show. The window's layout is done when its painting
+    // begins.
     if (!EmptyTable(*ClientDataSet1)) {
         new FirstPaintWatch(PanelTransl->Editor->viewport(), [this] {
-            m_startupMs = m_clock.elapsed();
-            if (qEnvironmentVariable("LUMOLEX_TIMING") == QLatin1String("1"))
-                std::fprintf(stderr, "lumolex: start-up to first article %lld ms\n",
-                             static_cast<long long>(m_startupMs));
+            m_timeline.mark("first paint");
+            m_startupMs = m_timeline.report("start-up to first article");
         });
+        new FirstPaintWatch(this, {}, [this] { m_timeline.mark("first layout"); });
     }
     return true;
 }

@@ -10,8 +10,6 @@
 
 #include <QToolButton>
 
-#include <cstdio>
-
 namespace lumolex {
 
 WordFormLoading::WordFormLoading(TFormLumoLex *window)
@@ -28,9 +26,9 @@ WordFormLoading *WordFormLoading::of(const TFormLumoLex *window)
 // A reading still going on is stopped and waited for (BackgroundLoad).
 WordFormLoading::~WordFormLoading() = default;
 
-void WordFormLoading::start(const QString &dataFolder, const QElapsedTimer &clock)
+void WordFormLoading::start(const QString &dataFolder, const StartupTimeline &timeline)
 {
-    m_clock = clock;
+    m_timeline = timeline;
     auto table = std::make_unique<Table>(QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms));
     m_state = State::Loading;
     // The reading thread only posts the hand-over; it runs on this thread.
@@ -60,8 +58,8 @@ void WordFormLoading::handOver()
         m_window->ClientDataSet2 = m_table.get();
         m_state = State::Ready;
         m_load.reset();
-        if (qEnvironmentVariable("LUMOLEX_TIMING") == QLatin1String("1") && m_clock.isValid())
-            std::fprintf(stderr, "lumolex: word forms loaded %lld ms\n", static_cast<long long>(m_clock.elapsed()));
+        if (m_timeline)
+            m_timeline->report("word forms loaded");
         emit handedOver();
         return;
     }

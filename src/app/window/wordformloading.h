@@ -8,11 +8,13 @@
 // out to be unreadable, the loader's message naming the file is shown once
 // and the word search stays disabled; everything else goes on as usual.
 
-#include <QElapsedTimer>
+#include "app/shell/startuptimeline.h"
+
 #include <QObject>
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace lumolex {
 
@@ -32,8 +34,8 @@ public:
 
     // Starts reading the word-form file of `dataFolder` (its layout was
     // checked before the window appeared). With LUMOLEX_TIMING=1 the
-    // hand-over prints the time on `clock` (the program's start).
-    void start(const QString &dataFolder, const QElapsedTimer &clock);
+    // hand-over prints the time on `timeline` (from the program's start).
+    void start(const QString &dataFolder, const StartupTimeline &timeline);
     // Blocks until the table has been handed over; true when the window's
     // ClientDataSet2 then holds the word forms, false when they could not be
     // read (or reading was never started).
@@ -54,7 +56,7 @@ private:
     TFormLumoLex *m_window;
     std::unique_ptr<BackgroundLoad> m_load;
     std::unique_ptr<Table> m_table;
-    QElapsedTimer m_clock;
+    std::optional<StartupTimeline> m_timeline;
     State m_state = State::Idle;
 };
 

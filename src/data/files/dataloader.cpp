@@ -110,6 +110,37 @@ QString readValue(const sqlite::Statement &row, int column, const ColumnReader &
     return {};
 }
 
+// The rows a file holds, as room to reserve. Counting them reads every page
+// of the table, the article bodies with them; with an ID column (the row
+// id) the range of IDs, found at the two ends of the table, gives the count
+// of a file without gaps in its IDs and an upper bound otherwise. A range
+// wider than the file could hold rows (IDs far apart) is no estimate: the
+// rows are counted then. -1 when the file cannot be asked.
+qint64 expectedRows(sqlite::Database &db, const DataFileLayout &layout)
+{
+    const QByteArray table = sqlite::quoteIdentifier(layout.tableName).toUtf8();
+    if (layout.columns.first().name == QLatin1String(field::ID)) {
+        // One aggregate per query: SQLite looks up a lone min() or max() at
+        // an end of the table, but scans it for both together.
+        const QByteArray rangeSql = "SELECT (SELECT min(ID) FROM " + table + "), (SELECT max(ID) FROM " + table
+            + "), (SELECT page_count * page_size FROM pragma_page_count, pragma_page_size)";
+        sqlite::Statement range(db, rangeSql.constData());
+        if (!range.next())
+            return -1;
+        if (range.columnType(0) == SQLITE_NULL)
+            return 0;
+        const qint64 lowest = range.columnInt(0);
+        const qint64 highest = range.columnInt(1);
+        // A row takes a few bytes of its page at the least.
+        const qint64 mostRows = range.columnInt(2) / 4;
+        if (highest >= lowest && highest - lowest < mostRows)
+            return highest - lowest + 1;
+    }
+    const QByteArray countSql = "SELECT count(*) FROM " + table;
+    sqlite::Statement count(db, countSql.constData());
+    return count.next() ? count.columnInt(0) : -1;
+}
+
 } // namespace
 
 DataFileLoader::DataFileLoader(const QString &dataFolder)
@@ -201,11 +232,10 @@ bool DataFileLoader::read(DataFile file, Table &table, const QString &condition)
     }
 
     if (condition.isEmpty()) {
-        const QByteArray countSql = "SELECT count(*) FROM " + sqlite::quoteIdentifier(layout.tableName).toUtf8();
-        sqlite::Statement count(db, countSql.constData());
-        if (!count.next())
+        const qint64 rows = expectedRows(db, layout);
+        if (rows < 0)
             return fail(file, sqliteFailureCause(db));
-        table.reserve(int(qMin<qint64>(count.columnInt(0), std::numeric_limits<int>::max())));
+        table.reserve(int(qMin<qint64>(rows, std::numeric_limits<int>::max())));
     }
 
     const QByteArray sql = selectSql(layout, condition);

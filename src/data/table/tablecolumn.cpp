@@ -3,6 +3,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <cstring>
 
 namespace lumolex {
 
@@ -12,7 +13,19 @@ constexpr size_t MaxPoolSize = 0xFFFFFFFFu;
 // Blob offsets are 64 bits; the pool stays below what a QByteArray can hold
 // per value anyway.
 constexpr size_t MaxBytePoolSize = size_t(1) << 40;
+
+// The pool's allocator constructs element by element, so insert() would copy
+// a byte at a time; the room is made first and the block copied at once.
+template <typename T>
+void appendCopy(Pool<T> &pool, const T *data, size_t count)
+{
+    if (count == 0)
+        return;
+    const size_t begin = pool.size();
+    pool.resize(begin + count);
+    std::memcpy(pool.data() + begin, data, count * sizeof(T));
 }
+} // namespace
 
 TableColumn::TableColumn(FieldType type)
     : m_type(type)
@@ -94,7 +107,7 @@ bool TableColumn::append(const QVariant &value)
                     null = true;        // no room left in the pool
                     readable = false;
                 } else {
-                    m_chars.insert(m_chars.end(), text.utf16(), text.utf16() + text.size());
+                    appendCopy(m_chars, reinterpret_cast<const char16_t *>(text.utf16()), size_t(text.size()));
                 }
             }
         }
@@ -107,7 +120,7 @@ bool TableColumn::append(const QVariant &value)
             null = true;
             readable = false;
         } else {
-            m_bytes.insert(m_bytes.end(), bytes.begin(), bytes.end());
+            appendCopy(m_bytes, bytes.constData(), size_t(bytes.size()));
         }
         m_blobEnds.push_back(m_bytes.size());
         break;
@@ -260,7 +273,7 @@ void TableColumn::appendBlob(QByteArrayView bytes)
         appendNull();
         return;
     }
-    m_bytes.insert(m_bytes.end(), bytes.begin(), bytes.end());
+    appendCopy(m_bytes, bytes.data(), size_t(bytes.size()));
     m_blobEnds.push_back(m_bytes.size());
     m_null.push_back(false);
 }
