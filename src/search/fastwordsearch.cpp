@@ -8,6 +8,7 @@
 #include "data/table/spelling.h"
 #include "data/table/table.h"
 #include "search/arrid.h"
+#include "search/wordspellings.h"
 #include "search/preciseletters.h"
 #include "search/querytext.h"
 
@@ -36,6 +37,7 @@ namespace {
 // The groups of the results, listed in this order.
 enum class Match {
     Headword, // holds every word whole, and its headword is spelt like the query
+    Form,     // holds every word whole, in its paradigm spelt exactly as typed
     Whole,    // holds every word as a whole form
     Prefix,   // holds some word only as the beginning of a longer form
 };
@@ -67,10 +69,33 @@ quint64 keyPrefix(std::string_view key)
     return prefix;
 }
 
+// For each word of the query, once, the articles whose paradigm holds it
+// spelt exactly as typed (sorted); none at all without the spellings.
+std::vector<std::vector<int>> formHoldersOf(const QString &query, WordSpellings *spellings)
+{
+    std::vector<std::vector<int>> holders;
+    if (!spellings)
+        return holders;
+    QStringList typed;
+    for (const QStringView word : QStringView(query).tokenize(u' ', Qt::SkipEmptyParts))
+        typed.append(SpellingCollation::typedForm(word));
+    typed.removeDuplicates();
+    for (const QString &word : std::as_const(typed))
+        holders.push_back(spellings->formHolders(word));
+    return holders;
+}
+
+bool holdsEveryForm(const std::vector<std::vector<int>> &holders, int id)
+{
+    return !holders.empty() && std::all_of(holders.begin(), holders.end(), [id](const std::vector<int> &ids) {
+        return std::binary_search(ids.begin(), ids.end(), id);
+    });
+}
+
 // The entries that matched `words` words, in result order: by their group
 // (Match), then by key, then by ID compared as text.
 QVector<FoundArticle> resultsOf(const std::vector<WorkEntry> &list, int words, const Table &articles, int wordField,
-                                int transcField, const QString &query)
+                                int transcField, const QString &query, const std::vector<std::vector<int>> &formHolders)
 {
     struct Ranked {
         Match match;
@@ -92,8 +117,10 @@ QVector<FoundArticle> resultsOf(const std::vector<WorkEntry> &list, int words, c
         }
         Match match = Match::Prefix;
         if (entry.whole) {
-            const bool spelt = SpellingCollation::spelledAs(articles.textAt(entry.position, wordField, buffer), typedQuery);
-            match = spelt ? Match::Headword : Match::Whole;
+            if (SpellingCollation::spelledAs(articles.textAt(entry.position, wordField, buffer), typedQuery))
+                match = Match::Headword;
+            else
+                match = holdsEveryForm(formHolders, entry.id) ? Match::Form : Match::Whole;
         }
         ranked.push_back({match, keyPrefix(key), key, &entry});
     }
@@ -107,8 +134,9 @@ QVector<FoundArticle> resultsOf(const std::vector<WorkEntry> &list, int words, c
     });
     QVector<FoundArticle> results;
     results.reserve(qsizetype(ranked.size()));
+    // The headwords are read as text: a short query lists thousands.
     for (const Ranked &r : ranked)
-        results.append({r.entry->id, r.entry->dict, articles.valueAt(r.entry->position, wordField).toString()});
+        results.append({r.entry->id, r.entry->dict, articles.textAt(r.entry->position, wordField, buffer).toString()});
     return results;
 }
 
@@ -224,11 +252,50 @@ QStringList restrictingKeys(const QString &query)
     return kept;
 }
 
+// Drops the entries (those that matched `words` words) whose text holds
+// words of the key of a precise query word but none spelt with its letters,
+// as the words of the articles' texts kept in the data set tell; false,
+// dropping nothing, when they are not kept or cannot tell for some word.
+bool dropBySpelledWords(std::vector<WorkEntry> &list, int words, const std::vector<PreciseLetters> &precise,
+                        const QStringList &preciseTexts, WordSpellings *spellings)
+{
+    if (!spellings || !spellings->knowsTextWords())
+        return false;
+    // A query word of other characters (a hyphen, a full stop) may run
+    // across the words of a text: only the text itself can tell.
+    if (!std::all_of(precise.begin(), precise.end(), [](const PreciseLetters &word) { return word.isOneWord(); }))
+        return false;
+    std::vector<int> ids;
+    for (size_t i = 0; i < precise.size(); ++i) {
+        const PreciseLetters &word = precise[i];
+        std::vector<int> keyed; // holding a word of the key
+        std::vector<int> spelt; // holding one spelt with the query's letters
+        for (const QString &prefix : yoPrefixSpellings(RetTransc(preciseTexts.at(qsizetype(i))))) {
+            spellings->textWords(prefix, [&](const QString &text, QStringView arrid) {
+                if (!word.keyBeginsAWordIn(text))
+                    return;
+                parseArrId(arrid, ids);
+                std::vector<int> &target = word.beginsAWordIn(text) ? spelt : keyed;
+                target.insert(target.end(), ids.begin(), ids.end());
+            });
+        }
+        sortUnique(keyed);
+        sortUnique(spelt);
+        for (WorkEntry &entry : list) {
+            if (entry.token == words && std::binary_search(keyed.begin(), keyed.end(), entry.id)
+                && !std::binary_search(spelt.begin(), spelt.end(), entry.id))
+                entry.token = 0;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
-FastWordSearch::FastWordSearch(Table &articles, Table &wordForms)
+FastWordSearch::FastWordSearch(Table &articles, Table &wordForms, WordSpellings *wordSpellings)
     : m_articles(articles)
     , m_wordForms(wordForms)
+    , m_wordSpellings(wordSpellings)
 {
 }
 
@@ -240,11 +307,14 @@ QStringList FastWordSearch::wordKeys(const QString &query)
 void FastWordSearch::dropImpreciseMatches(std::vector<WorkEntry> &list, int words, const QString &query)
 {
     std::vector<PreciseLetters> precise;
+    QStringList preciseTexts;
     // One pass over the query: blanks between words cost nothing.
     for (const QStringView token : QStringView(query).split(u' ', Qt::SkipEmptyParts)) {
         PreciseLetters word(token.toString());
-        if (word.isPrecise())
+        if (word.isPrecise()) {
             precise.push_back(std::move(word));
+            preciseTexts.append(token.toString());
+        }
     }
     if (precise.empty())
         return;
@@ -252,7 +322,10 @@ void FastWordSearch::dropImpreciseMatches(std::vector<WorkEntry> &list, int word
     // article's own text: an article whose text has words of the query's key
     // but none spelt with the query's letters is dropped. One reached only
     // through inflected forms of its headword (its text has no such word at
-    // all) stays: its forms are not written in it.
+    // all) stays: its forms are not written in it. The words of the texts,
+    // where the data set keeps them, answer without reading a text.
+    if (dropBySpelledWords(list, words, precise, preciseTexts, m_wordSpellings))
+        return;
     const int wordField = m_articles.fieldIndex(QString::fromLatin1(field::WORD));
     const int bodyField = m_articles.fieldIndex(QString::fromLatin1(field::TRANSL));
     QString buffer;
@@ -334,7 +407,7 @@ QVector<FoundArticle> FastWordSearch::run(const QString &query, const Dictionary
     m_wordForms.cancelRange();
     if (exactLetters)
         dropImpreciseMatches(list, words, query);
-    return resultsOf(list, words, m_articles, wordField, transcField, query);
+    return resultsOf(list, words, m_articles, wordField, transcField, query, formHoldersOf(query, m_wordSpellings));
 }
 
 } // namespace lumolex

@@ -18,6 +18,7 @@
 
 namespace lumolex {
 
+class WordSpellings;
 class Table;
 struct WorkEntry;
 
@@ -33,19 +34,22 @@ struct FoundArticle {
 class FastWordSearch
 {
 public:
-    // Both tables as the data loader leaves them (all indexes defined).
-    FastWordSearch(Table &articles, Table &wordForms);
+    // Both tables as the data loader leaves them (all indexes defined), and
+    // the words as they are spelt, if the data set keeps them (null: none).
+    FastWordSearch(Table &articles, Table &wordForms, WordSpellings *wordSpellings = nullptr);
 
     // Searches `query`, a text already trimmed (trimQuery) and checked
     // (checkQuery). Words are the fields between single spaces, so two
     // spaces in a row make an empty word, which restricts nothing. Results
-    // come in three groups, so that the word the user typed opens first:
-    // articles holding every word of the query as a whole form, the one
-    // whose headword is spelt like the query (composed, case aside) ahead of
-    // them; then articles that hold some word only as the beginning of a
-    // longer form. Within a group, in ascending order of the article's
-    // transcription key (the key collation), articles of equal key by their
-    // ID written in decimal and compared as text (12 before 9).
+    // come in groups, so that the word the user typed opens first: articles
+    // holding every word of the query as a whole form, the one whose
+    // headword is spelt like the query (composed, case aside) ahead of them,
+    // then those whose paradigm holds every word spelt exactly as typed
+    // (WordSpellings), then the rest of them; last, articles that hold some
+    // word only as the beginning of a longer form. Within a group, in
+    // ascending order of the article's transcription key (the key
+    // collation), articles of equal key by their ID written in decimal and
+    // compared as text (12 before 9).
     //
     // The article table is left unfiltered on its ID index; the caller
     // suspends its notifications and restores it. The word-form table is left without a
@@ -54,7 +58,8 @@ public:
     // With exact letters (the default), a query word spelt with a macron or
     // a special Kildin letter leaves out the articles whose text holds words
     // of its key but none spelt with its letters (see PreciseLetters); off,
-    // every letter compares by its key only.
+    // every letter compares by its key only. The words of the texts kept in
+    // the data set answer this; without them the texts are read.
     QVector<FoundArticle> run(const QString &query, const DictionaryScope &scope, bool exactLetters = true);
 
     // The transcription keys of the query's words as run() takes them: an
@@ -70,6 +75,7 @@ private:
 
     Table &m_articles;
     Table &m_wordForms;
+    WordSpellings *m_wordSpellings;
 };
 
 } // namespace lumolex

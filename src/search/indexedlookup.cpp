@@ -8,6 +8,7 @@
 #include "data/table/table.h"
 #include "search/arrid.h"
 #include "search/fastwordsearch.h"
+#include "search/querytext.h"
 
 #include <QSet>
 
@@ -49,48 +50,6 @@ QString joined(const QStringList &conditions)
             present.append(QStringLiteral("(%1)").arg(condition));
     }
     return present.join(QStringLiteral(" AND "));
-}
-
-// The smallest text above every text that begins with `prefix` in code
-// point order (the byte order of UTF-8); empty when there is none.
-QString prefixEnd(const QString &prefix)
-{
-    QList<uint> codePoints = prefix.toUcs4();
-    while (!codePoints.isEmpty()) {
-        uint last = codePoints.takeLast();
-        if (last >= 0x10FFFF)
-            continue;
-        ++last;
-        if (last >= 0xD800 && last <= 0xDFFF)
-            last = 0xE000;
-        codePoints.append(last);
-        return QString::fromUcs4(reinterpret_cast<const char32_t *>(codePoints.constData()), codePoints.size());
-    }
-    return {};
-}
-
-// The spellings a key prefix reaches when е in a query also stands for ё:
-// every choice of е or ё at each е, up to a limit; past it the prefix is
-// cut before the е that would exceed it, which reaches more forms but never
-// fewer (the search itself then decides).
-QStringList prefixSpellings(const QString &key)
-{
-    constexpr int kMostSpellings = 64;
-    QStringList spellings{QString()};
-    for (const QChar c : key) {
-        if (c == u'е') {
-            if (spellings.size() * 2 > kMostSpellings)
-                break;
-            QStringList both;
-            for (const QString &spelling : std::as_const(spellings))
-                both << spelling + u'е' << spelling + u'ё';
-            spellings = both;
-        } else {
-            for (QString &spelling : spellings)
-                spelling += c;
-        }
-    }
-    return spellings;
 }
 
 QString keyRangeCondition(const QString &prefix)
@@ -229,7 +188,7 @@ bool IndexedLookup::readSearchRows(const QString &query, Table &articles, Table 
         if (key.isEmpty() || seen.contains(key))
             continue;
         seen.insert(key);
-        for (const QString &spelling : prefixSpellings(key))
+        for (const QString &spelling : yoPrefixSpellings(key))
             ranges.append(QStringLiteral("(%1)").arg(keyRangeCondition(spelling)));
     }
     if (ranges.isEmpty())

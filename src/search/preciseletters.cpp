@@ -2,6 +2,7 @@
 
 #include "article/transcription.h"
 
+#include <algorithm>
 #include <array>
 
 namespace lumolex {
@@ -60,6 +61,31 @@ std::vector<PreciseLetters::Letter> lettersOf(QStringView text)
     return letters;
 }
 
+QStringList wordsOf(QStringView text)
+{
+    const QString composed = text.toString().normalized(QString::NormalizationForm_C);
+    QStringList words;
+    QString word;
+    for (qsizetype i = 0; i < composed.size(); ++i) {
+        const QChar c = composed[i];
+        // As lettersOf reads it: a macron after any character is part of it.
+        if (c.unicode() == kCombiningMacron && i > 0) {
+            if (!word.isEmpty())
+                word += c;
+            continue;
+        }
+        if (c.isLetterOrNumber() || c.isMark()) {
+            word += c;
+        } else if (!word.isEmpty()) {
+            words.append(word);
+            word.clear();
+        }
+    }
+    if (!word.isEmpty())
+        words.append(word);
+    return words;
+}
+
 PreciseLetters::PreciseLetters(QStringView query)
     : m_letters(lettersOf(query))
 {
@@ -67,6 +93,12 @@ PreciseLetters::PreciseLetters(QStringView query)
         letter.precise = letter.macron || letter.exact != letter.key;
         m_precise = m_precise || letter.precise;
     }
+}
+
+bool PreciseLetters::isOneWord() const
+{
+    return !m_letters.empty()
+        && std::all_of(m_letters.begin(), m_letters.end(), [](const Letter &letter) { return letter.wordChar; });
 }
 
 bool PreciseLetters::matches(QStringView text, Where where, bool byKeyOnly) const

@@ -13,6 +13,7 @@
 // (which has no composed form) is а with its macron.
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <vector>
@@ -26,6 +27,9 @@ public:
 
     // true when some letter of the query asks to be matched exactly.
     bool isPrecise() const { return m_precise; }
+    // true when the query is made of letters, digits and marks only: then it
+    // begins a word of a text exactly when it begins one of wordsOf(text).
+    bool isOneWord() const;
     // true when `text` holds the query as a piece of text, its precise
     // letters matched exactly.
     bool foundIn(QStringView text) const;
@@ -54,5 +58,10 @@ private:
 
 // The letters of a text (see PreciseLetters).
 std::vector<PreciseLetters::Letter> lettersOf(QStringView text);
+
+// The words of a text as PreciseLetters reads them: the runs of letters,
+// digits and marks of the composed text, as written (a macron belongs to the
+// letter before it).
+QStringList wordsOf(QStringView text);
 
 } // namespace lumolex

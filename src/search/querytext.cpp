@@ -113,4 +113,40 @@ QueryCheck checkQuery(QStringView trimmed)
     return QueryCheck::Ok;
 }
 
+QString prefixEnd(const QString &prefix)
+{
+    QList<uint> codePoints = prefix.toUcs4();
+    while (!codePoints.isEmpty()) {
+        uint last = codePoints.takeLast();
+        if (last >= 0x10FFFF)
+            continue;
+        ++last;
+        if (last >= 0xD800 && last <= 0xDFFF)
+            last = 0xE000;
+        codePoints.append(last);
+        return QString::fromUcs4(reinterpret_cast<const char32_t *>(codePoints.constData()), codePoints.size());
+    }
+    return {};
+}
+
+QStringList yoPrefixSpellings(const QString &key)
+{
+    constexpr int kMostSpellings = 64;
+    QStringList spellings{QString()};
+    for (const QChar c : key) {
+        if (c == u'е') {
+            if (spellings.size() * 2 > kMostSpellings)
+                break;
+            QStringList both;
+            for (const QString &spelling : std::as_const(spellings))
+                both << spelling + u'е' << spelling + u'ё';
+            spellings = both;
+        } else {
+            for (QString &spelling : spellings)
+                spelling += c;
+        }
+    }
+    return spellings;
+}
+
 } // namespace lumolex

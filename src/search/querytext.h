@@ -4,6 +4,7 @@
 // trimming and length rule every query passes first.
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 namespace lumolex {
@@ -44,5 +45,18 @@ inline constexpr int kMinQueryLength = 2;
 
 // The check of a query already trimmed.
 QueryCheck checkQuery(QStringView trimmed);
+
+// Readers of sorted keys (SQL ranges over a file's key column) find the
+// texts beginning with a prefix between the prefix and prefixEnd().
+
+// The smallest text above every text that begins with `prefix` in code
+// point order (the byte order of UTF-8); empty when there is none.
+QString prefixEnd(const QString &prefix);
+
+// The prefixes a key prefix reaches when е in a query also stands for ё:
+// every choice of е or ё at each е, up to a limit; past it the prefix is
+// cut before the е that would exceed it, which reaches more texts but never
+// fewer (the reader itself then decides).
+QStringList yoPrefixSpellings(const QString &key);
 
 } // namespace lumolex

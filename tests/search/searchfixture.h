@@ -8,7 +8,9 @@
 #include "data/files/dataloader.h"
 #include "data/table/table.h"
 #include "search/fastwordsearch.h"
+#include "search/wordspellings.h"
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -38,6 +40,28 @@ struct SearchTables {
             wordForms.appendRow({RetTransc(f.word), f.arrid});
         DataFileLoader::buildIndexes(articles, wordForms);
     }
+};
+
+// The exact spellings of inflected forms (as typed, composed) with the
+// articles whose paradigm holds them, as a built data set keeps them; the
+// words of the texts are not kept, so the texts are read.
+class FormSpellingRows final : public WordSpellings
+{
+public:
+    explicit FormSpellingRows(std::map<QString, std::vector<int>> rows)
+        : m_rows(std::move(rows))
+    {
+    }
+    std::vector<int> formHolders(const QString &spelling) override
+    {
+        const auto found = m_rows.find(spelling);
+        return found == m_rows.end() ? std::vector<int>{} : found->second;
+    }
+    bool knowsTextWords() override { return false; }
+    void textWords(const QString &, const TextWord &) override {}
+
+private:
+    std::map<QString, std::vector<int>> m_rows;
 };
 
 // The IDs of the articles found, in their order.

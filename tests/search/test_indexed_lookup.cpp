@@ -2,7 +2,9 @@
 // whole tables give, over the whole sample as the build made it: the same
 // article for every ID, the same word list from the first letters of every
 // headword, and the same found articles, in the same order, for random
-// queries of one to three words in every dictionary scope.
+// queries of one to three words in every dictionary scope. Either way an
+// inflected form lists its own headword first, by the spellings the
+// word-form file keeps; a file without them gives the order of before.
 
 #include "article/transcription.h"
 #include "data/files/datafiles.h"
@@ -12,10 +14,15 @@
 #include "search/fastwordsearch.h"
 #include "search/indexedlookup.h"
 #include "search/querytext.h"
+#include "search/wordspellings.h"
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QSet>
+#include <QTemporaryDir>
+
+#include <sqlite3.h>
 
 #include <random>
 
@@ -156,14 +163,62 @@ TEST_F(IndexedLookupSample, RandomQueriesFindTheSameArticlesInTheSameOrder)
         const QList<int> dicts = kScopes.at(i % kScopes.size());
         const DictionaryScope scope = dicts.isEmpty() ? DictionaryScope::all() : DictionaryScope::ofCodes(dicts);
 
-        const QVector<FoundArticle> whole = FastWordSearch(articles, wordForms).run(text, scope);
+        WordSpellingFile spellings(kSample);
+        const QVector<FoundArticle> whole = FastWordSearch(articles, wordForms, &spellings).run(text, scope);
         Table partArticles = articleTable();
         Table partForms(QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms));
         ASSERT_TRUE(IndexedLookup(kSample).readSearchRows(text, partArticles, partForms));
-        EXPECT_EQ(FastWordSearch(partArticles, partForms).run(text, scope), whole) << text.toStdString();
+        EXPECT_EQ(FastWordSearch(partArticles, partForms, &spellings).run(text, scope), whole) << text.toStdString();
         found += whole.isEmpty() ? 0 : 1;
     }
     EXPECT_GT(found, 200);   // most queries find something: the comparison is not between empty lists
+}
+
+TEST_F(IndexedLookupSample, AFormListsItsOwnHeadwordFirstAndAFileWithoutSpellingsAsBefore)
+{
+    // The sample's word-form file without its spelt words, as an older
+    // build wrote it.
+    QTemporaryDir older;
+    ASSERT_TRUE(older.isValid());
+    const QString olderForms = dataFilePath(older.path(), DataFile::WordForms);
+    ASSERT_TRUE(QFile::copy(dataFilePath(kSample, DataFile::WordForms), olderForms));
+    QFile::setPermissions(olderForms, QFile::ReadOwner | QFile::WriteOwner);
+    sqlite3 *db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(olderForms).constData(), &db), SQLITE_OK);
+    const QByteArray drop = QByteArray("DROP TABLE ") + kWordSpellingTable;
+    EXPECT_EQ(sqlite3_exec(db, drop.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+
+    // Each form's key is held by the words of another headword's article
+    // too, which comes first by key.
+    const struct {
+        const char *form;
+        const char *headword;
+        const char *firstWithout;
+    } cases[] = {
+        {"а̄вьл", "а̄ввьль", "а̄ввьл"},
+        {"а̄йта", "а̄ййтэ", "а̄ййт"},
+        {"а̄йк", "а̄ййк", "а̄ввтэ"},
+        {"азь", "ассь", "асснэ"},
+    };
+    for (const auto &c : cases) {
+        const QString form = QString::fromUtf8(c.form);
+        SCOPED_TRACE(c.form);
+        WordSpellingFile spellings(kSample);
+        const QVector<FoundArticle> whole = FastWordSearch(articles, wordForms, &spellings).run(form, DictionaryScope::all());
+        ASSERT_FALSE(whole.isEmpty());
+        EXPECT_EQ(whole.first().word, QString::fromUtf8(c.headword));
+        Table partArticles = articleTable();
+        Table partForms(QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms));
+        ASSERT_TRUE(IndexedLookup(kSample).readSearchRows(form, partArticles, partForms));
+        EXPECT_EQ(FastWordSearch(partArticles, partForms, &spellings).run(form, DictionaryScope::all()), whole);
+
+        WordSpellingFile none(older.path());
+        EXPECT_FALSE(none.knowsTextWords());
+        const QVector<FoundArticle> before = FastWordSearch(articles, wordForms, &none).run(form, DictionaryScope::all());
+        ASSERT_FALSE(before.isEmpty());
+        EXPECT_EQ(before.first().word, QString::fromUtf8(c.firstWithout));
+    }
 }
 
 } // namespace

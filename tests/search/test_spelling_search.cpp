@@ -23,8 +23,8 @@ QVariant body(const QString &text)
     return deflateBody(text.toUtf8());
 }
 
-// Key order of the headwords: аа, берег, берёза, ёлка, маннь = маӈӈь,
-// шэннт, шэннтэ, шэннтэсь.
+// Key order of the headwords: аа, аввьл, аввьль, берег, берёза, ёлка,
+// маннь = маӈӈь, шэннт, шэннтэ, шэннтэсь.
 std::vector<SearchArticle> articles()
 {
     return {
@@ -37,6 +37,9 @@ std::vector<SearchArticle> articles()
         {6, 3, QStringLiteral("берёза"), body(QStringLiteral("белая берёза"))},
         {7, 3, QStringLiteral("берег"), body(QStringLiteral("крутой берег"))},
         {8, 3, QStringLiteral("ёлка"), body(QStringLiteral("ёлка, ель"))},
+        {10, 1, QStringLiteral("а̄ввьл"), body(QStringLiteral("а̄вьл чиннэ"))},
+        {11, 1, QStringLiteral("а̄ввьль"), body(QStringLiteral("крюк"))},
+        {12, 1, QStringLiteral("ма̄ннэ"), body(QStringLiteral("яйцо"))},
     };
 }
 
@@ -52,15 +55,28 @@ std::vector<WordForm> forms()
         {QStringLiteral("берег"), QStringLiteral("|7|")},
         {QStringLiteral("ёлка"), QStringLiteral("|8|")},
         {QStringLiteral("ель"), QStringLiteral("|8|")},
+        {QStringLiteral("а̄вьл"), QStringLiteral("|10|11|")},
+        {QStringLiteral("а̄ввьль"), QStringLiteral("|11|")},
+        {QStringLiteral("маннэ"), QStringLiteral("|5|4|12|")},
     };
+}
+
+// The paradigms' exact spellings: а̄вьл is a form of а̄ввьль (а̄ввьл only
+// writes it in its text), маннэ of маннь, маӈӈэ of маӈӈь.
+FormSpellingRows spellings()
+{
+    return FormSpellingRows({{QStringLiteral("а̄вьл"), {11}}, {QStringLiteral("маннэ"), {5}}, {QStringLiteral("маӈӈэ"), {4}}});
 }
 
 TEST(SpellingSearch, FastSearchListsTheTypedWordFirstAndReadsEAsYo)
 {
+    // unspelt: the order without the forms' spellings (a data set built
+    // without them), where it differs.
     const struct {
         const char *what;
         QString query;
         std::vector<int> ids;
+        std::vector<int> unspelt = {};
     } cases[] = {
         {"the headword spelt so, then whole forms, then longer ones", QStringLiteral("шэ̄ннт"), {3, 2, 1, 9}},
         {"spelt without the macron: whole forms by key", QStringLiteral("шэннт"), {3, 2, 1, 9}},
@@ -74,12 +90,18 @@ TEST(SpellingSearch, FastSearchListsTheTypedWordFirstAndReadsEAsYo)
         {"ё finds only ё", QStringLiteral("берёг"), {}},
         {"ё finds ё", QStringLiteral("берё"), {6}},
         {"е and ё in two words", QStringLiteral("ел ёл"), {8}},
+        {"a form of one paradigm before the same key in another text", QStringLiteral("а̄вьл"), {11, 10}, {10, 11}},
+        {"spelt without the macron: no paradigm holds it so", QStringLiteral("авьл"), {10, 11}},
+        {"a paradigm's form before a smaller key", QStringLiteral("маннэ"), {5, 4, 12}, {4, 5, 12}},
     };
     SearchTables tables(articles(), forms());
-    FastWordSearch search(tables.articles, tables.wordForms);
+    FormSpellingRows spelt = spellings();
+    FastWordSearch search(tables.articles, tables.wordForms, &spelt);
+    FastWordSearch unspelt(tables.articles, tables.wordForms);
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(idsOf(search.run(c.query, DictionaryScope::all())), c.ids);
+        EXPECT_EQ(idsOf(unspelt.run(c.query, DictionaryScope::all())), c.unspelt.empty() ? c.ids : c.unspelt);
     }
 }
 

@@ -13,6 +13,7 @@
 #include "platform/safefile.h"
 #include "search/carddeck.h"
 #include "search/fastwordsearch.h"
+#include "search/wordspellings.h"
 #include "search/fragmentsearch.h"
 #include "search/indexedlookup.h"
 #include "search/querytext.h"
@@ -188,7 +189,10 @@ int Commands::search(const QString &query, const FindOptions &options, SearchKin
     const DictionaryScope scope = options.all ? DictionaryScope::all() : DictionaryScope::ofCodes(options.dicts);
     if (kind == SearchKind::Fragment)
         return printFound(FragmentSearch::run(tables.articles, text, scope, nullptr, options.exactLetters));
-    return printFound(FastWordSearch(tables.articles, tables.wordForms).run(text, scope, options.exactLetters));
+    // The forms' exact spellings are read from the file by both readings, so
+    // that they list the articles in one order.
+    WordSpellingFile spellings(m_dataFolder);
+    return printFound(FastWordSearch(tables.articles, tables.wordForms, &spellings).run(text, scope, options.exactLetters));
 }
 
 int Commands::stats()

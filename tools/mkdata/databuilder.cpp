@@ -4,6 +4,7 @@
 #include "bodyconverter.h"
 #include "sourcerecords.h"
 
+#include "article/bodydecoder.h"
 #include "article/transcription.h"
 #include "data/table/writeguard.h"
 
@@ -88,6 +89,10 @@ void DataBuilder::buildArticles(const BuildInput &input, BuiltData *data, Proble
         row.bodyNull = body->isNull;
         row.body = body->stored;
         data->wordForms.addArticle(row.id, row.word, body->plainText, grammarNoteTexts(source.body));
+        // The search checks precise letters in the text it reads from the
+        // stored body, which an HTML source's own plain text may not match
+        // character for character.
+        data->wordForms.addTextWords(row.id, row.word, bodyPlainText(row.body, row.bodyNull));
         data->articles.append(row);
     }
 }

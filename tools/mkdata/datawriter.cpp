@@ -4,6 +4,7 @@
 #include "data/files/datafileschema.h"
 #include "data/files/lookupindexes.h"
 #include "data/files/sqlitedb.h"
+#include "search/wordspellings.h"
 
 #include <QDir>
 #include <QFile>
@@ -199,6 +200,17 @@ QString DataWriter::writeWordForms(const BuiltData &data, const QString &path)
     }
     if (error.isEmpty())
         error = addLookupIndexes(db, DataFile::WordForms);
+    if (error.isEmpty() && !db.exec(kWordSpellingCreateSql))
+        error = db.errorMessage();
+    if (error.isEmpty()) {
+        error = insertRows(db, "INSERT INTO wordspellings (TRANSC, SPELLING, TEXTIDS, FORMIDS) VALUES (?, ?, ?, ?)",
+                           data.wordForms.spellingRows(), [](sqlite::Statement &insert, const SpellingRow &row) {
+                               insert.bindText(1, row.key);
+                               insert.bindText(2, row.spelling);
+                               bindTextOrNull(insert, 3, row.textIds);
+                               bindTextOrNull(insert, 4, row.formIds);
+                           });
+    }
     return error.isEmpty() ? finish(db) : error;
 }
 

@@ -114,7 +114,8 @@ int runBuild(const QCommandLineParser &parser)
     const FormCounts &forms = builder.formCounts();
     if (forms.exact + forms.folded > 0)
         out() << "lumolex-mkdata: inflected forms: " << forms.exact << " attached to the headword spelt like their lemma, "
-              << forms.folded << " through the lemma's key (no headword spelt so)" << Qt::endl;
+              << forms.folded << " through the lemma's key (no headword spelt so); "
+              << data.wordForms.formSpellingCount() << " exact spellings kept with their articles" << Qt::endl;
     if (builder.formsLeftOut() > 0)
         out() << "lumolex-mkdata: " << builder.formsLeftOut() << " forms of headwords that no article holds left out"
               << " (first: " << builder.firstFormLeftOut() << ")" << Qt::endl;

@@ -42,6 +42,8 @@ void scaleData(BuiltData *data, int factor)
     QVector<std::pair<QString, std::vector<int>>> keys;
     keys.reserve(data->wordForms.keyCount());
     data->wordForms.forEach([&keys](const QString &key, const std::vector<int> &ids) { keys.append({key, ids}); });
+    // A copy's text is its own headword and the original's body.
+    const QHash<QString, std::vector<int>> bodyWords = data->wordForms.bodyWords();
 
     data->articles.reserve(originals.size() * factor);
     for (int copy = 1; copy < factor; ++copy) {
@@ -56,6 +58,11 @@ void scaleData(BuiltData *data, int factor)
                 row.gotoWord = withSuffix(original.gotoWord, suffix);
             data->articles.append(row);
             data->wordForms.addKey(row.key, row.id);
+            data->wordForms.addHeadwordWords(row.word, row.id);
+        }
+        for (auto it = bodyWords.cbegin(); it != bodyWords.cend(); ++it) {
+            for (int id : it.value())
+                data->wordForms.addBodyWord(it.key(), id + offset);
         }
         for (const auto &[key, ids] : keys) {
             const QString copyKey = key + suffix;

@@ -2,6 +2,7 @@
 
 #include "article/transcription.h"
 #include "data/table/spelling.h"
+#include "search/preciseletters.h"
 
 #include <algorithm>
 
@@ -17,6 +18,47 @@ bool isWordChar(QChar c)
 bool isJoiner(QChar c)
 {
     return c == u'-' || c == u'\'' || c == u'\u2019';
+}
+
+void addId(QHash<QString, std::vector<int>> &lists, const QString &text, int id)
+{
+    std::vector<int> &ids = lists[text];
+    if (ids.empty() || ids.back() != id)
+        ids.push_back(id);
+}
+
+QString arridOf(const std::vector<int> &ids)
+{
+    QString text;
+    text.reserve(qsizetype(ids.size()) * 6);
+    for (int id : ids) {
+        if (!text.isEmpty())
+            text += u'|';
+        text += QString::number(id);
+    }
+    return text;
+}
+
+// Sorts every ID list and drops repeats.
+void sortIdLists(QHash<QString, std::vector<int>> &lists)
+{
+    for (auto it = lists.begin(); it != lists.end(); ++it) {
+        std::vector<int> &ids = it.value();
+        if (!std::is_sorted(ids.begin(), ids.end()))
+            std::sort(ids.begin(), ids.end());
+        ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    }
+}
+
+// One row per text, its IDs written as ARRID, ordered by text.
+QVector<WordFormRow> rowsOf(const QHash<QString, std::vector<int>> &lists)
+{
+    QVector<WordFormRow> rows;
+    rows.reserve(lists.size());
+    for (auto it = lists.cbegin(); it != lists.cend(); ++it)
+        rows.append(WordFormRow{it.key(), arridOf(it.value())});
+    std::sort(rows.begin(), rows.end(), [](const WordFormRow &a, const WordFormRow &b) { return a.key < b.key; });
+    return rows;
 }
 
 } // namespace
@@ -81,15 +123,32 @@ void WordFormIndex::addKey(const QString &key, int id)
 
 void WordFormIndex::addSpelling(const QString &word, int id)
 {
-    std::vector<int> &ids = m_spellingIds[SpellingCollation::typedForm(word)];
-    if (ids.empty() || ids.back() != id)
-        ids.push_back(id);
+    addId(m_spellingIds, SpellingCollation::typedForm(word), id);
+}
+
+void WordFormIndex::addHeadwordWords(const QString &headword, int id)
+{
+    for (const QString &word : wordsOf(headword))
+        addId(m_headwordWordIds, word, id);
+}
+
+void WordFormIndex::addBodyWord(const QString &word, int id)
+{
+    addId(m_bodyWordIds, word, id);
+}
+
+void WordFormIndex::addTextWords(int id, const QString &headword, const QString &bodyText)
+{
+    addHeadwordWords(headword, id);
+    for (const QString &word : wordsOf(bodyText))
+        addBodyWord(word, id);
 }
 
 void WordFormIndex::addArticle(int id, const QString &headword, const QString &plainText,
                                const QStringList &grammarNotes)
 {
-    m_headwordSpellings.insert(SpellingCollation::typedForm(headword));
+    addId(m_headwordSpellings, SpellingCollation::typedForm(headword), id);
+    addId(m_headwordKeys, RetTransc(headword), id);
     addSpelling(headword, id);
     for (const QString &word : splitWords(headword))
         addSpelling(word, id);
@@ -134,20 +193,28 @@ FormMatch WordFormIndex::addForm(const QString &headword, const QString &form)
     // headword of further forms.
     const QString spelling = SpellingCollation::typedForm(headword);
     const std::vector<int> *articles = nullptr;
+    const std::vector<int> *owners = nullptr; // the articles whose paradigm holds the form
     FormMatch match = FormMatch::Exact;
-    if (m_headwordSpellings.contains(spelling)) {
+    if (const auto exact = m_headwordSpellings.constFind(spelling); exact != m_headwordSpellings.cend()) {
         articles = &m_spellingIds[spelling];
+        owners = &exact.value();
     } else {
         const auto found = m_ids.constFind(RetTransc(headword));
         if (found == m_ids.cend())
             return FormMatch::None;
         articles = &found.value();
         match = FormMatch::Folded;
+        if (const auto keyed = m_headwordKeys.constFind(found.key()); keyed != m_headwordKeys.cend())
+            owners = &keyed.value();
     }
     const QString key = RetTransc(form);
     if (!key.isEmpty()) {
         std::vector<int> &target = m_formIds[key];
         target.insert(target.end(), articles->begin(), articles->end());
+        if (owners) {
+            std::vector<int> &spelt = m_formSpellingIds[SpellingCollation::typedForm(form)];
+            spelt.insert(spelt.end(), owners->begin(), owners->end());
+        }
     }
     return match;
 }
@@ -159,12 +226,10 @@ void WordFormIndex::normalise()
         ids.insert(ids.end(), it.value().begin(), it.value().end());
     }
     m_formIds.clear();
-    for (auto it = m_ids.begin(); it != m_ids.end(); ++it) {
-        std::vector<int> &ids = it.value();
-        if (!std::is_sorted(ids.begin(), ids.end()))
-            std::sort(ids.begin(), ids.end());
-        ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
-    }
+    sortIdLists(m_ids);
+    sortIdLists(m_formSpellingIds);
+    sortIdLists(m_headwordWordIds);
+    sortIdLists(m_bodyWordIds);
 }
 
 const std::vector<int> *WordFormIndex::idsOf(const QString &key) const
@@ -175,19 +240,32 @@ const std::vector<int> *WordFormIndex::idsOf(const QString &key) const
 
 QVector<WordFormRow> WordFormIndex::rows() const
 {
-    QVector<WordFormRow> rows;
-    rows.reserve(m_ids.size());
-    for (auto it = m_ids.cbegin(); it != m_ids.cend(); ++it) {
-        QString ids;
-        ids.reserve(qsizetype(it.value().size()) * 6);
-        for (int id : it.value()) {
-            if (!ids.isEmpty())
-                ids += u'|';
-            ids += QString::number(id);
-        }
-        rows.append(WordFormRow{it.key(), ids});
+    return rowsOf(m_ids);
+}
+
+QVector<SpellingRow> WordFormIndex::spellingRows() const
+{
+    // The words of a text, headword and body together.
+    QHash<QString, std::vector<int>> textIds = m_bodyWordIds;
+    for (auto it = m_headwordWordIds.cbegin(); it != m_headwordWordIds.cend(); ++it) {
+        std::vector<int> &ids = textIds[it.key()];
+        ids.insert(ids.end(), it.value().begin(), it.value().end());
     }
-    std::sort(rows.begin(), rows.end(), [](const WordFormRow &a, const WordFormRow &b) { return a.key < b.key; });
+    sortIdLists(textIds);
+    QVector<SpellingRow> rows;
+    rows.reserve(textIds.size() + m_formSpellingIds.size());
+    for (auto it = textIds.cbegin(); it != textIds.cend(); ++it) {
+        const auto form = m_formSpellingIds.constFind(it.key());
+        rows.append({RetTransc(it.key()), it.key(), arridOf(it.value()),
+                     form == m_formSpellingIds.cend() ? QString() : arridOf(form.value())});
+    }
+    for (auto it = m_formSpellingIds.cbegin(); it != m_formSpellingIds.cend(); ++it) {
+        if (!textIds.contains(it.key()))
+            rows.append({RetTransc(it.key()), it.key(), QString(), arridOf(it.value())});
+    }
+    std::sort(rows.begin(), rows.end(), [](const SpellingRow &a, const SpellingRow &b) {
+        return a.key != b.key ? a.key < b.key : a.spelling < b.spelling;
+    });
     return rows;
 }
 

@@ -5,7 +5,13 @@
 // headword and text; each inflected form of a headword then leads to the
 // articles that hold its lemma: spelt exactly so when some headword is spelt
 // exactly like the lemma (the forms of маннь never lead to маӈӈь), and
-// otherwise every article that holds a word of the lemma's key.
+// otherwise every article that holds a word of the lemma's key. Beside the
+// keys, the index keeps the words as they are spelt (kWordSpellingTable):
+// each word of the articles' texts with the articles holding it, and each
+// form with the articles whose paradigm holds it, so that a search can tell
+// a form's own headword from others whose words share its key (а̄вьл of
+// а̄ввьль, not of а̄ввьл) and check a query's precise letters without
+// reading the texts.
 
 #include <QHash>
 #include <QSet>
@@ -27,6 +33,14 @@ enum class FormMatch {
 struct WordFormRow {
     QString key;        // TRANSC
     QString ids;        // ARRID: decimal IDs separated by "|", ascending
+};
+
+// A row of the spelling table; an empty ID list is stored as null.
+struct SpellingRow {
+    QString key;        // TRANSC of the spelling
+    QString spelling;
+    QString textIds;    // the articles whose text holds the word spelt so
+    QString formIds;    // those whose paradigm holds a form spelt so
 };
 
 // The words of a text: runs of letters and combining marks. A hyphen or an
@@ -56,8 +70,14 @@ public:
     // Adds the form under the articles that hold its lemma `headword` (as
     // their headword or in their text): those that hold the exact spelling
     // when some headword is spelt so (letters composed, case aside), else
-    // those that hold a word of its key.
+    // those that hold a word of its key. The form's spelling goes to the
+    // articles whose paradigm it belongs to: those of the headword spelt so,
+    // else those of the headwords of the lemma's key.
     FormMatch addForm(const QString &headword, const QString &form);
+    // The words of an article's text as the fast search reads it, for the
+    // spelling table: its headword and `bodyText`, the plain text of its
+    // body as stored (bodyPlainText). Articles in ascending ID order.
+    void addTextWords(int id, const QString &headword, const QString &bodyText);
     // Adds one key for one article directly (IDs ascending per key).
     void addKey(const QString &key, int id);
 
@@ -66,6 +86,20 @@ public:
 
     // The rows of the word-form table, ordered by key.
     QVector<WordFormRow> rows() const;
+    // The rows of the spelling table, ordered by key and spelling: the
+    // words of the articles' texts as PreciseLetters reads them (wordsOf),
+    // as written, and each inflected form's spelling
+    // (SpellingCollation::typedForm) with the articles of its lemma's
+    // headword (see addForm).
+    QVector<SpellingRow> spellingRows() const;
+    qsizetype formSpellingCount() const { return m_formSpellingIds.size(); }
+
+    // For copies of the articles (a large data set made for benchmarks):
+    // the words of the bodies added so far with their articles, and the
+    // words of a copy's text (its headword, and a body word).
+    QHash<QString, std::vector<int>> bodyWords() const { return m_bodyWordIds; }
+    void addHeadwordWords(const QString &headword, int id);
+    void addBodyWord(const QString &word, int id);
 
     // Calls f(key, ids) for every key (ids sorted and unique), in no order.
     template<typename F>
@@ -83,10 +117,14 @@ private:
     void addSpelling(const QString &word, int id);
 
     QSet<QString> m_labelKeys;
-    QSet<QString> m_headwordSpellings;            // every headword, as SpellingCollation::typedForm
+    QHash<QString, std::vector<int>> m_headwordSpellings; // the articles of each headword, as typedForm
+    QHash<QString, std::vector<int>> m_headwordKeys;      // the articles of each headword's key
     QHash<QString, std::vector<int>> m_spellingIds; // the articles holding each exact spelling
     QHash<QString, std::vector<int>> m_ids;       // from the articles' words (and after normalise(), all)
     QHash<QString, std::vector<int>> m_formIds;   // from the inflected forms
+    QHash<QString, std::vector<int>> m_formSpellingIds; // the same, by the forms' exact spellings
+    QHash<QString, std::vector<int>> m_headwordWordIds; // the words of the headwords, as written
+    QHash<QString, std::vector<int>> m_bodyWordIds;     // the words of the bodies, as written
 };
 
 } // namespace lumolex::mkdata

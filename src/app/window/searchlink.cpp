@@ -234,7 +234,7 @@ void SearchLink::ToolButtonGoFind1Click()
         updateCounter();
         return;
     }
-    const QVector<FoundArticle> results = FastWordSearch(*articles, *m_window->ClientDataSet2)
+    const QVector<FoundArticle> results = FastWordSearch(*articles, *m_window->ClientDataSet2, wordForms->wordSpellings())
                                                   .run(query, scope(), m_window->settings.ExactLetters);
     panel->ListBoxFind->setResults(results);
 

@@ -7,6 +7,7 @@
 #include "data/files/backgroundload.h"
 #include "data/files/datafiles.h"
 #include "data/table/table.h"
+#include "search/wordspellings.h"
 
 #include <QToolButton>
 
@@ -29,12 +30,18 @@ WordFormLoading::~WordFormLoading() = default;
 void WordFormLoading::start(const QString &dataFolder, const StartupTimeline &timeline)
 {
     m_timeline = timeline;
+    m_spellings = std::make_unique<WordSpellingFile>(dataFolder);
     auto table = std::make_unique<Table>(QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms));
     m_state = State::Loading;
     // The reading thread only posts the hand-over; it runs on this thread.
     m_load = std::make_unique<BackgroundLoad>(dataFolder, DataFile::WordForms, std::move(table), [this] {
         QMetaObject::invokeMethod(this, &WordFormLoading::handOver, Qt::QueuedConnection);
     });
+}
+
+WordSpellings *WordFormLoading::wordSpellings() const
+{
+    return m_spellings.get();
 }
 
 bool WordFormLoading::waitUntilReady()

@@ -7,6 +7,8 @@
 // and a search waits for the hand-over (waitUntilReady). When the rows turn
 // out to be unreadable, the loader's message naming the file is shown once
 // and the word search stays disabled; everything else goes on as usual.
+// The words as they are spelt are not loaded at all: the search reads the
+// few it needs from the same file (WordSpellingFile).
 
 #include "app/shell/startuptimeline.h"
 
@@ -19,6 +21,8 @@
 namespace lumolex {
 
 class BackgroundLoad;
+class WordSpellings;
+class WordSpellingFile;
 class Table;
 class TFormLumoLex;
 
@@ -43,6 +47,8 @@ public:
     // Stops a reading going on (a start-up that failed otherwise).
     void cancel();
     bool isReady() const { return m_state == State::Ready; }
+    // The spelt words of the data folder given to start(); null before.
+    WordSpellings *wordSpellings() const;
     bool hasFailed() const { return m_state == State::Failed; }
 
 signals:
@@ -57,6 +63,7 @@ private:
     std::unique_ptr<BackgroundLoad> m_load;
     std::unique_ptr<Table> m_table;
     std::optional<StartupTimeline> m_timeline;
+    std::unique_ptr<WordSpellingFile> m_spellings;
     State m_state = State::Idle;
 };
 
