@@ -3,6 +3,7 @@
 #include "clicommands.h"
 
 #include "data/files/datafiles.h"
+#include "data/files/interfacelanguage.h"
 #include "data/files/programfolder.h"
 
 #include <QCommandLineParser>
@@ -94,6 +95,10 @@ bool parseDicts(const QStringList &values, QList<int> *dicts)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    // The messages in the locale's language, as the window program's. The
+    // help stays as written: the manual page is made from it.
+    lumolex::installProgramTranslation(&app, lumolex::chooseInterfaceLanguage(lumolex::LanguageChoice::System),
+                                       lumolex::programFolderFor(QCoreApplication::applicationDirPath()));
     QCoreApplication::setApplicationName(QStringLiteral("lumolex-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LUMOLEX_VERSION));
     QTextStream out(stdout);

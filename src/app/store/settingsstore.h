@@ -61,6 +61,9 @@ public:
 
     // The single-instance switch, read on its own at window creation.
     bool readNoDoubleProgramm() const;
+    // Only the interface language, read before the window is made: its
+    // translation must be installed before the first text is.
+    int readLanguage() const;
     // Every setting (noDoubleProgramm included), each falling back to the
     // default of Settings.
     Settings readAll() const;
