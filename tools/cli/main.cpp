@@ -70,6 +70,12 @@ Data files:
   find read only the rows they need; --load-all reads whole tables instead,
   with the same answers. A problem with a file is reported as FILE: message.
 
+Language:
+  The messages the window program shares with this tool are in the
+  locale's language, as the window's interface (LC_ALL, LC_MESSAGES, LANG
+  and LANGUAGE: Russian for ru and for the C and POSIX locales, English for
+  any other language); the rest, this help included, is in English.
+
 Exit status:
   0  success
   1  not found: no such article, an empty list, nothing found
