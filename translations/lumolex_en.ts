@@ -244,228 +244,6 @@ Words without an article in the dictionaries (skipped): %1</translation>
     </message>
 </context>
 <context>
-    <name>HistoryFile</name>
-    <message>
-        <source>Файл истории «%1» больше, чем вмещает список: прочитаны только первые записи, сколько вмещает список (%2). При выходе файл будет записан заново только с ними.</source>
-        <translation>The history file &quot;%1&quot; holds more than the list can: only the first entries the list holds (%2) were read. On exit the file will be written anew with them only.</translation>
-    </message>
-    <message>
-        <source>В файле истории «%1» есть записи длиннее %2 знаков: они прочитаны укороченными до %2 знаков и такими будут записаны при выходе.</source>
-        <translation>The history file &quot;%1&quot; has entries longer than %2 characters: they were read cut to %2 characters and will be written so on exit.</translation>
-    </message>
-    <message>
-        <source>Файл истории «%1» не прочитан: это не обычный файл. Он не будет перезаписан.</source>
-        <translation>The history file &quot;%1&quot; was not read: it is not a regular file. It will not be overwritten.</translation>
-    </message>
-    <message>
-        <source>Файл истории «%1» не прочитан: это символическая ссылка, а в папке программы история по ссылкам не читается и не пишется. Ссылка оставлена как есть.</source>
-        <translation>The history file &quot;%1&quot; was not read: it is a symbolic link, and in the program&apos;s folder the history is neither read nor written through links. The link was left as it is.</translation>
-    </message>
-    <message>
-        <source>Не удалось прочитать файл истории «%1»: %2. Он не будет перезаписан.</source>
-        <translation>The history file &quot;%1&quot; could not be read: %2. It will not be overwritten.</translation>
-    </message>
-    <message>
-        <source>Файл истории «%1» не сохранён: на его месте не обычный файл, он оставлен как есть.</source>
-        <translation>The history file &quot;%1&quot; was not saved: in its place is not a regular file, which was left as it is.</translation>
-    </message>
-    <message>
-        <source>Файл истории «%1» не сохранён: это символическая ссылка, а в папке программы история по ссылкам не пишется. Ссылка оставлена как есть.</source>
-        <translation>The history file &quot;%1&quot; was not saved: it is a symbolic link, and in the program&apos;s folder the history is not written through links. The link was left as it is.</translation>
-    </message>
-    <message>
-        <source>Файл истории «%1» не сохранён: его не удалось прочитать (%2), он оставлен как есть.</source>
-        <translation>The history file &quot;%1&quot; was not saved: it could not be read (%2), and was left as it is.</translation>
-    </message>
-    <message>
-        <source>Файл истории «%1» не сохранён: в папку установленной программы история не пишется, а папка данных пользователя неизвестна.</source>
-        <translation>The history file &quot;%1&quot; was not saved: the history is not written into the folder of an installed program, and the user&apos;s data folder is unknown.</translation>
-    </message>
-    <message>
-        <source>Не удалось сохранить файл истории «%1»: %2. Прежний файл оставлен как был.</source>
-        <translation>The history file &quot;%1&quot; could not be saved: %2. The previous file was left as it was.</translation>
-    </message>
-    <message>
-        <source>Не удалось сохранить файл истории «%1»: в папку программы писать нельзя, а в «%2» записать не удалось (%3).</source>
-        <translation>The history file &quot;%1&quot; could not be saved: the program&apos;s folder cannot be written, and writing to &quot;%2&quot; failed (%3).</translation>
-    </message>
-</context>
-<context>
-    <name>MainMenu</name>
-    <message>
-        <source>Словарь</source>
-        <translation>Dictionary</translation>
-    </message>
-    <message>
-        <source>Саамско-русский словарь. Под редакцией </source>
-        <translation>Saami-Russian dictionary. Edited by </translation>
-    </message>
-    <message>
-        <source>Саамско-русский словарь. Автор: </source>
-        <translation>Saami-Russian dictionary. Author: </translation>
-    </message>
-    <message>
-        <source>Русско-саамский словарь. Автор: </source>
-        <translation>Russian-Saami dictionary. Author: </translation>
-    </message>
-    <message>
-        <source>Саамско-русский разговорник. Автор: </source>
-        <translation>Saami-Russian phrasebook. Author: </translation>
-    </message>
-    <message>
-        <source>Выход</source>
-        <translation>Exit</translation>
-    </message>
-    <message>
-        <source>Правка</source>
-        <translation>Edit</translation>
-    </message>
-    <message>
-        <source>Вырезать</source>
-        <translation>Cut</translation>
-    </message>
-    <message>
-        <source>Копировать</source>
-        <translation>Copy</translation>
-    </message>
-    <message>
-        <source>Вставить</source>
-        <translation>Paste</translation>
-    </message>
-    <message>
-        <source>Вид</source>
-        <translation>View</translation>
-    </message>
-    <message>
-        <source>Расположить карточки каскадом</source>
-        <translation>Cascade cards</translation>
-    </message>
-    <message>
-        <source>Закрыть все карточки</source>
-        <translation>Close all cards</translation>
-    </message>
-    <message>
-        <source>Прозрачность главного окна (%)</source>
-        <translation>Main window transparency (%)</translation>
-    </message>
-    <message>
-        <source>Разместить поверх других окон</source>
-        <translation>Stay on top of other windows</translation>
-    </message>
-    <message>
-        <source>Отображение панелей</source>
-        <translation>Panels</translation>
-    </message>
-    <message>
-        <source>Панель инструментов</source>
-        <translation>Tool bar</translation>
-    </message>
-    <message>
-        <source>Панель статуса</source>
-        <translation>Status bar</translation>
-    </message>
-    <message>
-        <source>Заголовки</source>
-        <translation>Captions</translation>
-    </message>
-    <message>
-        <source>Примеры речи</source>
-        <translation>Speech examples</translation>
-    </message>
-    <message>
-        <source>Включить все</source>
-        <translation>Show all</translation>
-    </message>
-    <message>
-        <source>Выключить все</source>
-        <translation>Hide all</translation>
-    </message>
-    <message>
-        <source>Панель саамских букв</source>
-        <translation>Saami letter bar</translation>
-    </message>
-    <message>
-        <source>Сервис</source>
-        <translation>Tools</translation>
-    </message>
-    <message>
-        <source>Открыть карточку слова из списка</source>
-        <translation>Open the word card from the list</translation>
-    </message>
-    <message>
-        <source>Найти в тексте перевода</source>
-        <translation>Find in the translation text</translation>
-    </message>
-    <message>
-        <source>Идти на ссылку</source>
-        <translation>Follow the link</translation>
-    </message>
-    <message>
-        <source>Печать карточки</source>
-        <translation>Print card</translation>
-    </message>
-    <message>
-        <source>Шаг назад</source>
-        <translation>Step back</translation>
-    </message>
-    <message>
-        <source>Шаг вперед</source>
-        <translation>Step forward</translation>
-    </message>
-    <message>
-        <source>Закладка</source>
-        <translation>Bookmark</translation>
-    </message>
-    <message>
-        <source>Поиск в словарях</source>
-        <translation>Search the dictionaries</translation>
-    </message>
-    <message>
-        <source>Очистить историю</source>
-        <translation>Clear history</translation>
-    </message>
-    <message>
-        <source>Экспорт карточек…</source>
-        <translation>Export cards…</translation>
-    </message>
-    <message>
-        <source>Сохранить слова истории карточек как набор карточек для повторения</source>
-        <translation>Save the words of the card history as a flash-card deck for review</translation>
-    </message>
-    <message>
-        <source>Настройки</source>
-        <translation>Settings</translation>
-    </message>
-    <message>
-        <source>Администрирование</source>
-        <translation>Administration</translation>
-    </message>
-    <message>
-        <source>Индексировать слова</source>
-        <translation>Index words</translation>
-    </message>
-    <message>
-        <source>Добавить словарь</source>
-        <translation>Add dictionary</translation>
-    </message>
-    <message>
-        <source>Добавить/изменить</source>
-        <translation>Add/change</translation>
-    </message>
-    <message>
-        <source>Помощь</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>Справка</source>
-        <translation>Manual</translation>
-    </message>
-    <message>
-        <source>О программе</source>
-        <translation>About</translation>
-    </message>
-</context>
-<context>
     <name>SafeFile</name>
     <message>
         <source>на диске нет места</source>
@@ -502,41 +280,6 @@ Words without an article in the dictionaries (skipped): %1</translation>
     <message>
         <source>на этом месте стоит символическая ссылка</source>
         <translation>a symbolic link stands in that place</translation>
-    </message>
-</context>
-<context>
-    <name>SettingsStore</name>
-    <message>
-        <source>Файл настроек «%1» не прочитан: это не обычный файл. Настройки взяты по умолчанию и при выходе не будут сохранены.</source>
-        <translation>The settings file &quot;%1&quot; was not read: it is not a regular file. The default settings are used and will not be saved on exit.</translation>
-    </message>
-    <message>
-        <source>Не удалось сохранить настройки: нет доступа к «%1».</source>
-        <translation>The settings could not be saved: no access to &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>Не удалось сохранить настройки: файл «%1» повреждён.</source>
-        <translation>The settings could not be saved: the file &quot;%1&quot; is damaged.</translation>
-    </message>
-    <message>
-        <source>все имена для копии заняты</source>
-        <translation>every name for the copy is taken</translation>
-    </message>
-    <message>
-        <source>Настройки не сохранены: на месте файла «%1» не обычный файл, он оставлен как есть.</source>
-        <translation>The settings were not saved: in place of the file &quot;%1&quot; is not a regular file, which was left as it is.</translation>
-    </message>
-    <message>
-        <source>Настройки не сохранены: файл «%1» не в формате INI, а сохранить его копию «%2» не удалось (%3). Файл оставлен как был.</source>
-        <translation>The settings were not saved: the file &quot;%1&quot; is not in the INI format, and its copy &quot;%2&quot; could not be saved (%3). The file was left as it was.</translation>
-    </message>
-    <message>
-        <source>Не удалось сохранить настройки в «%1». Прежний файл сохранён как «%2».</source>
-        <translation>The settings could not be saved to &quot;%1&quot;. The previous file was kept as &quot;%2&quot;.</translation>
-    </message>
-    <message>
-        <source>Файл настроек «%1» был не в формате INI и прочитан не полностью: недостающие настройки взяты по умолчанию. Его прежний текст сохранён в «%2», настройки записаны заново.</source>
-        <translation>The settings file &quot;%1&quot; was not in the INI format and was read only in part: the missing settings were taken from the defaults. Its previous text was kept in &quot;%2&quot;, and the settings were written anew.</translation>
     </message>
 </context>
 <context>
@@ -831,6 +574,53 @@ Words without an article in the dictionaries (skipped): %1</translation>
     </message>
 </context>
 <context>
+    <name>lumolex::HistoryFile</name>
+    <message>
+        <source>Файл истории «%1» больше, чем вмещает список: прочитаны только первые записи, сколько вмещает список (%2). При выходе файл будет записан заново только с ними.</source>
+        <translation>The history file &quot;%1&quot; holds more than the list can: only the first entries the list holds (%2) were read. On exit the file will be written anew with them only.</translation>
+    </message>
+    <message>
+        <source>В файле истории «%1» есть записи длиннее %2 знаков: они прочитаны укороченными до %2 знаков и такими будут записаны при выходе.</source>
+        <translation>The history file &quot;%1&quot; has entries longer than %2 characters: they were read cut to %2 characters and will be written so on exit.</translation>
+    </message>
+    <message>
+        <source>Файл истории «%1» не прочитан: это не обычный файл. Он не будет перезаписан.</source>
+        <translation>The history file &quot;%1&quot; was not read: it is not a regular file. It will not be overwritten.</translation>
+    </message>
+    <message>
+        <source>Файл истории «%1» не прочитан: это символическая ссылка, а в папке программы история по ссылкам не читается и не пишется. Ссылка оставлена как есть.</source>
+        <translation>The history file &quot;%1&quot; was not read: it is a symbolic link, and in the program&apos;s folder the history is neither read nor written through links. The link was left as it is.</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать файл истории «%1»: %2. Он не будет перезаписан.</source>
+        <translation>The history file &quot;%1&quot; could not be read: %2. It will not be overwritten.</translation>
+    </message>
+    <message>
+        <source>Файл истории «%1» не сохранён: на его месте не обычный файл, он оставлен как есть.</source>
+        <translation>The history file &quot;%1&quot; was not saved: in its place is not a regular file, which was left as it is.</translation>
+    </message>
+    <message>
+        <source>Файл истории «%1» не сохранён: это символическая ссылка, а в папке программы история по ссылкам не пишется. Ссылка оставлена как есть.</source>
+        <translation>The history file &quot;%1&quot; was not saved: it is a symbolic link, and in the program&apos;s folder the history is not written through links. The link was left as it is.</translation>
+    </message>
+    <message>
+        <source>Файл истории «%1» не сохранён: его не удалось прочитать (%2), он оставлен как есть.</source>
+        <translation>The history file &quot;%1&quot; was not saved: it could not be read (%2), and was left as it is.</translation>
+    </message>
+    <message>
+        <source>Файл истории «%1» не сохранён: в папку установленной программы история не пишется, а папка данных пользователя неизвестна.</source>
+        <translation>The history file &quot;%1&quot; was not saved: the history is not written into the folder of an installed program, and the user&apos;s data folder is unknown.</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл истории «%1»: %2. Прежний файл оставлен как был.</source>
+        <translation>The history file &quot;%1&quot; could not be saved: %2. The previous file was left as it was.</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл истории «%1»: в папку программы писать нельзя, а в «%2» записать не удалось (%3).</source>
+        <translation>The history file &quot;%1&quot; could not be saved: the program&apos;s folder cannot be written, and writing to &quot;%2&quot; failed (%3).</translation>
+    </message>
+</context>
+<context>
     <name>lumolex::HistoryKeeper</name>
     <message>
         <source>Лумолекс</source>
@@ -868,6 +658,181 @@ Words without an article in the dictionaries (skipped): %1</translation>
     </message>
 </context>
 <context>
+    <name>lumolex::MainMenu</name>
+    <message>
+        <source>Словарь</source>
+        <translation>Dictionary</translation>
+    </message>
+    <message>
+        <source>Саамско-русский словарь. Под редакцией </source>
+        <translation>Saami-Russian dictionary. Edited by </translation>
+    </message>
+    <message>
+        <source>Саамско-русский словарь. Автор: </source>
+        <translation>Saami-Russian dictionary. Author: </translation>
+    </message>
+    <message>
+        <source>Русско-саамский словарь. Автор: </source>
+        <translation>Russian-Saami dictionary. Author: </translation>
+    </message>
+    <message>
+        <source>Саамско-русский разговорник. Автор: </source>
+        <translation>Saami-Russian phrasebook. Author: </translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Правка</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Вырезать</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>Копировать</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Вставить</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Вид</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Расположить карточки каскадом</source>
+        <translation>Cascade cards</translation>
+    </message>
+    <message>
+        <source>Закрыть все карточки</source>
+        <translation>Close all cards</translation>
+    </message>
+    <message>
+        <source>Прозрачность главного окна (%)</source>
+        <translation>Main window transparency (%)</translation>
+    </message>
+    <message>
+        <source>Разместить поверх других окон</source>
+        <translation>Stay on top of other windows</translation>
+    </message>
+    <message>
+        <source>Отображение панелей</source>
+        <translation>Panels</translation>
+    </message>
+    <message>
+        <source>Панель инструментов</source>
+        <translation>Tool bar</translation>
+    </message>
+    <message>
+        <source>Панель статуса</source>
+        <translation>Status bar</translation>
+    </message>
+    <message>
+        <source>Заголовки</source>
+        <translation>Captions</translation>
+    </message>
+    <message>
+        <source>Примеры речи</source>
+        <translation>Speech examples</translation>
+    </message>
+    <message>
+        <source>Включить все</source>
+        <translation>Show all</translation>
+    </message>
+    <message>
+        <source>Выключить все</source>
+        <translation>Hide all</translation>
+    </message>
+    <message>
+        <source>Панель саамских букв</source>
+        <translation>Saami letter bar</translation>
+    </message>
+    <message>
+        <source>Сервис</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>Открыть карточку слова из списка</source>
+        <translation>Open the word card from the list</translation>
+    </message>
+    <message>
+        <source>Найти в тексте перевода</source>
+        <translation>Find in the translation text</translation>
+    </message>
+    <message>
+        <source>Идти на ссылку</source>
+        <translation>Follow the link</translation>
+    </message>
+    <message>
+        <source>Печать карточки</source>
+        <translation>Print card</translation>
+    </message>
+    <message>
+        <source>Шаг назад</source>
+        <translation>Step back</translation>
+    </message>
+    <message>
+        <source>Шаг вперед</source>
+        <translation>Step forward</translation>
+    </message>
+    <message>
+        <source>Закладка</source>
+        <translation>Bookmark</translation>
+    </message>
+    <message>
+        <source>Поиск в словарях</source>
+        <translation>Search the dictionaries</translation>
+    </message>
+    <message>
+        <source>Очистить историю</source>
+        <translation>Clear history</translation>
+    </message>
+    <message>
+        <source>Экспорт карточек…</source>
+        <translation>Export cards…</translation>
+    </message>
+    <message>
+        <source>Сохранить слова истории карточек как набор карточек для повторения</source>
+        <translation>Save the words of the card history as a flash-card deck for review</translation>
+    </message>
+    <message>
+        <source>Настройки</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Администрирование</source>
+        <translation>Administration</translation>
+    </message>
+    <message>
+        <source>Индексировать слова</source>
+        <translation>Index words</translation>
+    </message>
+    <message>
+        <source>Добавить словарь</source>
+        <translation>Add dictionary</translation>
+    </message>
+    <message>
+        <source>Добавить/изменить</source>
+        <translation>Add/change</translation>
+    </message>
+    <message>
+        <source>Помощь</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Справка</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
+    </message>
+</context>
+<context>
     <name>lumolex::SearchLink</name>
     <message>
         <source>Поиск по словарям</source>
@@ -900,6 +865,41 @@ Words without an article in the dictionaries (skipped): %1</translation>
     <message>
         <source>Не найдено!</source>
         <translation>Not found!</translation>
+    </message>
+</context>
+<context>
+    <name>lumolex::SettingsStore</name>
+    <message>
+        <source>Файл настроек «%1» не прочитан: это не обычный файл. Настройки взяты по умолчанию и при выходе не будут сохранены.</source>
+        <translation>The settings file &quot;%1&quot; was not read: it is not a regular file. The default settings are used and will not be saved on exit.</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить настройки: нет доступа к «%1».</source>
+        <translation>The settings could not be saved: no access to &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить настройки: файл «%1» повреждён.</source>
+        <translation>The settings could not be saved: the file &quot;%1&quot; is damaged.</translation>
+    </message>
+    <message>
+        <source>все имена для копии заняты</source>
+        <translation>every name for the copy is taken</translation>
+    </message>
+    <message>
+        <source>Настройки не сохранены: на месте файла «%1» не обычный файл, он оставлен как есть.</source>
+        <translation>The settings were not saved: in place of the file &quot;%1&quot; is not a regular file, which was left as it is.</translation>
+    </message>
+    <message>
+        <source>Настройки не сохранены: файл «%1» не в формате INI, а сохранить его копию «%2» не удалось (%3). Файл оставлен как был.</source>
+        <translation>The settings were not saved: the file &quot;%1&quot; is not in the INI format, and its copy &quot;%2&quot; could not be saved (%3). The file was left as it was.</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить настройки в «%1». Прежний файл сохранён как «%2».</source>
+        <translation>The settings could not be saved to &quot;%1&quot;. The previous file was kept as &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Файл настроек «%1» был не в формате INI и прочитан не полностью: недостающие настройки взяты по умолчанию. Его прежний текст сохранён в «%2», настройки записаны заново.</source>
+        <translation>The settings file &quot;%1&quot; was not in the INI format and was read only in part: the missing settings were taken from the defaults. Its previous text was kept in &quot;%2&quot;, and the settings were written anew.</translation>
     </message>
 </context>
 <context>

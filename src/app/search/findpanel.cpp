@@ -55,12 +55,12 @@ FindPanel::FindPanel(QWidget *parent)
     EditFind->setMinimumContentsLength(4);
     strip->addWidget(EditFind, 1);
     ToolBarFindGo = newToolBar(PanelEditFind, "ToolBarFindGo");
-    ToolButtonGoFind1
-        = addToolButton(ToolBarFindGo, "ToolButtonGoFind1", tr("Быстрый поиск @(возможно сочетание слов через пробел)"),
-                        ImageList16::Search, kPanelButtonSize);
-    ToolButtonGoFind2
-        = addToolButton(ToolBarFindGo, "ToolButtonGoFind2", tr("Поиск фрагмента текста @(медленный поиск)"),
-                        ImageList16::FragmentSearch, kPanelButtonSize);
+    ToolButtonGoFind1 = addToolButton(ToolBarFindGo, "ToolButtonGoFind1",
+                                      tr("Быстрый поиск @(возможно сочетание слов через пробел)"), ImageList16::Search,
+                                      kPanelButtonSize);
+    ToolButtonGoFind2 = addToolButton(ToolBarFindGo, "ToolButtonGoFind2",
+                                      tr("Поиск фрагмента текста @(медленный поиск)"), ImageList16::FragmentSearch,
+                                      kPanelButtonSize);
     strip->addWidget(ToolBarFindGo);
     layout->addWidget(PanelEditFind);
 }

@@ -171,19 +171,19 @@ void TFormSetup::buildGeneralTab()
     auto *column = new QVBoxLayout(TabSheet1);
     CheckBoxHint = addCheckBox(TabSheet1, column, "CheckBoxHint",
                                tr("Всплывающие подсказки над словами, не помещающимися в списке"));
-    CheckBoxTray
-        = addCheckBox(TabSheet1, column, "CheckBoxTray", tr("Минимизировать в системный трей (рядом с часами)"));
-    CheckBoxDockWindow
-        = addCheckBox(TabSheet1, column, "CheckBoxDockWindow", tr("Присоединять окно программы к границам экрана"));
+    CheckBoxTray = addCheckBox(TabSheet1, column, "CheckBoxTray",
+                               tr("Минимизировать в системный трей (рядом с часами)"));
+    CheckBoxDockWindow = addCheckBox(TabSheet1, column, "CheckBoxDockWindow",
+                                     tr("Присоединять окно программы к границам экрана"));
     CheckBoxNoDoubleProgramm = addCheckBox(TabSheet1, column, "CheckBoxNoDoubleProgramm",
                                            tr("Запрет одновременного запуска нескольких копий программы"));
     SpinEditTransp = addField(TabSheet1, column, "LabelTransp", tr("Прозрачность главного окна (%)"), &LabelTransp,
                               "SpinEditTransp", kTransparencyRange);
     auto *indented = new QHBoxLayout;
     indented->addSpacing(20);
-    CheckBoxTranspCard
-        = named(new QCheckBox(tr("Применять настройки прозрачности главного окна к карточкам"), TabSheet1),
-                "CheckBoxTranspCard");
+    CheckBoxTranspCard = named(
+            new QCheckBox(tr("Применять настройки прозрачности главного окна к карточкам"), TabSheet1),
+            "CheckBoxTranspCard");
     indented->addWidget(CheckBoxTranspCard);
     column->addLayout(indented);
     // Where the window system keeps opacity to itself (Wayland) the stored
@@ -238,9 +238,9 @@ void TFormSetup::buildFontsTab(const QStringList &fonts)
 
     GroupBoxFontSize = named(new QGroupBox(tr("Размер"), TabSheet2), "GroupBoxFontSize");
     auto *sizes = new QVBoxLayout(GroupBoxFontSize);
-    SpinEditFontSizeList
-        = addField(GroupBoxFontSize, sizes, "LabelFontSizeList", tr("Шрифт списка, полей редактирования"),
-                   &LabelFontSizeList, "SpinEditFontSizeList", kFontSizeRange);
+    SpinEditFontSizeList = addField(GroupBoxFontSize, sizes, "LabelFontSizeList",
+                                    tr("Шрифт списка, полей редактирования"), &LabelFontSizeList,
+                                    "SpinEditFontSizeList", kFontSizeRange);
     SpinEditFontSizeText = addField(GroupBoxFontSize, sizes, "LabelFontSizeText", tr("Шрифт текста перевода / фразы"),
                                     &LabelFontSizeText, "SpinEditFontSizeText", kFontSizeRange);
     SpinEditFontSizeCard = addField(GroupBoxFontSize, sizes, "LabelFontSizeCard", tr("Шрифт текста словарной карточки"),
@@ -271,8 +271,8 @@ void TFormSetup::buildCardTab()
     SpinEditCardHeight = addField(GroupBox1, sizes, "LabelCardHeight", tr("По вертикали"), &LabelCardHeight,
                                   "SpinEditCardHeight", kCardSizeRange);
     column->addWidget(GroupBox1);
-    CheckBoxOpenCardWin
-        = addCheckBox(TabSheet3, column, "CheckBoxOpenCardWin", tr("Открывать каждую карточку в отдельном окне"));
+    CheckBoxOpenCardWin = addCheckBox(TabSheet3, column, "CheckBoxOpenCardWin",
+                                      tr("Открывать каждую карточку в отдельном окне"));
     CheckBoxCloseCard = addCheckBox(TabSheet3, column, "CheckBoxCloseCard",
                                     tr("Закрывать карточки при переключении на другие приложения"));
     column->addStretch(1);
@@ -281,8 +281,8 @@ void TFormSetup::buildCardTab()
 void TFormSetup::buildListsTab()
 {
     auto *column = new QVBoxLayout(TabSheet4);
-    CheckBoxColorString
-        = addCheckBox(TabSheet4, column, "CheckBoxColorString", tr("Разделять цветом четные и нечетные строки списка"));
+    CheckBoxColorString = addCheckBox(TabSheet4, column, "CheckBoxColorString",
+                                      tr("Разделять цветом четные и нечетные строки списка"));
     auto *row = new QHBoxLayout;
     ColorBox1 = named(new ColorBox(TabSheet4), "ColorBox1");
     LabelColorBox = named(new QLabel(tr("Цвет фона строки списка"), TabSheet4), "LabelColorBox");

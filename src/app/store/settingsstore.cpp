@@ -4,7 +4,6 @@
 #include "platform/leftoverfiles.h"
 #include "platform/safefile.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -70,11 +69,9 @@ void SettingsStore::refuseNonRegularFile()
         return;
     const QFileInfo file(location());
     if (file.exists() && !file.isFile())
-        m_refusal
-            = QCoreApplication::translate("SettingsStore",
-                                          "Файл настроек «%1» не прочитан: это не обычный файл. Настройки взяты по "
-                                          "умолчанию и при выходе не будут сохранены.")
-                  .arg(QDir::toNativeSeparators(location()));
+        m_refusal = tr("Файл настроек «%1» не прочитан: это не обычный файл. Настройки взяты по "
+                       "умолчанию и при выходе не будут сохранены.")
+                .arg(QDir::toNativeSeparators(location()));
 }
 
 SettingsStore::~SettingsStore() = default;
@@ -247,11 +244,9 @@ void SettingsStore::removeLeftovers() const
 QString SettingsStore::checkWritable() const
 {
     if (!m_settings->isWritable() || m_settings->status() == QSettings::AccessError)
-        return QCoreApplication::translate("SettingsStore", "Не удалось сохранить настройки: нет доступа к «%1».")
-            .arg(location());
+        return tr("Не удалось сохранить настройки: нет доступа к «%1».").arg(location());
     if (m_settings->status() == QSettings::FormatError)
-        return QCoreApplication::translate("SettingsStore", "Не удалось сохранить настройки: файл «%1» повреждён.")
-            .arg(location());
+        return tr("Не удалось сохранить настройки: файл «%1» повреждён.").arg(location());
     return QString();
 }
 
@@ -272,7 +267,7 @@ QString SettingsStore::keepUnreadableFile(QString *copyPath) const
         if (existing.open(QIODevice::ReadOnly) && existing.readAll() == text)
             return QString();
     }
-    return QCoreApplication::translate("SettingsStore", "все имена для копии заняты");
+    return tr("все имена для копии заняты");
 }
 
 bool SettingsStore::storedAsWritten(const QList<QPair<QString, QString>> &values) const
@@ -293,25 +288,19 @@ QString SettingsStore::writeAtShutdown(const Settings &settings)
     // each section when it is first used; listing every key parses them all
     // and so finds a format error before anything is written.)
     if (!m_refusal.isEmpty())
-        return QCoreApplication::translate(
-                   "SettingsStore",
-                   "Настройки не сохранены: на месте файла «%1» не обычный файл, он оставлен как есть.")
-            .arg(QDir::toNativeSeparators(location()));
+        return tr("Настройки не сохранены: на месте файла «%1» не обычный файл, он оставлен как есть.")
+                .arg(QDir::toNativeSeparators(location()));
     m_settings->allKeys();
     const bool unreadable = m_settings->format() == QSettings::IniFormat
             && m_settings->status() == QSettings::FormatError;
     QString copyPath;
     if (unreadable) {
         if (const QString cause = keepUnreadableFile(&copyPath); !cause.isEmpty())
-            return QCoreApplication::translate(
-                       "SettingsStore",
-                       "Настройки не сохранены: файл «%1» не в формате INI, а сохранить его копию «%2» "
-                       "не удалось (%3). Файл оставлен как был.")
-                .arg(location(), copyPath, cause);
+            return tr("Настройки не сохранены: файл «%1» не в формате INI, а сохранить его копию «%2» "
+                      "не удалось (%3). Файл оставлен как был.").arg(location(), copyPath, cause);
     }
     if (!m_settings->isWritable() || m_settings->status() == QSettings::AccessError)
-        return QCoreApplication::translate("SettingsStore", "Не удалось сохранить настройки: нет доступа к «%1».")
-            .arg(location());
+        return tr("Не удалось сохранить настройки: нет доступа к «%1».").arg(location());
     const QList<QPair<QString, QString>> values = shutdownValues(settings);
     m_settings->beginGroup(kGroup);
     for (const auto &[name, text] : values)
@@ -325,14 +314,10 @@ QString SettingsStore::writeAtShutdown(const Settings &settings)
     // The store keeps reporting the format error of its reading, so the
     // new file is read back to see that it holds what was written.
     if (!storedAsWritten(values))
-        return QCoreApplication::translate("SettingsStore",
-                                           "Не удалось сохранить настройки в «%1». Прежний файл сохранён как «%2».")
+        return tr("Не удалось сохранить настройки в «%1». Прежний файл сохранён как «%2».").arg(location(), copyPath);
+    return tr("Файл настроек «%1» был не в формате INI и прочитан не полностью: недостающие настройки "
+              "взяты по умолчанию. Его прежний текст сохранён в «%2», настройки записаны заново.")
             .arg(location(), copyPath);
-    return QCoreApplication::translate(
-               "SettingsStore",
-               "Файл настроек «%1» был не в формате INI и прочитан не полностью: недостающие настройки "
-               "взяты по умолчанию. Его прежний текст сохранён в «%2», настройки записаны заново.")
-        .arg(location(), copyPath);
 }
 
 } // namespace lumolex

@@ -22,6 +22,7 @@
 
 #include "app/store/settings.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -34,6 +35,8 @@ namespace lumolex {
 
 class SettingsStore
 {
+    Q_DECLARE_TR_FUNCTIONS(lumolex::SettingsStore)
+
 public:
     // The program's own store (registry on Windows, INI file elsewhere).
     SettingsStore();

@@ -4,7 +4,6 @@
 #include "ui/imagelist16.h"
 
 #include <QActionGroup>
-#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QVariant>
@@ -61,26 +60,26 @@ MainMenu::MainMenu(QMenuBar *bar)
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
     // "Словарь": the dictionaries, captions completed with their credits later.
-    MenuDictionary = addMenu(bar, "MenuDictionary", QCoreApplication::translate("MainMenu", "Словарь"));
+    MenuDictionary = addMenu(bar, "MenuDictionary", tr("Словарь"));
     MainMenuDict1 = addCheckItem(MenuDictionary, "MainMenuDict1",
-                                 QCoreApplication::translate("MainMenu", "Саамско-русский словарь. Под редакцией "),
+                                 tr("Саамско-русский словарь. Под редакцией "),
                                  QKeySequence(Qt::CTRL | Qt::Key_1), ImageList16::Dictionary1);
     MainMenuDict2 = addCheckItem(MenuDictionary, "MainMenuDict2",
-                                 QCoreApplication::translate("MainMenu", "Саамско-русский словарь. Автор: "),
+                                 tr("Саамско-русский словарь. Автор: "),
                                  QKeySequence(Qt::CTRL | Qt::Key_2), ImageList16::DictionaryOff);
     MainMenuDict4 = addCheckItem(MenuDictionary, "MainMenuDict4",
-                                 QCoreApplication::translate("MainMenu", "Саамско-русский словарь. Автор: "),
+                                 tr("Саамско-русский словарь. Автор: "),
                                  QKeySequence(Qt::CTRL | Qt::Key_3), ImageList16::DictionaryOff);
     MenuDictionary->addSeparator();
     MainMenuDict3 = addCheckItem(MenuDictionary, "MainMenuDict3",
-                                 QCoreApplication::translate("MainMenu", "Русско-саамский словарь. Автор: "),
+                                 tr("Русско-саамский словарь. Автор: "),
                                  QKeySequence(Qt::CTRL | Qt::Key_4), ImageList16::DictionaryOff);
     MenuDictionary->addSeparator();
     MainMenuRazg1 = addCheckItem(MenuDictionary, "MainMenuRazg1",
-                                 QCoreApplication::translate("MainMenu", "Саамско-русский разговорник. Автор: "),
+                                 tr("Саамско-русский разговорник. Автор: "),
                                  QKeySequence(Qt::CTRL | Qt::Key_5), ImageList16::PhrasebookOff);
     MenuDictionary->addSeparator();
-    MainMenuExit = addItem(MenuDictionary, "MainMenuExit", QCoreApplication::translate("MainMenu", "Выход"),
+    MainMenuExit = addItem(MenuDictionary, "MainMenuExit", tr("Выход"),
                            QKeySequence(Qt::ALT | Qt::Key_F4), ImageList16::Exit);
     setTag(MainMenuDict1, 81);
     setTag(MainMenuDict2, 82);
@@ -90,23 +89,22 @@ MainMenu::MainMenu(QMenuBar *bar)
     MainMenuDict1->setChecked(true);
 
     // "Правка"
-    N1 = addMenu(bar, "N1", QCoreApplication::translate("MainMenu", "Правка"));
-    MainMenuCut = addItem(N1, "MainMenuCut", QCoreApplication::translate("MainMenu", "Вырезать"),
+    N1 = addMenu(bar, "N1", tr("Правка"));
+    MainMenuCut = addItem(N1, "MainMenuCut", tr("Вырезать"),
                           QKeySequence(Qt::CTRL | Qt::Key_X), ImageList16::Cut);
-    MainMenuCopy = addItem(N1, "MainMenuCopy", QCoreApplication::translate("MainMenu", "Копировать"),
+    MainMenuCopy = addItem(N1, "MainMenuCopy", tr("Копировать"),
                            QKeySequence(Qt::CTRL | Qt::Key_C), ImageList16::Copy);
-    MainMenuPaste = addItem(N1, "MainMenuPaste", QCoreApplication::translate("MainMenu", "Вставить"),
+    MainMenuPaste = addItem(N1, "MainMenuPaste", tr("Вставить"),
                             QKeySequence(Qt::CTRL | Qt::Key_V), ImageList16::Paste);
 
     // "Вид"
-    N5 = addMenu(bar, "N5", QCoreApplication::translate("MainMenu", "Вид"));
-    MainMenuCascade
-        = addItem(N5, "MainMenuCascade", QCoreApplication::translate("MainMenu", "Расположить карточки каскадом"),
-                  QKeySequence(Qt::CTRL | Qt::Key_N), ImageList16::CascadeCards);
-    MainMenuCloseAll = addItem(N5, "MainMenuCloseAll", QCoreApplication::translate("MainMenu", "Закрыть все карточки"),
+    N5 = addMenu(bar, "N5", tr("Вид"));
+    MainMenuCascade = addItem(N5, "MainMenuCascade", tr("Расположить карточки каскадом"),
+                              QKeySequence(Qt::CTRL | Qt::Key_N), ImageList16::CascadeCards);
+    MainMenuCloseAll = addItem(N5, "MainMenuCloseAll", tr("Закрыть все карточки"),
                                QKeySequence(Qt::SHIFT | Qt::Key_Delete), ImageList16::CloseAllCards);
     N5->addSeparator();
-    N9 = addMenu(N5, "N9", QCoreApplication::translate("MainMenu", "Прозрачность главного окна (%)"));
+    N9 = addMenu(N5, "N9", tr("Прозрачность главного окна (%)"));
     setMenuImage(N9, ImageList16::Transparency);
     TransparencyGroup = new QActionGroup(N9);
     TransparencyGroup->setObjectName(QStringLiteral("TransparencyGroup"));
@@ -119,81 +117,68 @@ MainMenu::MainMenu(QMenuBar *bar)
     }
     TransparencyItems.first()->setChecked(true);
     MainMenuAlwaysTop = addCheckItem(N5, "MainMenuAlwaysTop",
-                                     QCoreApplication::translate("MainMenu", "Разместить поверх других окон"),
+                                     tr("Разместить поверх других окон"),
                                      QKeySequence(Qt::CTRL | Qt::Key_U), ImageList16::AlwaysOnTop);
-    N12 = addMenu(N5, "N12", QCoreApplication::translate("MainMenu", "Отображение панелей"));
+    N12 = addMenu(N5, "N12", tr("Отображение панелей"));
     setMenuImage(N12, ImageList16::Panels);
-    MainMenuPanelToolBar
-        = addCheckItem(N12, "MainMenuPanelToolBar", QCoreApplication::translate("MainMenu", "Панель инструментов"));
-    MainMenuPanelStatus
-        = addCheckItem(N12, "MainMenuPanelStatus", QCoreApplication::translate("MainMenu", "Панель статуса"));
-    MainMenuPanelCaption
-        = addCheckItem(N12, "MainMenuPanelCaption", QCoreApplication::translate("MainMenu", "Заголовки"));
-    MainMenuPanelPhrase
-        = addCheckItem(N12, "MainMenuPanelPhrase", QCoreApplication::translate("MainMenu", "Примеры речи"));
+    MainMenuPanelToolBar = addCheckItem(N12, "MainMenuPanelToolBar", tr("Панель инструментов"));
+    MainMenuPanelStatus = addCheckItem(N12, "MainMenuPanelStatus", tr("Панель статуса"));
+    MainMenuPanelCaption = addCheckItem(N12, "MainMenuPanelCaption", tr("Заголовки"));
+    MainMenuPanelPhrase = addCheckItem(N12, "MainMenuPanelPhrase", tr("Примеры речи"));
     for (QAction *item : {MainMenuPanelToolBar, MainMenuPanelStatus, MainMenuPanelCaption, MainMenuPanelPhrase})
         item->setChecked(true);
     N12->addSeparator();
-    MainMenuVisiblePanel = addItem(N12, "MainMenuVisiblePanel", QCoreApplication::translate("MainMenu", "Включить все"),
+    MainMenuVisiblePanel = addItem(N12, "MainMenuVisiblePanel", tr("Включить все"),
                                    {}, ImageList16::ShowAllPanels);
-    MainMenuNotVisiblePanel
-        = addItem(N12, "MainMenuNotVisiblePanel", QCoreApplication::translate("MainMenu", "Выключить все"), {},
-                  ImageList16::HideAllPanels);
-    MainMenuPanelLetters
-        = addCheckItem(N5, "MainMenuPanelLetters", QCoreApplication::translate("MainMenu", "Панель саамских букв"));
+    MainMenuNotVisiblePanel = addItem(N12, "MainMenuNotVisiblePanel", tr("Выключить все"), {},
+                                      ImageList16::HideAllPanels);
+    MainMenuPanelLetters = addCheckItem(N5, "MainMenuPanelLetters", tr("Панель саамских букв"));
     MainMenuPanelLetters->setChecked(true);
 
     // "Сервис"
-    MenuService = addMenu(bar, "MenuService", QCoreApplication::translate("MainMenu", "Сервис"));
-    N19 = addItem(MenuService, "N19", QCoreApplication::translate("MainMenu", "Открыть карточку слова из списка"),
+    MenuService = addMenu(bar, "MenuService", tr("Сервис"));
+    N19 = addItem(MenuService, "N19", tr("Открыть карточку слова из списка"),
                   QKeySequence(Qt::CTRL | Qt::Key_O), ImageList16::OpenCard);
-    MainMenuFind
-        = addItem(MenuService, "MainMenuFind", QCoreApplication::translate("MainMenu", "Найти в тексте перевода"),
-                  QKeySequence(Qt::CTRL | Qt::Key_F), ImageList16::FindInArticle);
-    MainMenuLink = addItem(MenuService, "MainMenuLink", QCoreApplication::translate("MainMenu", "Идти на ссылку"),
+    MainMenuFind = addItem(MenuService, "MainMenuFind", tr("Найти в тексте перевода"),
+                           QKeySequence(Qt::CTRL | Qt::Key_F), ImageList16::FindInArticle);
+    MainMenuLink = addItem(MenuService, "MainMenuLink", tr("Идти на ссылку"),
                            QKeySequence(Qt::CTRL | Qt::Key_L), ImageList16::Link);
-    N27 = addItem(MenuService, "N27", QCoreApplication::translate("MainMenu", "Печать карточки"),
+    N27 = addItem(MenuService, "N27", tr("Печать карточки"),
                   QKeySequence(Qt::CTRL | Qt::Key_P), ImageList16::Print);
     MenuService->addSeparator();
-    MainMenuBack = addItem(MenuService, "MainMenuBack", QCoreApplication::translate("MainMenu", "Шаг назад"),
+    MainMenuBack = addItem(MenuService, "MainMenuBack", tr("Шаг назад"),
                            QKeySequence(Qt::CTRL | Qt::Key_Z), ImageList16::StepBack);
-    MainMenuForward = addItem(MenuService, "MainMenuForward", QCoreApplication::translate("MainMenu", "Шаг вперед"),
+    MainMenuForward = addItem(MenuService, "MainMenuForward", tr("Шаг вперед"),
                               QKeySequence(Qt::CTRL | Qt::Key_Y), ImageList16::StepForward);
-    MainMenuBookmark
-        = addCheckItem(MenuService, "MainMenuBookmark", QCoreApplication::translate("MainMenu", "Закладка"),
-                       QKeySequence(Qt::CTRL | Qt::Key_M), ImageList16::Bookmark);
+    MainMenuBookmark = addCheckItem(MenuService, "MainMenuBookmark", tr("Закладка"), QKeySequence(Qt::CTRL | Qt::Key_M),
+                                    ImageList16::Bookmark);
     MenuService->addSeparator();
-    N28 = addItem(MenuService, "N28", QCoreApplication::translate("MainMenu", "Поиск в словарях"),
+    N28 = addItem(MenuService, "N28", tr("Поиск в словарях"),
                   QKeySequence(Qt::CTRL | Qt::Key_S), ImageList16::Search);
     MenuService->addSeparator();
-    MainMenuClearHist
-        = addItem(MenuService, "MainMenuClearHist", QCoreApplication::translate("MainMenu", "Очистить историю"), {},
-                  ImageList16::ClearHistory);
+    MainMenuClearHist = addItem(MenuService, "MainMenuClearHist", tr("Очистить историю"), {},
+                                ImageList16::ClearHistory);
     MainMenuExportCards = addItem(MenuService, "MainMenuExportCards",
-                                  QCoreApplication::translate("MainMenu", "Экспорт карточек…"), {}, ImageList16::Card);
+                                  tr("Экспорт карточек…"), {}, ImageList16::Card);
     MainMenuExportCards->setStatusTip(
-        QCoreApplication::translate("MainMenu", "Сохранить слова истории карточек как набор карточек для повторения"));
+        tr("Сохранить слова истории карточек как набор карточек для повторения"));
     MenuService->addSeparator();
-    MainMenuSetup = addItem(MenuService, "MainMenuSetup", QCoreApplication::translate("MainMenu", "Настройки"), {},
+    MainMenuSetup = addItem(MenuService, "MainMenuSetup", tr("Настройки"), {},
                             ImageList16::Settings);
     MenuService->addSeparator();
-    MenuAdministration
-        = addMenu(MenuService, "MenuAdministration", QCoreApplication::translate("MainMenu", "Администрирование"));
+    MenuAdministration = addMenu(MenuService, "MenuAdministration", tr("Администрирование"));
     MainMenuIndexWord = addItem(MenuAdministration, "MainMenuIndexWord",
-                                QCoreApplication::translate("MainMenu", "Индексировать слова"));
-    MainMenuAddDict
-        = addItem(MenuAdministration, "MainMenuAddDict", QCoreApplication::translate("MainMenu", "Добавить словарь"));
-    MainMenuEditor
-        = addItem(MenuAdministration, "MainMenuEditor", QCoreApplication::translate("MainMenu", "Добавить/изменить"));
+                                tr("Индексировать слова"));
+    MainMenuAddDict = addItem(MenuAdministration, "MainMenuAddDict", tr("Добавить словарь"));
+    MainMenuEditor = addItem(MenuAdministration, "MainMenuEditor", tr("Добавить/изменить"));
     for (QAction *item : {MainMenuIndexWord, MainMenuAddDict, MainMenuEditor})
         markAlwaysDisabled(item);
 
     // "Помощь"
-    N6 = addMenu(bar, "N6", QCoreApplication::translate("MainMenu", "Помощь"));
-    MainMenuHelp = addItem(N6, "MainMenuHelp", QCoreApplication::translate("MainMenu", "Справка"),
+    N6 = addMenu(bar, "N6", tr("Помощь"));
+    MainMenuHelp = addItem(N6, "MainMenuHelp", tr("Справка"),
                            QKeySequence(Qt::Key_F1), ImageList16::Help);
-    MainMenuAbout
-        = addItem(N6, "MainMenuAbout", QCoreApplication::translate("MainMenu", "О программе"), {}, ImageList16::About);
+    MainMenuAbout = addItem(N6, "MainMenuAbout", tr("О программе"), {}, ImageList16::About);
 }
 
 QList<QAction *> MainMenu::dictionaryItems() const

@@ -31,19 +31,19 @@ ToolBarPanel::ToolBarPanel(QWidget *parent)
     row->setSpacing(8);
 
     QHBoxLayout* saami = addGroup(row, "LabelSaamiRussian", tr("саами - русский"), &LabelSaamiRussian);
-    SpeedButtonDict1
-        = addButton(saami, "SpeedButtonDict1", tr("Саамско-русский словарь (кильдинский диалект) @Под редакцией "),
-                    ImageList16::Dictionary1, true);
-    SpeedButtonDict2
-        = addButton(saami, "SpeedButtonDict2", tr("Саамско-русский словарь (кильдинский диалект) @Автор: "),
-                    ImageList16::Dictionary2, true);
-    SpeedButtonDict4
-        = addButton(saami, "SpeedButtonDict4", tr("Саамско-русский словарь (кильдинский диалект) @Автор: "),
-                    ImageList16::Dictionary4, true);
+    SpeedButtonDict1 = addButton(saami, "SpeedButtonDict1",
+                                 tr("Саамско-русский словарь (кильдинский диалект) @Под редакцией "),
+                                 ImageList16::Dictionary1, true);
+    SpeedButtonDict2 = addButton(saami, "SpeedButtonDict2",
+                                 tr("Саамско-русский словарь (кильдинский диалект) @Автор: "), ImageList16::Dictionary2,
+                                 true);
+    SpeedButtonDict4 = addButton(saami, "SpeedButtonDict4",
+                                 tr("Саамско-русский словарь (кильдинский диалект) @Автор: "), ImageList16::Dictionary4,
+                                 true);
     QHBoxLayout* russian = addGroup(row, "LabelRussianSaami", tr("русский - саами"), &LabelRussianSaami);
-    SpeedButtonDict3
-        = addButton(russian, "SpeedButtonDict3", tr("Русско-саамский словарь (кильдинский диалект) @Автор: "),
-                    ImageList16::Dictionary3, true);
+    SpeedButtonDict3 = addButton(russian, "SpeedButtonDict3",
+                                 tr("Русско-саамский словарь (кильдинский диалект) @Автор: "), ImageList16::Dictionary3,
+                                 true);
     QHBoxLayout* phrases = addGroup(row, "LabelPhrasebooks", tr("Разговорники"), &LabelPhrasebooks);
     SpeedButtonRazg1 = addButton(phrases, "SpeedButtonRazg1", tr("Саамско-русский разговорник @Автор: "),
                                  ImageList16::Phrasebook, true);
@@ -61,10 +61,10 @@ ToolBarPanel::ToolBarPanel(QWidget *parent)
     SpeedButtonBack = addButton(service, "SpeedButtonBack", tr("Шаг назад"), ImageList16::StepBack, false);
     SpeedButtonForward = addButton(service, "SpeedButtonForward", tr("Шаг вперед"), ImageList16::StepForward, false);
     SpeedButtonFind = addButton(service, "SpeedButtonFind", tr("Поиск слова в словарях"), ImageList16::Search, true);
-    SpeedButtonCloseAll
-        = addButton(service, "SpeedButtonCloseAll", tr("Закрыть все карточки"), ImageList16::CloseAllCards, false);
-    SpeedButtonFormTop
-        = addButton(service, "SpeedButtonFormTop", tr("Разместить поверх других окон"), ImageList16::AlwaysOnTop, true);
+    SpeedButtonCloseAll = addButton(service, "SpeedButtonCloseAll", tr("Закрыть все карточки"),
+                                    ImageList16::CloseAllCards, false);
+    SpeedButtonFormTop = addButton(service, "SpeedButtonFormTop", tr("Разместить поверх других окон"),
+                                   ImageList16::AlwaysOnTop, true);
     SpeedButtonCloseAll->setEnabled(false);
 }
 
