@@ -1,7 +1,7 @@
 # Install layout and the Debian package.
 #
 # Linux (any prefix): the program and both tools in bin/; the data files, the
-# user manual and the data notices in share/lumolex/, where the program looks
+# user manuals, the English translation and the data notices in share/lumolex/, where the program looks
 # when there is no DATA beside it; the desktop entry, the AppStream metadata
 # and the icons where desktops look for them. Windows: everything beside the
 # program, as in the build folder.
@@ -18,8 +18,10 @@ install(TARGETS lumolex lumolex-cli lumolex-mkdata RUNTIME DESTINATION ${CMAKE_I
 # files of a run from there.
 install(FILES ${LUMOLEX_DATA_DIR}/lumolex.db ${LUMOLEX_DATA_DIR}/lumoword.db ${LUMOLEX_DATA_DIR}/lumophra.db
         DESTINATION ${LUMOLEX_INSTALL_SHARE_DIR}/DATA)
-install(FILES ${PROJECT_SOURCE_DIR}/data/help/LumoLex.html ${PROJECT_SOURCE_DIR}/data/NOTICE
+install(FILES ${PROJECT_SOURCE_DIR}/data/help/LumoLex.html ${PROJECT_SOURCE_DIR}/data/help/LumoLex.en.html
+              ${PROJECT_SOURCE_DIR}/data/NOTICE
         DESTINATION ${LUMOLEX_INSTALL_SHARE_DIR})
+install(FILES ${LUMOLEX_QM_FILES} DESTINATION ${LUMOLEX_INSTALL_SHARE_DIR}/translations)
 
 if(NOT WIN32)
   install(FILES ${PROJECT_SOURCE_DIR}/data/desktop/lumolex.desktop
@@ -89,7 +91,7 @@ set(CPACK_PACKAGE_DESCRIPTION
   "LumoLex shows the merged word list of three Saami-Russian dictionaries, a
 Russian-Saami dictionary and a Saami-Russian phrasebook, renders their
 articles, follows cross-references and searches by word forms or by any
-text fragment. The interface is in Russian. lumolex-cli reads the
+text fragment. The interface is in Russian or English. lumolex-cli reads the
 dictionaries from the command line; lumolex-mkdata builds dictionaries of
 one's own.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://github.com/lumolex/lumolex")

@@ -1,5 +1,5 @@
-// Program entry: the application with its title and Qt's Russian texts, the
-// main window, the message loop.
+// Program entry: the application with its title and its language (Russian or
+// English, Qt's own texts included), the main window, the message loop.
 //
 // Two things help scripts and measurements: a termination signal (SIGTERM,
 // SIGINT, SIGHUP) closes the main window as the user would, so the settings
@@ -14,7 +14,9 @@
 #include "app/shell/commandline.h"
 #include "app/shell/qttranslation.h"
 #include "app/shell/startuptimeline.h"
+#include "app/store/settingsstore.h"
 #include "app/window/formlumolex.h"
+#include "data/files/interfacelanguage.h"
 #include "data/files/programfolder.h"
 #include "platform/closerequest.h"
 #include "ui/imagelist16.h"
@@ -40,16 +42,25 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("lumolex"));
     QApplication::setWindowIcon(lumolex::ImageList16::applicationIcon());
 
-    lumolex::installQtRussian(&app);
+    // DATA, the help file, the translations and the history files: beside
+    // the executable, or in the shared folder of an install into a prefix.
+    // The shared folder is only read: the history files then go to the
+    // user's data folder.
+    const lumolex::ProgramFolder folder = lumolex::locateProgramFolder(QCoreApplication::applicationDirPath());
+
+    // The language is chosen once, before the first text is made: the
+    // setting, else the locale. Qt's own dialogs and buttons speak it too.
+    const lumolex::InterfaceLanguage language = lumolex::chooseInterfaceLanguage(
+            lumolex::languageChoiceFromSetting(lumolex::SettingsStore().readLanguage()));
+    if (language == lumolex::InterfaceLanguage::Russian)
+        lumolex::installQtRussian(&app);
+    else
+        lumolex::installProgramTranslation(&app, language, folder.path);
+    QApplication::setApplicationDisplayName(QCoreApplication::translate("lumolex::TFormLumoLex", "Лумолекс"));
     timeline.mark("application object");
 
     lumolex::LaunchOptions options;
     options.timeline = timeline;
-    // DATA, the help file and the history files: beside the executable, or
-    // in the shared folder of an install into a prefix.
-    // The shared folder is only read: the history files then go to the
-    // user's data folder.
-    const lumolex::ProgramFolder folder = lumolex::locateProgramFolder(QCoreApplication::applicationDirPath());
     options.programFolder = folder.path;
     options.sharedProgramFolder = folder.shared;
     lumolex::TFormLumoLex window(std::move(options));

@@ -3,6 +3,7 @@
 #include "article/bodylimits.h"
 #include "rtf/rtfreader.h"
 
+#include <QCoreApplication>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
@@ -14,7 +15,7 @@ namespace lumolex {
 
 namespace {
 
-const char16_t kDamagedNotice[] = u"Статья повреждена и не может быть показана.";
+const char kDamagedNotice[] = QT_TRANSLATE_NOOP("BodyDocument", "Статья повреждена и не может быть показана.");
 
 void showNotice(QTextDocument *doc)
 {
@@ -22,7 +23,7 @@ void showNotice(QTextDocument *doc)
     QTextCursor cursor(doc);
     QTextCharFormat format;
     format.setFontItalic(true);
-    cursor.insertText(QString::fromUtf16(kDamagedNotice), format);
+    cursor.insertText(QCoreApplication::translate("BodyDocument", kDamagedNotice), format);
 }
 
 // Fills a fresh document with the same defaults as the caller's, decodes

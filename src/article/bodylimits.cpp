@@ -1,5 +1,6 @@
 #include "article/bodylimits.h"
 
+#include <QCoreApplication>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -29,7 +30,7 @@ bool breaksLine(QChar c)
 
 QString tooLongNotice(qsizetype shown)
 {
-    return QStringLiteral("Статья слишком длинна: показаны первые %1 знаков").arg(shown);
+    return QCoreApplication::translate("BodyLimits", "Статья слишком длинна: показаны первые %1 знаков").arg(shown);
 }
 
 bool cutToShownLength(QString *text)

@@ -1,6 +1,7 @@
 #include "platform/safefile.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -70,17 +71,25 @@ bool isSymbolicLink(const QString &path)
 QString systemErrorText(int error)
 {
     switch (error) {
-    case ENOSPC: return QStringLiteral("на диске нет места");
+    case ENOSPC:
+        return QCoreApplication::translate("SafeFile", "на диске нет места");
 #ifdef EDQUOT
-    case EDQUOT: return QStringLiteral("исчерпана дисковая квота");
+    case EDQUOT:
+        return QCoreApplication::translate("SafeFile", "исчерпана дисковая квота");
 #endif
     case EACCES:
-    case EPERM: return QStringLiteral("нет прав доступа");
-    case EROFS: return QStringLiteral("диск доступен только для чтения");
-    case ENOENT: return QStringLiteral("папка или файл не существует");
-    case ENOTDIR: return QStringLiteral("в пути стоит файл, а не папка");
-    case EISDIR: return QStringLiteral("это папка");
-    case EIO: return QStringLiteral("ошибка ввода-вывода");
+    case EPERM:
+        return QCoreApplication::translate("SafeFile", "нет прав доступа");
+    case EROFS:
+        return QCoreApplication::translate("SafeFile", "диск доступен только для чтения");
+    case ENOENT:
+        return QCoreApplication::translate("SafeFile", "папка или файл не существует");
+    case ENOTDIR:
+        return QCoreApplication::translate("SafeFile", "в пути стоит файл, а не папка");
+    case EISDIR:
+        return QCoreApplication::translate("SafeFile", "это папка");
+    case EIO:
+        return QCoreApplication::translate("SafeFile", "ошибка ввода-вывода");
     default: return QString::fromLocal8Bit(std::strerror(error));
     }
 }
@@ -169,7 +178,7 @@ OpenOutcome openRegularFile(QFile *file, const QString &path, LinkPolicy links, 
 QString replaceFile(const QString &path, const QByteArray &bytes, LinkPolicy links)
 {
     if (links == LinkPolicy::NoFollow && isSymbolicLink(path))
-        return QStringLiteral("на этом месте стоит символическая ссылка");
+        return QCoreApplication::translate("SafeFile", "на этом месте стоит символическая ссылка");
     // Unbuffered, so that each write reports its own failure and a failed
     // write stops the commit.
     QSaveFile file(linkTarget(path));

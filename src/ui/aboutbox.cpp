@@ -2,6 +2,7 @@
 
 #include "ui/screenfit.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QLabel>
 #include <QPalette>
@@ -130,12 +131,12 @@ const QPixmap &aboutPicture()
 
 QString programVersionText()
 {
-    return QStringLiteral("Версия 3.1");
+    return QCoreApplication::translate("AboutBox", "Версия 3.1");
 }
 
 QString copyrightText()
 {
-    return QStringLiteral("© 2026 Разработчики Лумолекса. GNU GPL 3 или новее");
+    return QCoreApplication::translate("AboutBox", "© 2026 Разработчики Лумолекса. GNU GPL 3 или новее");
 }
 
 QString supportSiteUrl()
@@ -150,20 +151,21 @@ QString supportSiteHost()
 
 QString dataSourcesText()
 {
-    return QStringLiteral("Словари: GiellaLT (dict-sjd-rus, dict-sjd-mul), CC BY 3.0;\n"
-                          "«Формы слов», формы: GiellaLT lang-sjd, GNU GPL 3; см. NOTICE");
+    return QCoreApplication::translate("AboutBox",
+                                       "Словари: GiellaLT (dict-sjd-rus, dict-sjd-mul), CC BY 3.0;\n"
+                                       "«Формы слов», формы: GiellaLT lang-sjd, GNU GPL 3; см. NOTICE");
 }
 
 QString freeMemoryLine(std::optional<quint64> availableBytes)
 {
     if (!availableBytes)
-        return QStringLiteral("Свободно RAM: нет сведений");
-    return QStringLiteral("Свободно RAM: %1 Кб").arg(*availableBytes / 1000);
+        return QCoreApplication::translate("AboutBox", "Свободно RAM: нет сведений");
+    return QCoreApplication::translate("AboutBox", "Свободно RAM: %1 Кб").arg(*availableBytes / 1000);
 }
 
 QLabel *newNameLabel(QWidget *box, int top)
 {
-    auto *label = new QLabel(QStringLiteral("ЛУМОЛЕКС"), box);
+    auto* label = new QLabel(QCoreApplication::translate("AboutBox", "ЛУМОЛЕКС"), box);
     label->setObjectName(QStringLiteral("LabelName"));
     label->setAlignment(Qt::AlignCenter);
     QFont font(QStringLiteral("Tahoma"));

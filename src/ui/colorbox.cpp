@@ -25,49 +25,64 @@ QIcon swatch(const QColor &color)
 
 struct NamedColor {
     QRgb rgb;
-    const char16_t *name;
+    const char* name;
 };
 
 // The standard colours, then the extended ones.
 constexpr NamedColor kListed[] = {
-    {0x000000, u"Черный"},       {0x800000, u"Темно-красный"}, {0x008000, u"Зеленый"},
-    {0x808000, u"Оливковый"},    {0x000080, u"Темно-синий"},   {0x800080, u"Фиолетовый"},
-    {0x008080, u"Сине-зеленый"}, {0x808080, u"Серый"},         {0xC0C0C0, u"Серебристый"},
-    {0xFF0000, u"Красный"},      {0x00FF00, u"Салатовый"},     {0xFFFF00, u"Желтый"},
-    {0x0000FF, u"Синий"},        {0xFF00FF, u"Фуксия"},        {0x00FFFF, u"Бирюзовый"},
-    {0xFFFFFF, u"Белый"},
-    {0xC0DCC0, u"Светло-зеленый"}, {0xA6CAF0, u"Небесно-голубой"}, {0xFFFBF0, u"Кремовый"},
-    {0xA0A0A4, u"Средне-серый"},
+    {0x000000, QT_TRANSLATE_NOOP("lumolex::ColorBox", "Черный")},
+    {0x800000, QT_TRANSLATE_NOOP("lumolex::ColorBox", "Темно-красный")},
+    {0x008000, QT_TRANSLATE_NOOP("lumolex::ColorBox", "Зеленый")},
+    {0x808000, QT_TRANSLATE_NOOP("lumolex::ColorBox", "Оливковый")},
+    {0x000080, QT_TRANSLATE_NOOP("lumolex::ColorBox", "Темно-синий")},
+    {0x800080, QT_TRANSLATE_NOOP("lumolex::ColorBox", "Фиолетовый")},
+    {0x008080, QT_TRANSLATE_NOOP("lumolex::ColorBox", "Сине-зеленый")},
+    {0x808080, QT_TRANSLATE_NOOP("lumolex::ColorBox", "Серый")},
+    {0xC0C0C0, QT_TRANSLATE_NOOP("lumolex::ColorBox", "Серебристый")},
+    {0xFF0000, QT_TRANSLATE_NOOP("lumolex::ColorBox", "Красный")},
+    {0x00FF00, QT_TRANSLATE_NOOP("lumolex::ColorBox", "Салатовый")},
+    {0xFFFF00, QT_TRANSLATE_NOOP("lumolex::ColorBox", "Желтый")},
+    {0x0000FF, QT_TRANSLATE_NOOP("lumolex::ColorBox", "Синий")},
+    {0xFF00FF, QT_TRANSLATE_NOOP("lumolex::ColorBox", "Фуксия")},
+    {0x00FFFF, QT_TRANSLATE_NOOP("lumolex::ColorBox", "Бирюзовый")},
+    {0xFFFFFF, QT_TRANSLATE_NOOP("lumolex::ColorBox", "Белый")},
+    {0xC0DCC0, QT_TRANSLATE_NOOP("lumolex::ColorBox", "Светло-зеленый")},
+    {0xA6CAF0, QT_TRANSLATE_NOOP("lumolex::ColorBox", "Небесно-голубой")},
+    {0xFFFBF0, QT_TRANSLATE_NOOP("lumolex::ColorBox", "Кремовый")},
+    {0xA0A0A4, QT_TRANSLATE_NOOP("lumolex::ColorBox", "Средне-серый")},
 };
 
 struct SystemColor {
     QPalette::ColorRole role;
-    const char16_t *name;
+    const char* name;
 };
 
 constexpr SystemColor kSystem[] = {
-    {QPalette::Window, u"Фон окна"},          {QPalette::WindowText, u"Текст окна"},
-    {QPalette::Base, u"Фон поля ввода"},      {QPalette::Text, u"Текст поля ввода"},
-    {QPalette::Button, u"Кнопка"},            {QPalette::ButtonText, u"Текст кнопки"},
-    {QPalette::Highlight, u"Выделение"},      {QPalette::HighlightedText, u"Выделенный текст"},
-    {QPalette::ToolTipBase, u"Фон подсказки"}, {QPalette::ToolTipText, u"Текст подсказки"},
+    {QPalette::Window, QT_TRANSLATE_NOOP("lumolex::ColorBox", "Фон окна")},
+    {QPalette::WindowText, QT_TRANSLATE_NOOP("lumolex::ColorBox", "Текст окна")},
+    {QPalette::Base, QT_TRANSLATE_NOOP("lumolex::ColorBox", "Фон поля ввода")},
+    {QPalette::Text, QT_TRANSLATE_NOOP("lumolex::ColorBox", "Текст поля ввода")},
+    {QPalette::Button, QT_TRANSLATE_NOOP("lumolex::ColorBox", "Кнопка")},
+    {QPalette::ButtonText, QT_TRANSLATE_NOOP("lumolex::ColorBox", "Текст кнопки")},
+    {QPalette::Highlight, QT_TRANSLATE_NOOP("lumolex::ColorBox", "Выделение")},
+    {QPalette::HighlightedText, QT_TRANSLATE_NOOP("lumolex::ColorBox", "Выделенный текст")},
+    {QPalette::ToolTipBase, QT_TRANSLATE_NOOP("lumolex::ColorBox", "Фон подсказки")},
+    {QPalette::ToolTipText, QT_TRANSLATE_NOOP("lumolex::ColorBox", "Текст подсказки")},
 };
 
 } // namespace
 
-ColorBox::ColorBox(QWidget *parent)
+ColorBox::ColorBox(QWidget* parent)
     : QComboBox(parent)
-    , m_picker([](const QColor &initial, QWidget *owner) {
-        return QColorDialog::getColor(initial, owner, QStringLiteral("Цвет"));
-    })
+    , m_picker([](const QColor& initial, QWidget* owner) { return QColorDialog::getColor(initial, owner, tr("Цвет")); })
 {
     setEditable(false);
-    addItem(swatch(QColor()), QStringLiteral("Другой..."), QColor());
+    addItem(swatch(QColor()), tr("Другой..."), QColor());
     for (const NamedColor &listed : kListed)
-        addColor(QColor::fromRgb(listed.rgb), QString::fromUtf16(listed.name));
+        addColor(QColor::fromRgb(listed.rgb), tr(listed.name));
     const QPalette palette = QApplication::palette();
     for (const SystemColor &system : kSystem)
-        addColor(palette.color(QPalette::Active, system.role), QString::fromUtf16(system.name));
+        addColor(palette.color(QPalette::Active, system.role), tr(system.name));
     setCurrentIndex(-1);
     connect(this, &QComboBox::activated, this, &ColorBox::itemActivated);
 }

@@ -18,12 +18,12 @@ TFormAbout::TFormAbout(QWidget *parent)
     , openUrl([](const QUrl &url) { QDesktopServices::openUrl(url); })
 {
     setObjectName(QStringLiteral("FormAbout"));
-    setWindowTitle(QStringLiteral("О программе"));
+    setWindowTitle(tr("О программе"));
     setUpAboutWindow(this);
 
     LabelName = newNameLabel(this, 40);
     LabelVer = newSmallLabel(this, "LabelVer", programVersionText(), 20, 143);
-    LabelSite = newSmallLabel(this, "LabelSite", QStringLiteral("Сайт поддержки:  ") + supportSiteHost(), 20, 171);
+    LabelSite = newSmallLabel(this, "LabelSite", tr("Сайт поддержки:  ") + supportSiteHost(), 20, 171);
     makeLinkLook(LabelSite);
     LabelSite->installEventFilter(this);
     LabelCopyright = newSmallLabel(this, "LabelCopyright", copyrightText(), 20, 197);
@@ -49,7 +49,7 @@ TFormAbout::TFormAbout(QWidget *parent)
 void TFormAbout::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    LabelName->setText(QStringLiteral("ЛУМОЛЕКС"));
+    LabelName->setText(tr("ЛУМОЛЕКС"));
     LabelVer->setText(programVersionText());
     LabelCopyright->setText(copyrightText());
     Timer1Timer();

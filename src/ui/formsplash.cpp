@@ -15,7 +15,7 @@ TFormSplash::TFormSplash(QWidget *parent)
     LabelName = newNameLabel(this, 52);
     LabelVer = newSmallLabel(this, "LabelVer", programVersionText(), 20, 165);
     // Shown like a link, but the splash box takes no clicks.
-    LabelSite = newSmallLabel(this, "LabelSite", QStringLiteral("Сайт поддержки: ") + supportSiteUrl(), 20, 195);
+    LabelSite = newSmallLabel(this, "LabelSite", tr("Сайт поддержки: ") + supportSiteUrl(), 20, 195);
     makeLinkLook(LabelSite);
     LabelCopyright = newSmallLabel(this, "LabelCopyright", copyrightText(), 20, 242);
 }
@@ -29,7 +29,7 @@ void TFormSplash::showNow()
 void TFormSplash::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    LabelName->setText(QStringLiteral("ЛУМОЛЕКС"));
+    LabelName->setText(tr("ЛУМОЛЕКС"));
     LabelVer->setText(programVersionText());
     LabelCopyright->setText(copyrightText());
 }

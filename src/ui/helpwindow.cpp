@@ -2,6 +2,7 @@
 
 #include "ui/screenfit.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTextBrowser>
 #include <QUrl>
@@ -26,7 +27,7 @@ bool HelpWindow::open(const QString &htmlFile)
         // Left open, it must not keep the program running once the main
         // window has closed.
         m_viewer->setAttribute(Qt::WA_QuitOnClose, false);
-        m_viewer->setWindowTitle(QStringLiteral("Лумолекс - справка"));
+        m_viewer->setWindowTitle(QCoreApplication::translate("HelpWindow", "Лумолекс - справка"));
         m_viewer->setOpenExternalLinks(true);
         m_viewer->resize(720, 560);
         // Over the main window, wholly on its screen.

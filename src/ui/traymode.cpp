@@ -103,13 +103,13 @@ TrayMode::TrayMode(QWidget *window, std::unique_ptr<TrayPort> tray, QObject *par
     };
     PMenuTray = new QMenu(window);
     PMenuTray->setObjectName(QStringLiteral("PMenuTray"));
-    PMenuTrayRestore = PMenuTray->addAction(QStringLiteral("Лумолекс"));
+    PMenuTrayRestore = PMenuTray->addAction(tr("Лумолекс"));
     PMenuTrayRestore->setObjectName(QStringLiteral("PMenuTrayRestore"));
-    PMenuTrayAbout = PMenuTray->addAction(QStringLiteral("О программе"));
+    PMenuTrayAbout = PMenuTray->addAction(tr("О программе"));
     PMenuTrayAbout->setObjectName(QStringLiteral("PMenuTrayAbout"));
     N4 = PMenuTray->addSeparator();
     N4->setObjectName(QStringLiteral("N4"));
-    PMenuTrayExit = PMenuTray->addAction(QStringLiteral("Выход"));
+    PMenuTrayExit = PMenuTray->addAction(tr("Выход"));
     PMenuTrayExit->setObjectName(QStringLiteral("PMenuTrayExit"));
     connect(PMenuTrayRestore, &QAction::triggered, this, &TrayMode::PMenuTrayRestoreClick);
     connect(PMenuTrayAbout, &QAction::triggered, this, &TrayMode::PMenuTrayAboutClick);
@@ -119,7 +119,7 @@ TrayMode::TrayMode(QWidget *window, std::unique_ptr<TrayPort> tray, QObject *par
     connect(m_animation, &QTimer::timeout, this, &TrayMode::nextFrame);
 
     m_tray->setIcon(ImageListAniIcon.value(0));
-    m_tray->setToolTip(QStringLiteral("Лумолекс"));
+    m_tray->setToolTip(tr("Лумолекс"));
     m_tray->setContextMenu(PMenuTray);
     m_tray->onDoubleClick = [this] { TrayIcon1DblClick(); };
     m_tray->setVisible(false);

@@ -15,6 +15,7 @@ trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; echo "--- program output:"; cat "$work/stderr" 2>/dev/null || true; exit 1; }
 
 for file in bin/lumolex bin/lumolex-cli bin/lumolex-mkdata share/lumolex/LumoLex.html share/lumolex/NOTICE \
+            share/lumolex/LumoLex.en.html share/lumolex/translations/lumolex_en.qm \
             share/lumolex/DATA/lumolex.db share/lumolex/DATA/lumoword.db share/lumolex/DATA/lumophra.db \
             share/applications/lumolex.desktop share/metainfo/io.github.lumolex.LumoLex.metainfo.xml \
             share/icons/hicolor/scalable/apps/lumolex.svg share/icons/hicolor/48x48/apps/lumolex.png; do
@@ -25,6 +26,13 @@ done
 # The tool finds the shared data by itself.
 "$prefix/bin/lumolex-cli" stats >"$work/stats" 2>"$work/stderr" || fail "lumolex-cli stats failed"
 grep -q . "$work/stats" || fail "lumolex-cli stats printed nothing"
+# It finds the installed English translation in an English locale, and keeps
+# to Russian in a Russian one.
+for case in "en_US.UTF-8|Search for at least 2 characters!" "ru_RU.UTF-8|Поиск не меньше 2-х символов!"; do
+  locale=${case%%|*} message=${case#*|}
+  LC_ALL=$locale LANGUAGE= "$prefix/bin/lumolex-cli" find "д" >/dev/null 2>"$work/stderr" && fail "a query of one letter was accepted"
+  grep -qF "lumolex-cli: $message" "$work/stderr" || fail "lumolex-cli in $locale did not say: $message"
+done
 
 # The program, with the installed data folder mounted read-only in a mount
 # namespace of its own (root could write any folder otherwise).

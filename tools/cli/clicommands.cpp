@@ -18,6 +18,7 @@
 #include "search/indexedlookup.h"
 #include "search/querytext.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -152,7 +153,8 @@ bool Commands::acceptQuery(const QString &query, QString *text)
         m_err << "lumolex-cli: the query is empty" << Qt::endl;
         return false;
     case QueryCheck::TooShort:
-        m_err << "lumolex-cli: Поиск не меньше 2-х символов!" << Qt::endl;
+        m_err << "lumolex-cli: " << QCoreApplication::translate("CliCommands", "Поиск не меньше 2-х символов!")
+              << Qt::endl;
         return false;
     case QueryCheck::Ok:
         break;

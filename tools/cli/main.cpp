@@ -3,6 +3,7 @@
 #include "clicommands.h"
 
 #include "data/files/datafiles.h"
+#include "data/files/interfacelanguage.h"
 #include "data/files/programfolder.h"
 
 #include <QCommandLineParser>
@@ -69,6 +70,12 @@ Data files:
   find read only the rows they need; --load-all reads whole tables instead,
   with the same answers. A problem with a file is reported as FILE: message.
 
+Language:
+  The messages the window program shares with this tool are in the
+  locale's language, as the window's interface (LC_ALL, LC_MESSAGES, LANG
+  and LANGUAGE: Russian for ru and for the C and POSIX locales, English for
+  any other language); the rest, this help included, is in English.
+
 Exit status:
   0  success
   1  not found: no such article, an empty list, nothing found
@@ -94,6 +101,10 @@ bool parseDicts(const QStringList &values, QList<int> *dicts)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    // The messages in the locale's language, as the window program's. The
+    // help stays as written: the manual page is made from it.
+    lumolex::installProgramTranslation(&app, lumolex::chooseInterfaceLanguage(lumolex::LanguageChoice::System),
+                                       lumolex::programFolderFor(QCoreApplication::applicationDirPath()));
     QCoreApplication::setApplicationName(QStringLiteral("lumolex-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LUMOLEX_VERSION));
     QTextStream out(stdout);

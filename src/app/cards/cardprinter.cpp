@@ -1,6 +1,7 @@
 #include "app/cards/cardprinter.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,7 +28,7 @@ CardPrinter::CardPrinter(QWidget *parent)
 
 QString CardPrinter::documentName(const QString &word)
 {
-    return QStringLiteral("Печать карточки слова - ") + word;
+    return QCoreApplication::translate("CardPrinter", "Печать карточки слова - ") + word;
 }
 
 bool CardPrinter::pdfFileComplete(const QString &path)
@@ -59,10 +60,12 @@ CardPrinter::Outcome CardPrinter::N27Click(const QTextDocument &article, const Q
     if (toPdfFile && QFileInfo(file).isFile() && !QFileInfo(file).isSymLink())
         QFile::remove(file);
     if (failure)
-        *failure = toPdfFile ? QStringLiteral("Карточка не напечатана: файл «%1» не удалось записать целиком "
-                                              "(нет места на диске или нет доступа). Неполный файл удалён.")
-                                       .arg(QDir::toNativeSeparators(file))
-                             : QStringLiteral("Карточка не напечатана: принтер сообщил об ошибке.");
+        *failure = toPdfFile
+            ? QCoreApplication::translate("CardPrinter",
+                                          "Карточка не напечатана: файл «%1» не удалось записать целиком "
+                                          "(нет места на диске или нет доступа). Неполный файл удалён.")
+                  .arg(QDir::toNativeSeparators(file))
+            : QCoreApplication::translate("CardPrinter", "Карточка не напечатана: принтер сообщил об ошибке.");
     return Outcome::Failed;
 }
 

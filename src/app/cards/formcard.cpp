@@ -55,7 +55,7 @@ TFormCard::TFormCard(QWidget *mainWindow)
 {
     setObjectName(QStringLiteral("FormCard"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Карточка слова"));
+    setWindowTitle(tr("Карточка слова"));
     setWindowIcon(ImageList16::shared().icon(ImageList16::Card));
     setFont(cardFont());
     resize(452, 257);
@@ -65,14 +65,12 @@ TFormCard::TFormCard(QWidget *mainWindow)
     column->setSpacing(0);
 
     ToolBar1 = newToolBar(this, "ToolBar1");
-    ToolButtonGoto = addToolButton(ToolBar1, "ToolButtonGoto", QStringLiteral("Синхронизировать список"),
-                                   ImageList16::SyncList);
+    ToolButtonGoto = addToolButton(ToolBar1, "ToolButtonGoto", tr("Синхронизировать список"), ImageList16::SyncList);
     ToolButton2 = new QWidget(ToolBar1);
     ToolButton2->setObjectName(QStringLiteral("ToolButton2"));
     ToolButton2->setFixedWidth(8);
     ToolBar1->addWidget(ToolButton2);
-    ToolButton3 = addToolButton(ToolBar1, "ToolButton3", QStringLiteral("Закрыть карточку слова (Esc)"),
-                                ImageList16::CloseCard);
+    ToolButton3 = addToolButton(ToolBar1, "ToolButton3", tr("Закрыть карточку слова (Esc)"), ImageList16::CloseCard);
     column->addWidget(ToolBar1);
     setTag(ToolButtonGoto, 0);
 
@@ -85,7 +83,7 @@ TFormCard::TFormCard(QWidget *mainWindow)
 
     PMenuEdit = new QMenu(this);
     PMenuEdit->setObjectName(QStringLiteral("PMenuEdit"));
-    PMenuEditCopy = PMenuEdit->addAction(ImageList16::shared().icon(ImageList16::Copy), QStringLiteral("Копировать"));
+    PMenuEditCopy = PMenuEdit->addAction(ImageList16::shared().icon(ImageList16::Copy), tr("Копировать"));
     PMenuEditCopy->setObjectName(QStringLiteral("PMenuEditCopy"));
     PMenuEditCopy->setIconVisibleInMenu(true);
 

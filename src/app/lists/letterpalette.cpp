@@ -86,8 +86,8 @@ LetterPalette::LetterPalette(QWidget *parent)
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         button->setMinimumWidth(1);
         const QString key = letter.russian.isEmpty() ? QString() : QStringLiteral(" (Alt+%1)").arg(letter.russian);
-        button->setToolTip(macron ? QStringLiteral("Макрон над буквой перед курсором") + key
-                                  : QStringLiteral("Вставить «%1»").arg(letter.text) + key);
+        button->setToolTip(macron ? tr("Макрон над буквой перед курсором") + key
+                                  : tr("Вставить «%1»").arg(letter.text) + key);
         connect(button, &QToolButton::clicked, this, [this, text = letter.text] { typeLetter(text); });
         row->addWidget(button);
         buttons.append(button);

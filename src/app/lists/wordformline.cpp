@@ -19,7 +19,7 @@ WordFormLine::WordFormLine(QWidget *parent)
     setObjectName(QStringLiteral("LabelWordForm"));
     setTextFormat(Qt::RichText);
     setTextInteractionFlags(Qt::LinksAccessibleByMouse);
-    setToolTip(QStringLiteral("Набранное слово — форма этих слов словаря. Щелчок или Enter открывает статью."));
+    setToolTip(tr("Набранное слово — форма этих слов словаря. Щелчок или Enter открывает статью."));
     setWordWrap(true);
     hide();
     connect(this, &QLabel::linkActivated, this, [this](const QString &link) { emit articleChosen(link.toInt()); });
@@ -35,7 +35,7 @@ void WordFormLine::showArticles(const QVector<FoundArticle> &found)
     QStringList links;
     for (qsizetype i = 0; i < found.size() && i < kShownHeadwords; ++i)
         links.append(headwordLink(found.at(i)));
-    QString text = QStringLiteral("Форма слова: ") + links.join(QStringLiteral(", "));
+    QString text = tr("Форма слова: ") + links.join(QStringLiteral(", "));
     if (found.size() > kShownHeadwords)
         text += QStringLiteral(", …");
     setText(text);

@@ -89,7 +89,7 @@ WordPanel::WordPanel(Table *articles, const Settings *settings, bool *wordBoxGua
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    LabelCaptionWord = new QLabel(QStringLiteral("Слово"), this);
+    LabelCaptionWord = new QLabel(tr("Слово"), this);
     LabelCaptionWord->setObjectName(QStringLiteral("LabelCaptionWord"));
     LabelCaptionWord->setContentsMargins(4, 2, 4, 2);
     layout->addWidget(LabelCaptionWord);
@@ -125,7 +125,7 @@ void WordPanel::buildToolBar()
     PMenuLetter = new QMenu(this);
     PMenuLetter->setObjectName(QStringLiteral("PMenuLetter"));
 
-    ToolButtonGoLetter = button("ToolButtonGoLetter", QStringLiteral("Идти к букве"), ImageList16::GoLetter);
+    ToolButtonGoLetter = button("ToolButtonGoLetter", tr("Идти к букве"), ImageList16::GoLetter);
     ToolButtonGoLetter->setMenu(PMenuLetter);
     ToolButtonGoLetter->setPopupMode(QToolButton::InstantPopup);
     ToolButtonGoLetter->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -133,10 +133,10 @@ void WordPanel::buildToolBar()
         PMenuLetter->popup(ToolButtonGoLetter->mapToGlobal(pos));
     });
     ToolBarWord->addSeparator();
-    ToolButtonFirst = button("ToolButtonFirst", QStringLiteral("В начало"), ImageList16::First);
-    ToolButtonPrev = button("ToolButtonPrev", QStringLiteral("Назад"), ImageList16::Prior);
-    ToolButtonNext = button("ToolButtonNext", QStringLiteral("Вперед"), ImageList16::Next);
-    ToolButtonLast = button("ToolButtonLast", QStringLiteral("В конец"), ImageList16::Last);
+    ToolButtonFirst = button("ToolButtonFirst", tr("В начало"), ImageList16::First);
+    ToolButtonPrev = button("ToolButtonPrev", tr("Назад"), ImageList16::Prior);
+    ToolButtonNext = button("ToolButtonNext", tr("Вперед"), ImageList16::Next);
+    ToolButtonLast = button("ToolButtonLast", tr("В конец"), ImageList16::Last);
 
     connect(ToolButtonFirst, &QToolButton::clicked, this, &WordPanel::ToolButtonFirstClick);
     connect(ToolButtonPrev, &QToolButton::clicked, this, &WordPanel::ToolButtonPrevClick);

@@ -23,18 +23,18 @@ FindPanel::FindPanel(QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    LabelCaptionFind = new QLabel(QStringLiteral("Поиск"), this);
+    LabelCaptionFind = new QLabel(tr("Поиск"), this);
     LabelCaptionFind->setObjectName(QStringLiteral("LabelCaptionFind"));
     LabelCaptionFind->setContentsMargins(4, 2, 4, 2);
     layout->addWidget(LabelCaptionFind);
 
     ToolBarFind = newToolBar(this, "ToolBarFind");
-    ToolButtonCloseFind = addToolButton(ToolBarFind, "ToolButtonCloseFind", QStringLiteral("Закрыть панель поиска"),
+    ToolButtonCloseFind = addToolButton(ToolBarFind, "ToolButtonCloseFind", tr("Закрыть панель поиска"),
                                         ImageList16::CloseFindPanel, kPanelButtonSize);
     ToolBarFind->addSeparator();
-    CheckBoxFindInAllDict = new QCheckBox(QStringLiteral("Во всех словарях"), ToolBarFind);
+    CheckBoxFindInAllDict = new QCheckBox(tr("Во всех словарях"), ToolBarFind);
     CheckBoxFindInAllDict->setObjectName(QStringLiteral("CheckBoxFindInAllDict"));
-    CheckBoxFindInAllDict->setToolTip(QStringLiteral("Поиск во всех или выбранных словарях"));
+    CheckBoxFindInAllDict->setToolTip(tr("Поиск во всех или выбранных словарях"));
     ToolBarFind->addWidget(CheckBoxFindInAllDict);
     layout->addWidget(ToolBarFind);
 
@@ -56,11 +56,11 @@ FindPanel::FindPanel(QWidget *parent)
     strip->addWidget(EditFind, 1);
     ToolBarFindGo = newToolBar(PanelEditFind, "ToolBarFindGo");
     ToolButtonGoFind1 = addToolButton(ToolBarFindGo, "ToolButtonGoFind1",
-                                      QStringLiteral("Быстрый поиск @(возможно сочетание слов через пробел)"),
-                                      ImageList16::Search, kPanelButtonSize);
+                                      tr("Быстрый поиск @(возможно сочетание слов через пробел)"), ImageList16::Search,
+                                      kPanelButtonSize);
     ToolButtonGoFind2 = addToolButton(ToolBarFindGo, "ToolButtonGoFind2",
-                                      QStringLiteral("Поиск фрагмента текста @(медленный поиск)"),
-                                      ImageList16::FragmentSearch, kPanelButtonSize);
+                                      tr("Поиск фрагмента текста @(медленный поиск)"), ImageList16::FragmentSearch,
+                                      kPanelButtonSize);
     strip->addWidget(ToolBarFindGo);
     layout->addWidget(PanelEditFind);
 }

@@ -21,7 +21,7 @@ TFormFind::TFormFind(const FindDialogContext &context)
     , m_ctx(context)
 {
     setObjectName(QStringLiteral("FormFind"));
-    setWindowTitle(QStringLiteral("Найти в тексте"));
+    setWindowTitle(tr("Найти в тексте"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setFixedSize(332, 114);
@@ -32,14 +32,14 @@ TFormFind::TFormFind(const FindDialogContext &context)
     EditFind = new QLineEdit(this);
     EditFind->setObjectName(QStringLiteral("EditFind"));
     EditFind->setGeometry(12, 28, 165, 21);
-    CheckBoxRegister = new QCheckBox(QStringLiteral("С учетом регистра"), this);
+    CheckBoxRegister = new QCheckBox(tr("С учетом регистра"), this);
     CheckBoxRegister->setObjectName(QStringLiteral("CheckBoxRegister"));
     CheckBoxRegister->setGeometry(12, 64, 165, 17);
-    SpeedButtonFind = new QPushButton(ImageList16::shared().icon(ImageList16::FindNext), QStringLiteral("Найти"), this);
+    SpeedButtonFind = new QPushButton(ImageList16::shared().icon(ImageList16::FindNext), tr("Найти"), this);
     SpeedButtonFind->setObjectName(QStringLiteral("SpeedButtonFind"));
     SpeedButtonFind->setGeometry(204, 28, 109, 22);
     SpeedButtonFind->setAutoDefault(false);
-    SpeedButtonCancel = new QPushButton(ImageList16::shared().icon(ImageList16::Cancel), QStringLiteral("Отмена"), this);
+    SpeedButtonCancel = new QPushButton(ImageList16::shared().icon(ImageList16::Cancel), tr("Отмена"), this);
     SpeedButtonCancel->setObjectName(QStringLiteral("SpeedButtonCancel"));
     SpeedButtonCancel->setGeometry(204, 59, 109, 22);
     SpeedButtonCancel->setAutoDefault(false);
@@ -81,7 +81,7 @@ void TFormFind::SpeedButtonFindClick()
     const QTextCursor selection = editor->textCursor();
     const int found = findForward(*editor->document(), what, selection.selectionEnd(), CheckBoxRegister->isChecked());
     if (found < 0) {
-        m_ctx.messages->show(QMessageBox::Warning, QStringLiteral("Поиск в тексте перевода"), QStringLiteral("Не найдено"));
+        m_ctx.messages->show(QMessageBox::Warning, tr("Поиск в тексте перевода"), tr("Не найдено"));
         return;
     }
     QTextCursor match(editor->document());

@@ -102,16 +102,16 @@ TFormSetup::TFormSetup(Settings *settings, const QTextDocument *article, SetupAc
     , m_familyInUse(fonts.familyInUse)
 {
     setObjectName(QStringLiteral("FormSetup"));
-    setWindowTitle(QStringLiteral("Настройки"));
+    setWindowTitle(tr("Настройки"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setModal(true);
 
     PageControl1 = named(new QTabWidget(this), "PageControl1");
-    TabSheet1 = addTab(PageControl1, "TabSheet1", ImageList16::Settings, QStringLiteral("Общие"));
-    TabSheet2 = addTab(PageControl1, "TabSheet2", ImageList16::Fonts, QStringLiteral("Шрифты"));
-    TabSheet3 = addTab(PageControl1, "TabSheet3", ImageList16::Card, QStringLiteral("Карточка слова"));
-    TabSheet4 = addTab(PageControl1, "TabSheet4", ImageList16::Lists, QStringLiteral("Списки"));
-    TabSheetSearch = addTab(PageControl1, "TabSheetSearch", ImageList16::Search, QStringLiteral("Поиск"));
+    TabSheet1 = addTab(PageControl1, "TabSheet1", ImageList16::Settings, tr("Общие"));
+    TabSheet2 = addTab(PageControl1, "TabSheet2", ImageList16::Fonts, tr("Шрифты"));
+    TabSheet3 = addTab(PageControl1, "TabSheet3", ImageList16::Card, tr("Карточка слова"));
+    TabSheet4 = addTab(PageControl1, "TabSheet4", ImageList16::Lists, tr("Списки"));
+    TabSheetSearch = addTab(PageControl1, "TabSheetSearch", ImageList16::Search, tr("Поиск"));
     buildGeneralTab();
     buildFontsTab(fonts.families);
     buildCardTab();
@@ -121,9 +121,9 @@ TFormSetup::TFormSetup(Settings *settings, const QTextDocument *article, SetupAc
 
     // Speed buttons: they take no focus, so Enter and Esc always reach the
     // dialog.
-    SpeedButtonBegin = named(new QPushButton(QStringLiteral("Настройки по умолчанию"), this), "SpeedButtonBegin");
-    SpeedButtonOk = named(new QPushButton(QStringLiteral("Применить"), this), "SpeedButtonOk");
-    SpeedButtonCancel = named(new QPushButton(QStringLiteral("Отмена"), this), "SpeedButtonCancel");
+    SpeedButtonBegin = named(new QPushButton(tr("Настройки по умолчанию"), this), "SpeedButtonBegin");
+    SpeedButtonOk = named(new QPushButton(tr("Применить"), this), "SpeedButtonOk");
+    SpeedButtonCancel = named(new QPushButton(tr("Отмена"), this), "SpeedButtonCancel");
     auto *buttons = new QHBoxLayout;
     for (QPushButton *button : {SpeedButtonBegin, SpeedButtonOk, SpeedButtonCancel}) {
         button->setAutoDefault(false);
@@ -170,19 +170,20 @@ void TFormSetup::buildGeneralTab()
 {
     auto *column = new QVBoxLayout(TabSheet1);
     CheckBoxHint = addCheckBox(TabSheet1, column, "CheckBoxHint",
-                               QStringLiteral("Всплывающие подсказки над словами, не помещающимися в списке"));
+                               tr("Всплывающие подсказки над словами, не помещающимися в списке"));
     CheckBoxTray = addCheckBox(TabSheet1, column, "CheckBoxTray",
-                               QStringLiteral("Минимизировать в системный трей (рядом с часами)"));
+                               tr("Минимизировать в системный трей (рядом с часами)"));
     CheckBoxDockWindow = addCheckBox(TabSheet1, column, "CheckBoxDockWindow",
-                                     QStringLiteral("Присоединять окно программы к границам экрана"));
+                                     tr("Присоединять окно программы к границам экрана"));
     CheckBoxNoDoubleProgramm = addCheckBox(TabSheet1, column, "CheckBoxNoDoubleProgramm",
-                                           QStringLiteral("Запрет одновременного запуска нескольких копий программы"));
-    SpinEditTransp = addField(TabSheet1, column, "LabelTransp", QStringLiteral("Прозрачность главного окна (%)"),
-                              &LabelTransp, "SpinEditTransp", kTransparencyRange);
+                                           tr("Запрет одновременного запуска нескольких копий программы"));
+    SpinEditTransp = addField(TabSheet1, column, "LabelTransp", tr("Прозрачность главного окна (%)"), &LabelTransp,
+                              "SpinEditTransp", kTransparencyRange);
     auto *indented = new QHBoxLayout;
     indented->addSpacing(20);
-    CheckBoxTranspCard = named(new QCheckBox(QStringLiteral("Применять настройки прозрачности главного окна к карточкам"),
-                                             TabSheet1), "CheckBoxTranspCard");
+    CheckBoxTranspCard = named(
+            new QCheckBox(tr("Применять настройки прозрачности главного окна к карточкам"), TabSheet1),
+            "CheckBoxTranspCard");
     indented->addWidget(CheckBoxTranspCard);
     column->addLayout(indented);
     // Where the window system keeps opacity to itself (Wayland) the stored
@@ -194,19 +195,28 @@ void TFormSetup::buildGeneralTab()
             control->setToolTip(opacityUnavailableHint());
         }
     }
-    CheckBoxSaveParam = addCheckBox(TabSheet1, column, "CheckBoxSaveParam",
-                                    QStringLiteral("Сохранять параметры при выходе"));
+    CheckBoxSaveParam = addCheckBox(TabSheet1, column, "CheckBoxSaveParam", tr("Сохранять параметры при выходе"));
+    // The languages by their own names, so that each reads its own.
+    auto *language = new QHBoxLayout;
+    LabelLanguage = named(new QLabel(tr("Язык интерфейса"), TabSheet1), "LabelLanguage");
+    ComboBoxLanguage = named(new QComboBox(TabSheet1), "ComboBoxLanguage");
+    ComboBoxLanguage->addItems({tr("Как в системе"), QStringLiteral("Русский"), QStringLiteral("English")});
+    LabelLanguage->setBuddy(ComboBoxLanguage);
+    LabelLanguageNote = named(new QLabel(tr("(со следующего запуска)"), TabSheet1), "LabelLanguageNote");
+    language->addWidget(LabelLanguage);
+    language->addWidget(ComboBoxLanguage);
+    language->addWidget(LabelLanguageNote, 1);
+    column->addLayout(language);
     column->addStretch(1);
 }
 
 void TFormSetup::buildSearchTab()
 {
     auto *column = new QVBoxLayout(TabSheetSearch);
-    CheckBoxExactLetters = addCheckBox(TabSheetSearch, column, "CheckBoxExactLetters",
-                                       QStringLiteral("Точное совпадение букв"));
+    CheckBoxExactLetters = addCheckBox(TabSheetSearch, column, "CheckBoxExactLetters", tr("Точное совпадение букв"));
     CheckBoxExactLetters->setToolTip(
-        QStringLiteral("Буква запроса с макроном или особая саамская буква (ӈ, ҏ, ҍ …) находит только себя; "
-                       "простая буква находит и свои варианты"));
+        tr("Буква запроса с макроном или особая саамская буква (ӈ, ҏ, ҍ …) находит только себя; "
+           "простая буква находит и свои варианты"));
     column->addStretch(1);
 }
 
@@ -214,7 +224,7 @@ void TFormSetup::buildFontsTab(const QStringList &fonts)
 {
     auto *row = new QHBoxLayout(TabSheet2);
     auto *left = new QVBoxLayout;
-    LabelFontName = named(new QLabel(QStringLiteral("Шрифт текста"), TabSheet2), "LabelFontName");
+    LabelFontName = named(new QLabel(tr("Шрифт текста"), TabSheet2), "LabelFontName");
     ComboBoxFontName = named(new QComboBox(TabSheet2), "ComboBoxFontName");
     ComboBoxFontName->setEditable(false);
     ComboBoxFontName->setMaxVisibleItems(16);
@@ -226,17 +236,15 @@ void TFormSetup::buildFontsTab(const QStringList &fonts)
     left->addWidget(LabelFontName);
     left->addWidget(ComboBoxFontName);
 
-    GroupBoxFontSize = named(new QGroupBox(QStringLiteral("Размер"), TabSheet2), "GroupBoxFontSize");
+    GroupBoxFontSize = named(new QGroupBox(tr("Размер"), TabSheet2), "GroupBoxFontSize");
     auto *sizes = new QVBoxLayout(GroupBoxFontSize);
     SpinEditFontSizeList = addField(GroupBoxFontSize, sizes, "LabelFontSizeList",
-                                    QStringLiteral("Шрифт списка, полей редактирования"), &LabelFontSizeList,
+                                    tr("Шрифт списка, полей редактирования"), &LabelFontSizeList,
                                     "SpinEditFontSizeList", kFontSizeRange);
-    SpinEditFontSizeText = addField(GroupBoxFontSize, sizes, "LabelFontSizeText",
-                                    QStringLiteral("Шрифт текста перевода / фразы"), &LabelFontSizeText,
-                                    "SpinEditFontSizeText", kFontSizeRange);
-    SpinEditFontSizeCard = addField(GroupBoxFontSize, sizes, "LabelFontSizeCard",
-                                    QStringLiteral("Шрифт текста словарной карточки"), &LabelFontSizeCard,
-                                    "SpinEditFontSizeCard", kFontSizeRange);
+    SpinEditFontSizeText = addField(GroupBoxFontSize, sizes, "LabelFontSizeText", tr("Шрифт текста перевода / фразы"),
+                                    &LabelFontSizeText, "SpinEditFontSizeText", kFontSizeRange);
+    SpinEditFontSizeCard = addField(GroupBoxFontSize, sizes, "LabelFontSizeCard", tr("Шрифт текста словарной карточки"),
+                                    &LabelFontSizeCard, "SpinEditFontSizeCard", kFontSizeRange);
     for (QLabel *label : {LabelFontSizeList, LabelFontSizeText, LabelFontSizeCard})
         label->setWordWrap(true);
     left->addWidget(GroupBoxFontSize);
@@ -256,17 +264,17 @@ void TFormSetup::buildFontsTab(const QStringList &fonts)
 void TFormSetup::buildCardTab()
 {
     auto *column = new QVBoxLayout(TabSheet3);
-    GroupBox1 = named(new QGroupBox(QStringLiteral("Размер карточки слова"), TabSheet3), "GroupBox1");
+    GroupBox1 = named(new QGroupBox(tr("Размер карточки слова"), TabSheet3), "GroupBox1");
     auto *sizes = new QVBoxLayout(GroupBox1);
-    SpinEditCardWidth = addField(GroupBox1, sizes, "LabelCardWidth", QStringLiteral("По горизонтали"), &LabelCardWidth,
+    SpinEditCardWidth = addField(GroupBox1, sizes, "LabelCardWidth", tr("По горизонтали"), &LabelCardWidth,
                                  "SpinEditCardWidth", kCardSizeRange);
-    SpinEditCardHeight = addField(GroupBox1, sizes, "LabelCardHeight", QStringLiteral("По вертикали"), &LabelCardHeight,
+    SpinEditCardHeight = addField(GroupBox1, sizes, "LabelCardHeight", tr("По вертикали"), &LabelCardHeight,
                                   "SpinEditCardHeight", kCardSizeRange);
     column->addWidget(GroupBox1);
     CheckBoxOpenCardWin = addCheckBox(TabSheet3, column, "CheckBoxOpenCardWin",
-                                      QStringLiteral("Открывать каждую карточку в отдельном окне"));
+                                      tr("Открывать каждую карточку в отдельном окне"));
     CheckBoxCloseCard = addCheckBox(TabSheet3, column, "CheckBoxCloseCard",
-                                    QStringLiteral("Закрывать карточки при переключении на другие приложения"));
+                                    tr("Закрывать карточки при переключении на другие приложения"));
     column->addStretch(1);
 }
 
@@ -274,10 +282,10 @@ void TFormSetup::buildListsTab()
 {
     auto *column = new QVBoxLayout(TabSheet4);
     CheckBoxColorString = addCheckBox(TabSheet4, column, "CheckBoxColorString",
-                                      QStringLiteral("Разделять цветом четные и нечетные строки списка"));
+                                      tr("Разделять цветом четные и нечетные строки списка"));
     auto *row = new QHBoxLayout;
     ColorBox1 = named(new ColorBox(TabSheet4), "ColorBox1");
-    LabelColorBox = named(new QLabel(QStringLiteral("Цвет фона строки списка"), TabSheet4), "LabelColorBox");
+    LabelColorBox = named(new QLabel(tr("Цвет фона строки списка"), TabSheet4), "LabelColorBox");
     LabelColorBox->setBuddy(ColorBox1);
     row->addWidget(ColorBox1);
     row->addWidget(LabelColorBox, 1);
@@ -301,6 +309,7 @@ void TFormSetup::setValues(const SetupValues &v)
         (this->*box)->setChecked(v.*value);
     for (const auto &[field, value] : kNumberFields)
         (this->*field)->setValue(v.*value);
+    ComboBoxLanguage->setCurrentIndex(v.Language);
     // A name not installed shows the font the text is drawn in instead
     // (Tahoma is missing on most systems); none when that is not listed.
     int index = fontIndexOf(v.FontNameLumo);
@@ -324,6 +333,7 @@ SetupValues TFormSetup::values() const
         v.*value = (this->*box)->isChecked();
     for (const auto &[field, value] : kNumberFields)
         v.*value = (this->*field)->clampedValue();
+    v.Language = ComboBoxLanguage->currentIndex();
     const int font = ComboBoxFontName->currentIndex();
     if (font >= 0 && font == m_standInIndex)
         v.FontNameLumo = m_standInFor;   // left as shown: the stored name stays

@@ -69,6 +69,9 @@ public:
     ClampedSpinBox *SpinEditTransp;
     QCheckBox *CheckBoxTranspCard;
     QCheckBox *CheckBoxSaveParam;
+    QLabel *LabelLanguage;
+    QComboBox *ComboBoxLanguage;   // items in the order of LanguageChoice
+    QLabel *LabelLanguageNote;
 
     QLabel *LabelFontName;
     QComboBox *ComboBoxFontName;

@@ -29,6 +29,7 @@ constexpr std::tuple kFields{
     Field<int>{&SetupValues::Transparency, &Settings::Transparency, Effect::Transparency, &kTransparencyRange},
     Field<bool>{&SetupValues::TranspCard, &Settings::TranspCard, Effect::None},
     Field<bool>{&SetupValues::SaveParam, &Settings::SaveParam, Effect::None},
+    Field<int>{&SetupValues::Language, &Settings::Language, Effect::None, &kLanguageRange},
     Field<QString>{&SetupValues::FontNameLumo, &Settings::FontNameLumo, Effect::Fonts},
     Field<int>{&SetupValues::FontSizeList, &Settings::FontSizeList, Effect::Fonts, &kFontSizeRange},
     Field<int>{&SetupValues::FontSizeText, &Settings::FontSizeText, Effect::Fonts, &kFontSizeRange},

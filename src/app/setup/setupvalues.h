@@ -21,6 +21,7 @@ struct SetupValues
     int Transparency = 0;
     bool TranspCard = true;
     bool SaveParam = true;
+    int Language = 0;   // takes effect at the next start
     // "Шрифты": an empty font name is no font selected in the list.
     QString FontNameLumo;
     int FontSizeList = 12;

@@ -10,7 +10,9 @@ namespace {
 const char kHelp[] = R"(Usage: lumolex [OPTION]...
 Shows the Kildin Saami and Russian dictionaries of LumoLex in a window: the
 merged word list of the chosen dictionaries, their articles, the fast word
-search and the fragment search. The interface is in Russian.
+search and the fragment search. The interface is in Russian or English: the
+setting "Interface language", else the locale (Russian for ru and for the C
+and POSIX locales, English for any other language).
 
 Options:
   -h, --help     print this help and exit
@@ -29,12 +31,17 @@ Files:
                            of the articles visited and of the searches,
                            when DATA/ cannot be written (an installed
                            program); else in DATA/
-  /usr/share/lumolex/LumoLex.html  the user manual, opened with F1
+  /usr/share/lumolex/LumoLex.html  the user manual, opened with F1; in an
+                   English interface LumoLex.en.html
+  /usr/share/lumolex/translations/lumolex_en.qm  the English interface
   /usr/share/lumolex/NOTICE  the licences and the origin of the data
 
 Environment:
   XDG_CONFIG_HOME  the folder used instead of ~/.config
   XDG_DATA_HOME    the folder used instead of ~/.local/share
+  LC_ALL, LC_MESSAGES, LANG, LANGUAGE
+                   the locale, read as gettext reads it, chooses the
+                   interface language unless the setting does
   LUMOLEX_TIMING   when 1, the time from the process start (on Linux;
                    elsewhere from the start of main) to the first article
                    shown and until the word forms are loaded, and the

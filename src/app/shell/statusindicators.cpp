@@ -30,10 +30,9 @@ StatusIndicators::StatusIndicators(StatusPanel *panel, std::unique_ptr<KeyboardS
 {
     PMenuLang = new QMenu(panel);
     PMenuLang->setObjectName(QStringLiteral("PMenuLang"));
-    PMenuLangRU = PMenuLang->addAction(ImageList16::shared().icon(ImageList16::LayoutRussian), QStringLiteral("Русский"));
+    PMenuLangRU = PMenuLang->addAction(ImageList16::shared().icon(ImageList16::LayoutRussian), tr("Русский"));
     PMenuLangRU->setObjectName(QStringLiteral("PMenuLangRU"));
-    PMenuLangEN = PMenuLang->addAction(ImageList16::shared().icon(ImageList16::LayoutEnglish),
-                                       QStringLiteral("Английский"));
+    PMenuLangEN = PMenuLang->addAction(ImageList16::shared().icon(ImageList16::LayoutEnglish), tr("Английский"));
     PMenuLangEN->setObjectName(QStringLiteral("PMenuLangEN"));
     connect(PMenuLangRU, &QAction::triggered, this, &StatusIndicators::PMenuLangRUClick);
     connect(PMenuLangEN, &QAction::triggered, this, &StatusIndicators::PMenuLangENClick);

@@ -69,7 +69,7 @@ StatusPanel::StatusPanel(QWidget *parent)
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(3);
 
-    StaticTextMode = newField(this, "StaticTextMode", QStringLiteral("Работа"), 45, false);
+    StaticTextMode = newField(this, "StaticTextMode", tr("Работа"), 45, false);
     row->addWidget(StaticTextMode);
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
@@ -78,11 +78,11 @@ StatusPanel::StatusPanel(QWidget *parent)
     row->addWidget(ProgressBar1, 1);
     row->addStretch(1);
     StaticTextPosFind = newField(this, "StaticTextPosFind", QStringLiteral("0 / 0"), 31, false);
-    StaticTextPosFind->setToolTip(QStringLiteral("Найдено слов"));
+    StaticTextPosFind->setToolTip(tr("Найдено слов"));
     StaticTextPosFind->hide();
     row->addWidget(StaticTextPosFind);
     StaticTextCurPos = newField(this, "StaticTextCurPos", QStringLiteral("0 : 0"), 31, true);
-    StaticTextCurPos->setToolTip(QStringLiteral("Позиция в тексте перевода"));
+    StaticTextCurPos->setToolTip(tr("Позиция в тексте перевода"));
     row->addWidget(StaticTextCurPos);
     StaticTextCaps = newField(this, "StaticTextCaps", QStringLiteral("Caps"), 32, true);
     row->addWidget(StaticTextCaps);

@@ -118,15 +118,13 @@ QString HistoryFile::load(QStringList *entries)
     *entries = text.entries;
     m_encoding = text.encoding;
     if (text.cut)
-        return QStringLiteral("Файл истории «%1» больше, чем вмещает список: прочитаны только первые записи, "
-                              "сколько вмещает список (%2). При выходе файл будет записан заново только с ними.")
-                .arg(nativePath(path))
-                .arg(HistoryLimits::entries);
+        return tr("Файл истории «%1» больше, чем вмещает список: прочитаны только первые записи, "
+                  "сколько вмещает список (%2). При выходе файл будет записан заново только с ними.")
+                .arg(nativePath(path)).arg(HistoryLimits::entries);
     if (text.longEntriesCut)
-        return QStringLiteral("В файле истории «%1» есть записи длиннее %2 знаков: они прочитаны укороченными до "
-                              "%2 знаков и такими будут записаны при выходе.")
-                .arg(nativePath(path))
-                .arg(HistoryLimits::entryLength);
+        return tr("В файле истории «%1» есть записи длиннее %2 знаков: они прочитаны укороченными до "
+                  "%2 знаков и такими будут записаны при выходе.")
+                .arg(nativePath(path)).arg(HistoryLimits::entryLength);
     return QString();
 }
 
@@ -149,15 +147,12 @@ QString HistoryFile::notReadMessage(const QString &path, OpenOutcome outcome, co
 {
     switch (outcome) {
     case OpenOutcome::NotRegular:
-        return QStringLiteral("Файл истории «%1» не прочитан: это не обычный файл. Он не будет перезаписан.")
-                .arg(nativePath(path));
+        return tr("Файл истории «%1» не прочитан: это не обычный файл. Он не будет перезаписан.").arg(nativePath(path));
     case OpenOutcome::IsLink:
-        return QStringLiteral("Файл истории «%1» не прочитан: это символическая ссылка, а в папке программы история "
-                              "по ссылкам не читается и не пишется. Ссылка оставлена как есть.")
-                .arg(nativePath(path));
+        return tr("Файл истории «%1» не прочитан: это символическая ссылка, а в папке программы история "
+                  "по ссылкам не читается и не пишется. Ссылка оставлена как есть.").arg(nativePath(path));
     default:
-        return QStringLiteral("Не удалось прочитать файл истории «%1»: %2. Он не будет перезаписан.")
-                .arg(nativePath(path), cause);
+        return tr("Не удалось прочитать файл истории «%1»: %2. Он не будет перезаписан.").arg(nativePath(path), cause);
     }
 }
 
@@ -165,14 +160,13 @@ QString HistoryFile::notSavedMessage(const QString &path, OpenOutcome outcome, c
 {
     switch (outcome) {
     case OpenOutcome::NotRegular:
-        return QStringLiteral("Файл истории «%1» не сохранён: на его месте не обычный файл, он оставлен как есть.")
+        return tr("Файл истории «%1» не сохранён: на его месте не обычный файл, он оставлен как есть.")
                 .arg(nativePath(path));
     case OpenOutcome::IsLink:
-        return QStringLiteral("Файл истории «%1» не сохранён: это символическая ссылка, а в папке программы история "
-                              "по ссылкам не пишется. Ссылка оставлена как есть.")
-                .arg(nativePath(path));
+        return tr("Файл истории «%1» не сохранён: это символическая ссылка, а в папке программы история "
+                  "по ссылкам не пишется. Ссылка оставлена как есть.").arg(nativePath(path));
     default:
-        return QStringLiteral("Файл истории «%1» не сохранён: его не удалось прочитать (%2), он оставлен как есть.")
+        return tr("Файл истории «%1» не сохранён: его не удалось прочитать (%2), он оставлен как есть.")
                 .arg(nativePath(path), cause);
     }
 }
@@ -188,9 +182,8 @@ QString HistoryFile::save(const QStringList &entries, const QStringList *readAtS
     // left as it is, never replaced by a list that does not hold it.
     const QString target = currentPath();
     if (target.isEmpty())
-        return QStringLiteral("Файл истории «%1» не сохранён: в папку установленной программы история не пишется, "
-                              "а папка данных пользователя неизвестна.")
-                .arg(nativePath(m_programPath));
+        return tr("Файл истории «%1» не сохранён: в папку установленной программы история не пишется, "
+                  "а папка данных пользователя неизвестна.").arg(nativePath(m_programPath));
     const QString source = sourcePath();
     QFile existing;
     QString cause;
@@ -214,12 +207,11 @@ QString HistoryFile::save(const QStringList &entries, const QStringList *readAtS
         QDir().mkpath(QFileInfo(m_userPath).absolutePath());
     const QString error = writeFile(target, bytes);
     if (!error.isEmpty() && target == m_programPath)
-        return QStringLiteral("Не удалось сохранить файл истории «%1»: %2. Прежний файл оставлен как был.")
+        return tr("Не удалось сохранить файл истории «%1»: %2. Прежний файл оставлен как был.")
                 .arg(nativePath(target), error);
     if (!error.isEmpty())
-        return QStringLiteral("Не удалось сохранить файл истории «%1»: в папку программы писать нельзя, а в «%2» "
-                              "записать не удалось (%3).")
-                .arg(nativePath(m_programPath), nativePath(m_userPath), error);
+        return tr("Не удалось сохранить файл истории «%1»: в папку программы писать нельзя, а в «%2» "
+                  "записать не удалось (%3).").arg(nativePath(m_programPath), nativePath(m_userPath), error);
     m_lastPath = target;
     m_encoding = used;
     return QString();

@@ -25,6 +25,7 @@
 #include "app/store/historycodec.h"
 #include "platform/safefile.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -38,6 +39,8 @@ QStringList mergeHistory(const QStringList &current, const QStringList &readAtSt
 
 class HistoryFile
 {
+    Q_DECLARE_TR_FUNCTIONS(lumolex::HistoryFile)
+
 public:
     // What the program folder is to the lists: DATA beside the executable
     // is written while it can be; an installed shared folder only read.

@@ -35,6 +35,9 @@ inline constexpr SettingRange kWindowSizeRange{1, 32767};
 inline constexpr SettingRange kPanelWidthRange{50, 32767};
 // An article ID; 0 is no bookmark.
 inline constexpr SettingRange kBookMarkRange{0, std::numeric_limits<int>::max()};
+// The interface language: 0 follows the locale, 1 Russian, 2 English
+// (data/files/interfacelanguage.h); any other stored value reads as 0.
+inline constexpr SettingRange kLanguageRange{0, 2};
 
 struct Settings
 {
@@ -68,6 +71,7 @@ struct Settings
     int ColorEvenLines = 16119285;   // 0x00BBGGRR, light grey 0xF5F5F5
     bool ExactLetters = true;        // a query's macron or special Kildin letter matches only itself
     bool PanelLetters = true;        // the letter palette under the word box
+    int Language = 0;                // interface language, from the next start: 0 locale, 1 Russian, 2 English
 
     bool operator==(const Settings &) const = default;
 };

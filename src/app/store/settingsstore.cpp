@@ -1,5 +1,6 @@
 #include "app/store/settingsstore.h"
 
+#include "data/files/interfacelanguage.h"
 #include "platform/leftoverfiles.h"
 #include "platform/safefile.h"
 
@@ -68,8 +69,8 @@ void SettingsStore::refuseNonRegularFile()
         return;
     const QFileInfo file(location());
     if (file.exists() && !file.isFile())
-        m_refusal = QStringLiteral("Файл настроек «%1» не прочитан: это не обычный файл. Настройки взяты по "
-                                   "умолчанию и при выходе не будут сохранены.")
+        m_refusal = tr("Файл настроек «%1» не прочитан: это не обычный файл. Настройки взяты по "
+                       "умолчанию и при выходе не будут сохранены.")
                 .arg(QDir::toNativeSeparators(location()));
 }
 
@@ -141,6 +142,11 @@ bool SettingsStore::readNoDoubleProgramm() const
     return readBool(QStringLiteral("noDoubleProgramm"), Settings().noDoubleProgramm);
 }
 
+int SettingsStore::readLanguage() const
+{
+    return int(languageChoiceFromSetting(readInt(QStringLiteral("Language"), Settings().Language)));
+}
+
 Settings SettingsStore::readAll() const
 {
     const Settings d;
@@ -177,6 +183,7 @@ Settings SettingsStore::readAll() const
     LUMOLEX_READ_INT(ColorEvenLines, kColourRange);
     LUMOLEX_READ_BOOL(ExactLetters);
     LUMOLEX_READ_BOOL(PanelLetters);
+    s.Language = readLanguage();
 #undef LUMOLEX_READ_BOOL
 #undef LUMOLEX_READ_INT
     return s;
@@ -216,6 +223,10 @@ QList<QPair<QString, QString>> SettingsStore::shutdownValues(const Settings &s)
         LUMOLEX_INT(ColorEvenLines);
         LUMOLEX_BOOL(ExactLetters);
         LUMOLEX_BOOL(PanelLetters);
+        // Only a language chosen: a file stays as it was while the locale
+        // decides (writeAtShutdown removes the value then).
+        if (s.Language != int(LanguageChoice::System))
+            LUMOLEX_INT(Language);
     }
     LUMOLEX_INT(BookMark);
     LUMOLEX_BOOL(SaveParam);
@@ -233,9 +244,9 @@ void SettingsStore::removeLeftovers() const
 QString SettingsStore::checkWritable() const
 {
     if (!m_settings->isWritable() || m_settings->status() == QSettings::AccessError)
-        return QStringLiteral("Не удалось сохранить настройки: нет доступа к «%1».").arg(location());
+        return tr("Не удалось сохранить настройки: нет доступа к «%1».").arg(location());
     if (m_settings->status() == QSettings::FormatError)
-        return QStringLiteral("Не удалось сохранить настройки: файл «%1» повреждён.").arg(location());
+        return tr("Не удалось сохранить настройки: файл «%1» повреждён.").arg(location());
     return QString();
 }
 
@@ -256,7 +267,7 @@ QString SettingsStore::keepUnreadableFile(QString *copyPath) const
         if (existing.open(QIODevice::ReadOnly) && existing.readAll() == text)
             return QString();
     }
-    return QStringLiteral("все имена для копии заняты");
+    return tr("все имена для копии заняты");
 }
 
 bool SettingsStore::storedAsWritten(const QList<QPair<QString, QString>> &values) const
@@ -277,7 +288,7 @@ QString SettingsStore::writeAtShutdown(const Settings &settings)
     // each section when it is first used; listing every key parses them all
     // and so finds a format error before anything is written.)
     if (!m_refusal.isEmpty())
-        return QStringLiteral("Настройки не сохранены: на месте файла «%1» не обычный файл, он оставлен как есть.")
+        return tr("Настройки не сохранены: на месте файла «%1» не обычный файл, он оставлен как есть.")
                 .arg(QDir::toNativeSeparators(location()));
     m_settings->allKeys();
     const bool unreadable = m_settings->format() == QSettings::IniFormat
@@ -285,16 +296,17 @@ QString SettingsStore::writeAtShutdown(const Settings &settings)
     QString copyPath;
     if (unreadable) {
         if (const QString cause = keepUnreadableFile(&copyPath); !cause.isEmpty())
-            return QStringLiteral("Настройки не сохранены: файл «%1» не в формате INI, а сохранить его копию «%2» "
-                                  "не удалось (%3). Файл оставлен как был.")
-                    .arg(location(), copyPath, cause);
+            return tr("Настройки не сохранены: файл «%1» не в формате INI, а сохранить его копию «%2» "
+                      "не удалось (%3). Файл оставлен как был.").arg(location(), copyPath, cause);
     }
     if (!m_settings->isWritable() || m_settings->status() == QSettings::AccessError)
-        return QStringLiteral("Не удалось сохранить настройки: нет доступа к «%1».").arg(location());
+        return tr("Не удалось сохранить настройки: нет доступа к «%1».").arg(location());
     const QList<QPair<QString, QString>> values = shutdownValues(settings);
     m_settings->beginGroup(kGroup);
     for (const auto &[name, text] : values)
         m_settings->setValue(name, text);
+    if (settings.SaveParam && settings.Language == int(LanguageChoice::System))
+        m_settings->remove(QStringLiteral("Language"));
     m_settings->endGroup();
     m_settings->sync();
     if (!unreadable)
@@ -302,10 +314,9 @@ QString SettingsStore::writeAtShutdown(const Settings &settings)
     // The store keeps reporting the format error of its reading, so the
     // new file is read back to see that it holds what was written.
     if (!storedAsWritten(values))
-        return QStringLiteral("Не удалось сохранить настройки в «%1». Прежний файл сохранён как «%2».")
-                .arg(location(), copyPath);
-    return QStringLiteral("Файл настроек «%1» был не в формате INI и прочитан не полностью: недостающие настройки "
-                          "взяты по умолчанию. Его прежний текст сохранён в «%2», настройки записаны заново.")
+        return tr("Не удалось сохранить настройки в «%1». Прежний файл сохранён как «%2».").arg(location(), copyPath);
+    return tr("Файл настроек «%1» был не в формате INI и прочитан не полностью: недостающие настройки "
+              "взяты по умолчанию. Его прежний текст сохранён в «%2», настройки записаны заново.")
             .arg(location(), copyPath);
 }
 

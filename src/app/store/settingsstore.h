@@ -22,6 +22,7 @@
 
 #include "app/store/settings.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -34,6 +35,8 @@ namespace lumolex {
 
 class SettingsStore
 {
+    Q_DECLARE_TR_FUNCTIONS(lumolex::SettingsStore)
+
 public:
     // The program's own store (registry on Windows, INI file elsewhere).
     SettingsStore();
@@ -61,6 +64,9 @@ public:
 
     // The single-instance switch, read on its own at window creation.
     bool readNoDoubleProgramm() const;
+    // Only the interface language, read before the window is made: its
+    // translation must be installed before the first text is.
+    int readLanguage() const;
     // Every setting (noDoubleProgramm included), each falling back to the
     // default of Settings.
     Settings readAll() const;

@@ -161,9 +161,7 @@ void CardLink::CloseAllCards(bool Quest)
 {
     if (m_book.count() <= 0)
         return;
-    if (Quest
-        && !m_window->messages()->askYesNo(QStringLiteral("Словарные карточки"),
-                                           QStringLiteral("Закрыть все словарные карточки ?")))
+    if (Quest && !m_window->messages()->askYesNo(tr("Словарные карточки"), tr("Закрыть все словарные карточки ?")))
         return;
     // The requests address the cards open now; a card opened before they
     // are carried out stays open.
@@ -195,7 +193,7 @@ void CardLink::N27Click()
     const QString word = EmptyTable(*articles) ? QString() : articles->value(u"WORD").toString();
     QString failure;
     if (m_printer.N27Click(*m_window->PanelTransl->Editor->document(), word, &failure) == CardPrinter::Outcome::Failed)
-        m_window->messages()->show(QMessageBox::Warning, QStringLiteral("Лумолекс"), failure);
+        m_window->messages()->show(QMessageBox::Warning, tr("Лумолекс"), failure);
 }
 
 void CardLink::setCardCommandsEnabled(bool on)

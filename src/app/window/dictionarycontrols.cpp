@@ -17,19 +17,25 @@ struct CreditTexts {
     const char *name;           // the caption of a dictionary without articles
 };
 
-constexpr char kNoArticles[] = "Нет статей этого словаря в данных";
+constexpr char kNoArticles[] = QT_TRANSLATE_NOOP("lumolex::DictionaryControls", "Нет статей этого словаря в данных");
 
-// By slot: codes 1, 2, 4, 3, 9.
+// By slot: codes 1, 2, 4, 3, 9. Translated where they are shown.
 const CreditTexts kCreditTexts[kDictionaryCount] = {
-    {"Саамско-русский словарь. Под редакцией ", "Саамско-русский словарь (кильдинский диалект) @Под редакцией ",
-     "Саамско-русский словарь"},
-    {"Саамско-русский словарь. Автор: ", "Саамско-русский словарь (кильдинский диалект) @Автор: ",
-     "Саамско-русский словарь"},
-    {"Саамско-русский словарь. Автор: ", "Саамско-русский словарь (кильдинский диалект) @Автор: ",
-     "Саамско-русский словарь"},
-    {"Русско-саамский словарь. Автор: ", "Русско-саамский словарь (кильдинский диалект) @Автор: ",
-     "Русско-саамский словарь"},
-    {"Саамско-русский разговорник. Автор: ", "Саамско-русский разговорник @Автор: ", "Саамско-русский разговорник"},
+    {QT_TRANSLATE_NOOP("lumolex::DictionaryControls", "Саамско-русский словарь. Под редакцией "),
+     QT_TRANSLATE_NOOP("lumolex::DictionaryControls", "Саамско-русский словарь (кильдинский диалект) @Под редакцией "),
+     QT_TRANSLATE_NOOP("lumolex::DictionaryControls", "Саамско-русский словарь")},
+    {QT_TRANSLATE_NOOP("lumolex::DictionaryControls", "Саамско-русский словарь. Автор: "),
+     QT_TRANSLATE_NOOP("lumolex::DictionaryControls", "Саамско-русский словарь (кильдинский диалект) @Автор: "),
+     QT_TRANSLATE_NOOP("lumolex::DictionaryControls", "Саамско-русский словарь")},
+    {QT_TRANSLATE_NOOP("lumolex::DictionaryControls", "Саамско-русский словарь. Автор: "),
+     QT_TRANSLATE_NOOP("lumolex::DictionaryControls", "Саамско-русский словарь (кильдинский диалект) @Автор: "),
+     QT_TRANSLATE_NOOP("lumolex::DictionaryControls", "Саамско-русский словарь")},
+    {QT_TRANSLATE_NOOP("lumolex::DictionaryControls", "Русско-саамский словарь. Автор: "),
+     QT_TRANSLATE_NOOP("lumolex::DictionaryControls", "Русско-саамский словарь (кильдинский диалект) @Автор: "),
+     QT_TRANSLATE_NOOP("lumolex::DictionaryControls", "Русско-саамский словарь")},
+    {QT_TRANSLATE_NOOP("lumolex::DictionaryControls", "Саамско-русский разговорник. Автор: "),
+     QT_TRANSLATE_NOOP("lumolex::DictionaryControls", "Саамско-русский разговорник @Автор: "),
+     QT_TRANSLATE_NOOP("lumolex::DictionaryControls", "Саамско-русский разговорник")},
 };
 
 } // namespace
@@ -126,9 +132,9 @@ void DictionaryControls::applyCredits(const DictionaryCredits &credits,
         if (!withArticles[size_t(slot)]) {
             // An empty list on offer would only puzzle: the dictionary is
             // named, and the hint tells why it cannot be chosen.
-            const QString hint = QString::fromUtf8(kNoArticles);
-            const QString buttonHint = QString::fromUtf8(kCreditTexts[slot].buttonHint);
-            item->setText(QString::fromUtf8(kCreditTexts[slot].name));
+            const QString hint = tr(kNoArticles);
+            const QString buttonHint = tr(kCreditTexts[slot].buttonHint);
+            item->setText(tr(kCreditTexts[slot].name));
             item->setToolTip(hint);
             item->setStatusTip(hint);
             button->setToolTip(buttonHint.left(buttonHint.indexOf(QLatin1Char('@')) + 1) + hint);
@@ -143,9 +149,9 @@ void DictionaryControls::applyCredits(const DictionaryCredits &credits,
         // "&" in a menu caption marks the shortcut letter; the author's "&" is a character.
         QString menuPerson = person;
         menuPerson.replace(QLatin1Char('&'), QLatin1String("&&"));
-        item->setText(QString::fromUtf8(kCreditTexts[slot].menuCaption) + menuPerson);
+        item->setText(tr(kCreditTexts[slot].menuCaption) + menuPerson);
         item->setToolTip(QString());   // the caption again
-        button->setToolTip(QString::fromUtf8(kCreditTexts[slot].buttonHint) + person);
+        button->setToolTip(tr(kCreditTexts[slot].buttonHint) + person);
     }
 }
 

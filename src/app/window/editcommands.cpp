@@ -89,11 +89,11 @@ EditCommands::EditCommands(QWidget *window, Items items, const QList<QWidget *> 
     PMenuEdit = new QMenu(window);
     PMenuEdit->setObjectName(QStringLiteral("PMenuEdit"));
     const ImageList16 &images = ImageList16::shared();
-    PMenuEditCut = PMenuEdit->addAction(images.icon(ImageList16::Cut), QStringLiteral("Вырезать"));
+    PMenuEditCut = PMenuEdit->addAction(images.icon(ImageList16::Cut), tr("Вырезать"));
     PMenuEditCut->setObjectName(QStringLiteral("PMenuEditCut"));
-    PMenuEditCopy = PMenuEdit->addAction(images.icon(ImageList16::Copy), QStringLiteral("Копировать"));
+    PMenuEditCopy = PMenuEdit->addAction(images.icon(ImageList16::Copy), tr("Копировать"));
     PMenuEditCopy->setObjectName(QStringLiteral("PMenuEditCopy"));
-    PMenuEditPaste = PMenuEdit->addAction(images.icon(ImageList16::Paste), QStringLiteral("Вставить"));
+    PMenuEditPaste = PMenuEdit->addAction(images.icon(ImageList16::Paste), tr("Вставить"));
     PMenuEditPaste->setObjectName(QStringLiteral("PMenuEditPaste"));
     connect(PMenuEdit, &QMenu::aboutToShow, this, &EditCommands::PMenuEditPopup);
     connect(PMenuEditCut, &QAction::triggered, this, &EditCommands::PMenuEditCutClick);

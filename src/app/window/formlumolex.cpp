@@ -151,7 +151,7 @@ void TFormLumoLex::buildPopupMenus()
     PMenuList = new QMenu(this);
     PMenuList->setObjectName(QStringLiteral("PMenuList"));
     PMenuListOpenCard = PMenuList->addAction(ImageList16::shared().icon(ImageList16::OpenCard),
-                                             QStringLiteral("Открыть карточку слова из списка"));
+                                             tr("Открыть карточку слова из списка"));
     PMenuListOpenCard->setObjectName(QStringLiteral("PMenuListOpenCard"));
     PanelWord->DBGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(PanelWord->DBGrid1, &QWidget::customContextMenuRequested, this, [this](const QPoint &pos) {
@@ -199,8 +199,8 @@ void TFormLumoLex::markPendingCommands()
 
 void TFormLumoLex::setPanelCaptions(bool phrasebook)
 {
-    PanelWord->LabelCaptionWord->setText(phrasebook ? QStringLiteral("Тема") : QStringLiteral("Слово"));
-    PanelTransl->LabelCaptionTransl->setText(phrasebook ? QStringLiteral("Фразы") : QStringLiteral("Перевод"));
+    PanelWord->LabelCaptionWord->setText(phrasebook ? tr("Тема") : tr("Слово"));
+    PanelTransl->LabelCaptionTransl->setText(phrasebook ? tr("Фразы") : tr("Перевод"));
 }
 
 void TFormLumoLex::SetButtonDict(QObject *sender)

@@ -78,7 +78,7 @@ public:
     explicit TFormLumoLex(LaunchOptions options = {}, QWidget *parent = nullptr);
     ~TFormLumoLex() override;
 
-    static QString caption() { return QStringLiteral("Лумолекс 3.1"); }
+    static QString caption() { return tr("Лумолекс 3.1"); }
 
     // Creation, start-up and shutdown (windowlifecycle.cpp).
     void FormCreate();                 // settings store, single-instance rule

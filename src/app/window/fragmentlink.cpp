@@ -66,7 +66,7 @@ void FragmentLink::setScanning(bool on)
     }
     m_scanFlag = false;
     progress->setValue(0);
-    m_window->PanelStatus->StaticTextMode->setText(QStringLiteral("Работа"));
+    m_window->PanelStatus->StaticTextMode->setText(tr("Работа"));
     progress->hide();
     m_window->EnabledComp(true);
     button->setIcon(ImageList16::shared().icon(ImageList16::FragmentSearch));
@@ -89,7 +89,7 @@ void FragmentLink::scan(const QString &query)
     search.setExactLetters(m_window->settings.ExactLetters);
     progress->setRange(0, search.total());
     progress->setValue(0);
-    m_window->PanelStatus->StaticTextMode->setText(QStringLiteral("Поиск"));
+    m_window->PanelStatus->StaticTextMode->setText(tr("Поиск"));
 
     QVector<FoundArticle> found;
     while (!search.atEnd()) {

@@ -60,26 +60,26 @@ MainMenu::MainMenu(QMenuBar *bar)
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
     // "Словарь": the dictionaries, captions completed with their credits later.
-    MenuDictionary = addMenu(bar, "MenuDictionary", QStringLiteral("Словарь"));
+    MenuDictionary = addMenu(bar, "MenuDictionary", tr("Словарь"));
     MainMenuDict1 = addCheckItem(MenuDictionary, "MainMenuDict1",
-                                 QStringLiteral("Саамско-русский словарь. Под редакцией "),
+                                 tr("Саамско-русский словарь. Под редакцией "),
                                  QKeySequence(Qt::CTRL | Qt::Key_1), ImageList16::Dictionary1);
     MainMenuDict2 = addCheckItem(MenuDictionary, "MainMenuDict2",
-                                 QStringLiteral("Саамско-русский словарь. Автор: "),
+                                 tr("Саамско-русский словарь. Автор: "),
                                  QKeySequence(Qt::CTRL | Qt::Key_2), ImageList16::DictionaryOff);
     MainMenuDict4 = addCheckItem(MenuDictionary, "MainMenuDict4",
-                                 QStringLiteral("Саамско-русский словарь. Автор: "),
+                                 tr("Саамско-русский словарь. Автор: "),
                                  QKeySequence(Qt::CTRL | Qt::Key_3), ImageList16::DictionaryOff);
     MenuDictionary->addSeparator();
     MainMenuDict3 = addCheckItem(MenuDictionary, "MainMenuDict3",
-                                 QStringLiteral("Русско-саамский словарь. Автор: "),
+                                 tr("Русско-саамский словарь. Автор: "),
                                  QKeySequence(Qt::CTRL | Qt::Key_4), ImageList16::DictionaryOff);
     MenuDictionary->addSeparator();
     MainMenuRazg1 = addCheckItem(MenuDictionary, "MainMenuRazg1",
-                                 QStringLiteral("Саамско-русский разговорник. Автор: "),
+                                 tr("Саамско-русский разговорник. Автор: "),
                                  QKeySequence(Qt::CTRL | Qt::Key_5), ImageList16::PhrasebookOff);
     MenuDictionary->addSeparator();
-    MainMenuExit = addItem(MenuDictionary, "MainMenuExit", QStringLiteral("Выход"),
+    MainMenuExit = addItem(MenuDictionary, "MainMenuExit", tr("Выход"),
                            QKeySequence(Qt::ALT | Qt::Key_F4), ImageList16::Exit);
     setTag(MainMenuDict1, 81);
     setTag(MainMenuDict2, 82);
@@ -89,22 +89,22 @@ MainMenu::MainMenu(QMenuBar *bar)
     MainMenuDict1->setChecked(true);
 
     // "Правка"
-    N1 = addMenu(bar, "N1", QStringLiteral("Правка"));
-    MainMenuCut = addItem(N1, "MainMenuCut", QStringLiteral("Вырезать"), QKeySequence(Qt::CTRL | Qt::Key_X),
-                          ImageList16::Cut);
-    MainMenuCopy = addItem(N1, "MainMenuCopy", QStringLiteral("Копировать"),
+    N1 = addMenu(bar, "N1", tr("Правка"));
+    MainMenuCut = addItem(N1, "MainMenuCut", tr("Вырезать"),
+                          QKeySequence(Qt::CTRL | Qt::Key_X), ImageList16::Cut);
+    MainMenuCopy = addItem(N1, "MainMenuCopy", tr("Копировать"),
                            QKeySequence(Qt::CTRL | Qt::Key_C), ImageList16::Copy);
-    MainMenuPaste = addItem(N1, "MainMenuPaste", QStringLiteral("Вставить"),
+    MainMenuPaste = addItem(N1, "MainMenuPaste", tr("Вставить"),
                             QKeySequence(Qt::CTRL | Qt::Key_V), ImageList16::Paste);
 
     // "Вид"
-    N5 = addMenu(bar, "N5", QStringLiteral("Вид"));
-    MainMenuCascade = addItem(N5, "MainMenuCascade", QStringLiteral("Расположить карточки каскадом"),
+    N5 = addMenu(bar, "N5", tr("Вид"));
+    MainMenuCascade = addItem(N5, "MainMenuCascade", tr("Расположить карточки каскадом"),
                               QKeySequence(Qt::CTRL | Qt::Key_N), ImageList16::CascadeCards);
-    MainMenuCloseAll = addItem(N5, "MainMenuCloseAll", QStringLiteral("Закрыть все карточки"),
+    MainMenuCloseAll = addItem(N5, "MainMenuCloseAll", tr("Закрыть все карточки"),
                                QKeySequence(Qt::SHIFT | Qt::Key_Delete), ImageList16::CloseAllCards);
     N5->addSeparator();
-    N9 = addMenu(N5, "N9", QStringLiteral("Прозрачность главного окна (%)"));
+    N9 = addMenu(N5, "N9", tr("Прозрачность главного окна (%)"));
     setMenuImage(N9, ImageList16::Transparency);
     TransparencyGroup = new QActionGroup(N9);
     TransparencyGroup->setObjectName(QStringLiteral("TransparencyGroup"));
@@ -116,66 +116,69 @@ MainMenu::MainMenu(QMenuBar *bar)
         TransparencyItems.append(item);
     }
     TransparencyItems.first()->setChecked(true);
-    MainMenuAlwaysTop = addCheckItem(N5, "MainMenuAlwaysTop", QStringLiteral("Разместить поверх других окон"),
+    MainMenuAlwaysTop = addCheckItem(N5, "MainMenuAlwaysTop",
+                                     tr("Разместить поверх других окон"),
                                      QKeySequence(Qt::CTRL | Qt::Key_U), ImageList16::AlwaysOnTop);
-    N12 = addMenu(N5, "N12", QStringLiteral("Отображение панелей"));
+    N12 = addMenu(N5, "N12", tr("Отображение панелей"));
     setMenuImage(N12, ImageList16::Panels);
-    MainMenuPanelToolBar = addCheckItem(N12, "MainMenuPanelToolBar", QStringLiteral("Панель инструментов"));
-    MainMenuPanelStatus = addCheckItem(N12, "MainMenuPanelStatus", QStringLiteral("Панель статуса"));
-    MainMenuPanelCaption = addCheckItem(N12, "MainMenuPanelCaption", QStringLiteral("Заголовки"));
-    MainMenuPanelPhrase = addCheckItem(N12, "MainMenuPanelPhrase", QStringLiteral("Примеры речи"));
+    MainMenuPanelToolBar = addCheckItem(N12, "MainMenuPanelToolBar", tr("Панель инструментов"));
+    MainMenuPanelStatus = addCheckItem(N12, "MainMenuPanelStatus", tr("Панель статуса"));
+    MainMenuPanelCaption = addCheckItem(N12, "MainMenuPanelCaption", tr("Заголовки"));
+    MainMenuPanelPhrase = addCheckItem(N12, "MainMenuPanelPhrase", tr("Примеры речи"));
     for (QAction *item : {MainMenuPanelToolBar, MainMenuPanelStatus, MainMenuPanelCaption, MainMenuPanelPhrase})
         item->setChecked(true);
     N12->addSeparator();
-    MainMenuVisiblePanel = addItem(N12, "MainMenuVisiblePanel", QStringLiteral("Включить все"), {},
-                                   ImageList16::ShowAllPanels);
-    MainMenuNotVisiblePanel = addItem(N12, "MainMenuNotVisiblePanel", QStringLiteral("Выключить все"), {},
+    MainMenuVisiblePanel = addItem(N12, "MainMenuVisiblePanel", tr("Включить все"),
+                                   {}, ImageList16::ShowAllPanels);
+    MainMenuNotVisiblePanel = addItem(N12, "MainMenuNotVisiblePanel", tr("Выключить все"), {},
                                       ImageList16::HideAllPanels);
-    MainMenuPanelLetters = addCheckItem(N5, "MainMenuPanelLetters", QStringLiteral("Панель саамских букв"));
+    MainMenuPanelLetters = addCheckItem(N5, "MainMenuPanelLetters", tr("Панель саамских букв"));
     MainMenuPanelLetters->setChecked(true);
 
     // "Сервис"
-    MenuService = addMenu(bar, "MenuService", QStringLiteral("Сервис"));
-    N19 = addItem(MenuService, "N19", QStringLiteral("Открыть карточку слова из списка"),
+    MenuService = addMenu(bar, "MenuService", tr("Сервис"));
+    N19 = addItem(MenuService, "N19", tr("Открыть карточку слова из списка"),
                   QKeySequence(Qt::CTRL | Qt::Key_O), ImageList16::OpenCard);
-    MainMenuFind = addItem(MenuService, "MainMenuFind", QStringLiteral("Найти в тексте перевода"),
+    MainMenuFind = addItem(MenuService, "MainMenuFind", tr("Найти в тексте перевода"),
                            QKeySequence(Qt::CTRL | Qt::Key_F), ImageList16::FindInArticle);
-    MainMenuLink = addItem(MenuService, "MainMenuLink", QStringLiteral("Идти на ссылку"),
+    MainMenuLink = addItem(MenuService, "MainMenuLink", tr("Идти на ссылку"),
                            QKeySequence(Qt::CTRL | Qt::Key_L), ImageList16::Link);
-    N27 = addItem(MenuService, "N27", QStringLiteral("Печать карточки"), QKeySequence(Qt::CTRL | Qt::Key_P),
-                  ImageList16::Print);
+    N27 = addItem(MenuService, "N27", tr("Печать карточки"),
+                  QKeySequence(Qt::CTRL | Qt::Key_P), ImageList16::Print);
     MenuService->addSeparator();
-    MainMenuBack = addItem(MenuService, "MainMenuBack", QStringLiteral("Шаг назад"),
+    MainMenuBack = addItem(MenuService, "MainMenuBack", tr("Шаг назад"),
                            QKeySequence(Qt::CTRL | Qt::Key_Z), ImageList16::StepBack);
-    MainMenuForward = addItem(MenuService, "MainMenuForward", QStringLiteral("Шаг вперед"),
+    MainMenuForward = addItem(MenuService, "MainMenuForward", tr("Шаг вперед"),
                               QKeySequence(Qt::CTRL | Qt::Key_Y), ImageList16::StepForward);
-    MainMenuBookmark = addCheckItem(MenuService, "MainMenuBookmark", QStringLiteral("Закладка"),
-                                    QKeySequence(Qt::CTRL | Qt::Key_M), ImageList16::Bookmark);
+    MainMenuBookmark = addCheckItem(MenuService, "MainMenuBookmark", tr("Закладка"), QKeySequence(Qt::CTRL | Qt::Key_M),
+                                    ImageList16::Bookmark);
     MenuService->addSeparator();
-    N28 = addItem(MenuService, "N28", QStringLiteral("Поиск в словарях"), QKeySequence(Qt::CTRL | Qt::Key_S),
-                  ImageList16::Search);
+    N28 = addItem(MenuService, "N28", tr("Поиск в словарях"),
+                  QKeySequence(Qt::CTRL | Qt::Key_S), ImageList16::Search);
     MenuService->addSeparator();
-    MainMenuClearHist = addItem(MenuService, "MainMenuClearHist", QStringLiteral("Очистить историю"), {},
+    MainMenuClearHist = addItem(MenuService, "MainMenuClearHist", tr("Очистить историю"), {},
                                 ImageList16::ClearHistory);
-    MainMenuExportCards = addItem(MenuService, "MainMenuExportCards", QStringLiteral("Экспорт карточек…"), {},
-                                  ImageList16::Card);
-    MainMenuExportCards->setStatusTip(QStringLiteral("Сохранить слова истории карточек как набор карточек для повторения"));
+    MainMenuExportCards = addItem(MenuService, "MainMenuExportCards",
+                                  tr("Экспорт карточек…"), {}, ImageList16::Card);
+    MainMenuExportCards->setStatusTip(
+        tr("Сохранить слова истории карточек как набор карточек для повторения"));
     MenuService->addSeparator();
-    MainMenuSetup = addItem(MenuService, "MainMenuSetup", QStringLiteral("Настройки"), {},
+    MainMenuSetup = addItem(MenuService, "MainMenuSetup", tr("Настройки"), {},
                             ImageList16::Settings);
     MenuService->addSeparator();
-    MenuAdministration = addMenu(MenuService, "MenuAdministration", QStringLiteral("Администрирование"));
-    MainMenuIndexWord = addItem(MenuAdministration, "MainMenuIndexWord", QStringLiteral("Индексировать слова"));
-    MainMenuAddDict = addItem(MenuAdministration, "MainMenuAddDict", QStringLiteral("Добавить словарь"));
-    MainMenuEditor = addItem(MenuAdministration, "MainMenuEditor", QStringLiteral("Добавить/изменить"));
+    MenuAdministration = addMenu(MenuService, "MenuAdministration", tr("Администрирование"));
+    MainMenuIndexWord = addItem(MenuAdministration, "MainMenuIndexWord",
+                                tr("Индексировать слова"));
+    MainMenuAddDict = addItem(MenuAdministration, "MainMenuAddDict", tr("Добавить словарь"));
+    MainMenuEditor = addItem(MenuAdministration, "MainMenuEditor", tr("Добавить/изменить"));
     for (QAction *item : {MainMenuIndexWord, MainMenuAddDict, MainMenuEditor})
         markAlwaysDisabled(item);
 
     // "Помощь"
-    N6 = addMenu(bar, "N6", QStringLiteral("Помощь"));
-    MainMenuHelp = addItem(N6, "MainMenuHelp", QStringLiteral("Справка"), QKeySequence(Qt::Key_F1),
-                           ImageList16::Help);
-    MainMenuAbout = addItem(N6, "MainMenuAbout", QStringLiteral("О программе"), {}, ImageList16::About);
+    N6 = addMenu(bar, "N6", tr("Помощь"));
+    MainMenuHelp = addItem(N6, "MainMenuHelp", tr("Справка"),
+                           QKeySequence(Qt::Key_F1), ImageList16::Help);
+    MainMenuAbout = addItem(N6, "MainMenuAbout", tr("О программе"), {}, ImageList16::About);
 }
 
 QList<QAction *> MainMenu::dictionaryItems() const

@@ -7,6 +7,7 @@
 
 #include "ui/controltag.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 class QAction;
@@ -19,6 +20,9 @@ namespace lumolex {
 
 struct MainMenu
 {
+    Q_DECLARE_TR_FUNCTIONS(lumolex::MainMenu)
+public:
+
     // Builds the whole menu into `bar`.
     explicit MainMenu(QMenuBar *bar);
 

@@ -144,8 +144,7 @@ void SearchLink::SpeedButtonFindClick()
         return;
     }
     if (panel->ListBoxFind->count() > 0
-        && m_window->messages()->askYesNo(QStringLiteral("Поиск по словарям"),
-                                          QStringLiteral("Очистить результаты поиска?")))
+        && m_window->messages()->askYesNo(tr("Поиск по словарям"), tr("Очистить результаты поиска?")))
         clearResults();
     m_window->PanelWord->EditWord->setFocus();
 }
@@ -192,8 +191,7 @@ bool SearchLink::takeQuery(QString *query)
     case QueryCheck::Empty:
         return false;
     case QueryCheck::TooShort:
-        m_window->messages()->show(QMessageBox::Critical, QStringLiteral("Лумолекс"),
-                                   QStringLiteral("Поиск не меньше 2-х символов!"));
+        m_window->messages()->show(QMessageBox::Critical, tr("Лумолекс"), tr("Поиск не меньше 2-х символов!"));
         m_window->PanelFind->EditFind->setFocus(Qt::OtherFocusReason);   // to type the rest
         return false;
     case QueryCheck::Ok:
@@ -209,7 +207,7 @@ void SearchLink::ToolButtonGoFind1Click()
     if (!takeQuery(&query))
         return;
 
-    setMode(QStringLiteral("Поиск..."));
+    setMode(tr("Поиск..."));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     Table *articles = m_window->ClientDataSet1;
     const TableMark mark = articles->mark();
@@ -226,7 +224,7 @@ void SearchLink::ToolButtonGoFind1Click()
     // could not be read give no answer at all (their message is shown).
     WordFormLoading *wordForms = WordFormLoading::of(m_window);
     if (!wordForms || !wordForms->waitUntilReady()) {
-        setMode(QStringLiteral("Работа"));
+        setMode(tr("Работа"));
         QApplication::restoreOverrideCursor();
         m_window->SetFilterDict(true);
         articles->gotoMark(mark);
@@ -238,7 +236,7 @@ void SearchLink::ToolButtonGoFind1Click()
                                                   .run(query, scope(), m_window->settings.ExactLetters);
     panel->ListBoxFind->setResults(results);
 
-    setMode(QStringLiteral("Работа"));
+    setMode(tr("Работа"));
     m_window->article->histories->AddHistory(HistoryKeeper::FindHistory);
     QApplication::restoreOverrideCursor();
     finishSearch(mark);
@@ -263,7 +261,7 @@ void SearchLink::finishSearch(const TableMark &before, bool sayNotFound)
     articles->resumeNotifications();
     updateCounter();
     if (!found && sayNotFound)
-        m_window->messages()->show(QMessageBox::Warning, QStringLiteral("Поиск в словарях"), QStringLiteral("Не найдено!"));
+        m_window->messages()->show(QMessageBox::Warning, tr("Поиск в словарях"), tr("Не найдено!"));
     QWidget *next = found ? static_cast<QWidget *>(list) : panel->EditFind;
     if (next->isEnabled())
         next->setFocus(Qt::OtherFocusReason);

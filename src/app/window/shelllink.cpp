@@ -94,9 +94,8 @@ void ShellLink::openHelp()
 {
     if (m_help->open(m_window->helpFile))
         return;
-    m_window->messages()->show(QMessageBox::Warning, QStringLiteral("Лумолекс"),
-                               QStringLiteral("Файл справки %1 не найден")
-                                       .arg(QDir::toNativeSeparators(m_window->helpFile)));
+    m_window->messages()->show(QMessageBox::Warning, tr("Лумолекс"),
+                               tr("Файл справки %1 не найден").arg(QDir::toNativeSeparators(m_window->helpFile)));
 }
 
 void ShellLink::ApplicationEvents1Activate()

@@ -30,22 +30,22 @@ ToolBarPanel::ToolBarPanel(QWidget *parent)
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(8);
 
-    QHBoxLayout *saami = addGroup(row, "LabelSaamiRussian", QStringLiteral("саами - русский"), &LabelSaamiRussian);
+    QHBoxLayout* saami = addGroup(row, "LabelSaamiRussian", tr("саами - русский"), &LabelSaamiRussian);
     SpeedButtonDict1 = addButton(saami, "SpeedButtonDict1",
-                                 QStringLiteral("Саамско-русский словарь (кильдинский диалект) @Под редакцией "),
+                                 tr("Саамско-русский словарь (кильдинский диалект) @Под редакцией "),
                                  ImageList16::Dictionary1, true);
     SpeedButtonDict2 = addButton(saami, "SpeedButtonDict2",
-                                 QStringLiteral("Саамско-русский словарь (кильдинский диалект) @Автор: "),
-                                 ImageList16::Dictionary2, true);
+                                 tr("Саамско-русский словарь (кильдинский диалект) @Автор: "), ImageList16::Dictionary2,
+                                 true);
     SpeedButtonDict4 = addButton(saami, "SpeedButtonDict4",
-                                 QStringLiteral("Саамско-русский словарь (кильдинский диалект) @Автор: "),
-                                 ImageList16::Dictionary4, true);
-    QHBoxLayout *russian = addGroup(row, "LabelRussianSaami", QStringLiteral("русский - саами"), &LabelRussianSaami);
+                                 tr("Саамско-русский словарь (кильдинский диалект) @Автор: "), ImageList16::Dictionary4,
+                                 true);
+    QHBoxLayout* russian = addGroup(row, "LabelRussianSaami", tr("русский - саами"), &LabelRussianSaami);
     SpeedButtonDict3 = addButton(russian, "SpeedButtonDict3",
-                                 QStringLiteral("Русско-саамский словарь (кильдинский диалект) @Автор: "),
-                                 ImageList16::Dictionary3, true);
-    QHBoxLayout *phrases = addGroup(row, "LabelPhrasebooks", QStringLiteral("Разговорники"), &LabelPhrasebooks);
-    SpeedButtonRazg1 = addButton(phrases, "SpeedButtonRazg1", QStringLiteral("Саамско-русский разговорник @Автор: "),
+                                 tr("Русско-саамский словарь (кильдинский диалект) @Автор: "), ImageList16::Dictionary3,
+                                 true);
+    QHBoxLayout* phrases = addGroup(row, "LabelPhrasebooks", tr("Разговорники"), &LabelPhrasebooks);
+    SpeedButtonRazg1 = addButton(phrases, "SpeedButtonRazg1", tr("Саамско-русский разговорник @Автор: "),
                                  ImageList16::Phrasebook, true);
     setTag(SpeedButtonDict1, 81);
     setTag(SpeedButtonDict2, 82);
@@ -54,19 +54,16 @@ ToolBarPanel::ToolBarPanel(QWidget *parent)
     setTag(SpeedButtonRazg1, 101);
     SpeedButtonDict1->setChecked(true);
 
-    QHBoxLayout *service = addGroup(row, "LabelService", QStringLiteral("Сервис"), &LabelService);
-    SpeedButtonOpenCard = addButton(service, "SpeedButtonOpenCard", QStringLiteral("Открыть карточку слова из списка"),
+    QHBoxLayout* service = addGroup(row, "LabelService", tr("Сервис"), &LabelService);
+    SpeedButtonOpenCard = addButton(service, "SpeedButtonOpenCard", tr("Открыть карточку слова из списка"),
                                     ImageList16::OpenCard, false);
-    SpeedButtonBookmark = addButton(service, "SpeedButtonBookmark", QStringLiteral("Закладка"),
-                                    ImageList16::Bookmark, true);
-    SpeedButtonBack = addButton(service, "SpeedButtonBack", QStringLiteral("Шаг назад"), ImageList16::StepBack, false);
-    SpeedButtonForward = addButton(service, "SpeedButtonForward", QStringLiteral("Шаг вперед"),
-                                   ImageList16::StepForward, false);
-    SpeedButtonFind = addButton(service, "SpeedButtonFind", QStringLiteral("Поиск слова в словарях"),
-                                ImageList16::Search, true);
-    SpeedButtonCloseAll = addButton(service, "SpeedButtonCloseAll", QStringLiteral("Закрыть все карточки"),
+    SpeedButtonBookmark = addButton(service, "SpeedButtonBookmark", tr("Закладка"), ImageList16::Bookmark, true);
+    SpeedButtonBack = addButton(service, "SpeedButtonBack", tr("Шаг назад"), ImageList16::StepBack, false);
+    SpeedButtonForward = addButton(service, "SpeedButtonForward", tr("Шаг вперед"), ImageList16::StepForward, false);
+    SpeedButtonFind = addButton(service, "SpeedButtonFind", tr("Поиск слова в словарях"), ImageList16::Search, true);
+    SpeedButtonCloseAll = addButton(service, "SpeedButtonCloseAll", tr("Закрыть все карточки"),
                                     ImageList16::CloseAllCards, false);
-    SpeedButtonFormTop = addButton(service, "SpeedButtonFormTop", QStringLiteral("Разместить поверх других окон"),
+    SpeedButtonFormTop = addButton(service, "SpeedButtonFormTop", tr("Разместить поверх других окон"),
                                    ImageList16::AlwaysOnTop, true);
     SpeedButtonCloseAll->setEnabled(false);
 }

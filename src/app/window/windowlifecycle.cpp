@@ -54,7 +54,12 @@ namespace lumolex {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Лумолекс");
+// Translated at each use: statics are made before the translation is installed.
+QString title()
+{
+    return QCoreApplication::translate("lumolex::TFormLumoLex", "Лумолекс");
+}
+
 constexpr char kCardHistoryFile[] = "DATA/LumoCard.hst";
 constexpr char kFindHistoryFile[] = "DATA/LumoFind.hst";
 
@@ -104,7 +109,8 @@ void TFormLumoLex::StartDoubleProgramm()
     }
     // Another copy runs: tell the user, call that copy forward, and end
     // without showing this window and without writing anything.
-    m_messages->show(QMessageBox::Warning, kTitle, QStringLiteral("Программа уже запущена !"));
+    m_messages->show(QMessageBox::Warning, title(),
+                     QCoreApplication::translate("lumolex::TFormLumoLex", "Программа уже запущена !"));
     shell->closeSplash();
     m_singleInstance->activatePrimary();
     m_endRequested = true;
@@ -117,7 +123,9 @@ bool TFormLumoLex::FormShow()
     setWindowTitle(caption());
     programFolder = withTrailingSeparator(m_options.programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
                                                                              : m_options.programFolder);
-    helpFile = programFolder + QStringLiteral("LumoLex.html");
+    // The manual in the interface's language: its file name is translated.
+    helpFile = programFolder
+            + QCoreApplication::translate("lumolex::TFormLumoLex", "LumoLex.html", "the manual in this language");
 
     // Every missing data file is reported, then the program ends; so does a
     // file that is present but cannot be read.
@@ -126,7 +134,7 @@ bool TFormLumoLex::FormShow()
     if (!problems.isEmpty()) {
         const bool missing = !missingDataFileMessages(dataFolder).isEmpty();
         for (const QString &problem : problems)
-            m_messages->show(missing ? QMessageBox::NoIcon : QMessageBox::Critical, kTitle, problem);
+            m_messages->show(missing ? QMessageBox::NoIcon : QMessageBox::Critical, title(), problem);
         return false;
     }
 
@@ -154,7 +162,7 @@ bool TFormLumoLex::FormShow()
         wordForms->cancel();
         ClientDataSet1->clear();
         ClientDataSet3->clear();
-        m_messages->show(QMessageBox::Critical, kTitle, loader.errorString());
+        m_messages->show(QMessageBox::Critical, title(), loader.errorString());
         return false;
     }
     credits = loader.credits();
@@ -162,7 +170,7 @@ bool TFormLumoLex::FormShow()
     m_timeline.mark("data files");
 
     if (!m_store->refusal().isEmpty())
-        m_messages->show(QMessageBox::Warning, kTitle, m_store->refusal());
+        m_messages->show(QMessageBox::Warning, title(), m_store->refusal());
     m_store->removeLeftovers();
     readSettings();
     PanelWord->AddPMenuLetter();
@@ -273,7 +281,7 @@ void TFormLumoLex::loadHistories()
         file.removeLeftovers();
         const QString notice = file.load(&m_historiesRead[i]);
         if (!notice.isEmpty())
-            m_messages->show(QMessageBox::Warning, kTitle, notice);
+            m_messages->show(QMessageBox::Warning, title(), notice);
         HistoryKeeper::setEntries(lists[i].box, m_historiesRead[i]);
     }
 }
@@ -306,7 +314,7 @@ void TFormLumoLex::FormCloseQuery()
     toStore.BookMark = article->bookmark->bookMarkSetting();
     const QString storeError = m_store->writeAtShutdown(toStore);
     if (!storeError.isEmpty())
-        m_messages->show(QMessageBox::Warning, kTitle, storeError);
+        m_messages->show(QMessageBox::Warning, title(), storeError);
 
     // Both history files, whatever SaveParam says, merged with what another
     // copy sharing the folder saved meanwhile unless the user emptied them.
@@ -316,7 +324,7 @@ void TFormLumoLex::FormCloseQuery()
         HistoryFile file(programFolder, QString::fromLatin1(lists[i].file), QString(), historyFolderUse(m_options));
         const QString error = file.save(HistoryKeeper::entries(lists[i].box), cleared ? nullptr : &m_historiesRead[i]);
         if (!error.isEmpty())
-            m_messages->show(QMessageBox::Warning, kTitle, error);
+            m_messages->show(QMessageBox::Warning, title(), error);
     }
     // The close goes ahead.
 }

@@ -77,7 +77,7 @@ void WordFormLoading::handOver()
     markAlwaysDisabled(search);
     search->setEnabled(false);
     emit handedOver();
-    m_window->messages()->show(QMessageBox::Critical, QStringLiteral("Лумолекс"), error);
+    m_window->messages()->show(QMessageBox::Critical, tr("Лумолекс"), error);
 }
 
 } // namespace lumolex

@@ -4,6 +4,8 @@
 #include "data/files/datafileschema.h"
 #include "data/files/sqlitedb.h"
 
+#include <QCoreApplication>
+
 #include <sqlite3.h>
 
 namespace lumolex {
@@ -23,7 +25,7 @@ bool DictionaryCredits::read(sqlite::Database &db, QString *cause)
     sqlite::Statement rows(db, "SELECT DICT, PERSON, SOURCE FROM credits ORDER BY DICT");
     while (rows.next()) {
         if (rows.columnType(0) != SQLITE_INTEGER || rows.columnType(1) != SQLITE_TEXT) {
-            *cause = QStringLiteral("в таблице «credits» неверная запись");
+            *cause = QCoreApplication::translate("Credits", "в таблице «credits» неверная запись");
             clear();
             return false;
         }

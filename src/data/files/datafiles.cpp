@@ -2,6 +2,7 @@
 
 #include "data/files/sqlitedb.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -31,33 +32,34 @@ QString checkHeader(const QString &path)
     // end: only a regular file is opened.
     const QFileInfo info(path);
     if (info.isDir())
-        return QStringLiteral("это папка, а не файл");
+        return QCoreApplication::translate("DataFiles", "это папка, а не файл");
     if (!info.isFile())
-        return QStringLiteral("это не обычный файл (канал, устройство или сокет)");
+        return QCoreApplication::translate("DataFiles", "это не обычный файл (канал, устройство или сокет)");
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("файл не открывается для чтения (%1)").arg(file.errorString());
+        return QCoreApplication::translate("DataFiles", "файл не открывается для чтения (%1)").arg(file.errorString());
     const qint64 size = file.size();
     if (size == 0)
-        return QStringLiteral("файл пуст");
+        return QCoreApplication::translate("DataFiles", "файл пуст");
     const QByteArray header = file.read(kHeaderSize);
     static const QByteArray magic("SQLite format 3\0", 16);
     if (header.size() < kHeaderSize || !header.startsWith(magic))
-        return QStringLiteral("это не база данных SQLite");
+        return QCoreApplication::translate("DataFiles", "это не база данных SQLite");
 
     quint32 pageSize = bigEndian(header, 16, 2);
     if (pageSize == 1)
         pageSize = 65536;
     if (pageSize < 512 || pageSize > 65536 || (pageSize & (pageSize - 1)) != 0)
-        return QStringLiteral("заголовок базы данных повреждён");
+        return QCoreApplication::translate("DataFiles", "заголовок базы данных повреждён");
     const quint32 changeCounter = bigEndian(header, 24, 4);
     const quint32 pages = bigEndian(header, 28, 4);
     const quint32 validFor = bigEndian(header, 92, 4);
     const qint64 expected = qint64(pages) * pageSize;
     if (pages != 0 && changeCounter == validFor && size < expected)
-        return QStringLiteral("файл обрезан: %1 байт вместо %2").arg(size).arg(expected);
+        return QCoreApplication::translate("DataFiles", "файл обрезан: %1 байт вместо %2").arg(size).arg(expected);
     if (size % pageSize != 0)
-        return QStringLiteral("файл обрезан или повреждён: его размер (%1 байт) не кратен странице базы (%2 байт)")
+        return QCoreApplication::translate(
+                   "DataFiles", "файл обрезан или повреждён: его размер (%1 байт) не кратен странице базы (%2 байт)")
             .arg(size)
             .arg(pageSize);
     return {};
@@ -71,7 +73,7 @@ QString checkLayout(const DataFileLayout &layout, sqlite::Database &db)
         if (!find.next())
             return sqliteFailureCause(db);
         if (find.columnInt(0) == 0)
-            return QStringLiteral("в файле нет таблицы «%1»").arg(layout.tableName);
+            return QCoreApplication::translate("DataFiles", "в файле нет таблицы «%1»").arg(layout.tableName);
     }
 
     const QByteArray pragma = "PRAGMA table_info(" + sqlite::quoteIdentifier(layout.tableName).toUtf8() + ")";
@@ -82,12 +84,13 @@ QString checkLayout(const DataFileLayout &layout, sqlite::Database &db)
         const QString name = info.columnText(1);
         const QString type = info.columnText(2);
         if (name != expected.name)
-            return QStringLiteral("в таблице «%1» столбец %2 называется «%3», а должен называться «%4»")
+            return QCoreApplication::translate("DataFiles",
+                                               "в таблице «%1» столбец %2 называется «%3», а должен называться «%4»")
                 .arg(layout.tableName)
                 .arg(column + 1)
                 .arg(name, expected.name);
         if (type.compare(expected.sqlType, Qt::CaseInsensitive) != 0)
-            return QStringLiteral("в таблице «%1» столбец «%2» имеет тип «%3» вместо «%4»")
+            return QCoreApplication::translate("DataFiles", "в таблице «%1» столбец «%2» имеет тип «%3» вместо «%4»")
                 .arg(layout.tableName, name, type, expected.sqlType);
         ++column;
     }
@@ -95,7 +98,8 @@ QString checkLayout(const DataFileLayout &layout, sqlite::Database &db)
         return sqliteFailureCause(db);
     // Further columns after the known ones are allowed and not read.
     if (column < layout.columns.size())
-        return QStringLiteral("в таблице «%1» нет столбца «%2»").arg(layout.tableName, layout.columns.at(column).name);
+        return QCoreApplication::translate("DataFiles", "в таблице «%1» нет столбца «%2»")
+            .arg(layout.tableName, layout.columns.at(column).name);
     return {};
 }
 
@@ -121,7 +125,8 @@ QStringList missingMessages(const QString &dataFolder, const QList<DataFile> &fi
     QStringList messages;
     for (const DataFile file : files) {
         if (!QFileInfo::exists(dataFilePath(dataFolder, file)))
-            messages.append(QStringLiteral("Файл базы данных %1 не найден").arg(dataFileLayout(file).number));
+            messages.append(QCoreApplication::translate("DataFiles", "Файл базы данных %1 не найден")
+                                .arg(dataFileLayout(file).number));
     }
     return messages;
 }
@@ -163,7 +168,7 @@ QStringList checkDataFiles(const QString &dataFolder, const QList<DataFile> &fil
 
 QString unreadableFileMessage(DataFile file, const QString &path, const QString &cause)
 {
-    return QStringLiteral("Файл базы данных %1 не удаётся прочитать: %2.\n%3")
+    return QCoreApplication::translate("DataFiles", "Файл базы данных %1 не удаётся прочитать: %2.\n%3")
         .arg(dataFileLayout(file).number)
         .arg(cause, QDir::toNativeSeparators(path));
 }
@@ -174,7 +179,7 @@ QString openDataFile(DataFile file, const QString &path, sqlite::Database &db)
     if (!headerProblem.isEmpty())
         return headerProblem;
     if (!db.openReadOnly(path))
-        return QStringLiteral("файл не открывается (%1)").arg(db.errorMessage());
+        return QCoreApplication::translate("DataFiles", "файл не открывается (%1)").arg(db.errorMessage());
     return checkLayout(dataFileLayout(file), db);
 }
 
@@ -182,14 +187,14 @@ QString sqliteFailureCause(const sqlite::Database &db)
 {
     switch (db.errorCode()) {
     case SQLITE_NOTADB:
-        return QStringLiteral("это не база данных SQLite");
+        return QCoreApplication::translate("DataFiles", "это не база данных SQLite");
     case SQLITE_CORRUPT:
     case SQLITE_FORMAT:
-        return QStringLiteral("файл повреждён (%1)").arg(db.errorMessage());
+        return QCoreApplication::translate("DataFiles", "файл повреждён (%1)").arg(db.errorMessage());
     case SQLITE_NOMEM:
-        return QStringLiteral("не хватает памяти");
+        return QCoreApplication::translate("DataFiles", "не хватает памяти");
     default:
-        return QStringLiteral("ошибка чтения (%1)").arg(db.errorMessage());
+        return QCoreApplication::translate("DataFiles", "ошибка чтения (%1)").arg(db.errorMessage());
     }
 }
 

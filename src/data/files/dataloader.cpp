@@ -4,6 +4,8 @@
 #include "data/files/sqlitedb.h"
 #include "data/table/table.h"
 
+#include <QCoreApplication>
+
 #include <sqlite3.h>
 
 #include <limits>
@@ -69,27 +71,29 @@ QString readValue(const sqlite::Statement &row, int column, const ColumnReader &
     const int type = row.columnType(column);
     if (type == SQLITE_NULL) {
         if (layout.required)
-            return QStringLiteral("поле %1 пустое").arg(layout.name);
+            return QCoreApplication::translate("DataLoader", "поле %1 пустое").arg(layout.name);
         table.appendNull(column);
         return {};
     }
     switch (layout.fieldType) {
     case FieldType::Integer: {
         if (type != SQLITE_INTEGER)
-            return QStringLiteral("поле %1 не целое число").arg(layout.name);
+            return QCoreApplication::translate("DataLoader", "поле %1 не целое число").arg(layout.name);
         const qint64 number = row.columnInt(column);
         if (number < reader.lowest || number > kMaxRowId)
-            return QStringLiteral("значение %1 поля %2 вне допустимых пределов").arg(number).arg(layout.name);
+            return QCoreApplication::translate("DataLoader", "значение %1 поля %2 вне допустимых пределов")
+                .arg(number)
+                .arg(layout.name);
         table.appendInteger(column, number);
         return {};
     }
     case FieldType::Text: {
         if (type != SQLITE_TEXT)
-            return QStringLiteral("поле %1 не текст").arg(layout.name);
+            return QCoreApplication::translate("DataLoader", "поле %1 не текст").arg(layout.name);
         const QByteArrayView utf8 = row.columnUtf8(column);
         if (utf8.isEmpty()) {
             if (layout.required)
-                return QStringLiteral("поле %1 пустое").arg(layout.name);
+                return QCoreApplication::translate("DataLoader", "поле %1 пустое").arg(layout.name);
             if (reader.emptyIsNull)
                 table.appendNull(column);
             else
@@ -98,12 +102,14 @@ QString readValue(const sqlite::Statement &row, int column, const ColumnReader &
         }
         const qsizetype length = table.appendUtf8Text(column, utf8);
         if (layout.maxLength > 0 && length > layout.maxLength)
-            return QStringLiteral("поле %1 длиннее %2 символов").arg(layout.name).arg(layout.maxLength);
+            return QCoreApplication::translate("DataLoader", "поле %1 длиннее %2 символов")
+                .arg(layout.name)
+                .arg(layout.maxLength);
         return {};
     }
     case FieldType::Blob:
         if (type != SQLITE_BLOB)
-            return QStringLiteral("поле %1 не двоичное").arg(layout.name);
+            return QCoreApplication::translate("DataLoader", "поле %1 не двоичное").arg(layout.name);
         table.appendBlob(column, row.columnBlobView(column));
         return {};
     }
@@ -217,7 +223,9 @@ bool DataFileLoader::read(DataFile file, Table &table, const QString &condition)
     const DataFileLayout &layout = dataFileLayout(file);
     table.clear();
     if (!sameFields(table, file))
-        return fail(file, QStringLiteral("таблица «%1» программы устроена иначе, чем файл").arg(table.name()));
+        return fail(file,
+                    QCoreApplication::translate("DataLoader", "таблица «%1» программы устроена иначе, чем файл")
+                        .arg(table.name()));
 
     const QString path = dataFilePath(m_dataFolder, file);
     sqlite::Database db;
@@ -249,15 +257,15 @@ bool DataFileLoader::read(DataFile file, Table &table, const QString &condition)
         ++rowNumber;
         if ((rowNumber & 0xFFF) == 0 && m_stop && m_stop->load(std::memory_order_relaxed)) {
             table.clear();
-            return fail(file, QStringLiteral("чтение прервано"));
+            return fail(file, QCoreApplication::translate("DataLoader", "чтение прервано"));
         }
         for (int column = 0; column < columns; ++column) {
             const QString wrong = readValue(rows, column, readers.at(column), table);
             if (!wrong.isEmpty()) {
                 table.cancelRow();
                 const QString where = hasId && rows.columnType(0) == SQLITE_INTEGER
-                    ? QStringLiteral("запись с ID %1").arg(rows.columnInt(0))
-                    : QStringLiteral("запись %1").arg(rowNumber);
+                    ? QCoreApplication::translate("DataLoader", "запись с ID %1").arg(rows.columnInt(0))
+                    : QCoreApplication::translate("DataLoader", "запись %1").arg(rowNumber);
                 table.clear();
                 return fail(file, where + QStringLiteral(": ") + wrong);
             }
@@ -267,7 +275,7 @@ bool DataFileLoader::read(DataFile file, Table &table, const QString &condition)
             if (id == previousId) {
                 table.cancelRow();
                 table.clear();
-                return fail(file, QStringLiteral("ID %1 встречается дважды").arg(id));
+                return fail(file, QCoreApplication::translate("DataLoader", "ID %1 встречается дважды").arg(id));
             }
             previousId = id;
         }

@@ -382,3 +382,36 @@ TEST(SettingsColours, BgrIntegersMapToColours)
     EXPECT_EQ(lumolex::bgrFromColor(QColor(Qt::red)), 0x000000FF);
     EXPECT_EQ(lumolex::bgrFromColor(lumolex::colorFromBgr(0x00123456)), 0x00123456);
 }
+
+TEST_F(SettingsStoreTest, InterfaceLanguageIsKeptOnlyWhileOneIsChosen)
+{
+    // Read: a choice, or the locale (0) for anything else.
+    const struct {
+        QString stored;
+        int read;
+    } readings[] = {{"0", 0}, {"1", 1}, {"2", 2}, {"3", 0}, {"-1", 0}, {"en", 0}, {"", 0}, {" 2", 0}};
+    for (const auto &r : readings) {
+        writeRaw({{QStringLiteral("Language"), r.stored}});
+        SettingsStore store(iniPath());
+        EXPECT_EQ(store.readLanguage(), r.read) << r.stored.toStdString();
+        EXPECT_EQ(store.readAll().Language, r.read) << r.stored.toStdString();
+    }
+    // Written: the choice; following the locale again removes it, so a file
+    // of a user who never chose one is unchanged.
+    const struct {
+        int language;
+        bool saveParam;
+        QString stored;
+    } writings[] = {{2, true, "2"}, {1, true, "1"}, {0, true, "<missing>"}, {2, false, "<missing>"}};
+    for (const auto &w : writings) {
+        writeRaw({{QStringLiteral("Language"), QStringLiteral("1")}});
+        if (!w.saveParam)
+            QFile::remove(iniPath());
+        Settings s;
+        s.Language = w.language;
+        s.SaveParam = w.saveParam;
+        SettingsStore store(iniPath());
+        ASSERT_EQ(store.writeAtShutdown(s), QString());
+        EXPECT_EQ(rawValue(QStringLiteral("Language")), w.stored) << w.language << w.saveParam;
+    }
+}
