@@ -181,8 +181,9 @@ TEST_F(CardPrint, PrintToAFileThatCannotBeWrittenWholeSaysSoAndRemovesIt)
         ASSERT_TRUE(asked);
         EXPECT_EQ(QFile::exists(path), c.printed);
         ASSERT_EQ(fixture.messages().size(), before + (c.printed ? 0 : 1));
-        if (!c.printed)
+        if (!c.printed) {
             EXPECT_TRUE(fixture.messages().back().text.contains(QStringLiteral("не напечатана")))
                     << fixture.messages().back().text.toStdString();
+        }
     }
 }
