@@ -56,7 +56,8 @@ int main(int argc, char *argv[])
         lumolex::installQtRussian(&app);
     else
         lumolex::installProgramTranslation(&app, language, folder.path);
-    QApplication::setApplicationDisplayName(QCoreApplication::translate("lumolex::TFormLumoLex", "Лумолекс"));
+    // No display name is set: Qt would add it to every window's title
+    // ("Лумолекс 3.1 — Лумолекс"), and every window names itself.
     timeline.mark("application object");
 
     lumolex::LaunchOptions options;
