@@ -30,14 +30,6 @@ namespace {
 const QString kFirstArticleLine = QStringLiteral("start-up to first article");
 const QString kWordFormsLine = QStringLiteral("word forms loaded");
 
-QString loadAverage()
-{
-    QFile file(QStringLiteral("/proc/loadavg"));
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("unknown");
-    return QString::fromLatin1(file.readAll()).section(u' ', 0, 2);
-}
-
 qint64 wordFormRows(const QString &dataFolder)
 {
     sqlite::Database db;

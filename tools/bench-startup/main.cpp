@@ -29,14 +29,6 @@ namespace {
 const QString kEmptyFigure = QStringLiteral("empty window: first paint");
 const QString kLumoLexFigure = QStringLiteral("lumolex: start-up to first article");
 
-QString loadAverage()
-{
-    QFile file(QStringLiteral("/proc/loadavg"));
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("unknown");
-    return QString::fromLatin1(file.readAll()).section(u' ', 0, 2);
-}
-
 QString ms(double value)
 {
     return QString::number(value, 'f', 1);

@@ -122,4 +122,12 @@ RunFigures runMeasured(RunRequest &request)
     return figures;
 }
 
+QString loadAverage()
+{
+    QFile file(QStringLiteral("/proc/loadavg"));
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("unknown");
+    return QString::fromLatin1(file.readAll()).section(u' ', 0, 2);
+}
+
 } // namespace lumolex::bench

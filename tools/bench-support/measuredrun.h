@@ -37,4 +37,8 @@ struct RunRequest {
 
 RunFigures runMeasured(RunRequest &request);
 
+// The load averages of the last 1, 5 and 15 minutes (/proc/loadavg), or
+// "unknown": printed beside timings so that a busy machine shows.
+QString loadAverage();
+
 } // namespace lumolex::bench
