@@ -198,7 +198,7 @@ std::vector<WorkEntry> articlesOf(const Table &articles, int idField, int dictFi
     // The IDs are sorted, and so is the article table in its ID order: each
     // is found by galloping on from where the one before it was found.
     const int total = articles.recordCount();
-    const auto idAt = [&articles, idField](int position) { return articles.valueAt(position, idField).toLongLong(); };
+    const auto idAt = [&articles, idField](int position) { return articles.integerAt(position, idField); };
     const std::vector<int> &ids = word.all;
     std::vector<WorkEntry> found;
     found.reserve(ids.size());
@@ -222,7 +222,7 @@ std::vector<WorkEntry> articlesOf(const Table &articles, int idField, int dictFi
             break;
         if (idAt(from) != id)
             continue; // no article has this ID
-        const int dict = articles.valueAt(from, dictField).toInt();
+        const int dict = int(articles.integerAt(from, dictField));
         if (scope.passes(dict))
             found.push_back({id, dict, from, 1, std::binary_search(word.whole.begin(), word.whole.end(), id)});
     }

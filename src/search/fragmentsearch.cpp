@@ -90,12 +90,12 @@ std::unique_ptr<FragmentSearch::Block> FragmentSearch::startBlock(int begin) con
     block->visits.reserve(size_t(block->end - begin));
     int toRead = 0;
     for (int position = begin; position < block->end; ++position) {
-        const int dict = int(m_articles.valueAt(position, m_dictField).toLongLong());
+        const int dict = int(m_articles.integerAt(position, m_dictField));
         if (!m_scope.passes(dict))
             continue;
         Visit visit;
         visit.position = position;
-        visit.id = int(m_articles.valueAt(position, m_idField).toLongLong());
+        visit.id = int(m_articles.integerAt(position, m_idField));
         visit.dict = dict;
         // An empty key matches nothing, and no body needs reading for it.
         if (!m_key.isEmpty() && !(m_cache && m_cache->find(visit.id))) {

@@ -319,6 +319,15 @@ QByteArrayView Table::blobAt(int viewPosition, int field, bool *isNull) const
     return row ? d->columns[size_t(field)].blobView(*row) : QByteArrayView();
 }
 
+qint64 Table::integerAt(int viewPosition, int field, qint64 fallback) const
+{
+    const std::optional<int> row = d->filledRowAt(viewPosition, field);
+    if (!row)
+        return fallback;
+    const TableColumn &column = d->columns[size_t(field)];
+    return column.type() == FieldType::Integer ? column.integer(*row) : fallback;
+}
+
 std::string_view Table::sortKeyAt(int viewPosition, int field) const
 {
     const std::optional<int> row = d->filledRowAt(viewPosition, field);

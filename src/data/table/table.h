@@ -140,6 +140,9 @@ public:
     // has keyed it).
     QStringView textAt(int viewPosition, int field, QString &buffer) const;
     std::string_view sortKeyAt(int viewPosition, int field) const;
+    // The value of an Integer field at a view position; `fallback` when it
+    // is null, out of the view or the field holds no integers.
+    qint64 integerAt(int viewPosition, int field, qint64 fallback = 0) const;
     // The stored bytes of a Blob field at a view position, without a copy:
     // valid while no row is added (loaded tables are only read, so other
     // threads may read them meanwhile). `isNull` tells a null field from an

@@ -288,7 +288,7 @@ TEST(TableReadsByPosition, GiveTheViewsRowOrNothing)
     table->setFiltered(true);                                          // the view: б, в, г
     enum { Id = 0, Word = 2, Body = 3, Key = 4, CrossRef = 5 };
     const struct { int position; int field; QVariant value; } reads[] = {
-        {0, Id, 1}, {1, Word, "в"}, {2, Key, RetTransc(QStringLiteral("г"))}, {0, Key, RetTransc(QStringLiteral("б"))},
+        {0, Id, 1}, {2, Id, 4}, {1, Word, "в"}, {2, Key, RetTransc(QStringLiteral("г"))}, {0, Key, RetTransc(QStringLiteral("б"))},
         {2, CrossRef, "б"}, {1, Body, QByteArray("body")},
         // Null values.
         {0, CrossRef, {}}, {2, Body, {}},
@@ -309,6 +309,9 @@ TEST(TableReadsByPosition, GiveTheViewsRowOrNothing)
             EXPECT_EQ(table->blobAt(r.position, r.field, &isNull).toByteArray(), r.value.toByteArray());
             EXPECT_EQ(isNull, !r.value.isValid());
         }
+        // Integers only from an Integer field; the fallback for anything else.
+        EXPECT_EQ(table->integerAt(r.position, r.field, -7),
+                  r.field == Id && r.value.isValid() ? r.value.toLongLong() : -7);
         // Only the indexed TRANSC has collation keys.
         const std::string key = r.field == Key && r.value.isValid() ? KeyCollation::sortKey(r.value.toString()) : "";
         EXPECT_EQ(std::string(table->sortKeyAt(r.position, r.field)), key);
