@@ -104,6 +104,7 @@ void measureForms(Table &articles, Table &wordForms, const QString &dataFolder, 
     // holds the form spelt so too.
     int headwordSpeltSo = 0;
     int sharedForm = 0;
+    int unexplained = 0;
     QStringList misses;
     std::vector<double> times;
     std::vector<std::pair<double, QString>> slowest; // the three slowest searches
@@ -130,17 +131,23 @@ void measureForms(Table &articles, Table &wordForms, const QString &dataFolder, 
             ++first;
             continue;
         }
-        if (!results.isEmpty()) {
-            const QString typed = SpellingCollation::typedForm(query);
-            const std::vector<int> holders = spellings.formHolders(typed);
-            if (SpellingCollation::spelledAs(results.first().word, typed))
-                ++headwordSpeltSo;
-            else if (std::binary_search(holders.begin(), holders.end(), results.first().id))
-                ++sharedForm;
+        if (results.isEmpty())
+            continue; // no article holds the form (its headword has none)
+        const QString typed = SpellingCollation::typedForm(query);
+        if (SpellingCollation::spelledAs(results.first().word, typed)) {
+            ++headwordSpeltSo;
+            continue;
         }
+        const std::vector<int> holders = spellings.formHolders(typed);
+        if (std::binary_search(holders.begin(), holders.end(), results.first().id)) {
+            ++sharedForm;
+            continue;
+        }
+        // Listed: the found forms neither reason above explains.
+        ++unexplained;
         if (misses.size() < 10)
             misses << fields[1] + QStringLiteral(" (") + fields[0] + QStringLiteral(" → ")
-                          + (results.isEmpty() ? QStringLiteral("nothing") : results.first().word) + u')';
+                          + results.first().word + u')';
     }
     articles.setActiveIndex(QString::fromLatin1(kIndexArticleKey));
     std::printf("\nInflected forms of %s, fast word search over every dictionary\n", qPrintable(formsFile));
@@ -149,6 +156,12 @@ void measureForms(Table &articles, Table &wordForms, const QString &dataFolder, 
     std::printf("  %-58s %d\n", "found at all", found);
     std::printf("  %-58s %d\n", "not first: another headword spelt like the form", headwordSpeltSo);
     std::printf("  %-58s %d\n", "not first: another paradigm holds the form spelt so", sharedForm);
+    std::printf("  %-58s %d\n", "not first: for another reason (listed)", unexplained);
+    // The forms whose own headword can come first at all: found, and not
+    // spelt like another headword or held by another paradigm as well.
+    const int rankable = found - headwordSpeltSo - sharedForm;
+    std::printf("  %-58s %d of %d (%.2f %%)\n", "own headword first where no rule ranks another first", first,
+                rankable, rankable ? 100.0 * first / rankable : 0.0);
     std::sort(times.begin(), times.end());
     if (!times.empty())
         std::printf("  %-58s median %.2f ms, 90%% %.2f ms, max %.2f ms (target <= 5 ms)\n", "one search",
