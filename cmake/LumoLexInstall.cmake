@@ -48,7 +48,11 @@ if(NOT WIN32)
   install(FILES ${changelog_gz} DESTINATION ${doc_dir})
 
   # The manual pages are made from the programs' own --help and --version,
-  # so that they never tell another story than the programs.
+  # so that they never tell another story than the programs. They are
+  # English: help2man reads the output in C.UTF-8 (the English help quotes
+  # the window's Russian setting names), but runs the program in an English
+  # locale, as the tools speak Russian in C; the locale need not be
+  # installed, the tools only read its name.
   find_program(HELP2MAN help2man)
   if(HELP2MAN)
     set(man_pages "")
@@ -63,7 +67,8 @@ if(NOT WIN32)
       add_custom_command(OUTPUT ${man_page}.gz
         COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
         COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
-                ${HELP2MAN} --no-info --section=1 --name=${summary} --output=${man_page} $<TARGET_FILE:${program}>
+                ${HELP2MAN} --no-info --section=1 --locale=C.UTF-8 --name=${summary} --output=${man_page}
+                "env LC_ALL=en_US.UTF-8 $<TARGET_FILE:${program}>"
         COMMAND gzip -9nf ${man_page}
         DEPENDS ${program}
         VERBATIM)

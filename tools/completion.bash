@@ -6,10 +6,11 @@
 
 _lumolex_tool_help()
 {
-    # One run of --help per tool and shell.
+    # One run of --help per tool and shell, in English: the tools speak the
+    # locale's language, and the section titles read here are English.
     local tool=$1 var=_lumolex_help_${1//-/_}
     if [[ -z ${!var-} ]]; then
-        printf -v "$var" '%s' "$("$tool" --help 2>/dev/null)"
+        printf -v "$var" '%s' "$(LC_ALL= LC_MESSAGES= LANG=en_US.UTF-8 LANGUAGE=en "$tool" --help 2>/dev/null)"
     fi
     printf '%s\n' "${!var}"
 }

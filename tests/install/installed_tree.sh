@@ -16,6 +16,7 @@ fail() { echo "FAIL: $*"; echo "--- program output:"; cat "$work/stderr" 2>/dev/
 
 for file in bin/lumolex bin/lumolex-cli bin/lumolex-mkdata share/lumolex/LumoLex.html share/lumolex/NOTICE \
             share/lumolex/LumoLex.en.html share/lumolex/translations/lumolex_en.qm \
+            share/lumolex/translations/lumolex-tools_ru.qm \
             share/lumolex/DATA/lumolex.db share/lumolex/DATA/lumoword.db share/lumolex/DATA/lumophra.db \
             share/applications/lumolex.desktop share/metainfo/io.github.lumolex.LumoLex.metainfo.xml \
             share/icons/hicolor/scalable/apps/lumolex.svg share/icons/hicolor/48x48/apps/lumolex.png; do
@@ -32,6 +33,14 @@ for case in "en_US.UTF-8|Search for at least 2 characters!" "ru_RU.UTF-8|Пои�
   locale=${case%%|*} message=${case#*|}
   LC_ALL=$locale LANGUAGE= "$prefix/bin/lumolex-cli" find "д" >/dev/null 2>"$work/stderr" && fail "a query of one letter was accepted"
   grep -qF "lumolex-cli: $message" "$work/stderr" || fail "lumolex-cli in $locale did not say: $message"
+done
+# The tools' own texts: English in an English locale, the installed Russian
+# translation in a Russian one.
+for case in "en_US.UTF-8|give one command and its argument; see --help" \
+            "ru_RU.UTF-8|укажите одну команду и её аргумент; см. --help"; do
+  locale=${case%%|*} message=${case#*|}
+  LC_ALL=$locale LANGUAGE= "$prefix/bin/lumolex-cli" >/dev/null 2>"$work/stderr" && fail "lumolex-cli ran without a command"
+  grep -qxF "lumolex-cli: $message" "$work/stderr" || fail "lumolex-cli in $locale did not say: $message"
 done
 
 # The program, with the installed data folder mounted read-only in a mount

@@ -31,6 +31,25 @@ ToolRun run(const char *tool, const QStringList &arguments,
     return result;
 }
 
+// The process environment with only the given locale variables of LC_ALL,
+// LC_MESSAGES, LANG and LANGUAGE set.
+QProcessEnvironment localeEnvironment(std::initializer_list<std::pair<const char *, const char *>> variables)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG", "LANGUAGE"})
+        environment.remove(QString::fromLatin1(name));
+    for (const auto &[name, value] : variables)
+        environment.insert(QString::fromLatin1(name), QString::fromLatin1(value));
+    return environment;
+}
+
+// The tools speak English in an English locale; the tests run in the C
+// locale, where they speak Russian.
+QProcessEnvironment english()
+{
+    return localeEnvironment({{"LANG", "en_US.UTF-8"}});
+}
+
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -61,15 +80,18 @@ protected:
 
     ToolRun build(const QStringList &extra = {})
     {
-        return run("lumolex-mkdata", QStringList{"build", "--out", data, "--articles", articles, "--credits", credits} + extra);
+        return run("lumolex-mkdata", QStringList{"build", "--out", data, "--articles", articles, "--credits", credits} + extra,
+                   environment);
     }
 
-    ToolRun cli(const QStringList &arguments) { return run("lumolex-cli", arguments + QStringList{"--data", data}); }
+    ToolRun cli(const QStringList &arguments) { return run("lumolex-cli", arguments + QStringList{"--data", data}, environment); }
 
     QTemporaryDir m_dir;
     const QString articles = path("articles.tsv");
     const QString credits = path("credits.tsv");
     const QString data = path("DATA");
+    // The tests' locale (C) unless a test needs another.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
 };
 
 // The commands a --help lists in its "Commands:" section.
@@ -91,8 +113,9 @@ QStringList helpCommands(const QString &help)
 // A successful run writes nothing to standard error.
 TEST_F(Tools, CommandLines)
 {
+    environment = english();
     ASSERT_EQ(build().exitCode, 0);
-    QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment bare = english();
     for (const char *name : {"XDG_RUNTIME_DIR", "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         bare.remove(QString::fromLatin1(name));
 
@@ -150,7 +173,7 @@ TEST_F(Tools, CommandLines)
     };
     for (const auto &t : tools) {
         SCOPED_TRACE(t.tool);
-        EXPECT_EQ(helpCommands(run(t.tool, {"--help"}).out), t.commands);
+        EXPECT_EQ(helpCommands(run(t.tool, {"--help"}, environment).out), t.commands);
     }
 }
 
@@ -163,18 +186,26 @@ TEST_F(Tools, BadLineIsReportedAndTheOldFilesStay)
     writeFile(articles, "1\tслово\t\t\n1\t\t\tбез слова\n");
     const ToolRun bad = build();
     EXPECT_EQ(bad.exitCode, 1);
+    // In the C locale both the message shared with the window and the tool's
+    // own are Russian.
     EXPECT_TRUE(bad.err.contains(articles + ":2: Пустое значение слова!")) << bad.err.toStdString();
-    EXPECT_TRUE(bad.err.contains("nothing was written"));
+    EXPECT_TRUE(bad.err.contains("lumolex-mkdata: 1 ошибка; ничего не записано\n")) << bad.err.toStdString();
     EXPECT_EQ(readFile(QDir(data).filePath("lumolex.db")), before);
     EXPECT_EQ(QDir(data).entryList(QDir::Files).size(), 3);   // no temporary files left
 }
 
 // A list with many bad lines: the first 20 with their line numbers, then
-// how many more, then the count; exactly 20 are all listed.
+// how many more, then the count; exactly 20 are all listed. The count is
+// in the locale's language, Russian with the plural its number takes.
 TEST_F(Tools, BuildListsTheFirstTwentyBadLines)
 {
-    for (const int bad : {20, 21, 3000}) {
+    const struct {
+        int bad;
+        const char *russianCount;
+    } cases[] = {{20, "20 ошибок"}, {21, "21 ошибка"}, {3000, "3000 ошибок"}};
+    for (const auto &[bad, russianCount] : cases) {
         SCOPED_TRACE(bad);
+        environment = english();
         QByteArray lines = "1\tслово\t\t\n";
         for (int i = 0; i < bad; ++i)
             lines += "x\tслово\t\t\n";
@@ -189,6 +220,12 @@ TEST_F(Tools, BuildListsTheFirstTwentyBadLines)
         EXPECT_EQ(r.err.contains(QStringLiteral("... %1 more not listed\n").arg(bad - 20)), bad > 20);
         EXPECT_TRUE(errLines.last().startsWith(QStringLiteral("lumolex-mkdata: %1 problem(s); nothing was written").arg(bad)))
             << errLines.last().toStdString();
+
+        environment = localeEnvironment({{"LC_ALL", "C"}});
+        const QStringList russian = build().err.split(u'\n', Qt::SkipEmptyParts);
+        ASSERT_FALSE(russian.isEmpty());
+        EXPECT_EQ(russian.last(), QStringLiteral("lumolex-mkdata: %1; ничего не записано").arg(QString::fromUtf8(russianCount)));
+        EXPECT_EQ(russian.contains(QStringLiteral("... ещё не перечислено: %1").arg(bad - 20)), bad > 20);
     }
 }
 
@@ -292,17 +329,18 @@ TEST_F(Tools, RtfToText)
 // anything else at once: endless devices, pipes that never deliver, folders.
 TEST_F(Tools, RtfToTextReadsOnlyBoundedRegularFiles)
 {
+    environment = english();
     constexpr qsizetype kCap = 16 * 1024 * 1024;
     const QByteArray head = "{\\rtf1 cap";
     QByteArray atCap = head + QByteArray(kCap - head.size() - 1, ' ') + '}';
     writeFile(path("cap.rtf"), atCap);
-    const ToolRun accepted = run("lumolex-cli", {"rtf2text", path("cap.rtf")});
+    const ToolRun accepted = run("lumolex-cli", {"rtf2text", path("cap.rtf")}, environment);
     EXPECT_EQ(accepted.exitCode, 0) << accepted.err.toStdString();
     EXPECT_TRUE(accepted.out.startsWith("cap")) << accepted.out.left(20).toStdString();
 
     atCap.insert(head.size(), ' ');
     writeFile(path("past.rtf"), atCap);
-    const ToolRun refused = run("lumolex-cli", {"rtf2text", path("past.rtf")});
+    const ToolRun refused = run("lumolex-cli", {"rtf2text", path("past.rtf")}, environment);
     EXPECT_EQ(refused.exitCode, 2);
     EXPECT_TRUE(refused.err.contains("16777216")) << refused.err.toStdString();
     EXPECT_TRUE(refused.out.isEmpty());
@@ -310,7 +348,7 @@ TEST_F(Tools, RtfToTextReadsOnlyBoundedRegularFiles)
     const QString fifo = path("fifo.rtf");
     ASSERT_EQ(QProcess::execute(QStringLiteral("mkfifo"), {fifo}), 0);
     for (const QString &source : {QStringLiteral("/dev/zero"), QStringLiteral("/dev/urandom"), fifo, m_dir.path()}) {
-        const ToolRun r = run("lumolex-cli", {"rtf2text", source});
+        const ToolRun r = run("lumolex-cli", {"rtf2text", source}, environment);
         EXPECT_EQ(r.exitCode, 2) << source.toStdString();
         EXPECT_TRUE(r.err.contains("not a regular file")) << r.err.toStdString();
     }
@@ -382,6 +420,7 @@ TEST_F(Tools, BuildStoresEveryTextComposed)
 
 TEST_F(Tools, FormsOfHeadwordsWithoutArticlesAreCountedNotWarnedAbout)
 {
+    environment = english();
     const struct {
         const char *name;
         QByteArray forms;
@@ -407,6 +446,7 @@ TEST_F(Tools, FormsOfHeadwordsWithoutArticlesAreCountedNotWarnedAbout)
 
 TEST_F(Tools, ScaleRepeatsTheArticles)
 {
+    environment = english();
     const ToolRun built = build({"--scale", "3"});
     ASSERT_EQ(built.exitCode, 0) << built.err.toStdString();
     EXPECT_TRUE(built.out.contains("12 articles"));

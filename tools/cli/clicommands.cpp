@@ -17,6 +17,7 @@
 #include "search/fragmentsearch.h"
 #include "search/indexedlookup.h"
 #include "search/querytext.h"
+#include "tooltext.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -127,14 +128,14 @@ int Commands::show(int id)
     Table &articles = tables.articles;
     articles.setActiveIndex(QString::fromLatin1(kIndexArticleId));
     if (!articles.findKey({id})) {
-        m_err << "lumolex-cli: no article has the ID " << id << Qt::endl;
+        m_err << "lumolex-cli: " << tools::toolText("lumolex-cli", "no article has the ID %1").arg(id) << Qt::endl;
         return NotFound;
     }
     const int body = articles.fieldIndex(u"TRANSL");
     BodyKind kind = BodyKind::Null;
     const QString text = bodyPlainText(articles.blob(body), articles.isNull(body), &kind);
     if (kind == BodyKind::Damaged) {
-        m_err << "lumolex-cli: the body of article " << id << " is damaged" << Qt::endl;
+        m_err << "lumolex-cli: " << tools::toolText("lumolex-cli", "the body of article %1 is damaged").arg(id) << Qt::endl;
         return Failure;
     }
     m_out << text;
@@ -150,7 +151,7 @@ bool Commands::acceptQuery(const QString &query, QString *text)
     *text = trimQuery(query);
     switch (checkQuery(*text)) {
     case QueryCheck::Empty:
-        m_err << "lumolex-cli: the query is empty" << Qt::endl;
+        m_err << "lumolex-cli: " << tools::toolText("lumolex-cli", "the query is empty") << Qt::endl;
         return false;
     case QueryCheck::TooShort:
         m_err << "lumolex-cli: " << QCoreApplication::translate("CliCommands", "Поиск не меньше 2-х символов!")
@@ -222,37 +223,39 @@ int Commands::rtfToText(const QString &path)
     // /dev/zero never ends and a pipe may never deliver.
     const QFileInfo info(path);
     if (!info.exists()) {
-        m_err << "lumolex-cli: cannot read " << path << ": no such file" << Qt::endl;
+        m_err << "lumolex-cli: " << tools::toolText("lumolex-cli", "cannot read %1: no such file").arg(path) << Qt::endl;
         return Failure;
     }
     if (!info.isFile()) {
-        m_err << "lumolex-cli: cannot read " << path << ": not a regular file" << Qt::endl;
+        m_err << "lumolex-cli: " << tools::toolText("lumolex-cli", "cannot read %1: not a regular file").arg(path) << Qt::endl;
         return Failure;
     }
     if (info.size() > rtf::kMaxDocumentBytes) {
-        m_err << "lumolex-cli: " << path << " is larger than " << rtf::kMaxDocumentBytes << " bytes" << Qt::endl;
+        m_err << "lumolex-cli: " << tools::toolText("lumolex-cli", "%1 is larger than %2 bytes").arg(path, QString::number(rtf::kMaxDocumentBytes))
+              << Qt::endl;
         return Failure;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        m_err << "lumolex-cli: cannot read " << path << ": " << file.errorString() << Qt::endl;
+        m_err << "lumolex-cli: " << tools::toolText("lumolex-cli", "cannot read %1: %2").arg(path, file.errorString()) << Qt::endl;
         return Failure;
     }
     // The file may have grown since it was measured: one byte past the cap
     // is enough to tell.
     const QByteArray bytes = file.read(rtf::kMaxDocumentBytes + 1);
     if (bytes.size() > rtf::kMaxDocumentBytes) {
-        m_err << "lumolex-cli: " << path << " is larger than " << rtf::kMaxDocumentBytes << " bytes" << Qt::endl;
+        m_err << "lumolex-cli: " << tools::toolText("lumolex-cli", "%1 is larger than %2 bytes").arg(path, QString::number(rtf::kMaxDocumentBytes))
+              << Qt::endl;
         return Failure;
     }
     rtf::ReadResult result;
     const QString text = rtf::plainText(bytes, &result);
     if (!result.isRtf) {
-        m_err << "lumolex-cli: " << path << " is not an RTF file" << Qt::endl;
+        m_err << "lumolex-cli: " << tools::toolText("lumolex-cli", "%1 is not an RTF file").arg(path) << Qt::endl;
         return Failure;
     }
     if (result.damaged)
-        m_err << "lumolex-cli: warning: " << path << ": " << result.warning << Qt::endl;
+        m_err << "lumolex-cli: " << tools::toolText("lumolex-cli", "warning: %1: %2").arg(path, result.warning) << Qt::endl;
     m_out << text;
     if (!text.isEmpty() && !text.endsWith(u'\n'))
         m_out << '\n';
@@ -275,7 +278,9 @@ int Commands::exportCards(const QString &historyPath, const ProgramFolder &progr
         QFile file;
         QString error;
         if (openRegularFile(&file, historyPath, LinkPolicy::Follow, &error) != OpenOutcome::Opened) {
-            m_err << "lumolex-cli: cannot read " << historyPath << (error.isEmpty() ? QString() : QStringLiteral(": ") + error)
+            m_err << "lumolex-cli: "
+                  << (error.isEmpty() ? tools::toolText("lumolex-cli", "cannot read %1").arg(historyPath)
+                                      : tools::toolText("lumolex-cli", "cannot read %1: %2").arg(historyPath, error))
                   << Qt::endl;
             return Failure;
         }
@@ -288,8 +293,11 @@ int Commands::exportCards(const QString &historyPath, const ProgramFolder &progr
     m_out.flush();
     m_out.device()->write(deck.text);
     if (!deck.missing.isEmpty())
-        m_err << "lumolex-cli: " << deck.missing.size() << " words of the card history are in no article: "
-              << deck.missing.join(QStringLiteral(", ")) << Qt::endl;
+        m_err << "lumolex-cli: "
+              << tools::toolText("lumolex-cli", "%n words of the card history are in no article: %1", nullptr,
+                                 int(deck.missing.size()))
+                     .arg(deck.missing.join(QStringLiteral(", ")))
+              << Qt::endl;
     return Success;
 }
 

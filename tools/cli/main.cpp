@@ -1,24 +1,28 @@
 // lumolex-cli: the dictionary data of LumoLex from the command line.
 
 #include "clicommands.h"
+#include "toolhelp.h"
+#include "tooltext.h"
+#include "tooltranslation.h"
 
 #include "data/files/datafiles.h"
-#include "data/files/interfacelanguage.h"
 #include "data/files/programfolder.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
-#include <QRegularExpression>
 #include <QTextStream>
 
 #include <cstdio>
 
 using namespace lumolex::cli;
+using lumolex::tools::toolText;
 
 namespace {
 
-const char kDescription[] = R"(Reads the data files of LumoLex.
+constexpr char kContext[] = "lumolex-cli";
+
+const char kDescription[] = TOOL_TEXT_NOOP("lumolex-cli", R"(Reads the data files of LumoLex.
 
 Commands:
   key TEXT         prints the transcription key of TEXT (reads no file)
@@ -71,16 +75,64 @@ Data files:
   with the same answers. A problem with a file is reported as FILE: message.
 
 Language:
-  The messages the window program shares with this tool are in the
-  locale's language, as the window's interface (LC_ALL, LC_MESSAGES, LANG
-  and LANGUAGE: Russian for ru and for the C and POSIX locales, English for
-  any other language); the rest, this help included, is in English.
+  Every message, this help included, is in the locale's language, as the
+  window's interface (LC_ALL, LC_MESSAGES, LANG and LANGUAGE): Russian for
+  ru and for the C and POSIX locales, English for any other language. The
+  records on standard output are the same in every language.
 
 Exit status:
   0  success
   1  not found: no such article, an empty list, nothing found
   2  error: an unknown option or command, bad arguments, missing or
-     unreadable files)";
+     unreadable files)");
+
+struct OptionText {
+    const char *name;
+    const char *description;
+    const char *valueName;   // null: an option without a value
+};
+
+const OptionText kOptions[] = {
+    {"data", TOOL_TEXT_NOOP("lumolex-cli", "Folder of the data files (default: DATA beside the program, else ../share/lumolex/DATA)."),
+     TOOL_TEXT_NOOP("lumolex-cli", "dir")},
+    {"dict", TOOL_TEXT_NOOP("lumolex-cli", "Dictionary code to list or search (list, find, fragment)."),
+     TOOL_TEXT_NOOP("lumolex-cli", "n")},
+    {"all", TOOL_TEXT_NOOP("lumolex-cli", "Search every dictionary (find, fragment)."), nullptr},
+    {"folded", TOOL_TEXT_NOOP("lumolex-cli", "Compare every letter by its key (find, fragment)."), nullptr},
+    {"from", TOOL_TEXT_NOOP("lumolex-cli", "Start where the word box lands for this text (list)."),
+     TOOL_TEXT_NOOP("lumolex-cli", "text")},
+    {"count", TOOL_TEXT_NOOP("lumolex-cli", "Print at most this many records (list)."), TOOL_TEXT_NOOP("lumolex-cli", "k")},
+    {"history", TOOL_TEXT_NOOP("lumolex-cli", "Card history file to export (export-cards)."),
+     TOOL_TEXT_NOOP("lumolex-cli", "file")},
+    {"load-all", TOOL_TEXT_NOOP("lumolex-cli", "Load whole tables, as the program does, instead of reading only the "
+                                               "rows a look-up needs through the files' indexes (list, show, find)."),
+     nullptr},
+};
+
+// The command line. Its texts are shown only by the help: a run that parses
+// leaves them untranslated, so that it loads no translation.
+enum class Texts { Untranslated, Translated };
+
+void setUpParser(QCommandLineParser *parser, Texts texts)
+{
+    const auto text = [texts](const char *source) {
+        return texts == Texts::Translated ? toolText(kContext, source) : QString::fromUtf8(source);
+    };
+    if (texts == Texts::Translated)
+        parser->setApplicationDescription(text(kDescription));
+    parser->addHelpOption();
+    parser->addVersionOption();
+    parser->addPositionalArgument(text(TOOL_TEXT_NOOP("lumolex-cli", "command")),
+                                  text(TOOL_TEXT_NOOP("lumolex-cli", "key, list, show, find, fragment, stats, rtf2text or export-cards")));
+    parser->addPositionalArgument(text(TOOL_TEXT_NOOP("lumolex-cli", "argument")),
+                                  text(TOOL_TEXT_NOOP("lumolex-cli", "TEXT, ID, QUERY or FILE")),
+                                  text(TOOL_TEXT_NOOP("lumolex-cli", "[argument]")));
+    for (const OptionText &option : kOptions) {
+        parser->addOption(option.valueName ? QCommandLineOption(QString::fromLatin1(option.name), text(option.description),
+                                                                text(option.valueName))
+                                           : QCommandLineOption(QString::fromLatin1(option.name), text(option.description)));
+    }
+}
 
 bool parseDicts(const QStringList &values, QList<int> *dicts)
 {
@@ -101,42 +153,30 @@ bool parseDicts(const QStringList &values, QList<int> *dicts)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    // The messages in the locale's language, as the window program's. The
-    // help stays as written: the manual page is made from it.
-    lumolex::installProgramTranslation(&app, lumolex::chooseInterfaceLanguage(lumolex::LanguageChoice::System),
-                                       lumolex::programFolderFor(QCoreApplication::applicationDirPath()));
+    // The messages in the locale's language, as the window program's,
+    // loaded at the first message.
+    const lumolex::tools::DeferredTranslation *translation = lumolex::tools::installToolTranslation(&app);
     QCoreApplication::setApplicationName(QStringLiteral("lumolex-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LUMOLEX_VERSION));
     QTextStream out(stdout);
     QTextStream err(stderr);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromUtf8(kDescription));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("key, list, show, find, fragment, stats, rtf2text or export-cards"));
-    parser.addPositionalArgument(QStringLiteral("argument"), QStringLiteral("TEXT, ID, QUERY or FILE"), QStringLiteral("[argument]"));
-    parser.addOptions({
-        {QStringLiteral("data"), QStringLiteral("Folder of the data files (default: DATA beside the program, else ../share/lumolex/DATA)."),
-         QStringLiteral("dir")},
-        {QStringLiteral("dict"), QStringLiteral("Dictionary code to list or search (list, find, fragment)."), QStringLiteral("n")},
-        {QStringLiteral("all"), QStringLiteral("Search every dictionary (find, fragment).")},
-        {QStringLiteral("folded"), QStringLiteral("Compare every letter by its key (find, fragment).")},
-        {QStringLiteral("from"), QStringLiteral("Start where the word box lands for this text (list)."), QStringLiteral("text")},
-        {QStringLiteral("count"), QStringLiteral("Print at most this many records (list)."), QStringLiteral("k")},
-        {QStringLiteral("history"), QStringLiteral("Card history file to export (export-cards)."), QStringLiteral("file")},
-        {QStringLiteral("load-all"), QStringLiteral("Load whole tables, as the program does, instead of reading only the "
-                                                    "rows a look-up needs through the files' indexes (list, show, find).")},
-    });
+    setUpParser(&parser, Texts::Untranslated);
     if (!parser.parse(app.arguments())) {
-        err << "lumolex-cli: " << parser.errorText() << Qt::endl;
+        // The parser wrote its message before any translation was loaded.
+        translation->loadNow();
+        QCommandLineParser translated;
+        setUpParser(&translated, Texts::Translated);
+        translated.parse(app.arguments());
+        err << "lumolex-cli: " << translated.errorText() << Qt::endl;
         return Failure;
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        // The usage line names the tool as it is typed, not the path it ran from.
-        out << parser.helpText().replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
-                                           QStringLiteral("Usage: lumolex-cli"))
-              << Qt::endl;
+        translation->loadNow();
+        QCommandLineParser help;
+        setUpParser(&help, Texts::Translated);
+        out << lumolex::tools::toolHelpText(help, QStringLiteral("lumolex-cli")) << Qt::endl;
         return Success;
     }
     if (parser.isSet(QStringLiteral("version"))) {
@@ -155,7 +195,7 @@ int main(int argc, char **argv)
     const qsizetype wanted =
         (command == QLatin1String("list") || command == QLatin1String("stats") || command == QLatin1String("export-cards")) ? 1 : 2;
     if (command.isEmpty() || args.size() != wanted) {
-        err << "lumolex-cli: give one command and its argument; see --help" << Qt::endl;
+        err << "lumolex-cli: " << toolText("lumolex-cli", "give one command and its argument; see --help") << Qt::endl;
         return Failure;
     }
     if (command == QLatin1String("key"))
@@ -164,7 +204,7 @@ int main(int argc, char **argv)
         bool ok = false;
         const int id = args.at(1).toInt(&ok);
         if (!ok) {
-            err << "lumolex-cli: the ID \"" << args.at(1) << "\" is not a number" << Qt::endl;
+            err << "lumolex-cli: " << toolText("lumolex-cli", "the ID \"%1\" is not a number").arg(args.at(1)) << Qt::endl;
             return Failure;
         }
         return commands.show(id);
@@ -177,11 +217,11 @@ int main(int argc, char **argv)
     if (command == QLatin1String("find") || command == QLatin1String("fragment")) {
         FindOptions options;
         if (!parseDicts(parser.values(QStringLiteral("dict")), &options.dicts)) {
-            err << "lumolex-cli: --dict takes dictionary codes (numbers)" << Qt::endl;
+            err << "lumolex-cli: " << toolText("lumolex-cli", "--dict takes dictionary codes (numbers)") << Qt::endl;
             return Failure;
         }
         if (parser.isSet(QStringLiteral("all")) && !options.dicts.isEmpty()) {
-            err << "lumolex-cli: give either --all or --dict" << Qt::endl;
+            err << "lumolex-cli: " << toolText("lumolex-cli", "give either --all or --dict") << Qt::endl;
             return Failure;
         }
         options.all = options.dicts.isEmpty();
@@ -195,7 +235,7 @@ int main(int argc, char **argv)
     if (command == QLatin1String("list")) {
         ListOptions options;
         if (!parseDicts(parser.values(QStringLiteral("dict")), &options.dicts)) {
-            err << "lumolex-cli: --dict takes dictionary codes (numbers)" << Qt::endl;
+            err << "lumolex-cli: " << toolText("lumolex-cli", "--dict takes dictionary codes (numbers)") << Qt::endl;
             return Failure;
         }
         options.from = parser.value(QStringLiteral("from"));
@@ -203,12 +243,12 @@ int main(int argc, char **argv)
             bool ok = false;
             options.count = parser.value(QStringLiteral("count")).toInt(&ok);
             if (!ok || options.count < 0) {
-                err << "lumolex-cli: --count takes a number of records" << Qt::endl;
+                err << "lumolex-cli: " << toolText("lumolex-cli", "--count takes a number of records") << Qt::endl;
                 return Failure;
             }
         }
         return commands.list(options);
     }
-    err << "lumolex-cli: unknown command \"" << command << "\"; see --help" << Qt::endl;
+    err << "lumolex-cli: " << toolText("lumolex-cli", "unknown command \"%1\"; see --help").arg(command) << Qt::endl;
     return Failure;
 }

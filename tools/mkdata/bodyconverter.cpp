@@ -1,4 +1,5 @@
 #include "bodyconverter.h"
+#include "tooltext.h"
 
 #include "article/bodydecoder.h"
 #include "data/files/datalimits.h"
@@ -34,12 +35,12 @@ QString BodyConverter::convert(const QString &source, ConvertedBody *out)
         return problem;
     // The program shows a larger body as damaged.
     if (rtf.size() > kMaxBodyBytes)
-        return QStringLiteral("the body is %1 bytes as RTF, more than the %2 bytes the program reads")
+        return tools::toolText("lumolex-mkdata", "the body is %1 bytes as RTF, more than the %2 bytes the program reads")
             .arg(rtf.size())
             .arg(kMaxBodyBytes);
     out->stored = deflateBody(rtf);
     if (out->stored.isEmpty())
-        return QStringLiteral("the body could not be compressed");
+        return tools::toolText("lumolex-mkdata", "the body could not be compressed");
     out->isNull = false;
     return {};
 }
@@ -58,15 +59,15 @@ QString BodyConverter::convertRtf(const QString &source, QByteArray *rtf, QStrin
     // RTF is a 7-bit format: other characters are written as \'hh or \uN.
     for (QChar c : source) {
         if (c.unicode() > 0x7e || (c.unicode() < 0x20 && c != u'\t'))
-            return QStringLiteral("the RTF body holds the character U+%1; write it as \\uN? or \\'hh")
+            return tools::toolText("lumolex-mkdata", "the RTF body holds the character U+%1; write it as \\uN? or \\'hh")
                 .arg(c.unicode(), 4, 16, QLatin1Char('0'));
     }
     *rtf = source.toLatin1();
     rtf::ReadResult result;
     *plainText = rtf::plainText(*rtf, &result);
     if (!result.isRtf || result.damaged)
-        return QStringLiteral("the RTF body is damaged (%1)")
-            .arg(result.warning.isEmpty() ? QStringLiteral("not a complete RTF document") : result.warning);
+        return tools::toolText("lumolex-mkdata", "the RTF body is damaged (%1)")
+            .arg(result.warning.isEmpty() ? tools::toolText("lumolex-mkdata", "not a complete RTF document") : result.warning);
     return {};
 }
 

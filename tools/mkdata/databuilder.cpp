@@ -1,4 +1,5 @@
 #include "databuilder.h"
+#include "tooltext.h"
 
 #include "articlelayout.h"
 #include "bodyconverter.h"
@@ -136,7 +137,7 @@ void DataBuilder::buildCredits(const BuildInput &input, BuiltData *data, Problem
     QSet<int> seen;
     for (const CreditSource &credit : credits) {
         if (seen.contains(credit.dict)) {
-            problems->add(credit.where, QStringLiteral("dictionary %1 is credited twice").arg(credit.dict));
+            problems->add(credit.where, tools::toolText("lumolex-mkdata", "dictionary %1 is credited twice").arg(credit.dict));
             continue;
         }
         seen.insert(credit.dict);
@@ -154,11 +155,11 @@ void DataBuilder::checkCrossReferences(const BuiltData &data)
         if (row.gotoWord.isEmpty() || targets.contains(QString::number(row.dict) + u'\t' + RetTransc(row.gotoWord)))
             continue;
         if (++broken <= 10)
-            m_warnings.append(QStringLiteral("article %1 \"%2\": the cross-reference \"%3\" names no headword of dictionary %4")
+            m_warnings.append(tools::toolText("lumolex-mkdata", "article %1 \"%2\": the cross-reference \"%3\" names no headword of dictionary %4")
                                   .arg(QString::number(row.id), row.word, row.gotoWord, QString::number(row.dict)));
     }
     if (broken > 10)
-        m_warnings.append(QStringLiteral("%1 broken cross-references in all").arg(broken));
+        m_warnings.append(tools::toolText("lumolex-mkdata", "%1 broken cross-references in all").arg(broken));
 }
 
 } // namespace lumolex::mkdata

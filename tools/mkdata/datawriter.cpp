@@ -1,4 +1,5 @@
 #include "datawriter.h"
+#include "tooltext.h"
 
 #include "data/files/datafiles.h"
 #include "data/files/datafileschema.h"
@@ -112,7 +113,7 @@ QString reserveTemporaryPath(const QString &target, QString *error)
 QString DataWriter::write(const BuiltData &data, const QString &outputFolder)
 {
     if (!QDir().mkpath(outputFolder))
-        return QStringLiteral("cannot create the folder %1").arg(outputFolder);
+        return tools::toolText("lumolex-mkdata", "cannot create the folder %1").arg(outputFolder);
 
     using Writer = QString (*)(const BuiltData &, const QString &);
     const Writer writers[kDataFileCount] = {writeArticles, writeWordForms, writeExamples};
@@ -135,7 +136,7 @@ QString DataWriter::write(const BuiltData &data, const QString &outputFolder)
         std::error_code code;
         std::filesystem::rename(nativePath(temporaries[i]), nativePath(targets[i]), code);
         if (code)
-            error = QStringLiteral("cannot replace %1: %2")
+            error = tools::toolText("lumolex-mkdata", "cannot replace %1: %2")
                         .arg(QDir::toNativeSeparators(targets[i]), QString::fromLocal8Bit(code.message()));
     }
     if (!error.isEmpty()) {

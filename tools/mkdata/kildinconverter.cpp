@@ -1,4 +1,5 @@
 #include "kildinconverter.h"
+#include "tooltext.h"
 
 #include "articlelayout.h"
 #include "examplesplitter.h"
@@ -301,7 +302,7 @@ KildinOutput convertKildin(const KildinSources &sources)
 QString writeKildinOutput(const KildinOutput &output, const QString &folder)
 {
     if (!QDir().mkpath(folder))
-        return QStringLiteral("cannot create the folder %1").arg(folder);
+        return tools::toolText("lumolex-mkdata", "cannot create the folder %1").arg(folder);
     const QDir dir(folder);
     const QString generated = QStringLiteral("# Made by lumolex-mkdata kildin from data/kildin; edit the sources there.\n");
 

@@ -1,4 +1,5 @@
 #include "kildinsources.h"
+#include "tooltext.h"
 
 #include <QDir>
 
@@ -15,14 +16,14 @@ bool readTable(const QString &path, const QStringList &header, QVector<SourceLin
         return false;
     if (lines.isEmpty() || lines.first().fields != header) {
         problems->add(SourceLocation{path, lines.isEmpty() ? 1 : lines.first().where.line},
-                      QStringLiteral("expected the header line \"%1\"").arg(header.join(QStringLiteral("<TAB>"))));
+                      tools::toolText("lumolex-mkdata", "expected the header line \"%1\"").arg(header.join(QStringLiteral("<TAB>"))));
         return false;
     }
     bool ok = true;
     for (qsizetype i = 1; i < lines.size(); ++i) {
         SourceLine line = lines.at(i);
         if (line.fields.size() != header.size()) {
-            problems->add(line.where, QStringLiteral("expected %1 tab-separated fields, found %2")
+            problems->add(line.where, tools::toolText("lumolex-mkdata", "expected %1 tab-separated fields, found %2")
                                           .arg(header.size())
                                           .arg(line.fields.size()));
             ok = false;
@@ -41,7 +42,7 @@ bool readEntries(const QString &path, const QStringList &header, QVector<KildinE
     const bool ok = readTable(path, header, &rows, problems);
     for (const SourceLine &row : rows) {
         if (row.fields.at(0).isEmpty()) {
-            problems->add(row.where, QStringLiteral("the headword is empty"));
+            problems->add(row.where, tools::toolText("lumolex-mkdata", "the headword is empty"));
             continue;
         }
         entries->append(KildinEntry{row.where, row.fields.at(0), row.fields.at(1), row.fields.at(2), row.fields.at(3)});
@@ -75,7 +76,7 @@ bool readKildinSources(const QString &folder, KildinSources *sources, ProblemLis
     for (const SourceLine &row : rows) {
         // A few examples have no translation; they are shown without one.
         if (row.fields.at(1).isEmpty()) {
-            problems->add(row.where, QStringLiteral("the example is empty"));
+            problems->add(row.where, tools::toolText("lumolex-mkdata", "the example is empty"));
             continue;
         }
         sources->examples.append(KildinExample{row.where, row.fields.at(0), row.fields.at(1), row.fields.at(2)});
@@ -87,7 +88,7 @@ bool readKildinSources(const QString &folder, KildinSources *sources, ProblemLis
                    &rows, problems) && ok;
     for (const SourceLine &row : rows) {
         if (row.fields.at(0).isEmpty() || row.fields.at(1).isEmpty()) {
-            problems->add(row.where, QStringLiteral("the headword or the form is empty"));
+            problems->add(row.where, tools::toolText("lumolex-mkdata", "the headword or the form is empty"));
             continue;
         }
         sources->forms.append(KildinForm{row.where, row.fields.at(0), row.fields.at(1)});
@@ -100,11 +101,11 @@ bool readKildinSources(const QString &folder, KildinSources *sources, ProblemLis
     for (const SourceLine &row : rows) {
         const QString &paradigm = row.fields.at(3);
         if (row.fields.at(0).isEmpty() || row.fields.at(1).isEmpty() || row.fields.at(2).isEmpty()) {
-            problems->add(row.where, QStringLiteral("the headword, the tags or the form is empty"));
+            problems->add(row.where, tools::toolText("lumolex-mkdata", "the headword, the tags or the form is empty"));
             continue;
         }
         if (paradigm != QLatin1String("explicit") && paradigm != QLatin1String("default")) {
-            problems->add(row.where, QStringLiteral("the paradigm is \"%1\", not \"explicit\" or \"default\"").arg(paradigm));
+            problems->add(row.where, tools::toolText("lumolex-mkdata", "the paradigm is \"%1\", not \"explicit\" or \"default\"").arg(paradigm));
             continue;
         }
         sources->paradigms.append(KildinParadigmForm{row.where, row.fields.at(0), row.fields.at(1), row.fields.at(2),

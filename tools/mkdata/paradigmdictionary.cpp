@@ -1,4 +1,5 @@
 #include "paradigmdictionary.h"
+#include "tooltext.h"
 
 #include "paradigmarticle.h"
 #include "paradigmtags.h"
@@ -80,20 +81,20 @@ ParadigmDictionary convertParadigms(const QVector<KildinParadigmForm> &rows,
         byDefault += lemma.isDefault;
     }
 
-    dictionary.summary.append(QStringLiteral("forms dictionary: %1 articles (%2 with the translation of the 1985 "
-                                             "dictionary, %3 by a default model), %4 forms")
+    dictionary.summary.append(tools::toolText("lumolex-mkdata", "forms dictionary: %1 articles (%2 with the translation of the 1985 "
+                                                             "dictionary, %3 by a default model), %4 forms")
                                   .arg(lemmas.size()).arg(translated).arg(byDefault).arg(dictionary.forms.size()));
     if (unlabelled.isEmpty()) {
-        dictionary.summary.append(QStringLiteral("forms dictionary: all %1 tags labelled").arg(tags.size()));
+        dictionary.summary.append(tools::toolText("lumolex-mkdata", "forms dictionary: all %1 tags labelled").arg(tags.size()));
     } else {
         QStringList listed;
         for (auto it = unlabelled.cbegin(); it != unlabelled.cend(); ++it)
-            listed.append(QStringLiteral("%1 (%2 forms)").arg(it.key()).arg(it.value()));
-        dictionary.summary.append(QStringLiteral("forms dictionary: %1 of %2 tags have no label and are shown as "
-                                                 "spelt: %3").arg(unlabelled.size()).arg(tags.size()).arg(listed.join(QStringLiteral(", "))));
+            listed.append(tools::toolText("lumolex-mkdata", "%1 (%2 forms)").arg(it.key()).arg(it.value()));
+        dictionary.summary.append(tools::toolText("lumolex-mkdata", "forms dictionary: %1 of %2 tags have no label and are shown as "
+                                                                 "spelt: %3").arg(unlabelled.size()).arg(tags.size()).arg(listed.join(QStringLiteral(", "))));
     }
     if (leftOutCount > 0)
-        dictionary.summary.append(QStringLiteral("forms dictionary: %1 forms are no words and are left out: %2")
+        dictionary.summary.append(tools::toolText("lumolex-mkdata", "forms dictionary: %1 forms are no words and are left out: %2")
                                       .arg(leftOutCount).arg(leftOut.join(QStringLiteral("; "))
                                                              + (leftOutCount > kListedExamples ? QStringLiteral("; ...") : QString())));
     return dictionary;

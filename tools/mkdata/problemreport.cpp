@@ -1,4 +1,5 @@
 #include "problemreport.h"
+#include "tooltext.h"
 
 #include <QTextStream>
 
@@ -11,8 +12,8 @@ void reportProblems(const ProblemList &problems, const QString &consequence, QTe
     for (qsizetype i = 0; i < listed; ++i)
         err << messages.at(i) << '\n';
     if (messages.size() > listed)
-        err << "... " << messages.size() - listed << " more not listed\n";
-    err << "lumolex-mkdata: " << messages.size() << " problem(s); " << consequence << Qt::endl;
+        err << tools::toolText("lumolex-mkdata", "... %1 more not listed").arg(messages.size() - listed) << '\n';
+    err << "lumolex-mkdata: " << tools::toolText("lumolex-mkdata", "%n problem(s); %1", nullptr, int(messages.size())).arg(consequence) << Qt::endl;
 }
 
 } // namespace lumolex::mkdata

@@ -1,4 +1,5 @@
 #include "sourcefile.h"
+#include "tooltext.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -19,7 +20,7 @@ bool readSourceLines(const QString &path, QVector<SourceLine> *lines, ProblemLis
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        problems->add(QStringLiteral("%1: cannot read the file: %2").arg(path, file.errorString()));
+        problems->add(tools::toolText("lumolex-mkdata", "%1: cannot read the file: %2").arg(path, file.errorString()));
         return false;
     }
     QByteArray bytes = file.readAll();
@@ -45,7 +46,7 @@ bool readSourceLines(const QString &path, QVector<SourceLine> *lines, ProblemLis
         const QString text = QString(decoder.decode(raw)).normalized(QString::NormalizationForm_C);
         const SourceLocation where{path, lineNumber};
         if (decoder.hasError()) {
-            problems->add(where, QStringLiteral("the line is not valid UTF-8"));
+            problems->add(where, tools::toolText("lumolex-mkdata", "the line is not valid UTF-8"));
             ok = false;
             continue;
         }

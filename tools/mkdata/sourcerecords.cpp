@@ -1,4 +1,5 @@
 #include "sourcerecords.h"
+#include "tooltext.h"
 
 #include "data/files/datafileschema.h"
 
@@ -6,11 +7,12 @@ namespace lumolex::mkdata {
 
 namespace {
 
-bool checkLength(const SourceLine &line, const QString &what, const QString &value, ProblemList *problems)
+// `message` names the field, its value %1 and the limit %2.
+bool checkLength(const SourceLine &line, const char *message, const QString &value, ProblemList *problems)
 {
     if (value.size() <= kMaxWordLength)
         return true;
-    problems->add(line.where, QStringLiteral("the %1 \"%2\" is longer than %3 characters").arg(what, value, QString::number(kMaxWordLength)));
+    problems->add(line.where, tools::toolText("lumolex-mkdata", message).arg(value, QString::number(kMaxWordLength)));
     return false;
 }
 
@@ -19,7 +21,7 @@ bool readDictCode(const SourceLine &line, int *code, ProblemList *problems)
 {
     if (parseDictCode(line.fields.at(0), code))
         return true;
-    problems->add(line.where, QStringLiteral("the dictionary code \"%1\" is not a number from 0 to 2147483647")
+    problems->add(line.where, tools::toolText("lumolex-mkdata", "the dictionary code \"%1\" is not a number from 0 to 2147483647")
                                   .arg(line.fields.at(0)));
     return false;
 }
@@ -42,8 +44,8 @@ void parseArticles(const QVector<SourceLine> &lines, QVector<ArticleSource> *out
         const qsizetype count = line.fields.size();
         if (count < 3 || count > 4) {
             problems->add(line.where,
-                          QStringLiteral("expected 4 tab-separated fields (dictionary code, headword, "
-                                         "cross-reference, body), found %1").arg(count));
+                          tools::toolText("lumolex-mkdata", "expected 4 tab-separated fields (dictionary code, headword, "
+                                                                   "cross-reference, body), found %1").arg(count));
             continue;
         }
         ArticleSource article;
@@ -54,8 +56,9 @@ void parseArticles(const QVector<SourceLine> &lines, QVector<ArticleSource> *out
         article.word = line.fields.at(1).trimmed();
         article.gotoWord = line.fields.at(2).trimmed();
         article.body = count == 4 ? line.fields.at(3).trimmed() : QString();
-        if (!checkLength(line, QStringLiteral("headword"), article.word, problems)
-            || !checkLength(line, QStringLiteral("cross-reference"), article.gotoWord, problems)) {
+        if (!checkLength(line, TOOL_TEXT_NOOP("lumolex-mkdata", "the headword \"%1\" is longer than %2 characters"), article.word, problems)
+            || !checkLength(line, TOOL_TEXT_NOOP("lumolex-mkdata", "the cross-reference \"%1\" is longer than %2 characters"),
+                            article.gotoWord, problems)) {
             continue;
         }
         out->append(article);
@@ -66,7 +69,7 @@ void parseExamples(const QVector<SourceLine> &lines, QVector<ExampleSource> *out
 {
     for (const SourceLine &line : lines) {
         if (line.fields.size() != 1) {
-            problems->add(line.where, QStringLiteral("expected one field (the example's body), found %1")
+            problems->add(line.where, tools::toolText("lumolex-mkdata", "expected one field (the example's body), found %1")
                                           .arg(line.fields.size()));
             continue;
         }
@@ -78,13 +81,13 @@ void parseForms(const QVector<SourceLine> &lines, QVector<FormSource> *out, Prob
 {
     for (const SourceLine &line : lines) {
         if (line.fields.size() < 2) {
-            problems->add(line.where, QStringLiteral("expected at least 2 tab-separated fields (headword, form), found %1")
+            problems->add(line.where, tools::toolText("lumolex-mkdata", "expected at least 2 tab-separated fields (headword, form), found %1")
                                           .arg(line.fields.size()));
             continue;
         }
         FormSource form{line.where, line.fields.at(0).trimmed(), line.fields.at(1).trimmed()};
         if (form.lemma.isEmpty() || form.form.isEmpty()) {
-            problems->add(line.where, QStringLiteral("the headword and the form must not be empty"));
+            problems->add(line.where, tools::toolText("lumolex-mkdata", "the headword and the form must not be empty"));
             continue;
         }
         out->append(form);
@@ -95,8 +98,8 @@ void parseCredits(const QVector<SourceLine> &lines, QVector<CreditSource> *out, 
 {
     for (const SourceLine &line : lines) {
         if (line.fields.size() < 2 || line.fields.size() > 3) {
-            problems->add(line.where, QStringLiteral("expected 2 or 3 tab-separated fields (dictionary code, person, "
-                                                     "source), found %1").arg(line.fields.size()));
+            problems->add(line.where, tools::toolText("lumolex-mkdata", "expected 2 or 3 tab-separated fields (dictionary code, person, "
+                                                                               "source), found %1").arg(line.fields.size()));
             continue;
         }
         CreditSource credit;
@@ -106,7 +109,7 @@ void parseCredits(const QVector<SourceLine> &lines, QVector<CreditSource> *out, 
         credit.person = line.fields.at(1).trimmed();
         credit.source = line.fields.size() == 3 ? line.fields.at(2).trimmed() : QString();
         if (credit.person.isEmpty()) {
-            problems->add(line.where, QStringLiteral("the credited person is empty"));
+            problems->add(line.where, tools::toolText("lumolex-mkdata", "the credited person is empty"));
             continue;
         }
         out->append(credit);

@@ -68,12 +68,22 @@ InterfaceLanguage chooseInterfaceLanguage(LanguageChoice choice)
     return chooseInterfaceLanguage(choice, [](const char *name) { return qEnvironmentVariable(name); });
 }
 
+QString translationFolder(const QString &programFolder)
+{
+    return programFolder + QStringLiteral("translations");
+}
+
+bool loadProgramEnglish(QTranslator *translator, const QString &programFolder)
+{
+    return translator->load(QStringLiteral("lumolex_en"), translationFolder(programFolder));
+}
+
 bool installProgramTranslation(QCoreApplication *app, InterfaceLanguage language, const QString &programFolder)
 {
     if (language == InterfaceLanguage::Russian)
         return true;
     auto *translator = new QTranslator(app);
-    if (!translator->load(QStringLiteral("lumolex_en"), programFolder + QStringLiteral("translations"))) {
+    if (!loadProgramEnglish(translator, programFolder)) {
         delete translator;
         return false;
     }

@@ -18,6 +18,7 @@
 #include <functional>
 
 class QCoreApplication;
+class QTranslator;
 
 namespace lumolex {
 
@@ -36,6 +37,15 @@ InterfaceLanguage chooseInterfaceLanguage(LanguageChoice choice,
 
 // The same with the process environment.
 InterfaceLanguage chooseInterfaceLanguage(LanguageChoice choice);
+
+// The folder of the translations in a program folder (ending in '/'):
+// translations/, beside DATA/; lumolex-cli and lumolex-mkdata keep theirs there
+// too.
+QString translationFolder(const QString &programFolder);
+
+// Loads the program's English, lumolex_en.qm, into `translator` without
+// installing it; false when the file is missing or unreadable.
+bool loadProgramEnglish(QTranslator *translator, const QString &programFolder);
 
 // Installs the program's own translation for `language` into the
 // application, owned by it: none for Russian, lumolex_en.qm from
