@@ -294,6 +294,21 @@ Words without an article in the dictionaries (skipped): %1</translation>
     </message>
 </context>
 <context>
+    <name>WriteGuard</name>
+    <message>
+        <source>Сохранение словарной статьи</source>
+        <translation>Storing a dictionary article</translation>
+    </message>
+    <message>
+        <source>Пустое значение слова!</source>
+        <translation>The word is empty!</translation>
+    </message>
+    <message>
+        <source>Пустое значение транскрипции!</source>
+        <translation>The transcription is empty!</translation>
+    </message>
+</context>
+<context>
     <name>lumolex::ArticlePanel</name>
     <message>
         <source>Перевод</source>

@@ -23,9 +23,9 @@ QVariant fieldValue(const QVector<FieldDef> &fields, const QVariantList &values,
 std::optional<QString> articleStoreRefusal(const QVariant &word, const QVariant &transc)
 {
     if (isBlank(word))
-        return EmptyWordMessage;
+        return QCoreApplication::translate("WriteGuard", EmptyWordMessage);
     if (isBlank(transc))
-        return EmptyTranscMessage;
+        return QCoreApplication::translate("WriteGuard", EmptyTranscMessage);
     return std::nullopt;
 }
 

@@ -7,6 +7,7 @@
 
 #include "data/table/table.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QVariant>
 
@@ -14,14 +15,15 @@
 
 namespace lumolex {
 
-// Caption of the box that reports a refusal.
-inline const QString ArticleStoreCaption = QStringLiteral("Сохранение словарной статьи");
-// Refusal texts, in the order they are checked.
-inline const QString EmptyWordMessage = QStringLiteral("Пустое значение слова!");
-inline const QString EmptyTranscMessage = QStringLiteral("Пустое значение транскрипции!");
+// Caption of the box that reports a refusal, and the refusal texts in the
+// order they are checked: the source texts of the translation, so each is
+// shown through QCoreApplication::translate("WriteGuard", ...).
+inline constexpr const char *ArticleStoreCaption = QT_TRANSLATE_NOOP("WriteGuard", "Сохранение словарной статьи");
+inline constexpr const char *EmptyWordMessage = QT_TRANSLATE_NOOP("WriteGuard", "Пустое значение слова!");
+inline constexpr const char *EmptyTranscMessage = QT_TRANSLATE_NOOP("WriteGuard", "Пустое значение транскрипции!");
 
 // The refusal for an article with these WORD and TRANSC values, or nullopt
-// when it may be stored. Null (or invalid) and zero-length values are refused
+// when it may be stored; the text in the interface language. Null (or invalid) and zero-length values are refused
 // alike; WORD is checked first.
 std::optional<QString> articleStoreRefusal(const QVariant &word, const QVariant &transc);
 
