@@ -152,6 +152,10 @@ bool TFormLumoLex::FormShow()
     // own while this one reads the others and shows the first article; it
     // becomes ClientDataSet2 when complete, and a search waits for it.
     article->steps->setRecording(false);
+    // Nothing is on screen before the first article is chosen: the record
+    // changes of the opening and of the settings are held back, so that the
+    // article and the word list are made once, for the article shown.
+    ClientDataSet1->suspendNotifications();
     WordFormLoading *wordForms = WordFormLoading::of(this);
     if (!wordForms)
         wordForms = new WordFormLoading(this);
@@ -162,6 +166,7 @@ bool TFormLumoLex::FormShow()
         wordForms->cancel();
         ClientDataSet1->clear();
         ClientDataSet3->clear();
+        ClientDataSet1->resumeNotifications();
         m_messages->show(QMessageBox::Critical, title(), loader.errorString());
         return false;
     }
@@ -199,6 +204,7 @@ bool TFormLumoLex::FormShow()
         ClientDataSet1->first();
         ClientDataSet1->resumeNotifications();
     }
+    ClientDataSet1->resumeNotifications();
     // Transparency, the panel commands and the tray hint; then the first
     // speech example, and the splash box closes after.
     appearance->SetTransparency();
