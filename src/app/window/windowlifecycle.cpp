@@ -47,6 +47,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QSplitter>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -61,6 +62,10 @@ QString title()
 }
 
 constexpr char kCardHistoryFile[] = "DATA/LumoCard.hst";
+
+// The latest the word forms begin to load after the start-up sequence, when
+// the window has not been painted by then.
+constexpr int kWordFormsLatestStartMs = 1000;
 constexpr char kFindHistoryFile[] = "DATA/LumoFind.hst";
 
 struct HistoryList {
@@ -228,6 +233,10 @@ bool TFormLumoLex::FormShow()
         });
         new FirstPaintWatch(this, {}, [this] { m_timeline.mark("first layout"); });
     }
+    // The word forms are read once the window is on screen; a window that
+    // is not painted soon (hidden at once, say) has them read all the same.
+    new FirstPaintWatch(this, [wordForms] { wordForms->beginReading(); });
+    QTimer::singleShot(kWordFormsLatestStartMs, wordForms, &WordFormLoading::beginReading);
     return true;
 }
 

@@ -36,10 +36,14 @@ public:
     // The window's loading, made at its first start-up; null before.
     static WordFormLoading *of(const TFormLumoLex *window);
 
-    // Starts reading the word-form file of `dataFolder` (its layout was
+    // Prepares reading the word-form file of `dataFolder` (its layout was
     // checked before the window appeared). With LUMOLEX_TIMING=1 the
     // hand-over prints the time on `timeline` (from the program's start).
     void start(const QString &dataFolder, const StartupTimeline &timeline);
+    // Begins the reading on its thread, once: the window calls it when its
+    // first article is on screen, so that the two do not share the
+    // processor; a search that needs the forms earlier begins it itself.
+    void beginReading();
     // Blocks until the table has been handed over; true when the window's
     // ClientDataSet2 then holds the word forms, false when they could not be
     // read (or reading was never started).
@@ -61,6 +65,7 @@ private:
     enum class State { Idle, Loading, Ready, Failed };
     TFormLumoLex *m_window;
     std::unique_ptr<BackgroundLoad> m_load;
+    QString m_dataFolder;
     std::unique_ptr<Table> m_table;
     std::optional<StartupTimeline> m_timeline;
     std::unique_ptr<WordSpellingFile> m_spellings;
