@@ -9,12 +9,15 @@ namespace lumolex {
 
 namespace {
 
-// The icon once made, shared by the engine and its clones (QIcon detaches
-// by cloning), so that it is made once for all of them.
+// The icon once made, and the pictures of its first size, shared by the
+// engine and its clones (QIcon detaches by cloning), so that each is made
+// once for all of them.
 struct MadeIcon {
     std::function<QIcon()> make;
     QIcon icon;
     bool done = false;
+    FirstPictures first;
+    QIcon firstIcon;
 
     const QIcon &get()
     {
@@ -22,8 +25,23 @@ struct MadeIcon {
             icon = make();
             make = {};
             done = true;
+            first = {};
+            firstIcon = QIcon();
         }
         return icon;
+    }
+
+    // The pictures that answer a question for `size` at `scale`: the first
+    // size's, while the whole icon is not made and they answer it exactly.
+    const QIcon &answering(const QSize &size, qreal scale)
+    {
+        const bool firstAnswers = !done && first.make && scale <= 1.0 && size.width() <= first.size.width()
+            && size.height() <= first.size.height();
+        if (!firstAnswers)
+            return get();
+        if (firstIcon.isNull())
+            firstIcon = first.make();
+        return firstIcon;
     }
 };
 
@@ -41,12 +59,12 @@ public:
     }
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
     {
-        return m_made->get().pixmap(size, 1.0, mode, state);
+        return m_made->answering(size, 1.0).pixmap(size, 1.0, mode, state);
     }
     QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal scale) override
     {
         // QIcon asks with the size in device pixels.
-        return m_made->get().pixmap(size / scale, scale, mode, state);
+        return m_made->answering(size / scale, scale).pixmap(size / scale, scale, mode, state);
     }
     QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
     {
@@ -69,8 +87,14 @@ private:
 
 QIcon deferredIcon(std::function<QIcon()> make)
 {
+    return deferredIcon(std::move(make), FirstPictures{});
+}
+
+QIcon deferredIcon(std::function<QIcon()> make, FirstPictures first)
+{
     auto made = std::make_shared<MadeIcon>();
     made->make = std::move(make);
+    made->first = std::move(first);
     return QIcon(new DeferredIconEngine(std::move(made)));
 }
 

@@ -89,14 +89,14 @@ QPixmap render(QSvgRenderer &renderer, int size, qreal devicePixelRatio)
     return pixmap;
 }
 
-// The picture at 16 pixels for ordinary and for high-density screens.
-QIcon renderedIcon(const QString &source)
+// The picture at 16 pixels for the given screen densities.
+QIcon renderedIcon(const QString &source, std::initializer_list<qreal> devicePixelRatios)
 {
     QSvgRenderer renderer(source);
     QIcon icon;
     if (renderer.isValid()) {
-        icon.addPixmap(render(renderer, ImageList16::ImageSize, 1.0));
-        icon.addPixmap(render(renderer, ImageList16::ImageSize, 2.0));
+        for (qreal ratio : devicePixelRatios)
+            icon.addPixmap(render(renderer, ImageList16::ImageSize, ratio));
     }
     return icon;
 }
@@ -110,8 +110,14 @@ ImageList16::ImageList16()
     for (int index = 0; index < kCount; ++index) {
         const QString source = sourcePath(index);
         // Rendered when first drawn or measured: most sit in menus, which
-        // the first window does not show.
-        m_icons.append(QFile::exists(source) ? deferredIcon([source] { return renderedIcon(source); }) : QIcon());
+        // the first window does not show. The high-density picture waits
+        // until a dense screen asks for it.
+        if (!QFile::exists(source)) {
+            m_icons.append(QIcon());
+            continue;
+        }
+        const FirstPictures ordinaryScreen{QSize(ImageSize, ImageSize), [source] { return renderedIcon(source, {1.0}); }};
+        m_icons.append(deferredIcon([source] { return renderedIcon(source, {1.0, 2.0}); }, ordinaryScreen));
     }
 }
 
