@@ -64,11 +64,11 @@ Decomposed decompose(char16_t c)
 // with that letter's variant rank and marks, whether it is a capital, and
 // whether it is itself a combining mark (with its weight).
 struct UnitInfo {
-    int variant = 0;
-    int marks = 0;
+    quint8 variant = 0;
+    quint8 marks = 0;
     bool capital = false;
     bool mark = false;
-    int markWeight = 0;
+    quint8 markWeight = 0;
 };
 
 UnitInfo unitInfo(char16_t c)
@@ -76,11 +76,11 @@ UnitInfo unitInfo(char16_t c)
     const Decomposed d = decompose(c);
     const char16_t small = char16_t(QChar::toLower(char32_t(d.base)));
     UnitInfo info;
-    info.variant = variantRank(small);
-    info.marks = d.marks;
+    info.variant = quint8(variantRank(small));
+    info.marks = quint8(std::min(d.marks, 255));
     info.capital = small != d.base;
     info.mark = QChar(c).isMark();
-    info.markWeight = markWeight(c);
+    info.markWeight = quint8(markWeight(c));
     return info;
 }
 
@@ -102,9 +102,8 @@ const std::array<UnitInfo, kTableEnd> &unitTable()
 // Calls letter(variant, marks, capital) for each letter of the text, a
 // letter being a base character with the combining marks that follow it.
 template <typename Letter>
-void forEachLetter(QStringView text, Letter letter)
+void forEachLetter(QStringView text, const std::array<UnitInfo, kTableEnd> &table, Letter letter)
 {
-    const auto &table = unitTable();
     int marks = -1; // marks of the letter being read; -1 before the first
     UnitInfo current;
     for (const QChar ch : text) {
@@ -132,11 +131,12 @@ void SpellingCollation::appendSortKey(QStringView text, std::string &out)
     const size_t start = out.size();
     out.resize(start + 4 * size_t(text.size()) + 2);
     char *next = out.data() + start;
-    forEachLetter(text, [&next](int variant, int marks, bool) {
+    const auto &table = unitTable();
+    forEachLetter(text, table, [&next](int variant, int marks, bool) {
         *next++ = char(1 + variant * 16 + std::min(marks, 15));
     });
     *next++ = '\0';
-    forEachLetter(text, [&next](int, int, bool capital) { *next++ = char(capital ? 2 : 1); });
+    forEachLetter(text, table, [&next](int, int, bool capital) { *next++ = char(capital ? 2 : 1); });
     *next++ = '\0';
     for (const QChar ch : text) {
         *next++ = char(ch.unicode() >> 8);
