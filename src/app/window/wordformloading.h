@@ -51,6 +51,8 @@ public:
     // Stops a reading going on (a start-up that failed otherwise).
     void cancel();
     bool isReady() const { return m_state == State::Ready; }
+    // The file is being read: begun and not yet handed over.
+    bool isReading() const { return m_state == State::Loading && m_load != nullptr; }
     // The spelt words of the data folder given to start(); null before.
     WordSpellings *wordSpellings() const;
     bool hasFailed() const { return m_state == State::Failed; }
