@@ -1,8 +1,9 @@
 #include "ui/imagelist16.h"
 
+#include "ui/deferredicon.h"
+
 #include <QFile>
 #include <QGuiApplication>
-#include <QIconEngine>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -88,70 +89,17 @@ QPixmap render(QSvgRenderer &renderer, int size, qreal devicePixelRatio)
     return pixmap;
 }
 
-// The picture at 16 pixels for ordinary and for high-density screens.
-QIcon renderedIcon(const QString &source)
+// The picture at 16 pixels for the given screen densities.
+QIcon renderedIcon(const QString &source, std::initializer_list<qreal> devicePixelRatios)
 {
     QSvgRenderer renderer(source);
     QIcon icon;
     if (renderer.isValid()) {
-        icon.addPixmap(render(renderer, ImageList16::ImageSize, 1.0));
-        icon.addPixmap(render(renderer, ImageList16::ImageSize, 2.0));
+        for (qreal ratio : devicePixelRatios)
+            icon.addPixmap(render(renderer, ImageList16::ImageSize, ratio));
     }
     return icon;
 }
-
-// A picture rendered when it is first drawn or measured, then kept: most
-// pictures sit in menus, which the first window does not show. Every
-// question goes to the rendered icon, so it looks and measures exactly as if
-// it had been rendered at once.
-class DeferredIconEngine : public QIconEngine
-{
-public:
-    explicit DeferredIconEngine(const QString &source)
-        : m_source(source)
-    {
-    }
-
-    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
-    {
-        rendered().paint(painter, rect, Qt::AlignCenter, mode, state);
-    }
-    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
-    {
-        return rendered().pixmap(size, 1.0, mode, state);
-    }
-    QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state, qreal scale) override
-    {
-        // QIcon asks with the size in device pixels.
-        return rendered().pixmap(size / scale, scale, mode, state);
-    }
-    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
-    {
-        return rendered().actualSize(size, mode, state);
-    }
-    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
-    {
-        return rendered().availableSizes(mode, state);
-    }
-    // Not rendered yet: the source is there, so there will be a picture.
-    bool isNull() override { return m_done && m_icon.isNull(); }
-    QString key() const override { return QStringLiteral("lumolex-deferred"); }
-    QIconEngine *clone() const override { return new DeferredIconEngine(*this); }
-
-private:
-    const QIcon &rendered()
-    {
-        if (!m_done) {
-            m_icon = renderedIcon(m_source);
-            m_done = true;
-        }
-        return m_icon;
-    }
-
-    QString m_source;
-    QIcon m_icon;
-    bool m_done = false;
-};
 
 } // namespace
 
@@ -161,7 +109,15 @@ ImageList16::ImageList16()
     m_icons.reserve(kCount);
     for (int index = 0; index < kCount; ++index) {
         const QString source = sourcePath(index);
-        m_icons.append(QFile::exists(source) ? QIcon(new DeferredIconEngine(source)) : QIcon());
+        // Rendered when first drawn or measured: most sit in menus, which
+        // the first window does not show. The high-density picture waits
+        // until a dense screen asks for it.
+        if (!QFile::exists(source)) {
+            m_icons.append(QIcon());
+            continue;
+        }
+        const FirstPictures ordinaryScreen{QSize(ImageSize, ImageSize), [source] { return renderedIcon(source, {1.0}); }};
+        m_icons.append(deferredIcon([source] { return renderedIcon(source, {1.0, 2.0}); }, ordinaryScreen));
     }
 }
 

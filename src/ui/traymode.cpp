@@ -1,5 +1,7 @@
 #include "ui/traymode.h"
 
+#include "ui/deferredicon.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
@@ -85,8 +87,9 @@ QList<QIcon> trayAnimationFrames()
 {
     constexpr int frames = 17;
     QList<QIcon> icons;
+    // Drawn when first shown: the animation runs only in tray mode.
     for (int i = 0; i < frames; ++i)
-        icons.append(frameIcon(i, frames));
+        icons.append(deferredIcon([i] { return frameIcon(i, frames); }));
     return icons;
 }
 

@@ -47,6 +47,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QSplitter>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -61,6 +62,10 @@ QString title()
 }
 
 constexpr char kCardHistoryFile[] = "DATA/LumoCard.hst";
+
+// The latest the word forms begin to load after the start-up sequence, when
+// the window has not been painted by then.
+constexpr int kWordFormsLatestStartMs = 1000;
 constexpr char kFindHistoryFile[] = "DATA/LumoFind.hst";
 
 struct HistoryList {
@@ -152,6 +157,10 @@ bool TFormLumoLex::FormShow()
     // own while this one reads the others and shows the first article; it
     // becomes ClientDataSet2 when complete, and a search waits for it.
     article->steps->setRecording(false);
+    // Nothing is on screen before the first article is chosen: the record
+    // changes of the opening and of the settings are held back, so that the
+    // article and the word list are made once, for the article shown.
+    ClientDataSet1->suspendNotifications();
     WordFormLoading *wordForms = WordFormLoading::of(this);
     if (!wordForms)
         wordForms = new WordFormLoading(this);
@@ -162,6 +171,7 @@ bool TFormLumoLex::FormShow()
         wordForms->cancel();
         ClientDataSet1->clear();
         ClientDataSet3->clear();
+        ClientDataSet1->resumeNotifications();
         m_messages->show(QMessageBox::Critical, title(), loader.errorString());
         return false;
     }
@@ -199,6 +209,7 @@ bool TFormLumoLex::FormShow()
         ClientDataSet1->first();
         ClientDataSet1->resumeNotifications();
     }
+    ClientDataSet1->resumeNotifications();
     // Transparency, the panel commands and the tray hint; then the first
     // speech example, and the splash box closes after.
     appearance->SetTransparency();
@@ -222,6 +233,10 @@ bool TFormLumoLex::FormShow()
         });
         new FirstPaintWatch(this, {}, [this] { m_timeline.mark("first layout"); });
     }
+    // The word forms are read once the window is on screen; a window that
+    // is not painted soon (hidden at once, say) has them read all the same.
+    new FirstPaintWatch(this, [wordForms] { wordForms->beginReading(); });
+    QTimer::singleShot(kWordFormsLatestStartMs, wordForms, &WordFormLoading::beginReading);
     return true;
 }
 

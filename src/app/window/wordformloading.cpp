@@ -30,11 +30,19 @@ WordFormLoading::~WordFormLoading() = default;
 void WordFormLoading::start(const QString &dataFolder, const StartupTimeline &timeline)
 {
     m_timeline = timeline;
+    m_dataFolder = dataFolder;
     m_spellings = std::make_unique<WordSpellingFile>(dataFolder);
-    auto table = std::make_unique<Table>(QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms));
+    m_load.reset();
     m_state = State::Loading;
+}
+
+void WordFormLoading::beginReading()
+{
+    if (m_state != State::Loading || m_load)
+        return;
+    auto table = std::make_unique<Table>(QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms));
     // The reading thread only posts the hand-over; it runs on this thread.
-    m_load = std::make_unique<BackgroundLoad>(dataFolder, DataFile::WordForms, std::move(table), [this] {
+    m_load = std::make_unique<BackgroundLoad>(m_dataFolder, DataFile::WordForms, std::move(table), [this] {
         QMetaObject::invokeMethod(this, &WordFormLoading::handOver, Qt::QueuedConnection);
     });
 }
@@ -46,6 +54,7 @@ WordSpellings *WordFormLoading::wordSpellings() const
 
 bool WordFormLoading::waitUntilReady()
 {
+    beginReading();
     handOver();
     return m_state == State::Ready;
 }
@@ -58,7 +67,7 @@ void WordFormLoading::cancel()
 
 void WordFormLoading::handOver()
 {
-    if (m_state != State::Loading)
+    if (m_state != State::Loading || !m_load)
         return;
     if (m_load->succeeded()) {
         m_table = m_load->takeTable();

@@ -36,10 +36,14 @@ public:
     // The window's loading, made at its first start-up; null before.
     static WordFormLoading *of(const TFormLumoLex *window);
 
-    // Starts reading the word-form file of `dataFolder` (its layout was
+    // Prepares reading the word-form file of `dataFolder` (its layout was
     // checked before the window appeared). With LUMOLEX_TIMING=1 the
     // hand-over prints the time on `timeline` (from the program's start).
     void start(const QString &dataFolder, const StartupTimeline &timeline);
+    // Begins the reading on its thread, once: the window calls it when its
+    // first article is on screen, so that the two do not share the
+    // processor; a search that needs the forms earlier begins it itself.
+    void beginReading();
     // Blocks until the table has been handed over; true when the window's
     // ClientDataSet2 then holds the word forms, false when they could not be
     // read (or reading was never started).
@@ -47,6 +51,8 @@ public:
     // Stops a reading going on (a start-up that failed otherwise).
     void cancel();
     bool isReady() const { return m_state == State::Ready; }
+    // The file is being read: begun and not yet handed over.
+    bool isReading() const { return m_state == State::Loading && m_load != nullptr; }
     // The spelt words of the data folder given to start(); null before.
     WordSpellings *wordSpellings() const;
     bool hasFailed() const { return m_state == State::Failed; }
@@ -61,6 +67,7 @@ private:
     enum class State { Idle, Loading, Ready, Failed };
     TFormLumoLex *m_window;
     std::unique_ptr<BackgroundLoad> m_load;
+    QString m_dataFolder;
     std::unique_ptr<Table> m_table;
     std::optional<StartupTimeline> m_timeline;
     std::unique_ptr<WordSpellingFile> m_spellings;

@@ -3,7 +3,9 @@
 #include <QChar>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
+#include <string>
 
 namespace lumolex {
 
@@ -45,6 +47,31 @@ void appendCharacter(char32_t c, std::string &out)
         appendOther(QChar::toLower(c), out);
 }
 
+// The key bytes of the units of Latin and Cyrillic text, worked out once:
+// one or two bytes each (letters one, other characters below 0x207F two).
+constexpr char16_t kTableEnd = 0x0530;
+
+struct UnitKey {
+    unsigned char length = 0;
+    char bytes[2] = {};
+};
+
+const std::array<UnitKey, kTableEnd> &unitKeys()
+{
+    static const std::array<UnitKey, kTableEnd> table = [] {
+        std::array<UnitKey, kTableEnd> all {};
+        std::string key;
+        for (char16_t c = 0; c < kTableEnd; ++c) {
+            key.clear();
+            appendCharacter(c, key);
+            all[c].length = static_cast<unsigned char>(key.size());
+            std::memcpy(all[c].bytes, key.data(), key.size());
+        }
+        return all;
+    }();
+    return table;
+}
+
 } // namespace
 
 int KeyCollation::alphabetRank(char32_t c)
@@ -67,16 +94,33 @@ int KeyCollation::alphabetRank(char32_t c)
 
 void KeyCollation::appendSortKey(QStringView text, std::string &out)
 {
+    const auto &table = unitKeys();
     const qsizetype size = text.size();
+    // At most three bytes a unit; written in place, then cut to length.
+    const size_t start = out.size();
+    out.resize(start + 3 * size_t(size));
+    char *next = out.data() + start;
+    std::string other;
     for (qsizetype i = 0; i < size; ++i) {
         const char16_t c = text[i].unicode();
+        if (c < kTableEnd) {
+            const UnitKey &key = table[c];
+            next[0] = key.bytes[0];
+            next[1] = key.bytes[1];
+            next += key.length;
+            continue;
+        }
+        other.clear();
         if (QChar::isHighSurrogate(c) && i + 1 < size && text[i + 1].isLowSurrogate()) {
-            appendCharacter(QChar::surrogateToUcs4(c, text[i + 1].unicode()), out);
+            appendCharacter(QChar::surrogateToUcs4(c, text[i + 1].unicode()), other);
             ++i;
         } else {
-            appendCharacter(c, out);
+            appendCharacter(c, other);
         }
+        std::memcpy(next, other.data(), other.size());
+        next += other.size();
     }
+    out.resize(size_t(next - out.data()));
 }
 
 std::string KeyCollation::sortKey(QStringView text)

@@ -60,58 +60,89 @@ Decomposed decompose(char16_t c)
     return d;
 }
 
-// Decompositions of the characters of Latin and Cyrillic text, made once.
+// What the key needs of one UTF-16 unit: the small form of its base letter
+// with that letter's variant rank and marks, whether it is a capital, and
+// whether it is itself a combining mark (with its weight).
+struct UnitInfo {
+    quint8 variant = 0;
+    quint8 marks = 0;
+    bool capital = false;
+    bool mark = false;
+    quint8 markWeight = 0;
+};
+
+UnitInfo unitInfo(char16_t c)
+{
+    const Decomposed d = decompose(c);
+    const char16_t small = char16_t(QChar::toLower(char32_t(d.base)));
+    UnitInfo info;
+    info.variant = quint8(variantRank(small));
+    info.marks = quint8(std::min(d.marks, 255));
+    info.capital = small != d.base;
+    info.mark = QChar(c).isMark();
+    info.markWeight = quint8(markWeight(c));
+    return info;
+}
+
+// The units of Latin and Cyrillic text, worked out once: a key is then made
+// by table look-ups alone.
 constexpr char16_t kTableEnd = 0x0530;
 
-const std::array<Decomposed, kTableEnd> &decompositions()
+const std::array<UnitInfo, kTableEnd> &unitTable()
 {
-    static const std::array<Decomposed, kTableEnd> table = [] {
-        std::array<Decomposed, kTableEnd> all {};
+    static const std::array<UnitInfo, kTableEnd> table = [] {
+        std::array<UnitInfo, kTableEnd> all {};
         for (char16_t c = 0; c < kTableEnd; ++c)
-            all[c] = decompose(c);
+            all[c] = unitInfo(c);
         return all;
     }();
     return table;
+}
+
+// Calls letter(variant, marks, capital) for each letter of the text, a
+// letter being a base character with the combining marks that follow it.
+template <typename Letter>
+void forEachLetter(QStringView text, const std::array<UnitInfo, kTableEnd> &table, Letter letter)
+{
+    int marks = -1; // marks of the letter being read; -1 before the first
+    UnitInfo current;
+    for (const QChar ch : text) {
+        const char16_t c = ch.unicode();
+        const UnitInfo info = c < kTableEnd ? table[c] : unitInfo(c);
+        if (info.mark && marks >= 0) {
+            marks += info.markWeight;
+            continue;
+        }
+        if (marks >= 0)
+            letter(current.variant, marks, current.capital);
+        current = info;
+        marks = info.marks;
+    }
+    if (marks >= 0)
+        letter(current.variant, marks, current.capital);
 }
 
 } // namespace
 
 void SpellingCollation::appendSortKey(QStringView text, std::string &out)
 {
-    const auto &table = decompositions();
-    std::string secondary;
-    std::string tertiary;
-    secondary.reserve(size_t(text.size()));
-    tertiary.reserve(size_t(text.size()));
-    int marks = -1; // marks of the letter being read; -1 before the first
-    char16_t base = 0;
-    const auto flush = [&] {
-        if (marks < 0)
-            return;
-        const char16_t small = char16_t(QChar::toLower(char32_t(base)));
-        secondary.push_back(char(1 + variantRank(small) * 16 + std::min(marks, 15)));
-        tertiary.push_back(char(small != base ? 2 : 1));
-    };
+    // At most one byte a unit for each of the two letter levels, a
+    // separator after each, and two bytes a unit for the code units.
+    const size_t start = out.size();
+    out.resize(start + 4 * size_t(text.size()) + 2);
+    char *next = out.data() + start;
+    const auto &table = unitTable();
+    forEachLetter(text, table, [&next](int variant, int marks, bool) {
+        *next++ = char(1 + variant * 16 + std::min(marks, 15));
+    });
+    *next++ = '\0';
+    forEachLetter(text, table, [&next](int, int, bool capital) { *next++ = char(capital ? 2 : 1); });
+    *next++ = '\0';
     for (const QChar ch : text) {
-        const char16_t c = ch.unicode();
-        if (ch.isMark() && marks >= 0) {
-            marks += markWeight(c);
-            continue;
-        }
-        flush();
-        const Decomposed d = c < kTableEnd ? table[c] : decompose(c);
-        base = d.base;
-        marks = d.marks;
+        *next++ = char(ch.unicode() >> 8);
+        *next++ = char(ch.unicode() & 0xFF);
     }
-    flush();
-    out += secondary;
-    out.push_back('\0');
-    out += tertiary;
-    out.push_back('\0');
-    for (const QChar ch : text) {
-        out.push_back(char(ch.unicode() >> 8));
-        out.push_back(char(ch.unicode() & 0xFF));
-    }
+    out.resize(size_t(next - out.data()));
 }
 
 std::string SpellingCollation::sortKey(QStringView text)

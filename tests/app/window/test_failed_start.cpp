@@ -111,7 +111,8 @@ TEST(FailedStart, CloseDuringASuccessfulStartRunsTheShutdownOnceEverythingIsLoad
     AppFixture app;
     const UserFiles files(app);
     TFormLumoLex *w = app.create();
-    // The first record change comes while the tables are being opened.
+    // The first record change comes with the first article, while the
+    // start-up still runs.
     bool asked = false;
     QObject::connect(w->ClientDataSet1, &Table::recordChanged, w, [w, &asked] {
         if (!asked) {

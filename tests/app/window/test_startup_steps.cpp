@@ -67,5 +67,35 @@ TEST(StartUpSteps, TheFirstArticleShownIsStepOneAndBothStepCommandsAreDisabled)
     }
 }
 
+// Nothing is on screen before the first article: the start-up announces
+// one record and one word list, those of the article shown, however that
+// article is reached.
+TEST(StartUpSteps, TheStartUpAnnouncesOnlyTheArticleShown)
+{
+    const struct {
+        const char *bookmark;
+        int firstId;
+    } cases[] = {
+        {"0", 6},      // dictionary 1, first of its list
+        {"8", 8},      // the stored bookmark
+        {"999", 1},    // a bookmark no article has: the first of the whole key order stays
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.bookmark);
+        AppFixture app;
+        app.writeSetting(QStringLiteral("BookMark"), QString::fromLatin1(c.bookmark));
+        TFormLumoLex *w = app.create();
+        QList<int> announced;
+        int rebuilds = 0;
+        QObject::connect(w->ClientDataSet1, &Table::recordChanged, w,
+                         [w, &announced] { announced.append(test::currentId(*w->ClientDataSet1)); });
+        QObject::connect(w->ClientDataSet1, &Table::viewRebuilt, w, [&rebuilds] { ++rebuilds; });
+        w->show();
+        ASSERT_TRUE(w->started());
+        EXPECT_EQ(announced, QList<int>{c.firstId});
+        EXPECT_EQ(rebuilds, 1);
+    }
+}
+
 } // namespace
 } // namespace lumolex

@@ -100,6 +100,38 @@ TEST(WordFormLoading, TheFormsArriveByThemselves)
     app.close();
 }
 
+// The reading waits for the window's first paint, so that it does not take
+// the processor from the start-up; a window that is hidden before it is
+// painted has the forms all the same.
+TEST(WordFormLoading, TheReadingBeginsOnceTheWindowIsPainted)
+{
+    const struct {
+        const char *name;
+        bool hideAtOnce;
+    } cases[] = {
+        {"painted", false},
+        {"hidden before any paint", true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        test::AppFixture app;
+        TFormLumoLex *w = app.create();
+        w->show();
+        ASSERT_TRUE(w->started());
+        WordFormLoading *forms = WordFormLoading::of(w);
+        ASSERT_NE(forms, nullptr);
+        EXPECT_FALSE(forms->isReading());
+        EXPECT_FALSE(forms->isReady());
+        if (c.hideAtOnce)
+            w->hide();
+        for (int i = 0; i < 500 && !forms->isReady(); ++i)
+            QTest::qWait(10);
+        EXPECT_TRUE(forms->isReady());
+        EXPECT_EQ(w->ClientDataSet2->rowCount(), 1);
+        app.close();
+    }
+}
+
 // A word-form file whose layout is right but one of whose rows is not:
 // found only while its rows are read, after the window has appeared.
 void spoilWordForms(const QString &folder, const char *insertSql)

@@ -48,14 +48,15 @@ int referenceCompare(const QString &a, const QString &b)
 } // namespace
 
 // The pool holds the alphabet in both cases, Kildin letters and other
-// characters of every width of the key encoding. Every pair of single
+// characters of every width of the key encoding, on both sides of the end
+// of the Latin and Cyrillic blocks (whose keys come from a table). Every pair of single
 // characters covers the alphabet order (ё after е, ӱ after у), capitals
 // equal to small letters, Kildin letters equal to their other case and
 // nothing else, every other character below the alphabet by the code of its
 // lower case; random texts sharing beginnings cover the shorter-first rule.
 TEST(KeyCollation, AgreesWithTheOrderAsStated)
 {
-    const QList<uint> chars = (Alphabet + Capitals + QStringLiteral(" -09aZé\x01~\x7F\u0080ѣӆӅ—\uFFFF")
+    const QList<uint> chars = (Alphabet + Capitals + QStringLiteral(" -09aZé\x01~\x7F\u0080ѣӆӅ\u052F\u0530—\uFFFF")
                                + QString::fromUcs4(U"\U0001F600\U00010400", 2)).toUcs4();
     auto text = [](char32_t c) { return QString::fromUcs4(&c, 1); };
     for (const char32_t a : chars) {
