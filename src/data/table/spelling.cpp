@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 
 namespace lumolex {
 
@@ -52,6 +53,10 @@ struct Decomposed {
 
 Decomposed decompose(char16_t c)
 {
+    // Most characters have no canonical decomposition: they are their own
+    // base, without the cost of normalising a string.
+    if (QChar::decompositionTag(char32_t(c)) != QChar::Canonical)
+        return {c, 0};
     const QString parts = QString(QChar(c)).normalized(QString::NormalizationForm_D);
     Decomposed d;
     d.base = parts.isEmpty() ? c : parts[0].unicode();
@@ -60,25 +65,32 @@ Decomposed decompose(char16_t c)
     return d;
 }
 
-// Decompositions of the characters of Latin and Cyrillic text, made once.
+// Decompositions of the characters of Latin and Cyrillic text, each made
+// the first time it is asked for (a look-up of a few rows meets a few dozen
+// characters). An entry holds the base, the mark weight above it and
+// kKnown once made; threads that make one at once store the same value.
 constexpr char16_t kTableEnd = 0x0530;
+constexpr quint32 kKnown = 0x80000000u;
 
-const std::array<Decomposed, kTableEnd> &decompositions()
+Decomposed decomposition(char16_t c)
 {
-    static const std::array<Decomposed, kTableEnd> table = [] {
-        std::array<Decomposed, kTableEnd> all {};
-        for (char16_t c = 0; c < kTableEnd; ++c)
-            all[c] = decompose(c);
-        return all;
-    }();
-    return table;
+    if (c >= kTableEnd)
+        return decompose(c);
+    static std::array<std::atomic<quint32>, kTableEnd> table {};
+    std::atomic<quint32> &entry = table[c];
+    quint32 known = entry.load(std::memory_order_relaxed);
+    if (!(known & kKnown)) {
+        const Decomposed d = decompose(c);
+        known = kKnown | (quint32(std::min(d.marks, 0x7FFF)) << 16) | d.base;
+        entry.store(known, std::memory_order_relaxed);
+    }
+    return {char16_t(known & 0xFFFF), int((known >> 16) & 0x7FFF)};
 }
 
 } // namespace
 
 void SpellingCollation::appendSortKey(QStringView text, std::string &out)
 {
-    const auto &table = decompositions();
     std::string secondary;
     std::string tertiary;
     secondary.reserve(size_t(text.size()));
@@ -99,7 +111,7 @@ void SpellingCollation::appendSortKey(QStringView text, std::string &out)
             continue;
         }
         flush();
-        const Decomposed d = c < kTableEnd ? table[c] : decompose(c);
+        const Decomposed d = decomposition(c);
         base = d.base;
         marks = d.marks;
     }
