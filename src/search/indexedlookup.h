@@ -54,11 +54,14 @@ public:
 
     QString errorString() const { return m_error; }
 
+    // The file as the readers have it open and checked, for other readers of
+    // the same look-up (WordSpellingFile); null (and errorString()) when it
+    // cannot be read. It stays open as long as this object.
+    sqlite::Database *database(DataFile file);
+
 private:
     struct OpenFile;
     OpenFile &openFile(DataFile file);
-    // The open file, or null (and m_error) when it cannot be read.
-    sqlite::Database *database(DataFile file);
     bool readArticles(const QString &condition, Table &articles, DataFileLoader::Bodies bodies);
     // The articles of a word list, with the indexes it reads.
     bool readListed(const QString &condition, Table &articles);

@@ -168,13 +168,19 @@ TEST_F(IndexedLookupSample, RandomQueriesFindTheSameArticlesInTheSameOrder)
         WordSpellingFile spellings(kSample);
         for (const bool exactLetters : {true, false}) {
             const QVector<FoundArticle> whole = FastWordSearch(articles, wordForms, &spellings).run(text, scope, exactLetters);
-            // Read as lumolex-cli reads them: the bodies only for a search that reads the texts.
+            // Read as lumolex-cli reads them: the spellings through the
+            // look-up's own open file, the bodies only for a search that
+            // reads the texts.
+            IndexedLookup lookup(kSample);
+            ASSERT_TRUE(lookup.available({DataFile::Articles, DataFile::WordForms}));
+            WordSpellingFile lookedUpSpellings(*lookup.database(DataFile::WordForms));
             Table partArticles = articleTable();
             Table partForms(QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms));
-            const bool texts = FastWordSearch::readsArticleTexts(text, exactLetters, &spellings);
-            ASSERT_TRUE(IndexedLookup(kSample).readSearchRows(text, partArticles, partForms, texts ? DataFileLoader::Bodies::Read
-                                                                                                 : DataFileLoader::Bodies::Skip));
-            EXPECT_EQ(FastWordSearch(partArticles, partForms, &spellings).run(text, scope, exactLetters), whole)
+            const bool texts = FastWordSearch::readsArticleTexts(text, exactLetters, &lookedUpSpellings);
+            EXPECT_EQ(texts, FastWordSearch::readsArticleTexts(text, exactLetters, &spellings));
+            ASSERT_TRUE(lookup.readSearchRows(text, partArticles, partForms,
+                                              texts ? DataFileLoader::Bodies::Read : DataFileLoader::Bodies::Skip));
+            EXPECT_EQ(FastWordSearch(partArticles, partForms, &lookedUpSpellings).run(text, scope, exactLetters), whole)
                 << text.toStdString() << (exactLetters ? "" : " folded");
             if (exactLetters) {
                 found += whole.isEmpty() ? 0 : 1;

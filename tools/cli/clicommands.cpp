@@ -26,6 +26,7 @@
 #include <QTextStream>
 
 #include <charconv>
+#include <memory>
 
 namespace lumolex::cli {
 
@@ -196,14 +197,17 @@ int Commands::search(const QString &query, const FindOptions &options, SearchKin
     Tables tables;
     const QList<DataFile> files = kind == SearchKind::Fragment ? QList<DataFile>{DataFile::Articles}
                                                                : QList<DataFile>{DataFile::Articles, DataFile::WordForms};
-    // The forms' exact spellings are read from the file by both readings, so
-    // that they list the articles in one order.
-    WordSpellingFile spellings(m_dataFolder);
     IndexedLookup lookup(m_dataFolder);
+    const bool lookingUp = kind == SearchKind::Words && looksUp(lookup, files);
+    // The forms' exact spellings are read from the file by both readings, so
+    // that they list the articles in one order; a look-up reads them through
+    // the file it has open.
+    const auto spellings = lookingUp ? std::make_unique<WordSpellingFile>(*lookup.database(DataFile::WordForms))
+                                     : std::make_unique<WordSpellingFile>(m_dataFolder);
     // The fragment search reads every body whatever the files hold; the
     // word search only where the spelt words cannot check precise letters.
-    if (kind == SearchKind::Words && looksUp(lookup, files)) {
-        const auto bodies = FastWordSearch::readsArticleTexts(text, options.exactLetters, &spellings)
+    if (lookingUp) {
+        const auto bodies = FastWordSearch::readsArticleTexts(text, options.exactLetters, spellings.get())
             ? DataFileLoader::Bodies::Read
             : DataFileLoader::Bodies::Skip;
         if (!lookup.readSearchRows(text, tables.articles, tables.wordForms, bodies)) {
@@ -216,7 +220,7 @@ int Commands::search(const QString &query, const FindOptions &options, SearchKin
     const DictionaryScope scope = options.all ? DictionaryScope::all() : DictionaryScope::ofCodes(options.dicts);
     if (kind == SearchKind::Fragment)
         return printFound(FragmentSearch::run(tables.articles, text, scope, nullptr, options.exactLetters));
-    return printFound(FastWordSearch(tables.articles, tables.wordForms, &spellings).run(text, scope, options.exactLetters));
+    return printFound(FastWordSearch(tables.articles, tables.wordForms, spellings.get()).run(text, scope, options.exactLetters));
 }
 
 int Commands::stats()
