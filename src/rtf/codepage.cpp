@@ -2,6 +2,7 @@
 
 #include <unicode/ucnv.h>
 
+#include <array>
 #include <unordered_map>
 #include <vector>
 
@@ -78,6 +79,30 @@ struct CodePageCodec::Reverse
 
 namespace {
 
+// The upper half of Windows-1251, the code page of the dictionary's Cyrillic
+// bodies, as ICU's converter reads it (the RTF tests compare the two): a
+// body is decoded without opening the converter, whose data costs a
+// one-shot look-up more than the body itself. 0xC0-0xFF are А-я.
+constexpr std::array<char16_t, 64> kWindows1251From80 = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,
+    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x0098, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,
+    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7,
+    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,
+    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,
+    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457
+};
+
+char16_t windows1251(int byte)
+{
+    if (byte < 0x80)
+        return char16_t(byte);
+    if (byte >= 0xC0)
+        return char16_t(0x0410 + (byte - 0xC0));
+    return kWindows1251From80[size_t(byte - 0x80)];
+}
+
 UConverter *openConverter(int codePage)
 {
     if (codePage <= 0)
@@ -105,6 +130,13 @@ UConverter *openConverter(int codePage)
 CodePageCodec::CodePageCodec(int codePage)
     : m_codePage(codePage), m_reverse(std::make_unique<Reverse>()), m_converter(std::make_unique<Converter>())
 {
+    if (codePage == CodePage::Windows1251) {
+        m_valid = true;
+        m_singleByte = true;
+        for (int byte = 0; byte < 256; ++byte)
+            setByte(byte, windows1251(byte), false);
+        return;
+    }
     // Symbol fonts have no code page of their own: their letters are read as
     // Windows-1252, except the bullet every list fallback text uses.
     const bool symbol = codePage == CodePage::Symbol;
@@ -125,14 +157,19 @@ CodePageCodec::CodePageCodec(int codePage)
         char16_t ch = (U_SUCCESS(error) && length == 1) ? char16_t(out[0]) : char16_t(0xFFFD);
         if (ch == 0x1A && byte != 0x1A)
             ch = 0xFFFD; // ICU's substitution character for unassigned bytes
-        if (ch < 0x20 && ch != u'\t')
-            ch = kDropped;
-        if (symbol && byte == 0xB7)
-            ch = 0x2022;
-        m_table[byte] = ch;
-        if (byte >= 0x80 && ch != 0xFFFD && ch != kDropped)
-            m_reverse->bytes.emplace(ch, static_cast<unsigned char>(byte));
+        setByte(byte, ch, symbol);
     }
+}
+
+void CodePageCodec::setByte(int byte, char16_t ch, bool symbol)
+{
+    if (ch < 0x20 && ch != u'\t')
+        ch = kDropped;
+    if (symbol && byte == 0xB7)
+        ch = 0x2022;
+    m_table[size_t(byte)] = ch;
+    if (byte >= 0x80 && ch != 0xFFFD && ch != kDropped)
+        m_reverse->bytes.emplace(ch, static_cast<unsigned char>(byte));
 }
 
 CodePageCodec::~CodePageCodec() = default;

@@ -57,6 +57,9 @@ public:
 private:
     friend class CodePageCache;
     explicit CodePageCodec(int codePage);
+    // Stores the character of a single-byte code page's byte (as
+    // byteTable() tells) and its way back.
+    void setByte(int byte, char16_t ch, bool symbol);
 
     int m_codePage = 0;
     bool m_valid = false;

@@ -252,25 +252,50 @@ QStringList restrictingKeys(const QString &query)
     return kept;
 }
 
-// Drops the entries (those that matched `words` words) whose text holds
-// words of the key of a precise query word but none spelt with its letters,
-// as the words of the articles' texts kept in the data set tell; false,
-// dropping nothing, when they are not kept or cannot tell for some word.
-bool dropBySpelledWords(std::vector<WorkEntry> &list, int words, const std::vector<PreciseLetters> &precise,
-                        const QStringList &preciseTexts, WordSpellings *spellings)
+// The words of the query spelt with a macron or a special Kildin letter, as
+// PreciseLetters and as typed.
+struct PreciseWords {
+    std::vector<PreciseLetters> letters;
+    QStringList texts;
+};
+
+PreciseWords preciseWordsOf(const QString &query)
+{
+    PreciseWords precise;
+    // One pass over the query: blanks between words cost nothing.
+    for (const QStringView token : QStringView(query).split(u' ', Qt::SkipEmptyParts)) {
+        PreciseLetters word(token.toString());
+        if (word.isPrecise()) {
+            precise.letters.push_back(std::move(word));
+            precise.texts.append(token.toString());
+        }
+    }
+    return precise;
+}
+
+// Whether the words of the articles' texts kept in the data set tell which
+// articles hold the precise words.
+bool spelledWordsTell(const std::vector<PreciseLetters> &precise, WordSpellings *spellings)
 {
     if (!spellings || !spellings->knowsTextWords())
         return false;
     // A query word of other characters (a hyphen, a full stop) may run
     // across the words of a text: only the text itself can tell.
-    if (!std::all_of(precise.begin(), precise.end(), [](const PreciseLetters &word) { return word.isOneWord(); }))
-        return false;
+    return std::all_of(precise.begin(), precise.end(), [](const PreciseLetters &word) { return word.isOneWord(); });
+}
+
+// Drops the entries (those that matched `words` words) whose text holds
+// words of the key of a precise query word but none spelt with its letters,
+// as the words of the articles' texts kept in the data set tell (the caller
+// has made sure that they tell: spelledWordsTell).
+void dropBySpelledWords(std::vector<WorkEntry> &list, int words, const PreciseWords &precise, WordSpellings *spellings)
+{
     std::vector<int> ids;
-    for (size_t i = 0; i < precise.size(); ++i) {
-        const PreciseLetters &word = precise[i];
+    for (size_t i = 0; i < precise.letters.size(); ++i) {
+        const PreciseLetters &word = precise.letters[i];
         std::vector<int> keyed; // holding a word of the key
         std::vector<int> spelt; // holding one spelt with the query's letters
-        for (const QString &prefix : yoPrefixSpellings(RetTransc(preciseTexts.at(qsizetype(i))))) {
+        for (const QString &prefix : yoPrefixSpellings(RetTransc(precise.texts.at(qsizetype(i))))) {
             spellings->textWords(prefix, [&](const QString &text, QStringView arrid) {
                 if (!word.keyBeginsAWordIn(text))
                     return;
@@ -287,7 +312,6 @@ bool dropBySpelledWords(std::vector<WorkEntry> &list, int words, const std::vect
                 entry.token = 0;
         }
     }
-    return true;
 }
 
 } // namespace
@@ -304,28 +328,30 @@ QStringList FastWordSearch::wordKeys(const QString &query)
     return restrictingKeys(query);
 }
 
+bool FastWordSearch::readsArticleTexts(const QString &query, bool exactLetters, WordSpellings *wordSpellings)
+{
+    if (!exactLetters)
+        return false;
+    const PreciseWords precise = preciseWordsOf(query);
+    return !precise.letters.empty() && !spelledWordsTell(precise.letters, wordSpellings);
+}
+
 void FastWordSearch::dropImpreciseMatches(std::vector<WorkEntry> &list, int words, const QString &query)
 {
-    std::vector<PreciseLetters> precise;
-    QStringList preciseTexts;
-    // One pass over the query: blanks between words cost nothing.
-    for (const QStringView token : QStringView(query).split(u' ', Qt::SkipEmptyParts)) {
-        PreciseLetters word(token.toString());
-        if (word.isPrecise()) {
-            precise.push_back(std::move(word));
-            preciseTexts.append(token.toString());
-        }
-    }
-    if (precise.empty())
+    const PreciseWords precise = preciseWordsOf(query);
+    if (precise.letters.empty())
         return;
     // The word-form table holds keys only, so the letters are checked in the
     // article's own text: an article whose text has words of the query's key
     // but none spelt with the query's letters is dropped. One reached only
     // through inflected forms of its headword (its text has no such word at
     // all) stays: its forms are not written in it. The words of the texts,
-    // where the data set keeps them, answer without reading a text.
-    if (dropBySpelledWords(list, words, precise, preciseTexts, m_wordSpellings))
+    // where the data set keeps them, answer without reading a text
+    // (readsArticleTexts tells the same).
+    if (spelledWordsTell(precise.letters, m_wordSpellings)) {
+        dropBySpelledWords(list, words, precise, m_wordSpellings);
         return;
+    }
     const int wordField = m_articles.fieldIndex(QString::fromLatin1(field::WORD));
     const int bodyField = m_articles.fieldIndex(QString::fromLatin1(field::TRANSL));
     QString buffer;
@@ -335,7 +361,7 @@ void FastWordSearch::dropImpreciseMatches(std::vector<WorkEntry> &list, int word
         bool isNull = false;
         const QString text = m_articles.textAt(entry.position, wordField, buffer).toString() + u'\n'
             + bodyPlainText(m_articles.blobAt(entry.position, bodyField, &isNull), isNull);
-        for (const PreciseLetters &word : precise) {
+        for (const PreciseLetters &word : precise.letters) {
             if (word.keyBeginsAWordIn(text) && !word.beginsAWordIn(text)) {
                 entry.token = 0;
                 break;

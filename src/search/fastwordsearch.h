@@ -34,8 +34,10 @@ struct FoundArticle {
 class FastWordSearch
 {
 public:
-    // Both tables as the data loader leaves them (all indexes defined), and
-    // the words as they are spelt, if the data set keeps them (null: none).
+    // Both tables as the data loader leaves them (all indexes defined; of
+    // the article table's, run() needs the ID index only and makes the keys
+    // the key index would hold), and the words as they are spelt, if the
+    // data set keeps them (null: none).
     FastWordSearch(Table &articles, Table &wordForms, WordSpellings *wordSpellings = nullptr);
 
     // Searches `query`, a text already trimmed (trimQuery) and checked
@@ -69,6 +71,11 @@ public:
     // restricts nothing more. Readers that fetch only the forms a query
     // reaches (lumolex-cli through the files' look-up indexes) start from these.
     static QStringList wordKeys(const QString &query);
+
+    // Whether run() reads the articles' bodies for `query` (to check its
+    // precise letters where the spelt words cannot tell); when it does not,
+    // a reader that fetches only the rows a query needs may leave them out.
+    static bool readsArticleTexts(const QString &query, bool exactLetters, WordSpellings *wordSpellings);
 
 private:
     void dropImpreciseMatches(std::vector<WorkEntry> &list, int words, const QString &query);

@@ -60,6 +60,8 @@ QString keyRangeCondition(const QString &prefix)
     return QStringLiteral("TRANSC >= %1 AND TRANSC < %2").arg(textLiteral(prefix), textLiteral(end));
 }
 
+// The IDs as a JSON array that json_each() reads: one literal for SQLite to
+// parse, however many IDs a short query reaches.
 QString idCondition(const std::vector<int> &ids)
 {
     QString list;
@@ -69,10 +71,24 @@ QString idCondition(const std::vector<int> &ids)
             list += u',';
         list += QString::number(id);
     }
-    return QStringLiteral("ID IN (%1)").arg(list);
+    return QStringLiteral("ID IN (SELECT value FROM json_each('[%1]'))").arg(list);
+}
+
+// The one index the fast word search and show read articles by.
+void indexById(Table &articles)
+{
+    articles.addIndex(QString::fromLatin1(kIndexArticleId), QStringLiteral("ID"));
+    articles.setActiveIndex(QString::fromLatin1(kIndexArticleId));
 }
 
 } // namespace
+
+struct IndexedLookup::OpenFile {
+    DataFile file;
+    sqlite::Database db;
+    QString problem;    // why it cannot be read; empty when it can
+    bool indexed = false;
+};
 
 IndexedLookup::IndexedLookup(const QString &dataFolder)
     : m_dataFolder(dataFolder)
@@ -80,40 +96,88 @@ IndexedLookup::IndexedLookup(const QString &dataFolder)
 {
 }
 
+IndexedLookup::~IndexedLookup() = default;
+
+IndexedLookup::OpenFile &IndexedLookup::openFile(DataFile file)
+{
+    for (const auto &open : m_files) {
+        if (open->file == file)
+            return *open;
+    }
+    auto open = std::make_unique<OpenFile>();
+    open->file = file;
+    const QString path = dataFilePath(m_dataFolder, file);
+    const QString problem = openDataFile(file, path, open->db);
+    if (!problem.isEmpty()) {
+        open->problem = unreadableFileMessage(file, path, problem);
+    } else {
+        open->indexed = hasLookupIndexes(open->db, file);
+        // A look-up reads each page of rows once and the few index pages
+        // above them again and again: a small page cache keeps those, and
+        // reuses its buffers for the rest instead of taking fresh memory for
+        // each page (a search of a thousand articles read through SQLite's
+        // default 2 MiB cache spent a third of its time on the page faults
+        // of that memory).
+        open->db.exec("PRAGMA cache_size = -64");
+    }
+    m_files.push_back(std::move(open));
+    return *m_files.back();
+}
+
+sqlite::Database *IndexedLookup::database(DataFile file)
+{
+    OpenFile &open = openFile(file);
+    if (!open.problem.isEmpty()) {
+        m_error = open.problem;
+        return nullptr;
+    }
+    return &open.db;
+}
+
 bool IndexedLookup::available(const QList<DataFile> &files)
 {
     for (const DataFile file : files) {
-        sqlite::Database db;
-        if (!openDataFile(file, dataFilePath(m_dataFolder, file), db).isEmpty() || !hasLookupIndexes(db, file))
+        const OpenFile &open = openFile(file);
+        if (!open.problem.isEmpty() || !open.indexed)
             return false;
     }
     return true;
 }
 
-bool IndexedLookup::readArticles(const QString &condition, Table &articles)
+bool IndexedLookup::readArticles(const QString &condition, Table &articles, DataFileLoader::Bodies bodies)
 {
-    if (!m_loader.readRows(DataFile::Articles, articles, condition)) {
+    sqlite::Database *db = database(DataFile::Articles);
+    if (!db)
+        return false;
+    if (!m_loader.readRows(DataFile::Articles, *db, articles, condition, bodies)) {
         m_error = m_loader.errorString();
         return false;
     }
-    DataFileLoader::buildArticleIndexes(articles);
     return true;
 }
 
 bool IndexedLookup::readArticle(int id, Table &articles)
 {
-    return readArticles(QStringLiteral("ID = %1").arg(id), articles);
+    if (!readArticles(QStringLiteral("ID = %1").arg(id), articles, DataFileLoader::Bodies::Read))
+        return false;
+    indexById(articles);
+    return true;
+}
+
+bool IndexedLookup::readListed(const QString &condition, Table &articles)
+{
+    if (!readArticles(condition, articles, DataFileLoader::Bodies::Skip))
+        return false;
+    DataFileLoader::buildArticleIndexes(articles);
+    return true;
 }
 
 bool IndexedLookup::readListArticles(const QString &from, const QList<int> &dicts, int count, Table &articles)
 {
-    const QString path = dataFilePath(m_dataFolder, DataFile::Articles);
-    sqlite::Database db;
-    const QString problem = openDataFile(DataFile::Articles, path, db);
-    if (!problem.isEmpty()) {
-        m_error = unreadableFileMessage(DataFile::Articles, path, problem);
+    sqlite::Database *opened = database(DataFile::Articles);
+    if (!opened)
         return false;
-    }
+    sqlite::Database &db = *opened;
     const QString table = QString::fromLatin1(kArticleKeyOrderTable);
     const QString inView = dictCondition(dicts);
     // The sort key at `offset` in key order among the rows meeting `where`.
@@ -151,7 +215,7 @@ bool IndexedLookup::readListArticles(const QString &from, const QList<int> &dict
             if (!found)
                 landing = keyAt(inView, "DESC", 0, &found);
             if (!found)
-                return readArticles(QStringLiteral("0"), articles);
+                return readListed(QStringLiteral("0"), articles);
         }
         lowBound = atLeast(landing);
     }
@@ -174,12 +238,12 @@ bool IndexedLookup::readListArticles(const QString &from, const QList<int> &dict
         if (found)
             highBound = QStringLiteral("SORTKEY <= ") + blobLiteral(high);
     }
-    return readArticles(QStringLiteral("ID IN (SELECT ID FROM %1 WHERE %2)")
-                            .arg(table, joined({lowBound, highBound, inView, QStringLiteral("1")})),
-                        articles);
+    return readListed(QStringLiteral("ID IN (SELECT ID FROM %1 WHERE %2)")
+                          .arg(table, joined({lowBound, highBound, inView, QStringLiteral("1")})),
+                      articles);
 }
 
-bool IndexedLookup::readSearchRows(const QString &query, Table &articles, Table &wordForms)
+bool IndexedLookup::readSearchRows(const QString &query, Table &articles, Table &wordForms, DataFileLoader::Bodies bodies)
 {
     QStringList ranges;
     QSet<QString> seen;
@@ -193,7 +257,10 @@ bool IndexedLookup::readSearchRows(const QString &query, Table &articles, Table 
     }
     if (ranges.isEmpty())
         ranges.append(QStringLiteral("1"));
-    if (!m_loader.readRows(DataFile::WordForms, wordForms, ranges.join(QStringLiteral(" OR ")))) {
+    sqlite::Database *forms = database(DataFile::WordForms);
+    if (!forms)
+        return false;
+    if (!m_loader.readRows(DataFile::WordForms, *forms, wordForms, ranges.join(QStringLiteral(" OR ")))) {
         m_error = m_loader.errorString();
         return false;
     }
@@ -209,7 +276,13 @@ bool IndexedLookup::readSearchRows(const QString &query, Table &articles, Table 
     }
     std::sort(ids.begin(), ids.end());
     ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
-    return readArticles(idCondition(ids), articles);
+    // The search reads the articles by ID; it makes the keys of those it
+    // lists itself, so the key index, which also keys every headword's
+    // spelling, is not built.
+    if (!readArticles(idCondition(ids), articles, bodies))
+        return false;
+    indexById(articles);
+    return true;
 }
 
 } // namespace lumolex

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 
 namespace lumolex {
 
@@ -13,21 +14,27 @@ constexpr char16_t kCombiningMacron = 0x0304;
 constexpr char16_t kSmallIe = 0x0435; // е
 constexpr char16_t kSmallIo = 0x0451; // ё
 
-// The key letter of each character of Latin and Cyrillic text, made once
-// from the key function itself so that both always agree.
+// The key letter of each character of Latin and Cyrillic text, made from
+// the key function itself so that both always agree, each the first time it
+// is asked for (a one-shot search meets a few dozen letters). An entry holds
+// the letter with kKnown set once made; threads that make one at once store
+// the same value.
 constexpr char16_t kTableEnd = 0x0530;
+constexpr quint32 kKnown = 0x10000;
 
 char16_t keyLetterOf(char16_t c)
 {
-    static const std::array<char16_t, kTableEnd> table = [] {
-        std::array<char16_t, kTableEnd> keys {};
-        for (char16_t ch = 0; ch < kTableEnd; ++ch) {
-            const QString key = RetTransc(QString(QChar(ch)));
-            keys[ch] = key.size() == 1 ? key[0].unicode() : char16_t(QChar::toLower(char32_t(ch)));
-        }
-        return keys;
-    }();
-    return c < kTableEnd ? table[c] : char16_t(QChar::toLower(char32_t(c)));
+    if (c >= kTableEnd)
+        return char16_t(QChar::toLower(char32_t(c)));
+    static std::array<std::atomic<quint32>, kTableEnd> table {};
+    std::atomic<quint32> &entry = table[c];
+    quint32 known = entry.load(std::memory_order_relaxed);
+    if (!(known & kKnown)) {
+        const QString key = RetTransc(QString(QChar(c)));
+        known = kKnown | (key.size() == 1 ? key[0].unicode() : char16_t(QChar::toLower(char32_t(c))));
+        entry.store(known, std::memory_order_relaxed);
+    }
+    return char16_t(known & 0xFFFF);
 }
 
 bool letterMatches(const PreciseLetters::Letter &query, const PreciseLetters::Letter &text, bool byKeyOnly)

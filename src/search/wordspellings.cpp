@@ -17,6 +17,11 @@ WordSpellingFile::WordSpellingFile(const QString &dataFolder)
 {
 }
 
+WordSpellingFile::WordSpellingFile(sqlite::Database &wordForms)
+    : m_db(&wordForms)
+{
+}
+
 WordSpellingFile::~WordSpellingFile()
 {
     // The statements go before their database.
@@ -29,24 +34,26 @@ bool WordSpellingFile::open()
     if (m_tried)
         return m_words != nullptr;
     m_tried = true;
-    auto db = std::make_unique<sqlite::Database>();
-    if (!db->openReadOnly(m_path))
-        return false;
+    if (!m_db) {
+        m_ownDb = std::make_unique<sqlite::Database>();
+        if (!m_ownDb->openReadOnly(m_path))
+            return false;
+        m_db = m_ownDb.get();
+    }
     {
-        sqlite::Statement find(*db, "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?");
+        sqlite::Statement find(*m_db, "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?");
         find.bindText(1, QString::fromLatin1(kWordSpellingTable));
         if (!find.next() || find.columnInt(0) == 0)
             return false;
     }
     const QByteArray table(kWordSpellingTable);
     auto forms = std::make_unique<sqlite::Statement>(
-        *db, ("SELECT FORMIDS FROM " + table + " WHERE TRANSC = ? AND SPELLING = ?").constData());
+        *m_db, ("SELECT FORMIDS FROM " + table + " WHERE TRANSC = ? AND SPELLING = ?").constData());
     auto words = std::make_unique<sqlite::Statement>(
-        *db, ("SELECT SPELLING, TEXTIDS FROM " + table + " WHERE TRANSC >= ? AND TRANSC < ? AND TEXTIDS IS NOT NULL")
+        *m_db, ("SELECT SPELLING, TEXTIDS FROM " + table + " WHERE TRANSC >= ? AND TRANSC < ? AND TEXTIDS IS NOT NULL")
                  .constData());
     if (!forms->isValid() || !words->isValid())
         return false;
-    m_db = std::move(db);
     m_forms = std::move(forms);
     m_words = std::move(words);
     return true;

@@ -63,6 +63,10 @@ class WordSpellingFile final : public WordSpellings
 {
 public:
     explicit WordSpellingFile(const QString &dataFolder);
+    // Reads through the word-form file already open as `wordForms` (checked
+    // by openDataFile; it must outlive this object), as a one-shot look-up
+    // that has it open does, instead of opening it once more.
+    explicit WordSpellingFile(sqlite::Database &wordForms);
     ~WordSpellingFile() override;
 
     std::vector<int> formHolders(const QString &spelling) override;
@@ -74,7 +78,8 @@ private:
 
     QString m_path;
     bool m_tried = false;
-    std::unique_ptr<sqlite::Database> m_db;
+    std::unique_ptr<sqlite::Database> m_ownDb;  // opened at the first question, unless given
+    sqlite::Database *m_db = nullptr;           // the file the statements read
     std::unique_ptr<sqlite::Statement> m_forms;
     std::unique_ptr<sqlite::Statement> m_words;
 };

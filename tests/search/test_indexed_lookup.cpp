@@ -13,6 +13,7 @@
 #include "data/wordlist/wordlistwalk.h"
 #include "search/fastwordsearch.h"
 #include "search/indexedlookup.h"
+#include "search/preciseletters.h"
 #include "search/querytext.h"
 #include "search/wordspellings.h"
 
@@ -143,6 +144,7 @@ TEST_F(IndexedLookupSample, RandomQueriesFindTheSameArticlesInTheSameOrder)
     std::mt19937 random(20261209);
     const auto pick = [&random](int n) { return int(std::uniform_int_distribution<int>(0, n - 1)(random)); };
     int found = 0;
+    int precise = 0;
     for (int i = 0; i < 500; ++i) {
         QStringList query;
         // Mostly one word: several words seldom share an article, and a
@@ -164,14 +166,30 @@ TEST_F(IndexedLookupSample, RandomQueriesFindTheSameArticlesInTheSameOrder)
         const DictionaryScope scope = dicts.isEmpty() ? DictionaryScope::all() : DictionaryScope::ofCodes(dicts);
 
         WordSpellingFile spellings(kSample);
-        const QVector<FoundArticle> whole = FastWordSearch(articles, wordForms, &spellings).run(text, scope);
-        Table partArticles = articleTable();
-        Table partForms(QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms));
-        ASSERT_TRUE(IndexedLookup(kSample).readSearchRows(text, partArticles, partForms));
-        EXPECT_EQ(FastWordSearch(partArticles, partForms, &spellings).run(text, scope), whole) << text.toStdString();
-        found += whole.isEmpty() ? 0 : 1;
+        for (const bool exactLetters : {true, false}) {
+            const QVector<FoundArticle> whole = FastWordSearch(articles, wordForms, &spellings).run(text, scope, exactLetters);
+            // Read as lumolex-cli reads them: the spellings through the
+            // look-up's own open file, the bodies only for a search that
+            // reads the texts.
+            IndexedLookup lookup(kSample);
+            ASSERT_TRUE(lookup.available({DataFile::Articles, DataFile::WordForms}));
+            WordSpellingFile lookedUpSpellings(*lookup.database(DataFile::WordForms));
+            Table partArticles = articleTable();
+            Table partForms(QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms));
+            const bool texts = FastWordSearch::readsArticleTexts(text, exactLetters, &lookedUpSpellings);
+            EXPECT_EQ(texts, FastWordSearch::readsArticleTexts(text, exactLetters, &spellings));
+            ASSERT_TRUE(lookup.readSearchRows(text, partArticles, partForms,
+                                              texts ? DataFileLoader::Bodies::Read : DataFileLoader::Bodies::Skip));
+            EXPECT_EQ(FastWordSearch(partArticles, partForms, &lookedUpSpellings).run(text, scope, exactLetters), whole)
+                << text.toStdString() << (exactLetters ? "" : " folded");
+            if (exactLetters) {
+                found += whole.isEmpty() ? 0 : 1;
+                precise += PreciseLetters(text).isPrecise() ? 1 : 0;
+            }
+        }
     }
     EXPECT_GT(found, 200);   // most queries find something: the comparison is not between empty lists
+    EXPECT_GT(precise, 20);  // and many check precise letters
 }
 
 TEST_F(IndexedLookupSample, AFormListsItsOwnHeadwordFirstAndAFileWithoutSpellingsAsBefore)
@@ -183,6 +201,7 @@ TEST_F(IndexedLookupSample, AFormListsItsOwnHeadwordFirstAndAFileWithoutSpelling
     const QString olderForms = dataFilePath(older.path(), DataFile::WordForms);
     ASSERT_TRUE(QFile::copy(dataFilePath(kSample, DataFile::WordForms), olderForms));
     QFile::setPermissions(olderForms, QFile::ReadOwner | QFile::WriteOwner);
+    ASSERT_TRUE(QFile::copy(dataFilePath(kSample, DataFile::Articles), dataFilePath(older.path(), DataFile::Articles)));
     sqlite3 *db = nullptr;
     ASSERT_EQ(sqlite3_open(QFile::encodeName(olderForms).constData(), &db), SQLITE_OK);
     const QByteArray drop = QByteArray("DROP TABLE ") + kWordSpellingTable;
@@ -218,6 +237,17 @@ TEST_F(IndexedLookupSample, AFormListsItsOwnHeadwordFirstAndAFileWithoutSpelling
         const QVector<FoundArticle> before = FastWordSearch(articles, wordForms, &none).run(form, DictionaryScope::all());
         ASSERT_FALSE(before.isEmpty());
         EXPECT_EQ(before.first().word, QString::fromUtf8(c.firstWithout));
+
+        // Without the spelt words the precise letters are checked in the
+        // bodies, which a look-up then reads; with them it reads none.
+        EXPECT_EQ(FastWordSearch::readsArticleTexts(form, true, &none), PreciseLetters(form).isPrecise());
+        EXPECT_FALSE(FastWordSearch::readsArticleTexts(form, true, &spellings));
+        EXPECT_FALSE(FastWordSearch::readsArticleTexts(form, false, &none));
+        Table olderArticleRows = articleTable();
+        Table olderFormRows(QStringLiteral("ClientDataSet2"), fieldDefs(DataFile::WordForms));
+        ASSERT_TRUE(
+            IndexedLookup(older.path()).readSearchRows(form, olderArticleRows, olderFormRows, DataFileLoader::Bodies::Read));
+        EXPECT_EQ(FastWordSearch(olderArticleRows, olderFormRows, &none).run(form, DictionaryScope::all()), before);
     }
 }
 

@@ -5,7 +5,9 @@
 // ×10 set built from the sample's source lists with lumolex-mkdata --scale.
 // Prints, per command and path, the median wall time from launch to exit, the
 // median CPU time and the peak memory of the runs, and whether both paths
-// printed the same.
+// printed the same; first the same figures for --version, the tool's start
+// alone (the floor of every look-up), and the machine's load average before
+// and after, as the figures hold for a quiet machine only.
 
 #include "benchsupport.h"
 #include "measuredrun.h"
@@ -124,9 +126,13 @@ int main(int argc, char **argv)
     });
     const int runs = atLeastOne(parser, QStringLiteral("runs"));
     const QString cli = binDir + QStringLiteral("/lumolex-cli");
+    out << "load average before: " << loadAverage() << Qt::endl;
+    printRow(QStringLiteral("start alone (lumolex-cli --version)"), measure(cli, {QStringLiteral("--version")}, runs));
     measureSet(QStringLiteral("sample"), cli, binDir + QStringLiteral("/DATA"), runs, false);
-    if (parser.isSet(QStringLiteral("sample-only")))
+    if (parser.isSet(QStringLiteral("sample-only"))) {
+        out << "load average after: " << loadAverage() << Qt::endl;
         return 0;
+    }
 
     QTemporaryDir temporary;
     const QString work = parser.isSet(QStringLiteral("work")) ? QDir(parser.value(QStringLiteral("work"))).absolutePath()
@@ -139,5 +145,6 @@ int main(int argc, char **argv)
     for (const char *file : {"lumolex.db", "lumoword.db"})
         out << file << " at ×10: " << QFileInfo(data + u'/' + QLatin1String(file)).size() / 1024 << " KiB" << Qt::endl;
     measureSet(QStringLiteral("×10"), cli, data, runs, true);
+    out << "load average after: " << loadAverage() << Qt::endl;
     return 0;
 }

@@ -26,6 +26,9 @@
 #include <QMap>
 #include <QTextStream>
 
+#include <charconv>
+#include <memory>
+
 namespace lumolex::cli {
 
 struct Commands::Tables {
@@ -78,9 +81,9 @@ bool Commands::loadTables(Tables *tables, const QList<DataFile> &files)
     return true;
 }
 
-bool Commands::looksUp(const QList<DataFile> &files) const
+bool Commands::looksUp(IndexedLookup &lookup, const QList<DataFile> &files) const
 {
-    return !m_loadAll && IndexedLookup(m_dataFolder).available(files);
+    return !m_loadAll && lookup.available(files);
 }
 
 int Commands::key(const QString &text)
@@ -92,8 +95,8 @@ int Commands::key(const QString &text)
 int Commands::list(const ListOptions &options)
 {
     Tables tables;
-    if (looksUp({DataFile::Articles})) {
-        IndexedLookup lookup(m_dataFolder);
+    IndexedLookup lookup(m_dataFolder);
+    if (looksUp(lookup, {DataFile::Articles})) {
         if (!lookup.readListArticles(options.from, options.dicts, options.count, tables.articles)) {
             m_err << "lumolex-cli: " << lookup.errorString() << Qt::endl;
             return Failure;
@@ -116,8 +119,8 @@ int Commands::list(const ListOptions &options)
 int Commands::show(int id)
 {
     Tables tables;
-    if (looksUp({DataFile::Articles})) {
-        IndexedLookup lookup(m_dataFolder);
+    IndexedLookup lookup(m_dataFolder);
+    if (looksUp(lookup, {DataFile::Articles})) {
         if (!lookup.readArticle(id, tables.articles)) {
             m_err << "lumolex-cli: " << lookup.errorString() << Qt::endl;
             return Failure;
@@ -165,8 +168,24 @@ bool Commands::acceptQuery(const QString &query, QString *text)
 
 int Commands::printFound(const QVector<FoundArticle> &found)
 {
-    for (const FoundArticle &article : found)
-        m_out << article.id << '\t' << article.dict << '\t' << article.word << '\n';
+    // The lines are put together first and streamed at once: the stream's
+    // own formatting of each number costs more than a short query's search.
+    QString lines;
+    lines.reserve(found.size() * 32);
+    const auto appendNumber = [&lines](int number) {
+        char digits[16];
+        const char *end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+        lines += QLatin1StringView(digits, end - digits);
+    };
+    for (const FoundArticle &article : found) {
+        appendNumber(article.id);
+        lines += u'\t';
+        appendNumber(article.dict);
+        lines += u'\t';
+        lines += article.word;
+        lines += u'\n';
+    }
+    m_out << lines;
     m_out.flush();
     return found.isEmpty() ? NotFound : Success;
 }
@@ -179,10 +198,20 @@ int Commands::search(const QString &query, const FindOptions &options, SearchKin
     Tables tables;
     const QList<DataFile> files = kind == SearchKind::Fragment ? QList<DataFile>{DataFile::Articles}
                                                                : QList<DataFile>{DataFile::Articles, DataFile::WordForms};
-    // The fragment search reads every body whatever the files hold.
-    if (kind == SearchKind::Words && looksUp(files)) {
-        IndexedLookup lookup(m_dataFolder);
-        if (!lookup.readSearchRows(text, tables.articles, tables.wordForms)) {
+    IndexedLookup lookup(m_dataFolder);
+    const bool lookingUp = kind == SearchKind::Words && looksUp(lookup, files);
+    // The forms' exact spellings are read from the file by both readings, so
+    // that they list the articles in one order; a look-up reads them through
+    // the file it has open.
+    const auto spellings = lookingUp ? std::make_unique<WordSpellingFile>(*lookup.database(DataFile::WordForms))
+                                     : std::make_unique<WordSpellingFile>(m_dataFolder);
+    // The fragment search reads every body whatever the files hold; the
+    // word search only where the spelt words cannot check precise letters.
+    if (lookingUp) {
+        const auto bodies = FastWordSearch::readsArticleTexts(text, options.exactLetters, spellings.get())
+            ? DataFileLoader::Bodies::Read
+            : DataFileLoader::Bodies::Skip;
+        if (!lookup.readSearchRows(text, tables.articles, tables.wordForms, bodies)) {
             m_err << "lumolex-cli: " << lookup.errorString() << Qt::endl;
             return Failure;
         }
@@ -192,10 +221,7 @@ int Commands::search(const QString &query, const FindOptions &options, SearchKin
     const DictionaryScope scope = options.all ? DictionaryScope::all() : DictionaryScope::ofCodes(options.dicts);
     if (kind == SearchKind::Fragment)
         return printFound(FragmentSearch::run(tables.articles, text, scope, nullptr, options.exactLetters));
-    // The forms' exact spellings are read from the file by both readings, so
-    // that they list the articles in one order.
-    WordSpellingFile spellings(m_dataFolder);
-    return printFound(FastWordSearch(tables.articles, tables.wordForms, &spellings).run(text, scope, options.exactLetters));
+    return printFound(FastWordSearch(tables.articles, tables.wordForms, spellings.get()).run(text, scope, options.exactLetters));
 }
 
 int Commands::stats()

@@ -12,6 +12,10 @@
 
 class QTextStream;
 
+namespace lumolex {
+class IndexedLookup;
+}
+
 namespace lumolex::cli {
 
 enum ExitCode { Success = 0, NotFound = 1, Failure = 2 };
@@ -56,7 +60,7 @@ private:
     // Reads the files a command uses (and only those) into their tables.
     bool loadTables(Tables *tables, const QList<DataFile> &files);
     // Whether a command may read through the look-up indexes of `files`.
-    bool looksUp(const QList<DataFile> &files) const;
+    bool looksUp(IndexedLookup &lookup, const QList<DataFile> &files) const;
     bool acceptQuery(const QString &query, QString *text);
     int printFound(const QVector<FoundArticle> &found);
 

@@ -27,12 +27,14 @@ bool sameFields(const Table &table, DataFile file)
     return true;
 }
 
-QByteArray selectSql(const DataFileLayout &layout, const QString &condition)
+// A blob field left out is selected as NULL: the columns keep their places.
+QByteArray selectSql(const DataFileLayout &layout, const QString &condition, DataFileLoader::Bodies bodies)
 {
     QStringList names;
     bool hasId = false;
     for (const ColumnLayout &column : layout.columns) {
-        names.append(sqlite::quoteIdentifier(column.name));
+        const bool skipped = bodies == DataFileLoader::Bodies::Skip && column.fieldType == FieldType::Blob && !column.required;
+        names.append(skipped ? QStringLiteral("NULL") : sqlite::quoteIdentifier(column.name));
         hasId = hasId || column.name == QLatin1String(field::ID);
     }
     QString sql = QStringLiteral("SELECT %1 FROM %2").arg(names.join(u", "), sqlite::quoteIdentifier(layout.tableName));
@@ -207,25 +209,26 @@ bool DataFileLoader::readIndexed(DataFile file, Table &table)
     return true;
 }
 
-bool DataFileLoader::readFile(DataFile file, Table &table)
-{
-    return read(file, table, {});
-}
-
-bool DataFileLoader::readRows(DataFile file, Table &table, const QString &condition)
+bool DataFileLoader::readRows(DataFile file, sqlite::Database &db, Table &table, const QString &condition, Bodies bodies)
 {
     m_error.clear();
-    return read(file, table, condition);
+    return prepareTable(file, table) && readFrom(file, db, table, condition, bodies);
 }
 
-bool DataFileLoader::read(DataFile file, Table &table, const QString &condition)
+bool DataFileLoader::prepareTable(DataFile file, Table &table)
 {
-    const DataFileLayout &layout = dataFileLayout(file);
     table.clear();
     if (!sameFields(table, file))
         return fail(file,
                     QCoreApplication::translate("DataLoader", "таблица «%1» программы устроена иначе, чем файл")
                         .arg(table.name()));
+    return true;
+}
+
+bool DataFileLoader::readFile(DataFile file, Table &table)
+{
+    if (!prepareTable(file, table))
+        return false;
 
     const QString path = dataFilePath(m_dataFolder, file);
     sqlite::Database db;
@@ -238,7 +241,12 @@ bool DataFileLoader::read(DataFile file, Table &table, const QString &condition)
         if (!m_credits.read(db, &cause))
             return fail(file, cause);
     }
+    return readFrom(file, db, table, {}, Bodies::Read);
+}
 
+bool DataFileLoader::readFrom(DataFile file, sqlite::Database &db, Table &table, const QString &condition, Bodies bodies)
+{
+    const DataFileLayout &layout = dataFileLayout(file);
     if (condition.isEmpty()) {
         const qint64 rows = expectedRows(db, layout);
         if (rows < 0)
@@ -246,7 +254,7 @@ bool DataFileLoader::read(DataFile file, Table &table, const QString &condition)
         table.reserve(int(qMin<qint64>(rows, std::numeric_limits<int>::max())));
     }
 
-    const QByteArray sql = selectSql(layout, condition);
+    const QByteArray sql = selectSql(layout, condition, bodies);
     sqlite::Statement rows(db, sql.constData());
     const QVector<ColumnReader> readers = columnReaders(layout);
     const int columns = int(readers.size());

@@ -19,6 +19,10 @@ namespace lumolex {
 
 class Table;
 
+namespace sqlite {
+class Database;
+}
+
 // Index names of the loaded tables.
 inline constexpr char kIndexArticleKey[] = "cds1i1";    // article table, TRANSC;DICT
 // Its fields: the key and the dictionary as the word list orders them; among
@@ -49,12 +53,17 @@ public:
 
     // Reads one file into its table (left empty on failure).
     bool readFile(DataFile file, Table &table);
+    // Whether a reading stores the blob fields (the article bodies, the
+    // examples' phrases) or leaves them null, for a look-up that shows none.
+    enum class Bodies { Read, Skip };
     // Reads only the rows of one file that satisfy `condition`, an SQL
     // expression over the file's own columns (written by the program, never
     // taken from input), with the same checks and in the same order as
-    // readFile. For programs that look up a few rows through the files'
-    // look-up indexes instead of loading whole tables.
-    bool readRows(DataFile file, Table &table, const QString &condition);
+    // readFile, from `db`: the file, opened and checked by openDataFile().
+    // For programs that look up a few rows through the files' look-up
+    // indexes instead of loading whole tables; the credits are not read.
+    bool readRows(DataFile file, sqlite::Database &db, Table &table, const QString &condition,
+                  Bodies bodies = Bodies::Read);
     // Reads a file with its indexes: readFile, then buildArticleIndexes or
     // buildWordFormIndex as the file needs.
     bool readIndexed(DataFile file, Table &table);
@@ -69,7 +78,9 @@ public:
     const DictionaryCredits &credits() const { return m_credits; }
 
 private:
-    bool read(DataFile file, Table &table, const QString &condition);
+    bool prepareTable(DataFile file, Table &table);   // empties it; false when its fields are not the file's
+    // Reads the rows into a prepared table from the open file.
+    bool readFrom(DataFile file, sqlite::Database &db, Table &table, const QString &condition, Bodies bodies);
     bool fail(DataFile file, const QString &cause);
 
     QString m_dataFolder;

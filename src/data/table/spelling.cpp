@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 
 namespace lumolex {
 
@@ -84,31 +85,53 @@ UnitInfo unitInfo(char16_t c)
     return info;
 }
 
-// The units of Latin and Cyrillic text, worked out once: a key is then made
-// by table look-ups alone.
+// The units of Latin and Cyrillic text, each worked out the first time it
+// is met and kept packed with a "known" bit: a key is then made by table
+// look-ups alone, and a command-line look-up that meets a few dozen
+// characters works out only those. Threads that work out one unit at the
+// same time store the same value.
 constexpr char16_t kTableEnd = 0x0530;
+constexpr quint32 kKnown = 0x80000000u;
 
-const std::array<UnitInfo, kTableEnd> &unitTable()
+quint32 packed(const UnitInfo &info)
 {
-    static const std::array<UnitInfo, kTableEnd> table = [] {
-        std::array<UnitInfo, kTableEnd> all {};
-        for (char16_t c = 0; c < kTableEnd; ++c)
-            all[c] = unitInfo(c);
-        return all;
-    }();
-    return table;
+    return kKnown | quint32(info.variant) | quint32(info.marks) << 8 | quint32(info.markWeight) << 16
+        | quint32(info.capital) << 24 | quint32(info.mark) << 25;
+}
+
+UnitInfo unpacked(quint32 bits)
+{
+    UnitInfo info;
+    info.variant = quint8(bits & 0xFF);
+    info.marks = quint8((bits >> 8) & 0xFF);
+    info.markWeight = quint8((bits >> 16) & 0xFF);
+    info.capital = (bits >> 24) & 1;
+    info.mark = (bits >> 25) & 1;
+    return info;
+}
+
+UnitInfo unitInfoOf(char16_t c)
+{
+    if (c >= kTableEnd)
+        return unitInfo(c);
+    static std::array<std::atomic<quint32>, kTableEnd> table {};
+    quint32 bits = table[c].load(std::memory_order_relaxed);
+    if (!(bits & kKnown)) {
+        bits = packed(unitInfo(c));
+        table[c].store(bits, std::memory_order_relaxed);
+    }
+    return unpacked(bits);
 }
 
 // Calls letter(variant, marks, capital) for each letter of the text, a
 // letter being a base character with the combining marks that follow it.
 template <typename Letter>
-void forEachLetter(QStringView text, const std::array<UnitInfo, kTableEnd> &table, Letter letter)
+void forEachLetter(QStringView text, Letter letter)
 {
     int marks = -1; // marks of the letter being read; -1 before the first
     UnitInfo current;
     for (const QChar ch : text) {
-        const char16_t c = ch.unicode();
-        const UnitInfo info = c < kTableEnd ? table[c] : unitInfo(c);
+        const UnitInfo info = unitInfoOf(ch.unicode());
         if (info.mark && marks >= 0) {
             marks += info.markWeight;
             continue;
@@ -131,12 +154,11 @@ void SpellingCollation::appendSortKey(QStringView text, std::string &out)
     const size_t start = out.size();
     out.resize(start + 4 * size_t(text.size()) + 2);
     char *next = out.data() + start;
-    const auto &table = unitTable();
-    forEachLetter(text, table, [&next](int variant, int marks, bool) {
+    forEachLetter(text, [&next](int variant, int marks, bool) {
         *next++ = char(1 + variant * 16 + std::min(marks, 15));
     });
     *next++ = '\0';
-    forEachLetter(text, table, [&next](int, int, bool capital) { *next++ = char(capital ? 2 : 1); });
+    forEachLetter(text, [&next](int, int, bool capital) { *next++ = char(capital ? 2 : 1); });
     *next++ = '\0';
     for (const QChar ch : text) {
         *next++ = char(ch.unicode() >> 8);
