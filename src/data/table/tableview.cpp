@@ -38,16 +38,6 @@ void TableView::reset(const TableIndex *index, int rowCount, int low, int high,
     m_positions.shrink_to_fit();
 }
 
-int TableView::count() const
-{
-    return m_filtered ? int(m_positions.size()) : m_high - m_low;
-}
-
-int TableView::rowAt(int viewPosition) const
-{
-    return baseRowAt(m_filtered ? m_positions[size_t(viewPosition)] : m_low + viewPosition);
-}
-
 int TableView::positionOfRow(int row) const
 {
     if (row < 0 || row >= m_rowCount)
@@ -61,11 +51,6 @@ int TableView::positionOfRow(int row) const
     if (it == m_positions.end() || *it != base)
         return -1;
     return int(it - m_positions.begin());
-}
-
-int TableView::baseRowAt(int basePosition) const
-{
-    return m_index ? m_index->rowAt(basePosition) : basePosition;
 }
 
 int TableView::basePositionOf(int row) const

@@ -5,13 +5,14 @@
 // filter when one is on. Unfiltered, the view is a window on the index order
 // and costs nothing; filtered, it is a vector of index positions.
 
+#include "data/table/tableindex.h"
+
 #include <vector>
 
 namespace lumolex {
 
 class FilterExpression;
 class TableColumn;
-class TableIndex;
 
 class TableView
 {
@@ -21,12 +22,16 @@ public:
     void reset(const TableIndex *index, int rowCount, int low, int high,
                const FilterExpression *filter, const std::vector<TableColumn> &columns);
 
-    int count() const;
-    int rowAt(int viewPosition) const;              // viewPosition in [0, count())
+    // Inline: every read of a field by view position passes through both.
+    int count() const { return m_filtered ? int(m_positions.size()) : m_high - m_low; }
+    int rowAt(int viewPosition) const               // viewPosition in [0, count())
+    {
+        return baseRowAt(m_filtered ? m_positions[size_t(viewPosition)] : m_low + viewPosition);
+    }
     int positionOfRow(int row) const;               // -1 when the row is not in the view
 
 private:
-    int baseRowAt(int basePosition) const;
+    int baseRowAt(int basePosition) const { return m_index ? m_index->rowAt(basePosition) : basePosition; }
     int basePositionOf(int row) const;
 
     const TableIndex *m_index = nullptr;
