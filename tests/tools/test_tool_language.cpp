@@ -87,4 +87,42 @@ TEST(ToolLanguage, UsageErrorAndHelpFollowTheLocale)
     }
 }
 
+// The look-ups of lumolex-cli tell the libraries' messages (a missing data
+// file, a query too short) and their own in the locale's language too, also
+// where the data folder is the one beside the program.
+TEST(ToolLanguage, LookUpMessagesFollowTheLocale)
+{
+    const QString missing = QStringLiteral("/nonexistent-lumolex-data");
+    const struct {
+        QStringList arguments;
+        const char *english;
+        const char *russian;
+    } cases[] = {
+        {{"--data", missing, "show", "5"},
+         "lumolex-cli: /nonexistent-lumolex-data/lumolex.db: The database file 1 was not found\n",
+         "lumolex-cli: /nonexistent-lumolex-data/lumolex.db: Файл базы данных 1 не найден\n"},
+        {{"--data", missing, "list", "--count", "3"},
+         "lumolex-cli: /nonexistent-lumolex-data/lumolex.db: The database file 1 was not found\n",
+         "lumolex-cli: /nonexistent-lumolex-data/lumolex.db: Файл базы данных 1 не найден\n"},
+        {{"--data", missing, "find", "ма"},
+         "lumolex-cli: /nonexistent-lumolex-data/lumolex.db: The database file 1 was not found\n"
+         "lumolex-cli: /nonexistent-lumolex-data/lumoword.db: The database file 2 was not found\n",
+         "lumolex-cli: /nonexistent-lumolex-data/lumolex.db: Файл базы данных 1 не найден\n"
+         "lumolex-cli: /nonexistent-lumolex-data/lumoword.db: Файл базы данных 2 не найден\n"},
+        {{"find", "м"}, "lumolex-cli: Search for at least 2 characters!\n",
+         "lumolex-cli: Поиск не меньше 2-х символов!\n"},
+        {{"show", "999999999"}, "lumolex-cli: no article has the ID 999999999\n",
+         "lumolex-cli: нет статьи с ID 999999999\n"},
+    };
+    for (const auto &run : cases) {
+        for (const bool russian : {false, true}) {
+            SCOPED_TRACE(run.arguments.join(u' ').toStdString() + (russian ? ", Russian" : ", English"));
+            const Output output = runTool("lumolex-cli", run.arguments,
+                                          {russian ? QStringLiteral("LC_ALL=C") : QStringLiteral("LANG=en_US.UTF-8")});
+            EXPECT_EQ(output.err.toStdString(), std::string(russian ? run.russian : run.english));
+            EXPECT_EQ(output.out.toStdString(), std::string());
+        }
+    }
+}
+
 } // namespace
