@@ -3,6 +3,8 @@
 #include <QChar>
 
 #include <array>
+#include <atomic>
+#include <cstdint>
 
 namespace lumolex {
 
@@ -50,20 +52,23 @@ bool staysComposed(char16_t c)
 constexpr char16_t kTableEnd = 0x0530;
 
 // What a character below kTableEnd followed by a combining macron composes
-// to (ӣ for и followed by the macron), or 0 where the two have no composed form.
-const std::array<char16_t, kTableEnd> &composedWithMacron()
+// to (ӣ for и followed by the macron), or 0 where the two have no composed
+// form. Each character's is worked out by the normalization when it is first
+// met, not the whole table at once: lumolex-cli keys a word or two a run, and
+// the whole table cost more than the rest of its look-up. An entry holds the
+// answer plus one, 0 while it is not known; threads that meet a character
+// together work out the same answer.
+char16_t composedWithMacron(char16_t c)
 {
-    static const std::array<char16_t, kTableEnd> table = [] {
-        std::array<char16_t, kTableEnd> composite {};
-        for (char16_t c = 0; c < kTableEnd; ++c) {
-            const QChar letters[] = {QChar(c), QChar(CombiningMacron)};
-            const QString pair = QString(letters, 2).normalized(QString::NormalizationForm_C);
-            if (pair.size() == 1)
-                composite[c] = pair[0].unicode();
-        }
-        return composite;
-    }();
-    return table;
+    static std::array<std::atomic<std::uint32_t>, kTableEnd> known {};
+    const std::uint32_t entry = known[c].load(std::memory_order_relaxed);
+    if (entry != 0)
+        return char16_t(entry - 1);
+    const QChar letters[] = {QChar(c), QChar(CombiningMacron)};
+    const QString pair = QString(letters, 2).normalized(QString::NormalizationForm_C);
+    const char16_t composite = pair.size() == 1 ? pair[0].unicode() : 0;
+    known[c].store(std::uint32_t(composite) + 1, std::memory_order_relaxed);
+    return composite;
 }
 
 // A macron that composes or stays as it stands: it follows a table character
@@ -94,14 +99,16 @@ QStringView composed(QStringView word, QString &storage)
     }
     if (!hasMacrons)
         return word;
-    const auto &withMacron = composedWithMacron();
     QString &text = storage;
     text.clear();
     text.reserve(word.size());
     for (qsizetype i = 0; i < word.size(); ++i) {
         const char16_t c = word[i].unicode();
-        if (i + 1 < word.size() && word[i + 1].unicode() == CombiningMacron && c < kTableEnd && withMacron[c]) {
-            text += QChar(withMacron[c]);
+        const char16_t withMacron = i + 1 < word.size() && word[i + 1].unicode() == CombiningMacron && c < kTableEnd
+            ? composedWithMacron(c)
+            : 0;
+        if (withMacron) {
+            text += QChar(withMacron);
             ++i;
         } else {
             text += QChar(c);
