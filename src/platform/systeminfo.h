@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QPoint>
 #include <QRect>
+#include <QString>
 
 #include <optional>
 
@@ -31,5 +32,10 @@ std::optional<quint64> availableMemoryFromMeminfo(const QByteArray &meminfo);
 // nothing when the platform does not tell (POSIX: getrusage; Windows: the
 // peak working set).
 std::optional<quint64> peakResidentBytes();
+
+// The folder of this program's executable, found before the application
+// object exists (QCoreApplication::applicationDirPath needs one): on Linux
+// from /proc/self/exe; empty where the system does not tell it that way.
+QString executableFolder();
 
 } // namespace lumolex

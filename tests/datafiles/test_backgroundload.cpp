@@ -112,6 +112,49 @@ TEST_F(BackgroundLoadTest, ALoadDroppedWhileItReadsStopsWithoutReadingEveryRow)
     EXPECT_EQ(rowsAtEnd, 0);
 }
 
+// The window's start-up pair: the article and example files on one thread,
+// with the credits; a file that fails leaves both tables empty.
+TEST_F(BackgroundLoadTest, ReadsTheStartUpTablesTogether)
+{
+    const struct {
+        const char *name;
+        QString examplesSource;     // empty: the examples file is damaged after the build
+        bool ok;
+    } cases[] = {
+        {"both files good", QStringLiteral("<b>аббьр</b> — дождь\n"), true},
+        {"the examples file damaged", QString(), false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        mkdata::BuildInput input;
+        input.articleFiles = {file("articles.tsv", "1\tаббьр\t\t<b>аббьр</b> дождь\n3\tдождь\t\t<b>дождь</b>\n")};
+        input.exampleFiles = {file("examples.tsv", c.examplesSource.isEmpty() ? QByteArray("пример\n")
+                                                                               : c.examplesSource.toUtf8())};
+        input.creditFiles = {file("credits.tsv", "1\tКуруч Р. Д.\tсловарь 1985 года\n")};
+        QStringList problems;
+        const QString data = path("DATA");
+        ASSERT_TRUE(buildData(input, data, &problems)) << problems.join(u'\n').toStdString();
+        if (c.examplesSource.isEmpty())
+            writeFile(dataFilePath(data, DataFile::Examples), QByteArray(4096, 'x'));
+
+        const std::unique_ptr<BackgroundLoad> load = startReadingStartupTables(data);
+        EXPECT_EQ(load->succeeded(), c.ok) << load->errorString().toStdString();
+        EXPECT_EQ(load->dataFolder(), data);
+        const std::unique_ptr<Table> articles = load->takeTable(DataFile::Articles);
+        const std::unique_ptr<Table> examples = load->takeTable(DataFile::Examples);
+        ASSERT_TRUE(articles && examples);
+        EXPECT_EQ(load->takeTable(DataFile::WordForms), nullptr);
+        EXPECT_EQ(articles->rowCount(), c.ok ? 2 : 0);
+        EXPECT_EQ(examples->rowCount(), c.ok ? 1 : 0);
+        if (c.ok) {
+            EXPECT_EQ(articles->activeIndex(), QStringLiteral("cds1i1"));
+            EXPECT_EQ(load->credits().person(1), QStringLiteral("Куруч Р. Д."));
+        } else {
+            EXPECT_TRUE(load->errorString().startsWith(QStringLiteral("Файл базы данных 3"))) << load->errorString().toStdString();
+        }
+    }
+}
+
 TEST_F(BackgroundLoadTest, ChecksOnlyTheFilesAsked)
 {
     writeFile(dataFilePath(m_dir.path(), DataFile::WordForms), QByteArray(4096, 'x'));

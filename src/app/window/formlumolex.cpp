@@ -23,6 +23,7 @@
 #include "article/view/articlepanel.h"
 #include "article/view/examplespanel.h"
 #include "article/view/stepnavigator.h"
+#include "data/files/datafiles.h"
 #include "data/files/datafileschema.h"
 #include "data/table/table.h"
 #include "data/wordlist/wordlistnavigator.h"
@@ -53,6 +54,10 @@ TFormLumoLex::TFormLumoLex(LaunchOptions options, QWidget *parent)
 {
     if (m_options.timeline)
         m_timeline = *m_options.timeline;
+    // The data files are read on a thread of their own while the window is
+    // built and the splash shown, unless the program entry began already.
+    if (!m_options.startupTables)
+        m_options.startupTables = startReadingStartupTables(dataFolderOf(programFolderToUse()));
     setObjectName(QStringLiteral("FormLumoLex"));
     setWindowTitle(caption());
     setWindowIcon(ImageList16::applicationIcon());

@@ -19,6 +19,7 @@
 #include "app/store/settings.h"
 #include "app/store/settingsstore.h"
 #include "data/wordlist/wordlistnavigator.h"
+#include "data/files/backgroundload.h"
 #include "data/files/credits.h"
 #include "platform/keyboardstate.h"
 #include "ui/traymode.h"
@@ -69,6 +70,10 @@ struct LaunchOptions {
     std::optional<StartupTimeline> timeline;      // the program's, from its start; none: from window creation
     std::unique_ptr<KeyboardState> keyboard;      // null: the system's keyboard
     std::unique_ptr<TrayPort> tray;               // null: the system's tray icon
+    // The article and example files of the program folder's DATA, being
+    // read since the program started (startReadingStartupTables); null: the
+    // window starts reading them when it is created.
+    std::unique_ptr<BackgroundLoad> startupTables;
 };
 
 class TFormLumoLex : public QMainWindow
@@ -158,6 +163,10 @@ private:
     void readSettings();          // reads every setting and applies it to the window
     void applyPlacement();        // the stored size and place, or centred
     void loadHistories();         // the two history files into the drop-down lists
+    QString programFolderToUse() const;   // the given program folder, else the executable's
+    // The article and example tables with the credits; false (tables empty,
+    // the cause in *error) when a file cannot be read.
+    bool openTables(const QString &dataFolder, QString *error);
     void requestEnd(int code);
 
     LaunchOptions m_options;

@@ -126,8 +126,7 @@ bool TFormLumoLex::FormShow()
 {
     // The caption, the program folder every path starts from, the help file.
     setWindowTitle(caption());
-    programFolder = withTrailingSeparator(m_options.programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
-                                                                             : m_options.programFolder);
+    programFolder = programFolderToUse();
     // The manual in the interface's language: its file name is translated.
     helpFile = programFolder
             + QCoreApplication::translate("lumolex::TFormLumoLex", "LumoLex.html", "the manual in this language");
@@ -165,17 +164,12 @@ bool TFormLumoLex::FormShow()
     if (!wordForms)
         wordForms = new WordFormLoading(this);
     wordForms->start(dataFolder, m_timeline);
-    DataFileLoader loader(dataFolder);
-    if (!loader.readIndexed(DataFile::Articles, *ClientDataSet1)
-        || !loader.readIndexed(DataFile::Examples, *ClientDataSet3)) {
+    if (QString error; !openTables(dataFolder, &error)) {
         wordForms->cancel();
-        ClientDataSet1->clear();
-        ClientDataSet3->clear();
         ClientDataSet1->resumeNotifications();
-        m_messages->show(QMessageBox::Critical, title(), loader.errorString());
+        m_messages->show(QMessageBox::Critical, title(), error);
         return false;
     }
-    credits = loader.credits();
     dictionaries->applyCredits(credits, dictionariesWithArticles(*ClientDataSet1));
     m_timeline.mark("data files");
 
@@ -238,6 +232,37 @@ bool TFormLumoLex::FormShow()
     new FirstPaintWatch(this, [wordForms] { wordForms->beginReading(); });
     QTimer::singleShot(kWordFormsLatestStartMs, wordForms, &WordFormLoading::beginReading);
     return true;
+}
+
+QString TFormLumoLex::programFolderToUse() const
+{
+    return withTrailingSeparator(m_options.programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                                    : m_options.programFolder);
+}
+
+bool TFormLumoLex::openTables(const QString &dataFolder, QString *error)
+{
+    // The tables read on their own thread meanwhile, when they are of this
+    // folder and complete. A reading that failed there is made again here:
+    // its message then speaks the interface's language (installed after the
+    // reading began) and tells what is wrong with the files now.
+    std::unique_ptr<BackgroundLoad> early = std::move(m_options.startupTables);
+    if (early && early->dataFolder() == dataFolder && early->succeeded()) {
+        ClientDataSet1->takeRows(*early->takeTable(DataFile::Articles));
+        ClientDataSet3->takeRows(*early->takeTable(DataFile::Examples));
+        credits = early->credits();
+        return true;
+    }
+    early.reset();
+    DataFileLoader loader(dataFolder);
+    if (loader.readIndexed(DataFile::Articles, *ClientDataSet1) && loader.readIndexed(DataFile::Examples, *ClientDataSet3)) {
+        credits = loader.credits();
+        return true;
+    }
+    ClientDataSet1->clear();
+    ClientDataSet3->clear();
+    *error = loader.errorString();
+    return false;
 }
 
 void TFormLumoLex::readSettings()

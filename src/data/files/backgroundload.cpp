@@ -5,14 +5,30 @@
 
 namespace lumolex {
 
-BackgroundLoad::BackgroundLoad(const QString &dataFolder, DataFile file, std::unique_ptr<Table> table,
+namespace {
+
+std::vector<BackgroundLoad::Reading> oneReading(DataFile file, std::unique_ptr<Table> table)
+{
+    std::vector<BackgroundLoad::Reading> readings;
+    readings.push_back({file, std::move(table)});
+    return readings;
+}
+
+} // namespace
+
+BackgroundLoad::BackgroundLoad(const QString &dataFolder, std::vector<Reading> readings,
                                std::function<void()> finished)
     : m_dataFolder(dataFolder)
-    , m_file(file)
-    , m_table(std::move(table))
+    , m_readings(std::move(readings))
     , m_finishedCallback(std::move(finished))
 {
     m_thread = std::thread([this] { run(); });
+}
+
+BackgroundLoad::BackgroundLoad(const QString &dataFolder, DataFile file, std::unique_ptr<Table> table,
+                               std::function<void()> finished)
+    : BackgroundLoad(dataFolder, oneReading(file, std::move(table)), std::move(finished))
+{
 }
 
 BackgroundLoad::~BackgroundLoad()
@@ -26,7 +42,19 @@ void BackgroundLoad::run()
 {
     DataFileLoader loader(m_dataFolder);
     loader.setStopFlag(&m_stop);
-    m_ok = loader.readIndexed(m_file, *m_table);
+    m_ok = true;
+    for (Reading &reading : m_readings) {
+        if (!loader.readIndexed(reading.file, *reading.table)) {
+            m_ok = false;
+            break;
+        }
+        if (reading.file == DataFile::Articles)
+            m_credits = loader.credits();
+    }
+    if (!m_ok) {
+        for (Reading &reading : m_readings)
+            reading.table->clear();
+    }
     m_error = loader.errorString();
     m_finished.store(true, std::memory_order_release);
     if (m_finishedCallback)
@@ -51,10 +79,36 @@ QString BackgroundLoad::errorString()
     return m_error;
 }
 
+DictionaryCredits BackgroundLoad::credits()
+{
+    wait();
+    return m_credits;
+}
+
 std::unique_ptr<Table> BackgroundLoad::takeTable()
 {
     wait();
-    return std::move(m_table);
+    return m_readings.empty() ? nullptr : std::move(m_readings.front().table);
+}
+
+std::unique_ptr<Table> BackgroundLoad::takeTable(DataFile file)
+{
+    wait();
+    for (Reading &reading : m_readings) {
+        if (reading.file == file)
+            return std::move(reading.table);
+    }
+    return nullptr;
+}
+
+std::unique_ptr<BackgroundLoad> startReadingStartupTables(const QString &dataFolder)
+{
+    std::vector<BackgroundLoad::Reading> readings;
+    readings.push_back({DataFile::Articles,
+                        std::make_unique<Table>(QStringLiteral("ClientDataSet1"), fieldDefs(DataFile::Articles))});
+    readings.push_back({DataFile::Examples,
+                        std::make_unique<Table>(QStringLiteral("ClientDataSet3"), fieldDefs(DataFile::Examples))});
+    return std::make_unique<BackgroundLoad>(dataFolder, std::move(readings));
 }
 
 } // namespace lumolex

@@ -1,10 +1,12 @@
 #pragma once
 
-// Reading one data file with its index on a thread of its own, into a table
-// of its own, so that a window can show itself while a large file is read.
-// The table is touched by that thread only until the reading has ended;
-// then it is handed over whole (takeTable) to the thread that asked.
+// Reading data files with their indexes on a thread of their own, each into
+// a table of its own, so that a window can get on with showing itself while
+// the files are read. The tables are touched by that thread only until the
+// reading has ended; then each is handed over whole (takeTable) to the
+// thread that asked.
 
+#include "data/files/credits.h"
 #include "data/files/datafileschema.h"
 
 #include <QString>
@@ -13,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <thread>
+#include <vector>
 
 namespace lumolex {
 
@@ -21,9 +24,19 @@ class Table;
 class BackgroundLoad
 {
 public:
-    // Starts reading `file` of `dataFolder` into `table` (with its index).
-    // `finished` runs on the reading thread once the reading has ended,
-    // successfully or not (the owner posts itself a message there).
+    // One file to read, and the table it goes into (made with the file's
+    // fieldDefs()).
+    struct Reading {
+        DataFile file;
+        std::unique_ptr<Table> table;
+    };
+
+    // Starts reading the files of `dataFolder` one after another, each into
+    // its table with its index; the first that fails ends the reading, and
+    // every table is then left empty. `finished` runs on the reading thread
+    // once the reading has ended, successfully or not (the owner posts
+    // itself a message there).
+    BackgroundLoad(const QString &dataFolder, std::vector<Reading> readings, std::function<void()> finished = {});
     BackgroundLoad(const QString &dataFolder, DataFile file, std::unique_ptr<Table> table,
                    std::function<void()> finished = {});
     // A reading still going on is told to stop and waited for.
@@ -31,6 +44,7 @@ public:
     BackgroundLoad(const BackgroundLoad &) = delete;
     BackgroundLoad &operator=(const BackgroundLoad &) = delete;
 
+    const QString &dataFolder() const { return m_dataFolder; }
     bool isFinished() const { return m_finished.load(std::memory_order_acquire); }
     // Blocks until the reading has ended.
     void wait();
@@ -38,22 +52,31 @@ public:
     // naming the file when it did not.
     bool succeeded();
     QString errorString();
-    // After the reading: the table, read and indexed (empty after a
-    // failure); null once taken.
+    // After the reading: the credited persons of the article file, when it
+    // was read.
+    DictionaryCredits credits();
+    // After the reading: the table of `file` (of the first file without
+    // one), read and indexed (empty after a failure); null once taken or
+    // when the file was not asked for.
     std::unique_ptr<Table> takeTable();
+    std::unique_ptr<Table> takeTable(DataFile file);
 
 private:
     void run();
 
     QString m_dataFolder;
-    DataFile m_file;
-    std::unique_ptr<Table> m_table;
+    std::vector<Reading> m_readings;
     std::function<void()> m_finishedCallback;
     bool m_ok = false;
     QString m_error;
+    DictionaryCredits m_credits;
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_finished{false};
     std::thread m_thread;
 };
+
+// Starts reading the article and example files of `dataFolder`, the tables
+// a window needs before it can show its first article.
+std::unique_ptr<BackgroundLoad> startReadingStartupTables(const QString &dataFolder);
 
 } // namespace lumolex

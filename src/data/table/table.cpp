@@ -2,6 +2,7 @@
 
 #include "data/table/tableprivate.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace lumolex {
@@ -118,6 +119,47 @@ void Table::clear()
     ++d->generation;
     d->placeNowhere();
     d->rebuildView(true);
+}
+
+bool Table::takeRows(Table &other)
+{
+    if (&other == this)
+        return true;
+    const auto sameType = [](const FieldDef &a, const FieldDef &b) { return a.name == b.name && a.type == b.type; };
+    if (!std::equal(d->fields.begin(), d->fields.end(), other.d->fields.begin(), other.d->fields.end(), sameType)) {
+        d->warn(QStringLiteral("cannot take the rows of %1: its fields differ").arg(other.d->name));
+        return false;
+    }
+    TablePrivate &from = *other.d;
+    const int keptRow = from.currentRow();
+    // The indexes refer to the columns and keys they sort by; those move
+    // with their containers, so the references stay good.
+    d->columns = std::move(from.columns);
+    d->sortKeys = std::move(from.sortKeys);
+    d->spellingKeys = std::move(from.spellingKeys);
+    d->indexes = std::move(from.indexes);
+    d->active = from.active;
+    d->rows = from.rows;
+    d->rowsChanged = false;
+    ++d->generation;
+
+    from.columns.clear();
+    for (const FieldDef &field : from.fields)
+        from.columns.emplace_back(field.type);
+    from.sortKeys.clear();
+    from.spellingKeys.clear();
+    from.indexes.clear();
+    from.active = nullptr;
+    from.rows = 0;
+    from.rowsChanged = false;
+    ++from.generation;
+    from.rangeKind = TablePrivate::RangeKind::None;
+    from.placeNowhere();
+    from.rebuildView(false);
+
+    d->placeNowhere();
+    d->rebuildViewKeeping(keptRow, true);
+    return true;
 }
 
 int Table::rowCount() const { return d->rows; }

@@ -97,6 +97,15 @@ public:
     void endRow();
     void cancelRow();
     void clear();                                  // drops all rows (indexes stay defined); notifies
+    // Takes the rows of `other`, a table of the same fields read elsewhere
+    // (on another thread, say), in place of its own, with the collation keys
+    // and indexes made for them and the index active there; the filter, the
+    // key range and a suspension of notifications stay this table's. The
+    // view is rebuilt and notifies; the record current in `other` stays
+    // current when the view shows it, else the first record is.
+    // `other` is left empty, without indexes. False (nothing changes) when
+    // the fields differ.
+    bool takeRows(Table &other);
     int rowCount() const;                          // all rows, ignoring the view
 
     // Indexes. `fields` is a ';'-separated list ("TRANSC;DICT") of Text or

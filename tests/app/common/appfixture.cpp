@@ -117,9 +117,10 @@ QString AppFixture::readSetting(const QString &name) const
     return ini.value(QStringLiteral("Setup/") + name).toString();
 }
 
-TFormLumoLex *AppFixture::create(const QString &singleInstanceKey)
+TFormLumoLex *AppFixture::create(const QString &singleInstanceKey, std::unique_ptr<BackgroundLoad> startupTables)
 {
     LaunchOptions options;
+    options.startupTables = std::move(startupTables);
     options.programFolder = m_dir.path();
     options.store = std::make_unique<SettingsStore>(settingsPath());
     options.singleInstanceKey = singleInstanceKey;

@@ -97,7 +97,10 @@ public:
     QString readSetting(const QString &name) const;
 
     // Creates the window (FormCreate runs) without showing it.
-    TFormLumoLex *create(const QString &singleInstanceKey = QString());
+    // `startupTables`: the data files being read already, as the program
+    // entry gives them; null: the window starts reading them itself.
+    TFormLumoLex *create(const QString &singleInstanceKey = QString(),
+                         std::unique_ptr<BackgroundLoad> startupTables = nullptr);
     // Creates and shows it: the start-up sequence runs.
     TFormLumoLex *start(const QString &singleInstanceKey = QString());
     // Closes it: the shutdown sequence runs.

@@ -13,7 +13,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -94,6 +96,50 @@ TEST(StartUpSteps, TheStartUpAnnouncesOnlyTheArticleShown)
         ASSERT_TRUE(w->started());
         EXPECT_EQ(announced, QList<int>{c.firstId});
         EXPECT_EQ(rebuilds, 1);
+    }
+}
+
+// The program entry starts reading the data files before the window
+// exists. The window takes those tables only when they are of its own data
+// folder, and reads the files itself when they are not or when that reading
+// failed.
+TEST(StartUpTables, TablesReadBeforeTheWindowAreTakenOnlyFromItsOwnFolder)
+{
+    enum ReadFrom { OwnFolder, OtherFolder, NoFiles };
+    const std::vector<test::ArticleRow> oneArticle = {{1, 1, QStringLiteral("ааа")}};
+    const int sampleRows = int(test::sampleArticles().size());
+    const struct {
+        const char *name;
+        ReadFrom readFrom;
+    } cases[] = {
+        // Its own files are replaced by a one-article set after that
+        // reading: the window shows what was read.
+        {"its own folder", OwnFolder},
+        // That folder holds a one-article set.
+        {"another folder", OtherFolder},
+        {"a folder without data files", NoFiles},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        AppFixture app;
+        AppFixture other(oneArticle);
+        QTemporaryDir empty;
+        const QString ownData = app.folder() + QStringLiteral("/DATA/");
+        const QString readFolder = c.readFrom == OwnFolder     ? ownData
+                                   : c.readFrom == OtherFolder ? other.folder() + QStringLiteral("/DATA/")
+                                                                 : empty.path() + QStringLiteral("/DATA/");
+        std::unique_ptr<BackgroundLoad> early = startReadingStartupTables(readFolder);
+        early->wait();
+        if (c.readFrom == OwnFolder) {
+            ASSERT_TRUE(QDir(ownData).removeRecursively());
+            test::writeDataFiles(app.folder(), oneArticle);
+        }
+        TFormLumoLex *w = app.create(QString(), std::move(early));
+        w->show();
+        ASSERT_TRUE(w->started());
+        EXPECT_EQ(w->ClientDataSet1->rowCount(), sampleRows);
+        EXPECT_GT(w->ClientDataSet3->rowCount(), 0);
+        EXPECT_TRUE(app.messages().empty());
     }
 }
 

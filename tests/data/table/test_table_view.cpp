@@ -317,3 +317,60 @@ TEST(TableReadsByPosition, GiveTheViewsRowOrNothing)
         EXPECT_EQ(std::string(table->sortKeyAt(r.position, r.field)), key);
     }
 }
+
+// A table read elsewhere hands its rows, keys and indexes over whole: the
+// receiving table keeps its own filter and notification state, the record
+// current in the reading stays current where the filter shows it, and the
+// giving table is left empty. Tables of other fields are refused.
+TEST(TableTakeRows, TakesRowsAndIndexesAndKeepsItsOwnView)
+{
+    const struct {
+        const char *name;
+        QString filter;              // the receiver's, switched on when not empty
+        const char *currentInReading;
+        int current;                 // afterwards
+        QList<int> view;
+    } cases[] = {
+        {"no filter, the reading's record kept", QString(), "гг", 4, {1, 2, 3, 4, 5, 6, 7, 8}},
+        {"filtered, the reading's record shown", "(DICT=0) OR (DICT=1)", "гг", 4, {1, 3, 4, 8}},
+        {"filtered, the reading's record hidden", "(DICT=9)", "гг", 7, {7}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        auto receiver = articleTable({{99, 1, "яя"}});
+        if (!c.filter.isEmpty()) {
+            receiver->setFilterText(c.filter);
+            receiver->setFiltered(true);
+        }
+        auto reading = articleTable(dictionaries());
+        ASSERT_TRUE(reading->findKey({c.currentInReading}));
+        const TableMark oldMark = receiver->mark();
+        NotificationCounter counter(*receiver);
+        receiver->suspendNotifications();
+
+        ASSERT_TRUE(receiver->takeRows(*reading));
+        EXPECT_EQ(counter.records, 0);
+        receiver->resumeNotifications();
+        EXPECT_EQ(counter.rebuilds, 1);
+        EXPECT_EQ(counter.records, 1);
+
+        EXPECT_EQ(receiver->rowCount(), 8);
+        EXPECT_EQ(receiver->activeIndex(), QStringLiteral("cds1i1"));
+        EXPECT_EQ(viewIds(*receiver), c.view);
+        EXPECT_EQ(currentId(*receiver), c.current);
+        EXPECT_FALSE(receiver->gotoMark(oldMark));
+        // The indexes came with the rows and search them.
+        EXPECT_EQ(receiver->rowsOfKey(QStringLiteral("cds1i2"), {5}).size(), 1);
+
+        EXPECT_EQ(reading->rowCount(), 0);
+        EXPECT_TRUE(EmptyTable(*reading));
+        EXPECT_FALSE(reading->hasIndex(QStringLiteral("cds1i1")));
+    }
+
+    auto receiver = articleTable(dictionaries());
+    Table other(QStringLiteral("forms"), QVector<FieldDef>{{"TRANSC", FieldType::Text, 50}, {"ARRID", FieldType::Text, 0}});
+    other.appendRow({"к", "1"});
+    EXPECT_FALSE(receiver->takeRows(other));
+    EXPECT_EQ(viewIds(*receiver), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+    EXPECT_EQ(other.rowCount(), 1);
+}
