@@ -74,7 +74,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void installDocument(QTextDocument *doc);
 
     QTextDocument *m_shown;           // document of Editor
     QTextDocument *m_scratch;         // document of EditorTmp

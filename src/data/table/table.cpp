@@ -110,8 +110,6 @@ void Table::clear()
         column.clear();
     for (auto &[field, keys] : d->sortKeys)
         keys.clear();
-    for (auto &[field, keys] : d->spellingKeys)
-        keys.clear();
     for (auto &index : d->indexes)
         index->invalidate();
     d->rows = 0;
@@ -136,7 +134,6 @@ bool Table::takeRows(Table &other)
     // with their containers, so the references stay good.
     d->columns = std::move(from.columns);
     d->sortKeys = std::move(from.sortKeys);
-    d->spellingKeys = std::move(from.spellingKeys);
     d->indexes = std::move(from.indexes);
     d->active = from.active;
     d->rows = from.rows;
@@ -147,7 +144,6 @@ bool Table::takeRows(Table &other)
     for (const FieldDef &field : from.fields)
         from.columns.emplace_back(field.type);
     from.sortKeys.clear();
-    from.spellingKeys.clear();
     from.indexes.clear();
     from.active = nullptr;
     from.rows = 0;
@@ -184,7 +180,8 @@ bool Table::addIndex(const QString &indexName, const QString &fieldList)
         part.column = &d->columns[size_t(field)];
         if (d->fields[field].type == FieldType::Text) {
             part.order = bySpelling ? TextOrder::Spelling : TextOrder::Key;
-            part.keys = &d->keysOf(field, part.order);
+            if (!bySpelling)
+                part.keys = &d->sortKeys[field];
         }
         parts.push_back(part);
     }

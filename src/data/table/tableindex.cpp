@@ -26,10 +26,7 @@ void SortKeyColumn::extend(const TableColumn &column)
     QString buffer;
     for (int row = size(); row < rows; ++row) {
         const size_t before = m_bytes.size();
-        if (m_order == TextOrder::Spelling)
-            SpellingCollation::appendSortKey(column.text(row, buffer), m_bytes);
-        else
-            KeyCollation::appendSortKey(column.text(row, buffer), m_bytes);
+        KeyCollation::appendSortKey(column.text(row, buffer), m_bytes);
         if (m_bytes.size() > 0xFFFFFFFFu)
             m_bytes.resize(before);
         m_ends.push_back(quint32(m_bytes.size()));
@@ -48,6 +45,18 @@ std::string_view SortKeyColumn::key(int row) const
     return std::string_view(m_bytes).substr(begin, m_ends[size_t(row)] - begin);
 }
 
+namespace {
+
+std::string spellingKey(const TableColumn &column, int row)
+{
+    QString buffer;
+    std::string key;
+    SpellingCollation::appendSortKey(column.text(row, buffer), key);
+    return key;
+}
+
+} // namespace
+
 TableIndex::TableIndex(const QString &name, std::vector<IndexPart> parts)
     : m_name(name)
     , m_parts(std::move(parts))
@@ -59,6 +68,8 @@ int TableIndex::comparePart(const IndexPart &part, int row, const ProbeValue &va
     const bool null = part.column->isNull(row);
     if (null || value.null)
         return int(value.null) - int(null);         // nulls first
+    if (part.order == TextOrder::Spelling)
+        return KeyCollation::compareKeys(spellingKey(*part.column, row), value.key);
     if (part.keys)
         return KeyCollation::compareKeys(part.keys->key(row), value.key);
     const qint64 number = part.column->integer(row);
@@ -78,8 +89,9 @@ TableIndex::SortEntry TableIndex::sortEntry(int row) const
     const IndexPart &part = m_parts.front();
     if (part.column->isNull(row))
         return entry;
-    if (part.keys) {
-        const std::string_view key = part.keys->key(row);
+    if (part.isText()) {
+        const std::string spelled = part.keys ? std::string() : spellingKey(*part.column, row);
+        const std::string_view key = part.keys ? part.keys->key(row) : std::string_view(spelled);
         unsigned char bytes[16] = {};
         if (!key.empty())
             std::memcpy(bytes, key.data(), std::min<size_t>(key.size(), 16));
@@ -103,6 +115,8 @@ int TableIndex::compareRowsFrom(size_t firstPart, int a, int b) const
         int c = 0;
         if (nullA || nullB) {
             c = int(nullB) - int(nullA);
+        } else if (part.order == TextOrder::Spelling) {
+            c = KeyCollation::compareKeys(spellingKey(*part.column, a), spellingKey(*part.column, b));
         } else if (part.keys) {
             c = KeyCollation::compareKeys(part.keys->key(a), part.keys->key(b));
         } else {
@@ -215,7 +229,7 @@ std::optional<KeyProbe> TableIndex::probe(const QVariantList &values, QString *e
         target.null = !value.isValid() || value.isNull();
         if (target.null)
             continue;
-        if (const IndexPart &part = m_parts[size_t(i)]; part.keys) {
+        if (const IndexPart &part = m_parts[size_t(i)]; part.isText()) {
             target.key = part.order == TextOrder::Spelling ? SpellingCollation::sortKey(value.toString())
                                                            : KeyCollation::sortKey(value.toString());
         } else {
@@ -249,12 +263,15 @@ int TableIndex::compare(int row, const KeyProbe &probe) const
 bool TableIndex::firstFieldHasPrefix(int row, std::string_view prefix) const
 {
     const IndexPart &part = m_parts.front();
-    return part.keys && !part.column->isNull(row) && KeyCollation::keyHasPrefix(part.keys->key(row), prefix);
+    if (!part.isText() || part.column->isNull(row))
+        return false;
+    return KeyCollation::keyHasPrefix(part.keys ? part.keys->key(row) : std::string_view(spellingKey(*part.column, row)),
+                                      prefix);
 }
 
 bool TableIndex::firstFieldIsText() const
 {
-    return m_parts.front().keys != nullptr;
+    return m_parts.front().isText();
 }
 
 } // namespace lumolex

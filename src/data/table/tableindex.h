@@ -23,28 +23,31 @@ class TableColumn;
 // exact spelling (the second level of order that settles equal keys).
 enum class TextOrder { Key, Spelling };
 
-// The collation keys of one text column, one per row, in one byte pool.
+// The key-collation keys of one text column, one per row, in one byte pool.
 class SortKeyColumn
 {
 public:
-    explicit SortKeyColumn(TextOrder order = TextOrder::Key) : m_order(order) {}
     void extend(const TableColumn &column);         // computes keys for rows not yet keyed
     void clear();
     int size() const { return int(m_ends.size()); }
     std::string_view key(int row) const;
 
 private:
-    TextOrder m_order;
     std::string m_bytes;
     std::vector<quint32> m_ends;                    // 32-bit offsets: keys beyond 4 GB are cut empty
 };
 
-// One field of an index, with what comparing it needs.
+// One field of an index, with what comparing it needs. A text field in key
+// order compares its column's precomputed keys. One in spelling order makes
+// its two keys when a comparison comes to it: the spelling only settles
+// rows whose earlier fields are equal, so most rows never need one.
 struct IndexPart {
     int field = -1;
     const TableColumn *column = nullptr;
-    const SortKeyColumn *keys = nullptr;            // text fields only
+    const SortKeyColumn *keys = nullptr;            // text fields in key order only
     TextOrder order = TextOrder::Key;               // text fields only
+
+    bool isText() const { return keys || order == TextOrder::Spelling; }
 };
 
 // A value to compare with one index field.

@@ -57,17 +57,9 @@ public:
             return;
         for (const IndexPart &part : index.parts()) {
             if (part.keys)
-                keysOf(part.field, part.order).extend(columns[size_t(part.field)]);
+                sortKeys[part.field].extend(columns[size_t(part.field)]);
         }
         index.build(rows);
-    }
-
-    // The collation keys of a text field in the given order, made as indexes need them.
-    SortKeyColumn &keysOf(int field, TextOrder order)
-    {
-        if (order == TextOrder::Key)
-            return sortKeys[field];
-        return spellingKeys.try_emplace(field, TextOrder::Spelling).first->second;
     }
 
     // Brings indexes and view up to date after rows were loaded.
@@ -229,8 +221,7 @@ public:
     bool rowsChanged = false;
     quint64 generation = 1;
 
-    std::map<int, SortKeyColumn> sortKeys;          // key collation
-    std::map<int, SortKeyColumn> spellingKeys;      // exact spelling, for fields that settle ties
+    std::map<int, SortKeyColumn> sortKeys;          // of the text fields indexes order by key
     std::vector<std::unique_ptr<TableIndex>> indexes;
     TableIndex *active = nullptr;
 
