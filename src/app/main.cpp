@@ -50,7 +50,7 @@ int main(int argc, char *argv[])
     // this name and groups the program's windows under it; every window
     // without an icon of its own shows the program's.
     QGuiApplication::setDesktopFileName(QStringLiteral("lumolex"));
-    QApplication::setWindowIcon(lumolex::ImageList16::applicationIcon());
+    QApplication::setWindowIcon(lumolex::ImageList16::smallApplicationIcon());
 
     // DATA, the help file, the translations and the history files: beside
     // the executable, or in the shared folder of an install into a prefix.

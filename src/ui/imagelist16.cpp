@@ -101,6 +101,18 @@ QIcon renderedIcon(const QString &source, std::initializer_list<qreal> devicePix
     return icon;
 }
 
+QIcon drawnApplicationIcon(std::initializer_list<int> sizes)
+{
+    initIconResources();
+    QIcon icon;
+    QSvgRenderer renderer(QStringLiteral(":/icons/lumolex.svg"));
+    if (renderer.isValid()) {
+        for (int size : sizes)
+            icon.addPixmap(render(renderer, size, 1.0));
+    }
+    return icon;
+}
+
 } // namespace
 
 ImageList16::ImageList16()
@@ -181,19 +193,15 @@ int ImageList16::cardIconForDict(int dict)
     }
 }
 
+QIcon ImageList16::smallApplicationIcon()
+{
+    static const QIcon icon = drawnApplicationIcon({16, 24, 32, 48, 64});
+    return icon;
+}
+
 QIcon ImageList16::applicationIcon()
 {
-    // Drawn once: the program and its main window both ask for it.
-    static const QIcon icon = [] {
-        initIconResources();
-        QIcon sizes;
-        QSvgRenderer renderer(QStringLiteral(":/icons/lumolex.svg"));
-        if (renderer.isValid()) {
-            for (int size : {16, 24, 32, 48, 64, 128, 256})
-                sizes.addPixmap(render(renderer, size, 1.0));
-        }
-        return sizes;
-    }();
+    static const QIcon icon = drawnApplicationIcon({16, 24, 32, 48, 64, 128, 256});
     return icon;
 }
 

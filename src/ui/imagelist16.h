@@ -108,8 +108,13 @@ public:
     // dictionary menu items take theirs from the dictionary selection rules.
     static int cardIconForDict(int dict);
 
-    // The program's icon for windows and the tray, at all sizes.
+    // The program's icon for windows and the tray, at every size from 16
+    // to 256 pixels.
     static QIcon applicationIcon();
+    // The same up to 64 pixels: what title bars and task bars show, and a
+    // small part of the drawing. Windows get it at start-up, and the whole
+    // icon (for task switchers) once the main window is on screen.
+    static QIcon smallApplicationIcon();
 
 private:
     QVector<QIcon> m_icons;

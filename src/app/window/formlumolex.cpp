@@ -60,7 +60,7 @@ TFormLumoLex::TFormLumoLex(LaunchOptions options, QWidget *parent)
         m_options.startupTables = startReadingStartupTables(dataFolderOf(programFolderToUse()));
     setObjectName(QStringLiteral("FormLumoLex"));
     setWindowTitle(caption());
-    setWindowIcon(ImageList16::applicationIcon());
+    setWindowIcon(ImageList16::smallApplicationIcon());
     QFont tahoma(QStringLiteral("Tahoma"));
     tahoma.setPointSize(8);
     setFont(tahoma);

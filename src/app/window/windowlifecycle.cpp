@@ -37,9 +37,11 @@
 #include "data/wordlist/startingdictionary.h"
 #include "data/table/table.h"
 #include "platform/singleinstance.h"
+#include "ui/imagelist16.h"
 #include "ui/traymode.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -230,6 +232,11 @@ bool TFormLumoLex::FormShow()
     // The word forms are read once the window is on screen; a window that
     // is not painted soon (hidden at once, say) has them read all the same.
     new FirstPaintWatch(this, [wordForms] { wordForms->beginReading(); });
+    // So is the program's icon at the sizes task switchers show.
+    new FirstPaintWatch(this, [this] {
+        QApplication::setWindowIcon(ImageList16::applicationIcon());
+        setWindowIcon(ImageList16::applicationIcon());
+    });
     QTimer::singleShot(kWordFormsLatestStartMs, wordForms, &WordFormLoading::beginReading);
     return true;
 }

@@ -99,6 +99,25 @@ TEST(StartUpSteps, TheStartUpAnnouncesOnlyTheArticleShown)
     }
 }
 
+// The window shows the program's icon at title-bar sizes from the start;
+// it and every later window gain the large sizes of task switchers once it
+// has been painted.
+TEST(StartUpIcon, TheLargeSizesComeOnceTheWindowIsPainted)
+{
+    AppFixture app;
+    TFormLumoLex *w = app.start();
+    ASSERT_TRUE(w->started());
+    const auto largest = [](const QIcon &icon) {
+        int size = 0;
+        for (const QSize &s : icon.availableSizes())
+            size = qMax(size, s.width());
+        return size;
+    };
+    EXPECT_EQ(largest(w->windowIcon()), 64);
+    QTRY_COMPARE(largest(w->windowIcon()), 256);
+    EXPECT_EQ(largest(QApplication::windowIcon()), 256);
+}
+
 // The program entry starts reading the data files before the window
 // exists. The window takes those tables only when they are of its own data
 // folder, and reads the files itself when they are not or when that reading
