@@ -1,11 +1,11 @@
 #include "platform/singleinstance.h"
 
+#include "platform/localchannel.h"
+
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QLockFile>
 #include <QThread>
 #include <QWidget>
@@ -26,9 +26,8 @@ SingleInstance::SingleInstance(const QString &key, QObject *parent)
 
 SingleInstance::~SingleInstance()
 {
-    if (m_server)
-        m_server->close();   // removes the socket file on Unix
-    // m_lock goes after the server: the socket is never left without its lock.
+    // The socket file goes before the lock: it is never left without it.
+    delete m_server;
 }
 
 QString SingleInstance::defaultKey()
@@ -59,7 +58,7 @@ QString SingleInstance::currentUserName()
 
 QString SingleInstance::lockFileName() const
 {
-    // Beside the socket files of QLocalServer, per user by the name.
+    // Beside the channel's socket file, per user by the name.
     return QDir(QDir::tempPath()).filePath(m_serverName + QStringLiteral(".lock"));
 }
 
@@ -133,65 +132,24 @@ bool SingleInstance::sendToPrimary(const QByteArray &message)
 
 bool SingleInstance::connectAndSend(const QByteArray &message, int timeoutMs)
 {
-    QLocalSocket socket;
-    socket.connectToServer(m_serverName, QIODevice::WriteOnly);
-    if (!socket.waitForConnected(timeoutMs))
-        return false;   // nobody listens, or only a stale socket file is left
-    bool sent = true;
-    if (!message.isEmpty()) {
-        socket.write(message);
-        sent = socket.waitForBytesWritten(timeoutMs) || socket.bytesToWrite() == 0;
-    }
-    socket.disconnectFromServer();
-    if (socket.state() != QLocalSocket::UnconnectedState)
-        socket.waitForDisconnected(timeoutMs);
-    return sent;
+    return sendToLocalChannel(m_serverName, message, timeoutMs);
 }
 
 bool SingleInstance::listen(bool replaceStaleSocket)
 {
     if (!m_server) {
-        m_server = new QLocalServer(this);
-        m_server->setSocketOptions(QLocalServer::UserAccessOption);
-        connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::acceptConnections);
+        m_server = new LocalChannelServer(this);
+        connect(m_server, &LocalChannelServer::lineReceived, this, [this](const QByteArray &line) {
+            if (line == kActivateMessage)
+                emit activationRequested();
+        });
     }
-    if (m_server->listen(m_serverName))
+    // Only the holder of the lock listens, so with the lock a socket file
+    // under the name is what a copy that ended without closing it left.
+    if (m_server->listen(m_serverName, replaceStaleSocket))
         return true;
-    if (replaceStaleSocket && m_server->serverError() == QAbstractSocket::AddressInUseError) {
-        // Only the holder of the lock listens, so the socket file is what a
-        // copy that ended without closing it left behind.
-        QLocalServer::removeServer(m_serverName);
-        if (m_server->listen(m_serverName))
-            return true;
-    }
     m_errorString = m_server->errorString();
     return false;
-}
-
-void SingleInstance::acceptConnections()
-{
-    while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readMessages(socket); });
-        connect(socket, &QLocalSocket::disconnected, this, [this, socket] {
-            readMessages(socket);
-            socket->deleteLater();
-        });
-        readMessages(socket);
-    }
-}
-
-void SingleInstance::readMessages(QLocalSocket *socket)
-{
-    while (socket->canReadLine()) {
-        const QByteArray line = socket->readLine(256);
-        if (line == kActivateMessage)
-            emit activationRequested();
-    }
-    // Anything else than short lines is not from us: drop it.
-    if (socket->bytesAvailable() > 256) {
-        socket->readAll();
-        socket->abort();
-    }
 }
 
 void bringToFront(QWidget *window)

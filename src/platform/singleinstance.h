@@ -2,7 +2,7 @@
 
 // Single instance of the program per user.
 //
-// The first copy listens on a local socket (a named pipe on Windows) whose
+// The first copy listens on a local channel (localchannel.h) whose
 // name is derived from "Лумолекс Тарвен" and the user name. A later copy
 // finds it, asks it to come forward and ends. To tell the user before the
 // first copy comes forward, a later copy can ask separately:
@@ -29,12 +29,12 @@
 
 #include <memory>
 
-class QLocalServer;
-class QLocalSocket;
 class QLockFile;
 class QWidget;
 
 namespace lumolex {
+
+class LocalChannelServer;
 
 class SingleInstance : public QObject
 {
@@ -88,12 +88,10 @@ private:
     bool connectAndSend(const QByteArray &message, int timeoutMs);
     bool tryBecomePrimaryWithoutLock(const QByteArray &message);
     bool listen(bool replaceStaleSocket);
-    void acceptConnections();
-    void readMessages(QLocalSocket *socket);
 
     QString m_serverName;
     QString m_errorString;
-    QLocalServer *m_server = nullptr;
+    LocalChannelServer *m_server = nullptr;
     std::unique_ptr<QLockFile> m_lock;
 };
 
