@@ -41,8 +41,6 @@ int main(int argc, char *argv[])
         startupTables = lumolex::startReadingStartupTables(
                 lumolex::dataFolderOf(lumolex::locateProgramFolder(executableFolder).path));
     QApplication app(argc, argv);
-    // The pictures of the buttons are drawn meanwhile too, from spare time.
-    const lumolex::IconPreparation icons;
     // QApplication has taken its own options out; nothing else is known.
     if (const std::optional<int> refused = lumolex::refuseLeftoverArguments(QCoreApplication::arguments()))
         return *refused;

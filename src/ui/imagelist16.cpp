@@ -7,13 +7,6 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-#include <atomic>
-
-#ifdef Q_OS_LINUX
-#  include <sys/resource.h>
-#  include <unistd.h>
-#endif
-
 // The resources live in a static library; registering them here makes sure
 // the linker keeps them.
 static void initIconResources()
@@ -82,21 +75,16 @@ const char *const kNames[] = {
 };
 
 constexpr int kCount = int(sizeof(kNames) / sizeof(kNames[0]));
-static_assert(kCount == ImageList16::Count, "one source name per image");
-
-QImage renderImage(QSvgRenderer &renderer, int pixels)
-{
-    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter, QRectF(0, 0, pixels, pixels));
-    return image;
-}
 
 QPixmap render(QSvgRenderer &renderer, int size, qreal devicePixelRatio)
 {
-    QPixmap pixmap = QPixmap::fromImage(renderImage(renderer, qRound(size * devicePixelRatio)));
+    const int pixels = qRound(size * devicePixelRatio);
+    QPixmap pixmap(pixels, pixels);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, QRectF(0, 0, pixels, pixels));
+    painter.end();
     pixmap.setDevicePixelRatio(devicePixelRatio);
     return pixmap;
 }
@@ -140,11 +128,7 @@ ImageList16::ImageList16()
             m_icons.append(QIcon());
             continue;
         }
-        // Drawn already when a preparation ran during the start-up.
-        const FirstPictures ordinaryScreen{QSize(ImageSize, ImageSize), [source, index] {
-            const QImage prepared = IconPreparation::prepared(index);
-            return prepared.isNull() ? renderedIcon(source, {1.0}) : QIcon(QPixmap::fromImage(prepared));
-        }};
+        const FirstPictures ordinaryScreen{QSize(ImageSize, ImageSize), [source] { return renderedIcon(source, {1.0}); }};
         m_icons.append(deferredIcon([source] { return renderedIcon(source, {1.0, 2.0}); }, ordinaryScreen));
     }
 }
@@ -185,13 +169,6 @@ QString ImageList16::sourcePath(int index)
             .arg(QLatin1String(kNames[index]));
 }
 
-QImage ImageList16::drawPicture(int index, int pixels)
-{
-    initIconResources();
-    QSvgRenderer renderer(sourcePath(index));
-    return renderer.isValid() ? renderImage(renderer, pixels) : QImage();
-}
-
 int ImageList16::listIconForDict(int dict)
 {
     switch (dict) {
@@ -226,49 +203,6 @@ QIcon ImageList16::applicationIcon()
 {
     static const QIcon icon = drawnApplicationIcon({16, 24, 32, 48, 64, 128, 256});
     return icon;
-}
-
-namespace {
-
-std::atomic<IconPreparation *> g_alive{nullptr};
-
-// Gives the calling thread the machine's idle time first: the start-up's
-// own thread and the data reading go before it.
-void lowerThisThreadsPriority()
-{
-#ifdef Q_OS_LINUX
-    setpriority(PRIO_PROCESS, gettid(), 10);
-#endif
-}
-
-} // namespace
-
-IconPreparation::IconPreparation()
-    : m_images(std::async(std::launch::async, [] {
-          lowerThisThreadsPriority();
-          std::vector<QImage> images;
-          images.reserve(size_t(ImageList16::Count));
-          for (int index = 0; index < ImageList16::Count; ++index)
-              images.push_back(ImageList16::drawPicture(index, ImageList16::ImageSize));
-          return images;
-      }).share())
-{
-    g_alive.store(this);
-}
-
-IconPreparation::~IconPreparation()
-{
-    g_alive.store(nullptr);
-    m_images.wait();
-}
-
-QImage IconPreparation::prepared(int index)
-{
-    const IconPreparation *alive = g_alive.load();
-    if (!alive)
-        return QImage();
-    const std::vector<QImage> &images = alive->m_images.get();
-    return index >= 0 && size_t(index) < images.size() ? images[size_t(index)] : QImage();
 }
 
 } // namespace lumolex

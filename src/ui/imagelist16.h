@@ -58,18 +58,13 @@
 //  51    phrasebook (orange speech bubble, dots)     word list, result list
 //
 // The pictures are our own SVG drawings (src/ui/icons), rendered once at 16
-// and 32 pixels when first drawn, or beforehand by an IconPreparation (below)
-// during the start-up. An index outside the list gives an empty icon and a
-// null pixmap.
+// and 32 pixels when first drawn. An index outside the list gives an empty icon and a null
+// pixmap.
 
 #include <QIcon>
-#include <QImage>
 #include <QPixmap>
 #include <QString>
 #include <QVector>
-
-#include <future>
-#include <vector>
 
 namespace lumolex {
 
@@ -88,7 +83,6 @@ public:
         LayoutEnglish = 39, LayoutRussian = 40, ShowAllPanels = 41, Fonts = 42, Card = 43,
         Stop = 44, FindNext = 45, Cancel = 46, HideAllPanels = 47, Keyboard = 48,
         Phrasebook = 49, PhrasebookOff = 50, PhrasebookList = 51,
-        Count
     };
 
     static constexpr int ImageSize = 16;
@@ -106,9 +100,6 @@ public:
     QPixmap pixmap(int index, int size = ImageSize) const;
     // The resource path of a picture's SVG source, empty when unknown.
     static QString sourcePath(int index);
-    // Draws a picture at `pixels` square, without the list (so also on a
-    // thread of its own); a null image when the index has no picture.
-    static QImage drawPicture(int index, int pixels);
 
     // Dictionary pictures by dictionary code (1, 2, 3, 4, 9):
     // in the word list and the result list (unknown codes: Letter) ...
@@ -128,30 +119,6 @@ public:
 private:
     QVector<QIcon> m_icons;
     QIcon m_empty;
-};
-
-// The image list's pictures for ordinary screens (16 pixels at scale 1),
-// drawn on a thread of its own at a low priority while the start-up's own
-// thread builds the window, so that the first paint finds them drawn. While
-// a preparation is alive ImageList16 takes its pictures from it, waiting for
-// the thread when it has not finished; without one ImageList16 draws them
-// itself when they are first shown.
-class IconPreparation
-{
-public:
-    // Needs the application object: a drawing may hold text.
-    IconPreparation();
-    // Waits for the drawing; the application object must outlive it.
-    ~IconPreparation();
-    IconPreparation(const IconPreparation &) = delete;
-    IconPreparation &operator=(const IconPreparation &) = delete;
-
-    // The picture of image `index` drawn by the preparation alive, or a null
-    // image when none is alive or the image has no picture.
-    static QImage prepared(int index);
-
-private:
-    std::shared_future<std::vector<QImage>> m_images;
 };
 
 } // namespace lumolex

@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QSet>
 
-using lumolex::IconPreparation;
 using lumolex::ImageList16;
 
 namespace {
@@ -107,26 +106,4 @@ TEST(ImageList16, DictionaryCodesChooseTheirPictures)
         EXPECT_EQ(ImageList16::listIconForDict(c.dict), c.list);
         EXPECT_EQ(ImageList16::cardIconForDict(c.dict), c.card);
     }
-}
-
-// Pictures drawn during the start-up on a thread of their own are the ones
-// the list would draw itself; the list takes them only while the
-// preparation lives.
-TEST(ImageList16, PicturesPreparedOnAThreadAreTheListsOwn)
-{
-    ImageList16 drawnHere;
-    std::vector<QImage> own;
-    for (int index = 0; index < drawnHere.count(); ++index)
-        own.push_back(imageOf(drawnHere, index));
-    {
-        const IconPreparation preparation;
-        const ImageList16 prepared;
-        for (int index = 0; index < prepared.count(); ++index) {
-            SCOPED_TRACE(index);
-            EXPECT_FALSE(IconPreparation::prepared(index).isNull());
-            EXPECT_EQ(differingPixels(imageOf(prepared, index), own[size_t(index)]), 0);
-        }
-        EXPECT_TRUE(IconPreparation::prepared(ImageList16::Count).isNull());
-    }
-    EXPECT_TRUE(IconPreparation::prepared(0).isNull());
 }
