@@ -50,9 +50,7 @@ namespace {
 std::string spellingKey(const TableColumn &column, int row)
 {
     QString buffer;
-    std::string key;
-    SpellingCollation::appendSortKey(column.text(row, buffer), key);
-    return key;
+    return SpellingCollation::sortKey(column.text(row, buffer));
 }
 
 } // namespace
