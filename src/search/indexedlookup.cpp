@@ -112,13 +112,6 @@ IndexedLookup::OpenFile &IndexedLookup::openFile(DataFile file)
         open->problem = unreadableFileMessage(file, path, problem);
     } else {
         open->indexed = hasLookupIndexes(open->db, file);
-        // A look-up reads each page of rows once and the few index pages
-        // above them again and again: a small page cache keeps those, and
-        // reuses its buffers for the rest instead of taking fresh memory for
-        // each page (a search of a thousand articles read through SQLite's
-        // default 2 MiB cache spent a third of its time on the page faults
-        // of that memory).
-        open->db.exec("PRAGMA cache_size = -64");
     }
     m_files.push_back(std::move(open));
     return *m_files.back();
