@@ -35,6 +35,8 @@ FragmentSearch::FragmentSearch(Table &articles, const QString &query, const Dict
     , m_wordField(articles.fieldIndex(QString::fromLatin1(field::WORD)))
     , m_bodyField(articles.fieldIndex(QString::fromLatin1(field::TRANSL)))
 {
+    // The bodies are read by view position on other threads too.
+    m_articles.completeDeferred();
     m_articles.setFiltered(false);
     if (m_articles.activeIndex() != QLatin1String(kIndexArticleKey))
         m_articles.setActiveIndex(QString::fromLatin1(kIndexArticleKey));

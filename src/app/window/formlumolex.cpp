@@ -25,6 +25,7 @@
 #include "article/view/stepnavigator.h"
 #include "data/files/datafiles.h"
 #include "data/files/datafileschema.h"
+#include "data/files/deferredbodies.h"
 #include "data/table/table.h"
 #include "data/wordlist/wordlistnavigator.h"
 #include "platform/edgesnap.h"

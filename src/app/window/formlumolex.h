@@ -43,6 +43,7 @@ class AppearanceCommands;
 class ArticleLink;
 class ArticlePanel;
 class CardLink;
+class DeferredBodies;
 class DictionaryControls;
 class EditCommands;
 class ExamplesPanel;
@@ -175,6 +176,9 @@ private:
     std::unique_ptr<Table> m_articles;
     std::unique_ptr<Table> m_wordForms;
     std::unique_ptr<Table> m_examples;
+    // The article bodies and example phrases while they are read after the
+    // rows; destroyed before the tables.
+    std::unique_ptr<DeferredBodies> m_bodies;
     std::unique_ptr<MainMenu> m_menu;   // the item pointers; the bar owns the items
     SingleInstance *m_singleInstance = nullptr;
     // The card and find histories as read at start-up: a save puts this

@@ -34,6 +34,7 @@
 #include "article/view/stepnavigator.h"
 #include "data/files/datafiles.h"
 #include "data/files/dataloader.h"
+#include "data/files/deferredbodies.h"
 #include "data/wordlist/startingdictionary.h"
 #include "data/table/table.h"
 #include "platform/singleinstance.h"
@@ -232,6 +233,14 @@ bool TFormLumoLex::FormShow()
     // The word forms are read once the window is on screen; a window that
     // is not painted soon (hidden at once, say) has them read all the same.
     new FirstPaintWatch(this, [wordForms] { wordForms->beginReading(); });
+    // So are the bodies of the articles and examples, past the one shown.
+    if (m_bodies) {
+        new FirstPaintWatch(this, [bodies = QPointer<DeferredBodies>(m_bodies.get())] {
+            if (bodies)
+                bodies->beginReading();
+        });
+        QTimer::singleShot(kWordFormsLatestStartMs, m_bodies.get(), &DeferredBodies::beginReading);
+    }
     // So is the program's icon at the sizes task switchers show.
     new FirstPaintWatch(this, [this] {
         QApplication::setWindowIcon(ImageList16::applicationIcon());
@@ -253,11 +262,19 @@ bool TFormLumoLex::openTables(const QString &dataFolder, QString *error)
     // folder and complete. A reading that failed there is made again here:
     // its message then speaks the interface's language (installed after the
     // reading began) and tells what is wrong with the files now.
+    m_bodies.reset();
     std::unique_ptr<BackgroundLoad> early = std::move(m_options.startupTables);
     if (early && early->dataFolder() == dataFolder && early->succeeded()) {
         ClientDataSet1->takeRows(*early->takeTable(DataFile::Articles));
         ClientDataSet3->takeRows(*early->takeTable(DataFile::Examples));
         credits = early->credits();
+        // Their bodies are read on after the rows; the first article's
+        // body is read by itself meanwhile.
+        m_bodies = std::make_unique<DeferredBodies>(
+            std::move(early), std::vector<std::pair<DataFile, Table *>>{{DataFile::Articles, ClientDataSet1},
+                                                                         {DataFile::Examples, ClientDataSet3}});
+        connect(m_bodies.get(), &DeferredBodies::failed, this,
+                [this](const QString &message) { m_messages->show(QMessageBox::Critical, title(), message); });
         return true;
     }
     early.reset();

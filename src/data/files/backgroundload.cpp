@@ -1,6 +1,8 @@
 #include "data/files/backgroundload.h"
 
+#include "data/files/datafiles.h"
 #include "data/files/dataloader.h"
+#include "data/files/sqlitedb.h"
 #include "data/table/table.h"
 
 namespace lumolex {
@@ -33,7 +35,11 @@ BackgroundLoad::BackgroundLoad(const QString &dataFolder, DataFile file, std::un
 
 BackgroundLoad::~BackgroundLoad()
 {
-    m_stop.store(true, std::memory_order_relaxed);
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_stop.store(true, std::memory_order_relaxed);
+    }
+    m_bodiesWanted.notify_all();
     if (m_thread.joinable())
         m_thread.join();
 }
@@ -42,58 +48,137 @@ void BackgroundLoad::run()
 {
     DataFileLoader loader(m_dataFolder);
     loader.setStopFlag(&m_stop);
-    m_ok = true;
+    bool ok = true;
+    DictionaryCredits credits;
     for (Reading &reading : m_readings) {
-        if (!loader.readIndexed(reading.file, *reading.table)) {
-            m_ok = false;
+        const auto bodies = reading.bodiesLater ? DataFileLoader::Bodies::Defer : DataFileLoader::Bodies::Read;
+        if (!loader.readIndexed(reading.file, *reading.table, bodies)) {
+            ok = false;
             break;
         }
         if (reading.file == DataFile::Articles)
-            m_credits = loader.credits();
+            credits = loader.credits();
     }
-    if (!m_ok) {
+    if (!ok) {
         for (Reading &reading : m_readings)
             reading.table->clear();
     }
-    m_error = loader.errorString();
-    m_finished.store(true, std::memory_order_release);
+    // What the readings were, for the tables handed over from now on.
+    std::vector<DataFile> bodiesToRead;
+    for (const Reading &reading : m_readings) {
+        if (reading.bodiesLater)
+            bodiesToRead.push_back(reading.file);
+    }
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_ok = ok;
+        m_error = loader.errorString();
+        m_credits = credits;
+    }
+    // Without bodies to read on, the rows are announced at the end, after
+    // the callbacks, as the reading's end.
+    if (!bodiesToRead.empty())
+        announceRows();
+
+    if (ok && !bodiesToRead.empty()) {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_bodiesWanted.wait(lock, [this] { return m_bodiesReleased || m_stop.load(std::memory_order_relaxed); });
+    }
+    if (ok && !m_stop.load(std::memory_order_relaxed)) {
+        for (const DataFile file : bodiesToRead) {
+            const QString path = dataFilePath(m_dataFolder, file);
+            sqlite::Database db;
+            const QString problem = openDataFile(file, path, db);
+            std::unique_ptr<Table> bodies = DataFileLoader::newBodyTable(file);
+            if (!problem.isEmpty()) {
+                m_bodiesError = unreadableFileMessage(file, path, problem);
+                break;
+            }
+            if (!loader.readBodies(file, db, *bodies)) {
+                m_bodiesError = loader.errorString();
+                break;
+            }
+            m_bodies.emplace_back(file, std::move(bodies));
+        }
+        if (!m_bodiesError.isEmpty())
+            m_bodies.clear();
+    }
+
+    std::function<void()> whenFinished;
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_finished.store(true, std::memory_order_release);
+        whenFinished = std::move(m_whenFinished);
+    }
     if (m_finishedCallback)
         m_finishedCallback();
+    if (whenFinished)
+        whenFinished();
+    announceRows();
+}
+
+void BackgroundLoad::announceRows()
+{
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_rowsDone = true;
+    }
+    m_rowsRead.notify_all();
 }
 
 void BackgroundLoad::wait()
 {
+    // Waiting for the end is wanting the bodies too.
+    readBodiesNow();
     if (m_thread.joinable())
         m_thread.join();
 }
 
+void BackgroundLoad::whenFinished(std::function<void()> callback)
+{
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        if (!m_finished.load(std::memory_order_acquire)) {
+            m_whenFinished = std::move(callback);
+            return;
+        }
+    }
+    callback();
+}
+
+void BackgroundLoad::waitForRows()
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_rowsRead.wait(lock, [this] { return m_rowsDone; });
+}
+
 bool BackgroundLoad::succeeded()
 {
-    wait();
+    waitForRows();
     return m_ok;
 }
 
 QString BackgroundLoad::errorString()
 {
-    wait();
+    waitForRows();
     return m_error;
 }
 
 DictionaryCredits BackgroundLoad::credits()
 {
-    wait();
+    waitForRows();
     return m_credits;
 }
 
 std::unique_ptr<Table> BackgroundLoad::takeTable()
 {
-    wait();
+    waitForRows();
     return m_readings.empty() ? nullptr : std::move(m_readings.front().table);
 }
 
 std::unique_ptr<Table> BackgroundLoad::takeTable(DataFile file)
 {
-    wait();
+    waitForRows();
     for (Reading &reading : m_readings) {
         if (reading.file == file)
             return std::move(reading.table);
@@ -101,13 +186,38 @@ std::unique_ptr<Table> BackgroundLoad::takeTable(DataFile file)
     return nullptr;
 }
 
+void BackgroundLoad::readBodiesNow()
+{
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_bodiesReleased = true;
+    }
+    m_bodiesWanted.notify_all();
+}
+
+std::unique_ptr<Table> BackgroundLoad::takeBodies(DataFile file)
+{
+    wait();
+    for (auto &[bodiesFile, bodies] : m_bodies) {
+        if (bodiesFile == file)
+            return std::move(bodies);
+    }
+    return nullptr;
+}
+
+QString BackgroundLoad::bodiesError()
+{
+    wait();
+    return m_bodiesError;
+}
+
 std::unique_ptr<BackgroundLoad> startReadingStartupTables(const QString &dataFolder)
 {
     std::vector<BackgroundLoad::Reading> readings;
     readings.push_back({DataFile::Articles,
-                        std::make_unique<Table>(QStringLiteral("ClientDataSet1"), fieldDefs(DataFile::Articles))});
+                        std::make_unique<Table>(QStringLiteral("ClientDataSet1"), fieldDefs(DataFile::Articles)), true});
     readings.push_back({DataFile::Examples,
-                        std::make_unique<Table>(QStringLiteral("ClientDataSet3"), fieldDefs(DataFile::Examples))});
+                        std::make_unique<Table>(QStringLiteral("ClientDataSet3"), fieldDefs(DataFile::Examples)), true});
     return std::make_unique<BackgroundLoad>(dataFolder, std::move(readings));
 }
 

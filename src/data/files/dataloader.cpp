@@ -33,8 +33,14 @@ QByteArray selectSql(const DataFileLayout &layout, const QString &condition, Dat
     QStringList names;
     bool hasId = false;
     for (const ColumnLayout &column : layout.columns) {
-        const bool skipped = bodies == DataFileLoader::Bodies::Skip && column.fieldType == FieldType::Blob && !column.required;
-        names.append(skipped ? QStringLiteral("NULL") : sqlite::quoteIdentifier(column.name));
+        const bool later = column.fieldType == FieldType::Blob && !column.required;
+        const QString name = sqlite::quoteIdentifier(column.name);
+        if (later && bodies == DataFileLoader::Bodies::Skip)
+            names.append(QStringLiteral("NULL"));
+        else if (later && bodies == DataFileLoader::Bodies::Defer)
+            names.append(QStringLiteral("typeof(%1)").arg(name));   // SQLite reads no bytes for it
+        else
+            names.append(name);
         hasId = hasId || column.name == QLatin1String(field::ID);
     }
     QString sql = QStringLiteral("SELECT %1 FROM %2").arg(names.join(u", "), sqlite::quoteIdentifier(layout.tableName));
@@ -50,17 +56,25 @@ struct ColumnReader {
     const ColumnLayout *layout;
     qint64 lowest;          // smallest integer allowed
     bool emptyIsNull;       // an empty cross-reference is no cross-reference
+    bool typeOnly;          // a deferred blob: its SQL type name, stored as null
 };
 
-QVector<ColumnReader> columnReaders(const DataFileLayout &layout)
+QVector<ColumnReader> columnReaders(const DataFileLayout &layout, DataFileLoader::Bodies bodies)
 {
     QVector<ColumnReader> readers;
     for (const ColumnLayout &column : layout.columns) {
         const bool isId = column.name == QLatin1String(field::ID);
+        const bool deferred =
+            bodies == DataFileLoader::Bodies::Defer && column.fieldType == FieldType::Blob && !column.required;
         readers.append(ColumnReader{&column, isId ? kMinRowId : std::numeric_limits<qint32>::min(),
-                                    column.name == QLatin1String(field::GOTO)});
+                                    column.name == QLatin1String(field::GOTO), deferred});
     }
     return readers;
+}
+
+QString notBinary(const ColumnLayout &layout)
+{
+    return QCoreApplication::translate("DataLoader", "поле %1 не двоичное").arg(layout.name);
 }
 
 // Checks one column of the current row against its column definition and
@@ -70,6 +84,13 @@ QVector<ColumnReader> columnReaders(const DataFileLayout &layout)
 QString readValue(const sqlite::Statement &row, int column, const ColumnReader &reader, Table &table)
 {
     const ColumnLayout &layout = *reader.layout;
+    if (reader.typeOnly) {
+        const QByteArrayView type = row.columnUtf8(column);
+        if (type != "null" && type != "blob")
+            return notBinary(layout);
+        table.appendNull(column);
+        return {};
+    }
     const int type = row.columnType(column);
     if (type == SQLITE_NULL) {
         if (layout.required)
@@ -111,7 +132,7 @@ QString readValue(const sqlite::Statement &row, int column, const ColumnReader &
     }
     case FieldType::Blob:
         if (type != SQLITE_BLOB)
-            return QCoreApplication::translate("DataLoader", "поле %1 не двоичное").arg(layout.name);
+            return notBinary(layout);
         table.appendBlob(column, row.columnBlobView(column));
         return {};
     }
@@ -197,10 +218,10 @@ void DataFileLoader::buildWordFormIndex(Table &wordForms)
     wordForms.setActiveIndex(QString::fromLatin1(kIndexWordFormKey));
 }
 
-bool DataFileLoader::readIndexed(DataFile file, Table &table)
+bool DataFileLoader::readIndexed(DataFile file, Table &table, Bodies bodies)
 {
     m_error.clear();
-    if (!readFile(file, table))
+    if (!readFile(file, table, bodies))
         return false;
     if (file == DataFile::Articles)
         buildArticleIndexes(table);
@@ -225,7 +246,7 @@ bool DataFileLoader::prepareTable(DataFile file, Table &table)
     return true;
 }
 
-bool DataFileLoader::readFile(DataFile file, Table &table)
+bool DataFileLoader::readFile(DataFile file, Table &table, Bodies bodies)
 {
     if (!prepareTable(file, table))
         return false;
@@ -241,7 +262,7 @@ bool DataFileLoader::readFile(DataFile file, Table &table)
         if (!m_credits.read(db, &cause))
             return fail(file, cause);
     }
-    return readFrom(file, db, table, {}, Bodies::Read);
+    return readFrom(file, db, table, {}, bodies);
 }
 
 bool DataFileLoader::readFrom(DataFile file, sqlite::Database &db, Table &table, const QString &condition, Bodies bodies)
@@ -256,7 +277,7 @@ bool DataFileLoader::readFrom(DataFile file, sqlite::Database &db, Table &table,
 
     const QByteArray sql = selectSql(layout, condition, bodies);
     sqlite::Statement rows(db, sql.constData());
-    const QVector<ColumnReader> readers = columnReaders(layout);
+    const QVector<ColumnReader> readers = columnReaders(layout, bodies);
     const int columns = int(readers.size());
     const bool hasId = layout.columns.first().name == QLatin1String(field::ID);
     qint64 previousId = 0;
@@ -300,6 +321,69 @@ bool DataFileLoader::fail(DataFile file, const QString &cause)
 {
     m_error = unreadableFileMessage(file, dataFilePath(m_dataFolder, file), cause);
     return false;
+}
+
+int DataFileLoader::deferredField(DataFile file)
+{
+    const DataFileLayout &layout = dataFileLayout(file);
+    for (int column = 0; column < layout.columns.size(); ++column) {
+        const ColumnLayout &candidate = layout.columns.at(column);
+        if (candidate.fieldType == FieldType::Blob && !candidate.required)
+            return column;
+    }
+    return -1;
+}
+
+std::unique_ptr<Table> DataFileLoader::newBodyTable(DataFile file)
+{
+    const int field = deferredField(file);
+    if (field < 0)
+        return nullptr;
+    const QVector<FieldDef> fields = fieldDefs(file);
+    return std::make_unique<Table>(QStringLiteral("%1 bodies").arg(dataFileLayout(file).tableName),
+                                   QVector<FieldDef>{fields.at(0), fields.at(field)});
+}
+
+bool DataFileLoader::readBodies(DataFile file, sqlite::Database &db, Table &bodies)
+{
+    m_error.clear();
+    bodies.clear();
+    const DataFileLayout &layout = dataFileLayout(file);
+    const int field = deferredField(file);
+    // Only files with such a field and an ID have their bodies read later.
+    Q_ASSERT(field > 0 && layout.columns.first().name == QLatin1String(field::ID));
+    if (field <= 0)
+        return false;
+    const ColumnLayout &column = layout.columns.at(field);
+    const QByteArray sql = QStringLiteral("SELECT ID, %1 FROM %2 ORDER BY ID")
+                               .arg(sqlite::quoteIdentifier(column.name), sqlite::quoteIdentifier(layout.tableName))
+                               .toUtf8();
+    sqlite::Statement rows(db, sql.constData());
+    qint64 rowNumber = 0;
+    while (rows.next()) {
+        if ((++rowNumber & 0xFFF) == 0 && m_stop && m_stop->load(std::memory_order_relaxed)) {
+            bodies.clear();
+            return fail(file, QCoreApplication::translate("DataLoader", "чтение прервано"));
+        }
+        bodies.appendInteger(0, rows.columnInt(0));
+        const int type = rows.columnType(1);
+        if (type == SQLITE_NULL) {
+            bodies.appendNull(1);
+        } else if (type == SQLITE_BLOB) {
+            bodies.appendBlob(1, rows.columnBlobView(1));
+        } else {
+            bodies.cancelRow();
+            bodies.clear();
+            return fail(file, QCoreApplication::translate("DataLoader", "запись с ID %1").arg(rows.columnInt(0))
+                                  + QStringLiteral(": ") + notBinary(column));
+        }
+        bodies.endRow();
+    }
+    if (rows.failed()) {
+        bodies.clear();
+        return fail(file, sqliteFailureCause(db));
+    }
+    return true;
 }
 
 } // namespace lumolex

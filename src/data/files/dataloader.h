@@ -14,6 +14,7 @@
 #include <QString>
 
 #include <atomic>
+#include <memory>
 
 namespace lumolex {
 
@@ -51,11 +52,13 @@ public:
     static void buildArticleIndexes(Table &articles);
     static void buildWordFormIndex(Table &wordForms);
 
-    // Reads one file into its table (left empty on failure).
-    bool readFile(DataFile file, Table &table);
     // Whether a reading stores the blob fields (the article bodies, the
-    // examples' phrases) or leaves them null, for a look-up that shows none.
-    enum class Bodies { Read, Skip };
+    // examples' phrases), leaves them null for a look-up that shows none, or
+    // checks their types as a reading that stores them would (so a file
+    // fails or passes as before) and leaves them null for readBodies().
+    enum class Bodies { Read, Skip, Defer };
+    // Reads one file into its table (left empty on failure).
+    bool readFile(DataFile file, Table &table, Bodies bodies = Bodies::Read);
     // Reads only the rows of one file that satisfy `condition`, an SQL
     // expression over the file's own columns (written by the program, never
     // taken from input), with the same checks and in the same order as
@@ -66,7 +69,17 @@ public:
                   Bodies bodies = Bodies::Read);
     // Reads a file with its indexes: readFile, then buildArticleIndexes or
     // buildWordFormIndex as the file needs.
-    bool readIndexed(DataFile file, Table &table);
+    bool readIndexed(DataFile file, Table &table, Bodies bodies = Bodies::Read);
+
+    // The blob field a reading with Bodies::Defer leaves for later (-1 for a
+    // file without one), and the table readBodies() fills: the ID and that
+    // field, one row per record in ID order, as Table::fillDeferred takes.
+    static int deferredField(DataFile file);
+    static std::unique_ptr<Table> newBodyTable(DataFile file);
+    // Reads the deferred field of every record from `db` (the file, opened
+    // and checked by openDataFile()) into a table made by newBodyTable(),
+    // with the checks of a full reading.
+    bool readBodies(DataFile file, sqlite::Database &db, Table &bodies);
 
     // A reading that sees `*stop` raised gives up (the table is left empty,
     // the cause says so). For a reading on another thread that the program

@@ -106,6 +106,7 @@ void Table::cancelRow()
 
 void Table::clear()
 {
+    d->endDeferral();
     for (TableColumn &column : d->columns)
         column.clear();
     for (auto &[field, keys] : d->sortKeys)
@@ -130,6 +131,7 @@ bool Table::takeRows(Table &other)
     }
     TablePrivate &from = *other.d;
     const int keptRow = from.currentRow();
+    d->endDeferral();
     // The indexes refer to the columns and keys they sort by; those move
     // with their containers, so the references stay good.
     d->columns = std::move(from.columns);
@@ -302,6 +304,10 @@ bool Table::isEmpty() const
 QVariant Table::value(int field) const
 {
     d->ensureFresh();
+    if (d->isDeferred(field)) {
+        const std::optional<QByteArray> bytes = d->deferredValueOf(d->currentRow());
+        return bytes ? QVariant(*bytes) : QVariant();
+    }
     return d->valueOfRow(d->currentRow(), field);
 }
 
@@ -316,6 +322,8 @@ bool Table::isNull(int field) const
     const int row = d->currentRow();
     if (row < 0 || field < 0 || field >= d->fields.size())
         return true;
+    if (d->isDeferred(field))
+        return !d->deferredValueOf(row);
     return d->columns[size_t(field)].isNull(row);
 }
 
@@ -325,6 +333,8 @@ QByteArray Table::blob(int field) const
     const int row = d->currentRow();
     if (row < 0 || field < 0 || field >= d->fields.size())
         return {};
+    if (d->isDeferred(field))
+        return d->deferredValueOf(row).value_or(QByteArray());
     return d->columns[size_t(field)].blob(row);
 }
 

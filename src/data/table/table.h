@@ -41,7 +41,9 @@
 #include <QVariant>
 #include <QVector>
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 namespace lumolex {
@@ -203,6 +205,30 @@ public:
 
     TableMark mark() const;                        // invalid on an empty view
     bool gotoMark(const TableMark &mark);          // false (and no move) when the row is not in the view
+
+    // Bytes read later: a Blob field whose values are read after the rest of
+    // the rows (the article bodies, while the window shows its first
+    // article). Until fillDeferred() brings them, a read of the current
+    // record's value asks `readOne` (given the record's value of the Integer
+    // field `keyField`; none stands for null), and every other read of the
+    // field on the table's thread first calls `complete`, which is to call
+    // fillDeferred(); when it does not, the field reads as null from then on.
+    // Threads that read rows by view position start after completeDeferred().
+    // clear() and takeRows() end a deferral.
+    struct DeferredBlobs {
+        int field = -1;
+        int keyField = -1;
+        std::function<std::optional<QByteArray>(qint64 key)> readOne;
+        std::function<void()> complete;
+    };
+    bool deferBlobs(DeferredBlobs deferred);       // false for fields of the wrong types
+    bool hasDeferredBlobs() const;
+    void completeDeferred();
+    void cancelDeferred();                         // the field reads as null from now on
+    // Takes the deferred bytes from `source`, a table of two fields, the
+    // key and the bytes, with a row for each row of this table in table
+    // order (same keys). False, and the deferral stays, when the keys differ.
+    bool fillDeferred(Table &source);
 
     // While suspended, moves fire nothing; the outermost resume emits
     // viewRebuilt() if the view was rebuilt meanwhile, then recordChanged()

@@ -205,6 +205,8 @@ public:
     std::optional<int> filledRowAt(int viewPosition, int field)
     {
         ensureFresh();
+        if (isDeferred(field))
+            completeDeferred();
         if (viewPosition < 0 || viewPosition >= view.count() || field < 0 || field >= fields.size())
             return std::nullopt;
         const int row = view.rowAt(viewPosition);
@@ -213,8 +215,17 @@ public:
         return row;
     }
 
+    // Bytes read later (Table::deferBlobs).
+    bool isDeferred(int field) const { return deferred && field == deferred->field; }
+    std::optional<QByteArray> deferredValueOf(int row) const;
+    void completeDeferred();
+    void endDeferral();
+
     Table *q;
     QString name;
+    std::optional<Table::DeferredBlobs> deferred;
+    mutable int deferredRow = -1;                  // the row whose bytes readOne gave last
+    mutable std::optional<QByteArray> deferredBytes;
     QVector<FieldDef> fields;
     std::vector<TableColumn> columns;
     int rows = 0;

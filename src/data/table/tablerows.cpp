@@ -35,6 +35,8 @@ QVariant Table::valueOfRow(int row, int field) const
     d->ensureFresh();
     if (row < 0 || row >= rowCount())
         return {};
+    if (d->isDeferred(field))
+        d->completeDeferred();
     return d->valueOfRow(row, field);
 }
 
