@@ -34,7 +34,7 @@ void Table::completeDeferred()
 
 void Table::cancelDeferred()
 {
-    d->endDeferral();
+    d->giveUpDeferral();
 }
 
 bool Table::fillDeferred(Table &source)
@@ -87,6 +87,18 @@ void TablePrivate::completeDeferred()
     // apart from it meanwhile.
     const std::function<void()> complete = deferred->complete;
     complete();
+    giveUpDeferral();
+}
+
+void TablePrivate::giveUpDeferral()
+{
+    if (!deferred)
+        return;
+    TableColumn nulls(FieldType::Blob);
+    nulls.reserve(rows);
+    for (int row = 0; row < rows; ++row)
+        nulls.appendNull();
+    columns[size_t(deferred->field)] = std::move(nulls);
     endDeferral();
 }
 

@@ -219,6 +219,7 @@ public:
     bool isDeferred(int field) const { return deferred && field == deferred->field; }
     std::optional<QByteArray> deferredValueOf(int row) const;
     void completeDeferred();
+    void giveUpDeferral();                         // the field's values become null
     void endDeferral();
 
     Table *q;
