@@ -64,10 +64,10 @@ void BackgroundLoad::run()
             reading.table->clear();
     }
     // What the readings were, for the tables handed over from now on.
-    std::vector<DataFile> bodiesToRead;
+    std::vector<std::pair<DataFile, int>> bodiesToRead;   // with the rows read
     for (const Reading &reading : m_readings) {
         if (reading.bodiesLater)
-            bodiesToRead.push_back(reading.file);
+            bodiesToRead.emplace_back(reading.file, reading.table->rowCount());
     }
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
@@ -85,11 +85,12 @@ void BackgroundLoad::run()
         m_bodiesWanted.wait(lock, [this] { return m_bodiesReleased || m_stop.load(std::memory_order_relaxed); });
     }
     if (ok && !m_stop.load(std::memory_order_relaxed)) {
-        for (const DataFile file : bodiesToRead) {
+        for (const auto &[file, rows] : bodiesToRead) {
             const QString path = dataFilePath(m_dataFolder, file);
             sqlite::Database db;
             const QString problem = openDataFile(file, path, db);
             std::unique_ptr<Table> bodies = DataFileLoader::newBodyTable(file);
+            bodies->reserve(rows);
             if (!problem.isEmpty()) {
                 m_bodiesError = unreadableFileMessage(file, path, problem);
                 break;

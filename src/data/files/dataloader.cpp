@@ -347,7 +347,6 @@ std::unique_ptr<Table> DataFileLoader::newBodyTable(DataFile file)
 bool DataFileLoader::readBodies(DataFile file, sqlite::Database &db, Table &bodies)
 {
     m_error.clear();
-    bodies.clear();
     const DataFileLayout &layout = dataFileLayout(file);
     const int field = deferredField(file);
     // Only files with such a field and an ID have their bodies read later.

@@ -77,8 +77,9 @@ public:
     static int deferredField(DataFile file);
     static std::unique_ptr<Table> newBodyTable(DataFile file);
     // Reads the deferred field of every record from `db` (the file, opened
-    // and checked by openDataFile()) into a table made by newBodyTable(),
-    // with the checks of a full reading.
+    // and checked by openDataFile()) into an empty table made by
+    // newBodyTable() (reserved for the rows, best), with the checks of a
+    // full reading; the table is left empty on failure.
     bool readBodies(DataFile file, sqlite::Database &db, Table &bodies);
 
     // A reading that sees `*stop` raised gives up (the table is left empty,
