@@ -84,26 +84,8 @@ void BackgroundLoad::run()
         std::unique_lock<std::mutex> lock(m_mutex);
         m_bodiesWanted.wait(lock, [this] { return m_bodiesReleased || m_stop.load(std::memory_order_relaxed); });
     }
-    if (ok && !m_stop.load(std::memory_order_relaxed)) {
-        for (const auto &[file, rows] : bodiesToRead) {
-            const QString path = dataFilePath(m_dataFolder, file);
-            sqlite::Database db;
-            const QString problem = openDataFile(file, path, db);
-            std::unique_ptr<Table> bodies = DataFileLoader::newBodyTable(file);
-            bodies->reserve(rows);
-            if (!problem.isEmpty()) {
-                m_bodiesError = unreadableFileMessage(file, path, problem);
-                break;
-            }
-            if (!loader.readBodies(file, db, *bodies)) {
-                m_bodiesError = loader.errorString();
-                break;
-            }
-            m_bodies.emplace_back(file, std::move(bodies));
-        }
-        if (!m_bodiesError.isEmpty())
-            m_bodies.clear();
-    }
+    if (ok && !m_stop.load(std::memory_order_relaxed))
+        readBodies(loader, bodiesToRead);
 
     std::function<void()> whenFinished;
     {
@@ -116,6 +98,28 @@ void BackgroundLoad::run()
     if (whenFinished)
         whenFinished();
     announceRows();
+}
+
+void BackgroundLoad::readBodies(DataFileLoader &loader, const std::vector<std::pair<DataFile, int>> &files)
+{
+    for (const auto &[file, rows] : files) {
+        const QString path = dataFilePath(m_dataFolder, file);
+        sqlite::Database db;
+        const QString problem = openDataFile(file, path, db);
+        if (!problem.isEmpty()) {
+            m_bodiesError = unreadableFileMessage(file, path, problem);
+            break;
+        }
+        std::unique_ptr<Table> bodies = DataFileLoader::newBodyTable(file);
+        bodies->reserve(rows);
+        if (!loader.readBodies(file, db, *bodies)) {
+            m_bodiesError = loader.errorString();
+            break;
+        }
+        m_bodies.emplace_back(file, std::move(bodies));
+    }
+    if (!m_bodiesError.isEmpty())
+        m_bodies.clear();
 }
 
 void BackgroundLoad::announceRows()

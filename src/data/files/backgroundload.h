@@ -24,6 +24,7 @@
 
 namespace lumolex {
 
+class DataFileLoader;
 class Table;
 
 class BackgroundLoad
@@ -81,6 +82,8 @@ public:
 
 private:
     void run();
+    // The bodies of `files` (each with the rows its first pass read).
+    void readBodies(DataFileLoader &loader, const std::vector<std::pair<DataFile, int>> &files);
     void announceRows();
     void waitForRows();
 
