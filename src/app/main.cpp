@@ -16,12 +16,9 @@
 #include "app/shell/startuptimeline.h"
 #include "app/store/settingsstore.h"
 #include "app/window/formlumolex.h"
-#include "data/files/backgroundload.h"
-#include "data/files/datafiles.h"
 #include "data/files/interfacelanguage.h"
 #include "data/files/programfolder.h"
 #include "platform/closerequest.h"
-#include "platform/systeminfo.h"
 #include "ui/imagelist16.h"
 
 #include <QApplication>
@@ -33,13 +30,6 @@ int main(int argc, char *argv[])
     // --help and --version need no display: answered before Qt looks for one.
     if (const std::optional<int> answered = lumolex::answerBeforeWindowSystem(argc, argv))
         return *answered;
-    // The article and example files are read on a thread of their own from
-    // here on, while Qt connects to the display and the window is built; the
-    // start-up takes the tables when it comes to them.
-    std::unique_ptr<lumolex::BackgroundLoad> startupTables;
-    if (const QString executableFolder = lumolex::executableFolder(); !executableFolder.isEmpty())
-        startupTables = lumolex::startReadingStartupTables(
-                lumolex::dataFolderOf(lumolex::locateProgramFolder(executableFolder).path));
     QApplication app(argc, argv);
     // QApplication has taken its own options out; nothing else is known.
     if (const std::optional<int> refused = lumolex::refuseLeftoverArguments(QCoreApplication::arguments()))
@@ -74,7 +64,6 @@ int main(int argc, char *argv[])
     options.timeline = timeline;
     options.programFolder = folder.path;
     options.sharedProgramFolder = folder.shared;
-    options.startupTables = std::move(startupTables);
     lumolex::TFormLumoLex window(std::move(options));
     if (window.endRequested())
         return window.exitCode();

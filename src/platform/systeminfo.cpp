@@ -1,7 +1,6 @@
 #include "platform/systeminfo.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QList>
 #include <QScreen>
@@ -106,16 +105,6 @@ std::optional<quint64> peakResidentBytes()
 #else
     return std::nullopt;
 #endif
-}
-
-QString executableFolder()
-{
-#ifdef Q_OS_LINUX
-    const QString executable = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
-    if (!executable.isEmpty())
-        return QFileInfo(executable).path();
-#endif
-    return QString();
 }
 
 } // namespace lumolex

@@ -33,9 +33,4 @@ std::optional<quint64> availableMemoryFromMeminfo(const QByteArray &meminfo);
 // peak working set).
 std::optional<quint64> peakResidentBytes();
 
-// The folder of this program's executable, found before the application
-// object exists (QCoreApplication::applicationDirPath needs one): on Linux
-// from /proc/self/exe; empty where the system does not tell it that way.
-QString executableFolder();
-
 } // namespace lumolex

@@ -55,8 +55,9 @@ TFormLumoLex::TFormLumoLex(LaunchOptions options, QWidget *parent)
 {
     if (m_options.timeline)
         m_timeline = *m_options.timeline;
-    // The data files are read on a thread of their own while the window is
-    // built and the splash shown, unless the program entry began already.
+    // The rows of the article and example files are read on a thread of
+    // their own while the window is built and the splash shown. Not earlier:
+    // beside Qt's connection to the display, that thread slowed the start.
     if (!m_options.startupTables)
         m_options.startupTables = startReadingStartupTables(dataFolderOf(programFolderToUse()));
     setObjectName(QStringLiteral("FormLumoLex"));

@@ -72,8 +72,8 @@ struct LaunchOptions {
     std::unique_ptr<KeyboardState> keyboard;      // null: the system's keyboard
     std::unique_ptr<TrayPort> tray;               // null: the system's tray icon
     // The article and example files of the program folder's DATA, being
-    // read since the program started (startReadingStartupTables); null: the
-    // window starts reading them when it is created.
+    // read already (startReadingStartupTables); null: the window starts
+    // reading them when it is created.
     std::unique_ptr<BackgroundLoad> startupTables;
 };
 
