@@ -55,9 +55,15 @@ TFormLumoLex::TFormLumoLex(LaunchOptions options, QWidget *parent)
 {
     if (m_options.timeline)
         m_timeline = *m_options.timeline;
+    // The menu bar first: making it, Qt asks the desktop's session bus for a
+    // global menu and waits for a thread of its own to connect, a wait that
+    // grew by several milliseconds when the reading below competed with it.
+    m_menu = std::make_unique<MainMenu>(menuBar());
+    menu = m_menu.get();
     // The rows of the article and example files are read on a thread of
-    // their own while the window is built and the splash shown. Not earlier:
-    // beside Qt's connection to the display, that thread slowed the start.
+    // their own while the rest of the window is built and the splash shown.
+    // Not earlier: beside Qt's connection to the display, that thread
+    // slowed the start too.
     if (!m_options.startupTables)
         m_options.startupTables = startReadingStartupTables(dataFolderOf(programFolderToUse()));
     setObjectName(QStringLiteral("FormLumoLex"));
@@ -76,8 +82,6 @@ TFormLumoLex::TFormLumoLex(LaunchOptions options, QWidget *parent)
     ClientDataSet2 = m_wordForms.get();
     ClientDataSet3 = m_examples.get();
 
-    m_menu = std::make_unique<MainMenu>(menuBar());
-    menu = m_menu.get();
     buildLayout();
     buildPopupMenus();
 
