@@ -8,6 +8,9 @@
 #include <QPalette>
 #include <QWidget>
 
+#include <future>
+
+#include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -60,9 +63,9 @@ void drawReindeer(QPainter &p, QPointF ground, qreal size, qreal mirror)
     p.restore();
 }
 
-QPixmap drawPicture()
+QImage drawPicture()
 {
-    QPixmap picture(kAboutWidth, kAboutHeight);
+    QImage picture(kAboutWidth, kAboutHeight, QImage::Format_RGB32);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
 
@@ -118,14 +121,40 @@ QPixmap drawPicture()
     drawReindeer(p, QPointF(392, 190), 30, 1);
     drawReindeer(p, QPointF(430, 184), 26, -1);
     drawReindeer(p, QPointF(300, 180), 22, 1);
+    p.end();
     return picture;
+}
+
+// The picture's drawing begun ahead of its first use, on a thread of its
+// own, and whether the picture has been taken already.
+struct PictureAhead
+{
+    std::future<QImage> drawing;
+    bool taken = false;
+};
+
+PictureAhead &pictureAhead()
+{
+    static PictureAhead ahead;
+    return ahead;
 }
 
 } // namespace
 
+void beginDrawingAboutPicture()
+{
+    PictureAhead &ahead = pictureAhead();
+    if (!ahead.taken && !ahead.drawing.valid())
+        ahead.drawing = std::async(std::launch::async, drawPicture);
+}
+
 const QPixmap &aboutPicture()
 {
-    static const QPixmap picture = drawPicture();
+    static const QPixmap picture = [] {
+        PictureAhead &ahead = pictureAhead();
+        ahead.taken = true;
+        return QPixmap::fromImage(ahead.drawing.valid() ? ahead.drawing.get() : drawPicture());
+    }();
     return picture;
 }
 

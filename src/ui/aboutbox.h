@@ -20,8 +20,12 @@ namespace lumolex {
 constexpr int kAboutWidth = 490;
 constexpr int kAboutHeight = 280;
 
-// Drawn once, on first use (needs a QGuiApplication).
+// Drawn once, on first use (needs a QGuiApplication), or taken from the
+// drawing beginDrawingAboutPicture() began.
 const QPixmap &aboutPicture();
+// Begins drawing the picture on a thread of its own, so that the splash box
+// finds it ready; called on the GUI thread before the first aboutPicture().
+void beginDrawingAboutPicture();
 
 QString programVersionText();      // "Версия 3.1"
 QString copyrightText();

@@ -29,6 +29,7 @@
 #include "data/table/table.h"
 #include "data/wordlist/wordlistnavigator.h"
 #include "platform/edgesnap.h"
+#include "ui/aboutbox.h"
 #include "ui/imagelist16.h"
 
 #include <QAction>
@@ -55,7 +56,15 @@ TFormLumoLex::TFormLumoLex(LaunchOptions options, QWidget *parent)
 {
     if (m_options.timeline)
         m_timeline = *m_options.timeline;
-    // The menu bar first: making it, Qt asks the desktop's session bus for a
+    setObjectName(QStringLiteral("FormLumoLex"));
+    setWindowTitle(caption());
+    setWindowIcon(ImageList16::smallApplicationIcon());
+    // The font before any child: a font set later is sent to every child
+    // made so far, and the menu bar lays itself out again for it.
+    QFont tahoma(QStringLiteral("Tahoma"));
+    tahoma.setPointSize(8);
+    setFont(tahoma);
+    // Then the menu bar: making it, Qt asks the desktop's session bus for a
     // global menu and waits for a thread of its own to connect, a wait that
     // grew by several milliseconds when the reading below competed with it.
     m_menu = std::make_unique<MainMenu>(menuBar());
@@ -66,12 +75,8 @@ TFormLumoLex::TFormLumoLex(LaunchOptions options, QWidget *parent)
     // slowed the start too.
     if (!m_options.startupTables)
         m_options.startupTables = startReadingStartupTables(dataFolderOf(programFolderToUse()));
-    setObjectName(QStringLiteral("FormLumoLex"));
-    setWindowTitle(caption());
-    setWindowIcon(ImageList16::smallApplicationIcon());
-    QFont tahoma(QStringLiteral("Tahoma"));
-    tahoma.setPointSize(8);
-    setFont(tahoma);
+    // So is the splash box's picture.
+    beginDrawingAboutPicture();
 
     m_messages = m_options.messages ? std::move(m_options.messages)
                                     : std::make_unique<DialogAppMessageBoxes>(this);
