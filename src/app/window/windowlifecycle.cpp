@@ -241,10 +241,15 @@ bool TFormLumoLex::FormShow()
         });
         QTimer::singleShot(kWordFormsLatestStartMs, m_bodies.get(), &DeferredBodies::beginReading);
     }
-    // So is the program's icon at the sizes task switchers show.
+    // So is the program's icon at the sizes task switchers show: one turn of
+    // the event loop later, after what the first paint has set going (the
+    // report of the start-up's time among it), as drawing and sending the
+    // large pictures takes a few milliseconds.
     new FirstPaintWatch(this, [this] {
-        QApplication::setWindowIcon(ImageList16::applicationIcon());
-        setWindowIcon(ImageList16::applicationIcon());
+        QTimer::singleShot(0, this, [this] {
+            QApplication::setWindowIcon(ImageList16::applicationIcon());
+            setWindowIcon(ImageList16::applicationIcon());
+        });
     });
     QTimer::singleShot(kWordFormsLatestStartMs, wordForms, &WordFormLoading::beginReading);
     return true;
