@@ -5,7 +5,12 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QResource>
 #include <QSvgRenderer>
+
+#include <optional>
+#include <utility>
+#include <vector>
 
 // The resources live in a static library; registering them here makes sure
 // the linker keeps them.
@@ -89,28 +94,50 @@ QPixmap render(QSvgRenderer &renderer, int size, qreal devicePixelRatio)
     return pixmap;
 }
 
-// The picture at 16 pixels for the given screen densities.
-QIcon renderedIcon(const QString &source, std::initializer_list<qreal> devicePixelRatios)
+// The picture of `name` at `pixels` drawn at build time, or null when the
+// build has none: bare premultiplied ARGB32 pixels embedded uncompressed, so
+// the image uses them in place until the pixmap takes its copy.
+QPixmap preparedPicture(const QString &name, int pixels)
 {
-    QSvgRenderer renderer(source);
+    const QResource pixelsOf(QStringLiteral(":/icons/pixels/%1-%2.argb").arg(name).arg(pixels));
+    if (!pixelsOf.isValid() || pixelsOf.compressionAlgorithm() != QResource::NoCompression
+        || pixelsOf.size() != qint64(pixels) * pixels * 4)
+        return QPixmap();
+    return QPixmap::fromImage(
+            QImage(pixelsOf.data(), pixels, pixels, pixels * 4, QImage::Format_ARGB32_Premultiplied));
+}
+
+// The icon of `source` (":/icons/<name>.svg") at `size` device-independent
+// pixels on screens of the given densities: the pictures drawn at build
+// time, else drawn from the SVG now.
+QIcon iconAt(const QString &source, const std::vector<std::pair<int, qreal>> &sizes)
+{
+    const QString name = source.mid(source.lastIndexOf(u'/') + 1).chopped(4);   // without ".svg"
+    std::optional<QSvgRenderer> renderer;
     QIcon icon;
-    if (renderer.isValid()) {
-        for (qreal ratio : devicePixelRatios)
-            icon.addPixmap(render(renderer, ImageList16::ImageSize, ratio));
+    for (const auto &[size, ratio] : sizes) {
+        QPixmap picture = preparedPicture(name, qRound(size * ratio));
+        if (picture.isNull()) {
+            if (!renderer)
+                renderer.emplace(source);
+            if (!renderer->isValid())
+                return QIcon();
+            picture = render(*renderer, size, ratio);
+        }
+        picture.setDevicePixelRatio(ratio);
+        icon.addPixmap(picture);
     }
     return icon;
 }
 
-QIcon drawnApplicationIcon(std::initializer_list<int> sizes)
+// The program's icon at each of `sizes` on an ordinary screen.
+QIcon applicationIconAt(std::initializer_list<int> sizes)
 {
     initIconResources();
-    QIcon icon;
-    QSvgRenderer renderer(QStringLiteral(":/icons/lumolex.svg"));
-    if (renderer.isValid()) {
-        for (int size : sizes)
-            icon.addPixmap(render(renderer, size, 1.0));
-    }
-    return icon;
+    std::vector<std::pair<int, qreal>> atRatioOne;
+    for (int size : sizes)
+        atRatioOne.emplace_back(size, 1.0);
+    return iconAt(QStringLiteral(":/icons/lumolex.svg"), atRatioOne);
 }
 
 } // namespace
@@ -121,15 +148,17 @@ ImageList16::ImageList16()
     m_icons.reserve(kCount);
     for (int index = 0; index < kCount; ++index) {
         const QString source = sourcePath(index);
-        // Rendered when first drawn or measured: most sit in menus, which
+        // Read when first drawn or measured: most sit in menus, which
         // the first window does not show. The high-density picture waits
         // until a dense screen asks for it.
         if (!QFile::exists(source)) {
             m_icons.append(QIcon());
             continue;
         }
-        const FirstPictures ordinaryScreen{QSize(ImageSize, ImageSize), [source] { return renderedIcon(source, {1.0}); }};
-        m_icons.append(deferredIcon([source] { return renderedIcon(source, {1.0, 2.0}); }, ordinaryScreen));
+        const FirstPictures ordinaryScreen{QSize(ImageSize, ImageSize),
+                                           [source] { return iconAt(source, {{ImageSize, 1.0}}); }};
+        m_icons.append(deferredIcon([source] { return iconAt(source, {{ImageSize, 1.0}, {ImageSize, 2.0}}); },
+                                    ordinaryScreen));
     }
 }
 
@@ -195,13 +224,13 @@ int ImageList16::cardIconForDict(int dict)
 
 QIcon ImageList16::smallApplicationIcon()
 {
-    static const QIcon icon = drawnApplicationIcon({16, 24, 32, 48, 64});
+    static const QIcon icon = applicationIconAt({16, 24, 32, 48, 64});
     return icon;
 }
 
 QIcon ImageList16::applicationIcon()
 {
-    static const QIcon icon = drawnApplicationIcon({16, 24, 32, 48, 64, 128, 256});
+    static const QIcon icon = applicationIconAt({16, 24, 32, 48, 64, 128, 256});
     return icon;
 }
 

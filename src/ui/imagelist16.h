@@ -57,9 +57,11 @@
 //  50    phrasebook not selected (grey bubble)       unchecked MainMenuRazg1
 //  51    phrasebook (orange speech bubble, dots)     word list, result list
 //
-// The pictures are our own SVG drawings (src/ui/icons), rendered once at 16
-// and 32 pixels when first drawn. An index outside the list gives an empty icon and a null
-// pixmap.
+// The pictures are our own SVG drawings (src/ui/icons). The build draws them
+// at 16 and 32 pixels (the program's icon at 16 to 256) into the program, and
+// an icon reads its picture when first drawn; other sizes are drawn from the
+// SVG when asked for. An index outside the list gives an empty icon and a
+// null pixmap.
 
 #include <QIcon>
 #include <QPixmap>
@@ -87,7 +89,7 @@ public:
 
     static constexpr int ImageSize = 16;
 
-    // Prepares every picture; each is rendered once, when first drawn.
+    // Prepares every picture; each is read once, when first drawn.
     ImageList16();
 
     // The list shared by the whole program, built on first use (needs a

@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPainter>
+#include <QResource>
 #include <QSet>
+#include <QSvgRenderer>
 
 using lumolex::ImageList16;
 
@@ -32,6 +35,19 @@ int differingPixels(const QImage &a, const QImage &b)
         for (int x = 0; x < a.width(); ++x)
             count += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
     return count;
+}
+
+// The SVG `source` drawn now at `pixels`, as the program draws an icon.
+QImage drawnNow(const QString &source, int pixels)
+{
+    QSvgRenderer renderer(source);
+    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, QRectF(0, 0, pixels, pixels));
+    painter.end();
+    return image.convertToFormat(QImage::Format_ARGB32);
 }
 
 } // namespace
@@ -82,7 +98,7 @@ TEST(ImageList16, UnknownIndexesGiveEmptyPictures)
     EXPECT_TRUE(list.pixmap(30, 0).isNull());
 }
 
-TEST(ImageList16, LargerSizesAndTheApplicationIconAreDrawnFromTheSource)
+TEST(ImageList16, LargerSizesAreDrawnFromTheSourceAndTheProgramIconHasAllItsSizes)
 {
     const QPixmap big = ImageList16::shared().pixmap(ImageList16::Dictionary1, 48);
     ASSERT_EQ(big.size(), QSize(48, 48));
@@ -106,4 +122,31 @@ TEST(ImageList16, DictionaryCodesChooseTheirPictures)
         EXPECT_EQ(ImageList16::listIconForDict(c.dict), c.list);
         EXPECT_EQ(ImageList16::cardIconForDict(c.dict), c.card);
     }
+}
+
+// The pictures drawn at build time are the ones the SVG sources give now, at
+// every size the icons take them from: none missing (the icon would be drawn
+// from the SVG at run time), none stale.
+TEST(ImageList16, ThePicturesDrawnAtBuildTimeAreThoseOfTheSources)
+{
+    struct Case { QString source; QList<int> sizes; };
+    QList<Case> cases{{QStringLiteral(":/icons/lumolex.svg"), {16, 24, 32, 48, 64, 128, 256}}};
+    for (int index = 0; index < ImageList16::shared().count(); ++index)
+        cases.append({ImageList16::sourcePath(index), {16, 32}});
+    for (const Case &c : cases) {
+        const QString name = c.source.mid(c.source.lastIndexOf(u'/') + 1).chopped(4);
+        for (int pixels : c.sizes) {
+            SCOPED_TRACE(QStringLiteral("%1 at %2").arg(name).arg(pixels).toStdString());
+            const QResource prepared(QStringLiteral(":/icons/pixels/%1-%2.argb").arg(name).arg(pixels));
+            ASSERT_TRUE(prepared.isValid());
+            ASSERT_EQ(prepared.compressionAlgorithm(), QResource::NoCompression);
+            ASSERT_EQ(prepared.size(), qint64(pixels) * pixels * 4);
+            const QImage image(prepared.data(), pixels, pixels, pixels * 4, QImage::Format_ARGB32_Premultiplied);
+            EXPECT_EQ(image.convertToFormat(QImage::Format_ARGB32), drawnNow(c.source, pixels));
+        }
+    }
+    // And the icons hand them out: the list's at 16 pixels, the program's at its largest.
+    EXPECT_EQ(imageOf(ImageList16::shared(), ImageList16::Dictionary1), drawnNow(ImageList16::sourcePath(ImageList16::Dictionary1), 16));
+    EXPECT_EQ(ImageList16::applicationIcon().pixmap(256).toImage().convertToFormat(QImage::Format_ARGB32),
+              drawnNow(QStringLiteral(":/icons/lumolex.svg"), 256));
 }
