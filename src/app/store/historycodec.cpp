@@ -10,6 +10,7 @@
 
 #include <cstring>
 #include <memory>
+#include <optional>
 
 namespace lumolex {
 
@@ -154,7 +155,14 @@ public:
         case HistoryEncoding::Utf8Bom: text = decodeUnicode(line, QStringConverter::Utf8); break;
         case HistoryEncoding::Utf16LeBom: text = decodeUnicode(line, QStringConverter::Utf16LE); break;
         case HistoryEncoding::Utf16BeBom: text = decodeUnicode(line, QStringConverter::Utf16BE); break;
-        case HistoryEncoding::Windows1251: text = m_windows1251.decode(line); break;
+        case HistoryEncoding::Windows1251:
+            // ICU's converter is opened at the first line that needs it: a
+            // file without lines, the usual one at a first start, then costs
+            // nothing.
+            if (!m_windows1251)
+                m_windows1251.emplace();
+            text = m_windows1251->decode(line);
+            break;
         }
         if (text.endsWith(QLatin1Char('\r')))
             text.chop(1);
@@ -163,7 +171,7 @@ public:
 
 private:
     HistoryEncoding m_encoding;
-    Windows1251 m_windows1251;
+    std::optional<Windows1251> m_windows1251;
 };
 
 // The offset of the next line end at or after `from` (a whole unit of one
