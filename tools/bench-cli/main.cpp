@@ -5,9 +5,11 @@
 // ×10 set built from the sample's source lists with lumolex-mkdata --scale.
 // Prints, per command and path, the median wall time from launch to exit, the
 // median CPU time and the peak memory of the runs, and whether both paths
-// printed the same; first the same figures for --version, the tool's start
-// alone (the floor of every look-up), and the machine's load average before
-// and after, as the figures hold for a quiet machine only.
+// printed the same; first the same figures for the floors of every look-up
+// (a process of the C++ library alone, one that links QtCore and makes its
+// application object, and lumolex-cli --version, the tool's start alone),
+// and the machine's load average before and after, as the figures hold for a
+// quiet machine only.
 
 #include "benchsupport.h"
 #include "measuredrun.h"
@@ -127,6 +129,11 @@ int main(int argc, char **argv)
     const int runs = atLeastOne(parser, QStringLiteral("runs"));
     const QString cli = binDir + QStringLiteral("/lumolex-cli");
     out << "load average before: " << loadAverage() << Qt::endl;
+    out << "floors" << Qt::endl;
+    printRow(QStringLiteral("a C++ program that only starts and ends"),
+             measure(binDir + QStringLiteral("/lumolex-bench-floor-cxx"), {}, runs));
+    printRow(QStringLiteral("the same with QtCore and its application"),
+             measure(binDir + QStringLiteral("/lumolex-bench-floor-qtcore"), {}, runs));
     printRow(QStringLiteral("start alone (lumolex-cli --version)"), measure(cli, {QStringLiteral("--version")}, runs));
     measureSet(QStringLiteral("sample"), cli, binDir + QStringLiteral("/DATA"), runs, false);
     if (parser.isSet(QStringLiteral("sample-only"))) {
