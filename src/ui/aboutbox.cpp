@@ -8,13 +8,13 @@
 #include <QPalette>
 #include <QWidget>
 
-#include <future>
-
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+
+#include <future>
 
 namespace lumolex {
 

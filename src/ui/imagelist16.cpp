@@ -95,8 +95,8 @@ QPixmap render(QSvgRenderer &renderer, int size, qreal devicePixelRatio)
 }
 
 // The picture of `name` at `pixels` drawn at build time, or null when the
-// build has none: bare premultiplied ARGB32 pixels embedded uncompressed, so
-// the image uses them in place until the pixmap takes its copy.
+// build has none: bare premultiplied ARGB32 pixels embedded uncompressed,
+// which the image stands on where they lie, with nothing to decode.
 QPixmap preparedPicture(const QString &name, int pixels)
 {
     const QResource pixelsOf(QStringLiteral(":/icons/pixels/%1-%2.argb").arg(name).arg(pixels));
