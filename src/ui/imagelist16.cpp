@@ -1,10 +1,10 @@
 #include "ui/imagelist16.h"
 
 #include "ui/deferredicon.h"
+#include "ui/svgpicture.h"
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QPainter>
 #include <QResource>
 #include <QSvgRenderer>
 
@@ -83,13 +83,7 @@ constexpr int kCount = int(sizeof(kNames) / sizeof(kNames[0]));
 
 QPixmap render(QSvgRenderer &renderer, int size, qreal devicePixelRatio)
 {
-    const int pixels = qRound(size * devicePixelRatio);
-    QPixmap pixmap(pixels, pixels);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter, QRectF(0, 0, pixels, pixels));
-    painter.end();
+    QPixmap pixmap = QPixmap::fromImage(drawSvgPicture(renderer, qRound(size * devicePixelRatio)));
     pixmap.setDevicePixelRatio(devicePixelRatio);
     return pixmap;
 }

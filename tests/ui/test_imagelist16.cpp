@@ -1,11 +1,11 @@
 // The 16-pixel image list: every index has its own visible picture, the
 // dictionary pictures can be told apart, and bad indexes are harmless.
 #include "ui/imagelist16.h"
+#include "ui/svgpicture.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QPainter>
 #include <QResource>
 #include <QSet>
 #include <QSvgRenderer>
@@ -41,13 +41,7 @@ int differingPixels(const QImage &a, const QImage &b)
 QImage drawnNow(const QString &source, int pixels)
 {
     QSvgRenderer renderer(source);
-    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter, QRectF(0, 0, pixels, pixels));
-    painter.end();
-    return image.convertToFormat(QImage::Format_ARGB32);
+    return lumolex::drawSvgPicture(renderer, pixels).convertToFormat(QImage::Format_ARGB32);
 }
 
 } // namespace

@@ -2,20 +2,18 @@
 // the start-up takes finished pixels instead of parsing and drawing SVG.
 //
 // Usage: lumolex-render-icons OUT-DIR SVG-FILE:SIZE[,SIZE...] ...
-// Writes OUT-DIR/<name>-<size>.argb for each size: the picture drawn exactly
-// as the program draws an SVG icon itself (antialiased, on a transparent
-// square), as the bare pixels of a premultiplied ARGB32 QImage, row after
-// row, in this machine's byte order. Embedded uncompressed, they are used in
-// place, with nothing to decode.
+// Writes OUT-DIR/<name>-<size>.argb for each size: the picture drawn with
+// the program's own drawSvgPicture(), as the bare pixels of a premultiplied
+// ARGB32 QImage, row after row, in this machine's byte order. Embedded
+// uncompressed, they are used in place, with nothing to decode.
 // Exits with 1 when a source cannot be read or a picture written.
+
+#include "ui/svgpicture.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QImage>
-#include <QPainter>
 #include <QSaveFile>
-#include <QSvgRenderer>
 
 #include <cstdio>
 
@@ -37,12 +35,7 @@ bool renderOne(const QString &source, const QString &sizes, const QDir &out)
                          qPrintable(sizeText));
             return false;
         }
-        QImage picture(size, size, QImage::Format_ARGB32_Premultiplied);
-        picture.fill(Qt::transparent);
-        QPainter painter(&picture);
-        painter.setRenderHint(QPainter::Antialiasing);
-        renderer.render(&painter, QRectF(0, 0, size, size));
-        painter.end();
+        const QImage picture = lumolex::drawSvgPicture(renderer, size);
         const QString target = out.filePath(QStringLiteral("%1-%2.argb").arg(name).arg(size));
         QSaveFile file(target);
         const qint64 bytes = qint64(size) * size * 4;
